@@ -1,0 +1,33 @@
+#pragma once
+
+#include <gmpxx.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace factorix {
+
+// The positive divisors of the constant term, as the search walks them.
+class DivisorList {
+public:
+  // Wall time allowed for listing one constant's divisors; past it the
+  // calculation ends with kOverflow instead of freezing the window.
+  static constexpr std::chrono::milliseconds kBudget{1000};
+
+  // Refills Divisores with the divisors of the number that `p` denotes, as
+  // decimal texts in ascending order; empty for 0. A text that is not a
+  // number throws kTypeMismatch, a constant that cannot be factorised or
+  // whose list would be too long within the budget throws kOverflow; in both
+  // cases Divisores keeps its previous content.
+  void ObtenerDivisores(const std::string& p);
+
+  std::vector<std::string> Divisores;  // lower bound 0; empty means no candidate
+};
+
+// The positive divisors of |n| in ascending order (empty for 0), exactly, from
+// its prime factorisation. Throws kOverflow when the deadline passes first.
+std::vector<mpz_class> ListDivisors(const mpz_class& n,
+                                    std::chrono::steady_clock::time_point deadline);
+
+}  // namespace factorix

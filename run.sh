@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Factorix and starts it.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/packages.sh
+scripts/ensure-deps.sh "${BUILD_PACKAGES[@]}"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$(nproc)"
+if [[ -x build/app/factorix ]]; then
+  exec build/app/factorix "$@"
+fi
+echo "Factorix: the engine is built; the window does not exist yet."
