@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QVariant>
+#include <QWidget>
+
+class PropertyBag;
+
+// A one-line formula control. It holds a formula text in its own encoding
+// ("e" raises the next character, "r" starts a root, ";" ends it, "s" is
+// nothing), draws it in fixed-width cells, and is edited from the keyboard
+// by appending at the end. Sizes are in twips (15 to a device-independent
+// pixel) and points; the pad is always 315 twips high.
+//
+// The members are untyped and empty until set; an empty value counts as 0
+// or as the empty string. Writing a member does not redraw: the screen shows
+// the picture of the last P().
+class FormulaPad : public QWidget {
+  Q_OBJECT
+
+public:
+  static constexpr int kTwipsPerPixel = 15;
+  static constexpr int kHeightTwips = 315;
+
+  explicit FormulaPad(QWidget* parent = nullptr);
+  ~FormulaPad() override;
+
+  QVariant CellWidth;     // twips per cell; 120 after loading
+  QVariant Text;          // the formula text
+  QVariant Cursor;        // cursor position in stored characters
+  QVariant FontNormSize;  // points; 10 after loading
+  QVariant FontSupSize;   // points; 8 after loading; a root's index is 2 smaller
+  QVariant FontName;      // recorded only: the drawing font is set by NewFontName/ChangeFont
+  bool PrintText = false; // draw every character literally, no markers
+
+  // Redraws the retained picture from the members.
+  void P();
+  // `Text` without its zero-width markers "e" and "s".
+  static QString twcc(const QString& Text);
+  void NewText(const QVariant& MyText);
+  void NewFontNormSize(const QVariant& MyFontNormSize);
+  void NewFontSupSize(const QVariant& MyFontSupSize);
+  void NewCellWidth(const QVariant& MyCellWidth);
+  void NewFontName(const QVariant& MyFontName);
+  // Focus-lost handling: hides the cursor line, stops the blink timer.
+  void LF();
+  // Sets the drawing font name only; call P() afterwards.
+  void ChangeFont(const QString& NewFont);
+
+  // Stored values under the keys NewText, NewFontNormSize, NewFontSupSize,
+  // NewCellWidth, NewFontName: loading neither redraws nor calls a setter;
+  // saving leaves out values equal to their defaults.
+  void ReadProperties(const PropertyBag& bag);
+  void WriteProperties(PropertyBag& bag) const;
+
+  // A new pad with the five stored values of `source` (save, then load) and
+  // its size; hidden, in `parent`. Nothing else is copied.
+  static FormulaPad* CopyOf(const FormulaPad& source, QWidget* parent);
+
+  // The formula as the last P() drew it, for assistive technology: raised
+  // characters as Unicode superscripts, roots as "√", markers left out.
+  QString accessibleText() const;
+  QString drawingFontName() const;
+  bool cursorLineVisible() const;
+  int cursorLineX() const;  // twips, as placed by the last P()
+
+signals:
+  // The drawn formula changed (after a P() that changed accessibleText()).
+  void drawnTextChanged();
+
+protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+private:
+  class Private;
+  Private* d;
+};
