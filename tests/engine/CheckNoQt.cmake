@@ -1,0 +1,20 @@
+# Usage: cmake -DENGINE_DIR=<dir> -P CheckNoQt.cmake
+# Fails when a source or header under ENGINE_DIR includes a Qt header
+# (<QString>, <QtCore/QString>, "QObject", ...).
+if(NOT ENGINE_DIR)
+  message(FATAL_ERROR "ENGINE_DIR is not set")
+endif()
+file(GLOB_RECURSE files ${ENGINE_DIR}/*.h ${ENGINE_DIR}/*.hpp ${ENGINE_DIR}/*.cpp ${ENGINE_DIR}/*.cc)
+set(offenders "")
+foreach(f IN LISTS files)
+  file(STRINGS ${f} hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Qt[A-Za-z]*/)?Q[A-Za-z]")
+  foreach(h IN LISTS hits)
+    list(APPEND offenders "${f}: ${h}")
+  endforeach()
+endforeach()
+if(offenders)
+  list(JOIN offenders "\n" text)
+  message(FATAL_ERROR "Qt headers included in the engine:\n${text}")
+endif()
+list(LENGTH files n)
+message(STATUS "No Qt header in ${n} engine files")
