@@ -1,0 +1,118 @@
+#include "engine/Division.h"
+#include "engine/EngineError.h"
+#include "engine/RaisedExponent.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace factorix {
+namespace {
+
+int ErrorOf(const std::string& root, const std::string& text) {
+  try {
+    Dividir(root, text);
+  } catch (const EngineError& e) {
+    return e.number();
+  }
+  return kNoError;
+}
+
+struct DivisionCase {
+  const char* text;
+  const char* root;
+  const char* quotient;
+};
+
+class DivisionTable : public testing::TestWithParam<DivisionCase> {};
+
+TEST_P(DivisionTable, GivesTheQuotient) {
+  EXPECT_EQ(Dividir(GetParam().root, GetParam().text), GetParam().quotient);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OrdinaryShape, DivisionTable,
+    testing::Values(
+        DivisionCase{"2xe3+0xe2+0x-16", "2", "+2xe2+4xe1+8xe0"},
+        DivisionCase{"1xe2+5x+6", "-2", "+1xe1+3xe0"},
+        DivisionCase{"1xe2-5x+6", "2", "+1xe1-3xe0"},
+        DivisionCase{"1xe3-2xe2+1x-2", "2", "+1xe2+0xe1+1xe0"},
+        DivisionCase{"-1xe2+0x+1", "1", "-1xe1-1xe0"},
+        DivisionCase{"xe2+0x-1", "1", "+1xe1+1xe0"},
+        DivisionCase{"2x-4", "2", "+2xe0"},
+        DivisionCase{"+2x-4", "2", "+2xe0"},
+        DivisionCase{"5-5", "5", ""},
+        DivisionCase{"5-5", "-1", ""},
+        // The leading coefficient keeps the text the user typed.
+        DivisionCase{"007xe2-14x+0", "2", "+007xe1+0xe0"},
+        DivisionCase{"-0xe2+1x-1", "1", "-0xe1+1xe0"},
+        // Not a root: the quotient is still given, the remainder dropped.
+        DivisionCase{"1xe2+0x+1", "1", "+1xe1+1xe0"},
+        // Exact beyond double precision.
+        DivisionCase{"1xe3-1000001xe2-1000001x-1000002", "1000002", "+1xe2+1xe1+1xe0"},
+        DivisionCase{"1xe2+0x-100000000000000000000000000000000000000", "10000000000000000000",
+                     "+1xe1+10000000000000000000xe0"}));
+
+INSTANTIATE_TEST_SUITE_P(
+    PowersReadFromTheText, DivisionTable,
+    testing::Values(
+        // A missing power counts 0.
+        DivisionCase{"1xe3-8", "2", "+1xe2+2xe1+4xe0"},
+        DivisionCase{"5xe7+1x-6", "1", "+5xe6+5xe5+5xe4+5xe3+5xe2+5xe1+6xe0"},
+        // Repeated powers add up, any order is read.
+        DivisionCase{"1x+1x-4", "2", "+2xe0"},
+        DivisionCase{"3x+1xe2-10", "2", "+1xe1+5xe0"},
+        // x^0 written out is part of the constant.
+        DivisionCase{"1xe2+3xe0-4", "1", "+1xe1+1xe0"},
+        DivisionCase{"3xe0-3", "1", ""},
+        // Exponents of two or more digits come out as runs of raised digits.
+        DivisionCase{"1xe1e1-1", "1",
+                     "+1xe1e0+1xe9+1xe8+1xe7+1xe6+1xe5+1xe4+1xe3+1xe2+1xe1+1xe0"},
+        DivisionCase{"1xe1e2+0x-1", "1",
+                     "+1xe1e1+1xe1e0+1xe9+1xe8+1xe7+1xe6+1xe5+1xe4+1xe3+1xe2+1xe1+1xe0"}));
+
+TEST(Division, ErrorsOfTheTextAndTheRoot) {
+  const struct {
+    const char* text;
+    const char* root;
+    int error;
+  } cases[] = {
+      {"2xe2+3x", "1", kTypeMismatch},       // no constant: "+3x" is no number
+      {"2xe2+3x-", "1", kTypeMismatch},      // ends with a sign
+      {"-4+1xe2", "2", kTypeMismatch},       // the constant must come last
+      {"2ax-2", "1", kTypeMismatch},         // leading coefficient not a number
+      {"1xe2+2.5x-1", "1", kTypeMismatch},
+      {"1x-1", "", kTypeMismatch},
+      {"1x-1", "1.0", kTypeMismatch},
+      {"1,2x+3", "1", kTypeMismatch},
+      {"1x", "1", kInvalidCall},             // no sign: no constant with a sign
+      {"5", "5", kInvalidCall},
+      {"a-b", "1", kTypeMismatch},
+      {"1xe9e9e9e9e9e9e9e9e9-1", "1", kOverflow},  // absurd degree
+      {"1xe1e0e0e0e0e1-1", "1", kOverflow},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ErrorOf(c.root, c.text), c.error) << c.text << " / " << c.root;
+  }
+  EXPECT_EQ(ErrorOf("1", "1xe1e0e0e0e0e0-1"), kNoError);  // the largest degree allowed
+}
+
+TEST(RaisedExponent, WritesAndReadsRuns) {
+  const struct {
+    int exponent;
+    const char* run;
+  } cases[] = {{0, "e0"}, {1, "e1"}, {9, "e9"}, {10, "e1e0"}, {12, "e1e2"}, {100000, "e1e0e0e0e0e0"}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(RaisedExponentText(c.exponent), c.run);
+    std::size_t pos = 0;
+    const std::string text = std::string(c.run) + "e+";
+    EXPECT_EQ(ReadRaisedExponent(text, pos), c.exponent);
+    EXPECT_EQ(pos, std::string(c.run).size()) << "stops before an \"e\" without a digit";
+  }
+  std::size_t pos = 1;
+  EXPECT_EQ(ReadRaisedExponent("x3", pos), std::nullopt);
+  EXPECT_EQ(pos, 1u);
+}
+
+}  // namespace
+}  // namespace factorix
