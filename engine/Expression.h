@@ -43,11 +43,12 @@ public:
 
   // Whether the value at `variable` compares equal to 0 (see
   // Value::IsZero). Same errors as Evaluate, but much faster when a cheap
-  // modular check can prove the value non-zero.
+  // modular check can prove the value non-zero (see ModularFilter).
   bool IsZeroAt(const mpz_class& variable);
 
-  // Tells IsZeroAt that no variable it will be given has more than `bits`
-  // bits, so that the size checks of the fast path are done once here.
+  // Tells IsZeroAt that the variables it will be given have at most `bits`
+  // bits, so that the size bound of its fast path is worked out once here
+  // instead of whenever a longer variable comes. Optional.
   void PrepareForVariableBits(std::size_t bits);
 
 private:

@@ -29,7 +29,7 @@ public:
   bool IsZero() const;
 
   // The value as arithmetic sees it: Empty and False are 0, True is -1.
-  // Only for Empty, Boolean and Rational values.
+  // A double converts exactly.
   mpq_class AsRational() const;
 
   // Readable form for tests and diagnostics: "" for Empty, "True"/"False",

@@ -1,0 +1,45 @@
+#include "engine/Expression.h"
+
+#include "engine/ExactMachine.h"
+#include "engine/ExpressionCode.h"
+#include "engine/ExpressionParser.h"
+#include "engine/ModularFilter.h"
+
+namespace factorix {
+
+Expression::Expression() = default;
+Expression::Expression(Expression&&) noexcept = default;
+Expression& Expression::operator=(Expression&&) noexcept = default;
+Expression::~Expression() = default;
+
+Expression Expression::Compile(std::string_view text, char variableMarker) {
+  Expression e;
+  e.code_ = std::make_unique<ExpressionCode>(ExpressionParser(text, variableMarker, kMaxDepth).Parse());
+  e.exact_ = std::make_unique<ExactMachine>(*e.code_);
+  e.filter_ = std::make_unique<ModularFilter>(*e.code_);
+  return e;
+}
+
+bool Expression::UsesVariable() const { return code_->usesVariable; }
+
+Value Expression::Evaluate(const mpz_class& variable) {
+  exact_->Run(&variable);
+  return exact_->Result();
+}
+
+Value Expression::Evaluate() {
+  exact_->Run(nullptr);
+  return exact_->Result();
+}
+
+void Expression::PrepareForVariableBits(std::size_t bits) {
+  if (filter_->applicable()) filter_->Prepare(bits);
+}
+
+bool Expression::IsZeroAt(const mpz_class& variable) {
+  if (filter_->ProvesNonZero(variable)) return false;
+  exact_->Run(&variable);
+  return exact_->ResultIsZero();
+}
+
+}  // namespace factorix
