@@ -1,0 +1,39 @@
+#include "app/ClickLabel.h"
+
+#include <QAccessible>
+#include <QMouseEvent>
+
+#include "app/ClickLabelAccessible.h"
+
+namespace {
+
+QAccessibleInterface* accessibleFactory(const QString& className, QObject* object) {
+  if (className == QLatin1String("ClickLabel") && object && object->isWidgetType())
+    return new ClickLabelAccessible(static_cast<ClickLabel*>(object));
+  return nullptr;
+}
+
+}  // namespace
+
+ClickLabel::ClickLabel(const QString& text, Role role, QWidget* parent) : QLabel(text, parent), role_(role) {
+  static const bool installed = [] {
+    QAccessible::installFactory(accessibleFactory);
+    return true;
+  }();
+  Q_UNUSED(installed);
+}
+
+void ClickLabel::click() { emit clicked(); }
+
+void ClickLabel::mousePressEvent(QMouseEvent* event) {
+  pressed_ = event->button() == Qt::LeftButton;
+  event->accept();
+}
+
+// A click is a press and a release of the left button on the label.
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
+  const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+  pressed_ = false;
+  event->accept();
+  if (click) emit clicked();
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QLabel>
+
+// A caption that reacts to a click: the link to the maker's site and the
+// scroll arrows. Assistive technology sees it as a link or a button that
+// can be pressed.
+class ClickLabel : public QLabel {
+  Q_OBJECT
+
+public:
+  enum class Role { Button, Link };
+
+  explicit ClickLabel(const QString& text, Role role, QWidget* parent = nullptr);
+
+  Role role() const { return role_; }
+  // Does what a click does.
+  void click();
+
+signals:
+  void clicked();
+
+protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+  Role role_;
+  bool pressed_ = false;  // the left button went down on this label
+};

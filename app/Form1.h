@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QHash>
+#include <QWidget>
+#include <functional>
+
+class FormulaPad;
+class QUrl;
+class ResultList;
+struct ControlDesign;
+
+// The main window: the polynomial pad, "Calcular", the results with their
+// sideways scroll strip, "Ayuda", "Créditos", "Salir" and the link to the
+// maker's site. Built from its stored design; not resizable.
+class Form1 : public QWidget {
+  Q_OBJECT
+
+public:
+  explicit Form1(QWidget* parent = nullptr);
+  ~Form1() override;
+
+  // Start-up: the heading in Courier, the window shown, the focus in the
+  // polynomial pad.
+  void Form_Load();
+
+  // "Calcular": clears the old lines, then searches for the roots.
+  void Command1_Click();
+  // One line per root of the polynomial in `dividendo`; on an error, the
+  // lines found so far stay and one message box says so.
+  void Calcular();
+  // Removes every result line but the heading.
+  void Borrar();
+  void Command2_Click();  // "Créditos"
+  void Command3_Click();  // "Ayuda"
+  void Command4_Click();  // "Salir", after confirmation
+  void Label1_Click();    // the link to the maker's site
+  // The scroll arrows: 0 is "<<", 1 is ">>"; other indices do nothing.
+  void desp_Click(int Index);
+
+  FormulaPad* dividendo() const { return dividendo_; }
+  ResultList& resultado() const { return *resultado_; }
+  // The control stored under `key` ("Frame2", "desp(0)", "resultado(0)").
+  QWidget* control(const QString& key) const { return controls_.value(key); }
+
+  // What "Salir" does once confirmed (by default: end the program at once).
+  void setQuitAction(std::function<void()> quit) { quit_ = std::move(quit); }
+  // What the link does with the maker's address (by default: hand it to
+  // the desktop's web browser).
+  void setLinkOpener(std::function<void(const QUrl&)> open) { openLink_ = std::move(open); }
+
+private:
+  QWidget* createControl(const ControlDesign& design, QWidget* container);
+  void setTabOrderFromDesign();
+
+  QHash<QString, QWidget*> controls_;  // by design key
+  FormulaPad* dividendo_ = nullptr;
+  ResultList* resultado_ = nullptr;
+  std::function<void()> quit_;
+  std::function<void(const QUrl&)> openLink_;
+};

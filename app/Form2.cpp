@@ -1,0 +1,63 @@
+#include "app/Form2.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "app/Form2Design.h"
+#include "app/Twips.h"
+
+Form2::Form2(QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+  const WindowDesign design = Form2Design::window();
+  setObjectName(QStringLiteral("Form2"));
+  setWindowTitle(design.caption);
+  setAccessibleName(design.caption);
+  setSizeGripEnabled(false);
+
+  const auto& controls = Form2Design::controls();
+  const ControlDesign& textDesign = controls.at(0);
+  const ControlDesign& buttonDesign = controls.at(1);
+
+  h_ = new QPlainTextEdit(this);
+  h_->setObjectName(textDesign.name);
+  h_->setAccessibleName(textDesign.accessibleName);
+  h_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  h_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  h_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  h_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  // The stored text breaks its lines with CR LF; the box breaks them on LF.
+  QString text = Form2Design::helpText();
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  h_->setPlainText(text);
+
+  command1_ = new QPushButton(buttonDesign.caption, this);
+  command1_->setObjectName(buttonDesign.name);
+  command1_->setAccessibleName(buttonDesign.accessibleName);
+  command1_->resize(twips::toPixels(buttonDesign.width), twips::toPixels(buttonDesign.height));
+  command1_->setAutoDefault(false);
+  connect(command1_, &QPushButton::clicked, this, &Form2::Command1_Click);
+
+  setTabOrder(h_, command1_);
+  setMinimumSize(0, 0);
+  resize(twips::toPixels(design.clientWidth), twips::toPixels(design.clientHeight));
+  Form_Resize();
+  h_->setFocus();
+}
+
+// The box fills the client area but for a strip along the bottom as high as
+// the button; the button sits at the left of that strip. The box is never
+// less than 0 high.
+void Form2::Form_Resize() {
+  const int w = width();
+  const int boxHeight = std::max(0, height() - command1_->height());
+  h_->setGeometry(0, 0, w, boxHeight);
+  command1_->move(0, h_->height());
+}
+
+void Form2::Command1_Click() { close(); }
+
+void Form2::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  Form_Resize();
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include "app/ControlDesign.h"
+
+// The help window's stored design: the window, its two controls and the
+// help text. Plain data; Form2 builds itself from it.
+class Form2Design {
+public:
+  static WindowDesign window();
+  // `h` (the text box) and `Command1` ("Cerrar"), in tab order. Their
+  // positions are always set by the window's resize rule.
+  static const QList<ControlDesign>& controls();
+  // The help text, one entry per line, without line breaks.
+  static QStringList helpLines();
+  // The stored text: every line followed by CR LF, the last one included.
+  static QString helpText();
+};

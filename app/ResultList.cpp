@@ -1,0 +1,131 @@
+#include "app/ResultList.h"
+
+#include <QEvent>
+#include <QWheelEvent>
+#include <QWidget>
+
+#include "app/ControlDesign.h"
+#include "app/Form1Design.h"
+#include "app/Twips.h"
+#include "formulapad/FormulaPad.h"
+
+ResultList::ResultList(QWidget* frame, int clipTop) : QObject(frame), frame_(frame), clipTop_(clipTop) {
+  view_ = new QWidget(frame_);
+  view_->setObjectName(QStringLiteral("resultadoView"));
+  newSheet();
+  fitToFrame();
+  frame_->installEventFilter(this);
+}
+
+ResultList::~ResultList() = default;
+
+FormulaPad* ResultList::createHeading(const ControlDesign& design) {
+  Q_ASSERT(pads_.isEmpty());
+  auto* pad = new FormulaPad(view_);
+  pad->setObjectName(design.key());
+  pad->ReadProperties(design.padProperties);
+  pad->setGeometry(twips::toPixels(design.left, design.top, design.width, design.height));
+  headingTop_ = design.top;
+  pads_.append(pad);
+  return pad;
+}
+
+FormulaPad* ResultList::at(int index) const {
+  return index >= 0 && index < pads_.size() ? pads_.at(index) : nullptr;
+}
+
+FormulaPad* ResultList::addLine() {
+  Q_ASSERT(!pads_.isEmpty());
+  const FormulaPad* above = pads_.last();
+  FormulaPad* pad = FormulaPad::CopyOf(*pads_.first(), sheet_);
+  pad->setObjectName(QStringLiteral("resultado(%1)").arg(pads_.size()));
+  pad->show();
+  // Below the element above: its bottom plus the gap, at its Left.
+  const int top = twips::fromPixels(above->y()) + twips::fromPixels(above->height()) + Form1Design::kLineGap;
+  pad->move(above->x(), twips::toPixels(top));
+  pads_.append(pad);
+  return pad;
+}
+
+void ResultList::Borrar() {
+  if (pads_.size() <= 1) return;
+  // The sheet holds elements 1 and up and nothing else: dropping it drops
+  // them all at once, in order, without disturbing the heading.
+  pads_.resize(1);
+  beginBatch();
+  delete sheet_;
+  sheet_ = nullptr;
+  newSheet();
+  endBatch();
+}
+
+void ResultList::shiftSideways(float offset) {
+  beginBatch();
+  for (FormulaPad* pad : std::as_const(pads_)) {
+    const float left = float(twips::fromPixels(pad->x())) + offset;
+    pad->move(twips::toPixels(left), pad->y());
+  }
+  endBatch();
+}
+
+bool ResultList::scrollLines(int notches) {
+  if (notches == 0 || pads_.isEmpty()) return false;
+  int delta = notches * kLinePitch;  // twips; positive moves the lines down
+  const int headingTop = twips::fromPixels(pads_.first()->y());
+  const int lastTop = twips::fromPixels(pads_.last()->y());
+  if (delta > 0)
+    delta = std::min(delta, headingTop_ - headingTop);
+  else
+    delta = std::max(delta, -(lastTop - headingTop_));
+  if ((notches > 0 && delta <= 0) || (notches < 0 && delta >= 0)) return false;
+  moveAll(0, twips::toPixels(delta));
+  return true;
+}
+
+void ResultList::moveAll(int dxPixels, int dyPixels) {
+  beginBatch();
+  for (FormulaPad* pad : std::as_const(pads_)) pad->move(pad->pos() + QPoint(dxPixels, dyPixels));
+  endBatch();
+}
+
+void ResultList::beginBatch() {
+  if (batchDepth_++ == 0) view_->setUpdatesEnabled(false);
+}
+
+void ResultList::endBatch() {
+  if (--batchDepth_ == 0) view_->setUpdatesEnabled(true);
+}
+
+void ResultList::newSheet() {
+  sheet_ = new QWidget(view_);
+  sheet_->setObjectName(QStringLiteral("resultadoSheet"));
+  sheet_->setGeometry(view_->rect());
+  sheet_->lower();  // under the heading: a click on the heading reaches it
+  sheet_->show();
+}
+
+// Lines show inside the frame's edge, from the strip's lower edge down.
+void ResultList::fitToFrame() {
+  view_->setGeometry(frame_->rect());
+  sheet_->setGeometry(view_->rect());
+  QRect clip = view_->rect().adjusted(1, 0, -1, -1);
+  clip.setTop(twips::toPixels(clipTop_));
+  view_->setMask(clip);
+}
+
+bool ResultList::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != frame_) return false;
+  if (event->type() == QEvent::Resize) {
+    fitToFrame();
+  } else if (event->type() == QEvent::Wheel) {
+    // One notch is 120 eighths of a degree; finer wheels add up to it.
+    auto* wheel = static_cast<QWheelEvent*>(event);
+    wheelRemainder_ += wheel->angleDelta().y();
+    const int notches = wheelRemainder_ / 120;
+    wheelRemainder_ -= notches * 120;
+    scrollLines(notches);
+    wheel->accept();
+    return true;
+  }
+  return false;
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+class FormulaPad;
+class QWidget;
+struct ControlDesign;
+
+// The group of result pads: element 0 is the heading line, elements 1 up to
+// the upper bound are the lines of the last calculation, each a copy of the
+// heading pad placed below the one before. Indices run without gaps.
+//
+// The pads lie in a clipping view that covers the frame from the strip's
+// lower edge down, so lines moved up by the wheel slide under the strip
+// instead of over the frame's caption. The view and the sheet that holds
+// elements 1 and up both sit at the frame's origin: a pad's position is in
+// the frame's coordinates.
+class ResultList : public QObject {
+  Q_OBJECT
+
+public:
+  // Lines 315 high set 120 apart: one notch of the wheel moves them by this.
+  static constexpr int kLinePitch = 435;  // twips
+
+  // `frame` holds and clips the lines; nothing shows above `clipTop`
+  // (twips, in the frame's coordinates).
+  ResultList(QWidget* frame, int clipTop);
+  ~ResultList() override;
+
+  // Creates element 0 from its stored design. Called once.
+  FormulaPad* createHeading(const ControlDesign& design);
+
+  // The index of the last element (0 with the heading alone).
+  int upperBound() const { return int(pads_.size()) - 1; }
+  FormulaPad* at(int index) const;
+
+  // Creates the next element as a copy of element 0, shows it and places it
+  // at the Left of the element before it, 120 twips below that one's bottom.
+  FormulaPad* addLine();
+
+  // Removes every element but the heading, which keeps its text and place.
+  void Borrar();
+
+  // Adds `offset` (twips, in single precision) to the Left of every element.
+  void shiftSideways(float offset);
+
+  // Moves every element `notches` line pitches down (positive) or up. Lines
+  // never go lower than the heading's stored Top, nor so high that the last
+  // one passes above it. Returns whether anything moved.
+  bool scrollLines(int notches);
+
+  // Follows the frame's size: the view covers the frame, the clip starts
+  // below the strip.
+  void fitToFrame();
+
+  // Many lines at once: the view repaints once, when the batch ends.
+  void beginBatch();
+  void endBatch();
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  void newSheet();
+  void moveAll(int dxPixels, int dyPixels);
+
+  QWidget* frame_;
+  int clipTop_;             // twips
+  int headingTop_ = 0;      // the heading's stored Top, twips
+  QWidget* view_;           // clips every element
+  QWidget* sheet_ = nullptr;  // holds elements 1 and up; replaced by Borrar
+  QList<FormulaPad*> pads_;   // index = element index
+  int wheelRemainder_ = 0;    // eighths of a degree not yet worth a notch
+  int batchDepth_ = 0;
+};
