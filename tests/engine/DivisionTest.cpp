@@ -1,10 +1,15 @@
 #include "engine/Division.h"
 #include "engine/EngineError.h"
+#include "engine/Polynomial.h"
 #include "engine/RaisedExponent.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace factorix {
 namespace {
@@ -112,6 +117,94 @@ TEST(RaisedExponent, WritesAndReadsRuns) {
   std::size_t pos = 1;
   EXPECT_EQ(ReadRaisedExponent("x3", pos), std::nullopt);
   EXPECT_EQ(pos, 1u);
+}
+
+}  // namespace
+}  // namespace factorix
+
+namespace factorix {
+namespace {
+
+// A formula text for coeffs (lowest power first) in the ordinary shape: every
+// power written, decreasing, the constant last with its sign.
+std::string OrdinaryText(const std::vector<mpz_class>& coeffs) {
+  std::string text;
+  for (std::size_t i = coeffs.size(); i-- > 0;) {
+    const std::string value = coeffs[i].get_str();
+    if (coeffs[i] >= 0 && i + 1 != coeffs.size()) text += '+';
+    text += value;
+    if (i >= 1) text += "x" + (i == 1 ? std::string() : RaisedExponentText(static_cast<int>(i)));
+  }
+  return text;
+}
+
+// A text for the same polynomial with terms split, shuffled, and powers
+// missing; the constant still last.
+std::string ScrambledText(const std::vector<mpz_class>& coeffs, std::mt19937_64& rng) {
+  std::vector<std::pair<int, mpz_class>> terms;
+  for (std::size_t i = 1; i < coeffs.size(); ++i) {
+    if (coeffs[i] == 0 && rng() % 2 == 0) continue;  // leave the power out
+    if (rng() % 3 == 0) {                            // write it as two terms
+      const mpz_class part = mpz_class(static_cast<long>(rng() % 21) - 10);
+      terms.emplace_back(static_cast<int>(i), part);
+      terms.emplace_back(static_cast<int>(i), coeffs[i] - part);
+    } else {
+      terms.emplace_back(static_cast<int>(i), coeffs[i]);
+    }
+  }
+  std::shuffle(terms.begin(), terms.end(), rng);
+  std::string text;
+  for (const auto& [power, c] : terms) {
+    text += (c >= 0 ? "+" : "") + c.get_str() + "x";
+    if (power != 1 || rng() % 2 == 0) text += RaisedExponentText(power);
+  }
+  text += (coeffs[0] >= 0 ? "+" : "") + coeffs[0].get_str();
+  return text;
+}
+
+mpz_class Evaluate(const std::vector<mpz_class>& p, const mpz_class& x) {
+  mpz_class v;
+  for (std::size_t i = p.size(); i-- > 0;) v = v * x + p[i];
+  return v;
+}
+
+// quotient * (x - r) + P(r) must give back P.
+void ExpectQuotientRebuilds(const std::vector<mpz_class>& p, const mpz_class& r,
+                            const std::string& text) {
+  const std::string quotient = Dividir(r.get_str(), text);
+  const std::optional<Polynomial> q = ReadPolynomial(quotient);
+  ASSERT_TRUE(q.has_value()) << quotient;
+  std::vector<mpz_class> rebuilt(p.size());
+  for (std::size_t i = 0; i < q->coeffs.size(); ++i) {
+    rebuilt[i + 1] += q->coeffs[i];
+    rebuilt[i] -= r * q->coeffs[i];
+  }
+  rebuilt[0] += Evaluate(p, r);
+  EXPECT_EQ(rebuilt, p) << text << " / " << r.get_str() << " -> " << quotient;
+  // One term for every power below the degree.
+  EXPECT_EQ(q->coeffs.size(), p.size() - 1) << quotient;
+}
+
+TEST(Division, QuotientTimesFactorPlusRemainderGivesThePolynomial) {
+  std::mt19937_64 rng(7031);
+  gmp_randclass big(gmp_randinit_default);
+  big.seed(7031);
+  for (int round = 0; round < 300; ++round) {
+    const int degree = 1 + static_cast<int>(rng() % 14);
+    std::vector<mpz_class> p(static_cast<std::size_t>(degree) + 1);
+    const unsigned long bits = 1 + rng() % 120;
+    for (mpz_class& c : p) {
+      c = big.get_z_bits(bits);
+      if (rng() % 2 == 0) c = -c;
+      if (rng() % 4 == 0) c = 0;
+    }
+    if (p.back() == 0) p.back() = 1;
+    mpz_class r = big.get_z_bits(1 + rng() % 70) + 1;
+    if (rng() % 2 == 0) r = -r;
+
+    ExpectQuotientRebuilds(p, r, OrdinaryText(p));
+    ExpectQuotientRebuilds(p, r, ScrambledText(p, rng));
+  }
 }
 
 }  // namespace
