@@ -59,23 +59,34 @@ public:
   // The formula as the last P() drew it, for assistive technology: raised
   // characters as Unicode superscripts, roots as "√", markers left out.
   QString accessibleText() const;
+  // The cursor's offset in accessibleText(), and the cell (in pad pixels)
+  // where the character at `offset` of accessibleText() is drawn.
+  int accessibleCursorPosition() const;
+  QRect accessibleCharacterRect(int offset) const;
   QString drawingFontName() const;
   bool cursorLineVisible() const;
   int cursorLineX() const;  // twips, as placed by the last P()
+
+  QSize sizeHint() const override;
 
 signals:
   // The drawn formula changed (after a P() that changed accessibleText()).
   void drawnTextChanged();
 
 protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+  void showKeyHelpMenu(const QPoint& globalPos);
+  void announce(const QString& before, int cursorBefore);
+
   class Private;
   Private* d;
 };
