@@ -3,6 +3,7 @@
 #include <gmpxx.h>
 
 #include <chrono>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,10 @@ public:
   // Wall time allowed for listing one constant's divisors; past it the
   // calculation ends with kOverflow instead of freezing the window.
   static constexpr std::chrono::milliseconds kBudget{1000};
+
+  // Most divisors a list may hold; a constant with more throws kOverflow, so
+  // that the list's memory stays bounded (about 100 MB at worst).
+  static constexpr std::size_t kMaxDivisors = 2000000;
 
   // Refills Divisores with the divisors of the number that `p` denotes, as
   // decimal texts in ascending order; empty for 0. A text that is not a

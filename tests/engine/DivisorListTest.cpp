@@ -1,0 +1,198 @@
+#include "engine/DivisorList.h"
+#include "engine/EngineError.h"
+#include "engine/Factorizer.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace factorix {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::vector<std::string> ListOf(const std::string& p) {
+  DivisorList list;
+  list.ObtenerDivisores(p);
+  return list.Divisores;
+}
+
+TEST(DivisorList, ListsDivisorsAscending) {
+  const struct {
+    const char* p;
+    std::vector<std::string> divisors;
+  } cases[] = {
+      {"12", {"1", "2", "3", "4", "6", "12"}},
+      {"1", {"1"}},
+      {"7", {"1", "7"}},
+      {"0", {}},
+      {"000", {}},
+      {"16", {"1", "2", "4", "8", "16"}},
+      {"+36", {"1", "2", "3", "4", "6", "9", "12", "18", "36"}},
+      {"-10", {"1", "2", "5", "10"}},
+      {"4294967311", {"1", "4294967311"}},
+      {"18446744073709551557", {"1", "18446744073709551557"}},  // the largest prime below 2^64
+      {"18446744073709551616", {}},                              // 2^64: checked for its size below
+      {"1500000000000068500000000000481",
+       {"1", "1000000000000037", "1500000000000013", "1500000000000068500000000000481"}},
+  };
+  for (const auto& c : cases) {
+    if (std::string(c.p) == "18446744073709551616") {
+      const std::vector<std::string> list = ListOf(c.p);
+      ASSERT_EQ(list.size(), 65u);
+      EXPECT_EQ(list[64], c.p);
+      EXPECT_EQ(list[63], "9223372036854775808");
+      continue;
+    }
+    EXPECT_EQ(ListOf(c.p), c.divisors) << c.p;
+  }
+}
+
+int ErrorOf(DivisorList& list, const std::string& p) {
+  try {
+    list.ObtenerDivisores(p);
+  } catch (const EngineError& e) {
+    return e.number();
+  }
+  return kNoError;
+}
+
+TEST(DivisorList, ErrorsKeepThePreviousList) {
+  const struct {
+    std::string p;
+    int error;
+  } cases[] = {
+      {"3x", kTypeMismatch},
+      {"", kTypeMismatch},
+      {"1e5", kTypeMismatch},
+      {"2.5", kTypeMismatch},
+      {" 7", kTypeMismatch},
+      {std::string(100001, '7'), kOverflow},
+      // The first 21 primes multiplied: 2^21 divisors, too many to list.
+      {"40729680599249024150621323470", kOverflow},
+      // 10^1000 + 1: far too large a part without small primes.
+      {"1" + std::string(999, '0') + "1", kOverflow},
+  };
+  for (const auto& c : cases) {
+    DivisorList list;
+    list.ObtenerDivisores("12");
+    EXPECT_EQ(ErrorOf(list, c.p), c.error) << c.p.substr(0, 40);
+    EXPECT_EQ(list.Divisores, (std::vector<std::string>{"1", "2", "3", "4", "6", "12"}));
+  }
+}
+
+TEST(DivisorList, AgreesWithTrialDivision) {
+  std::mt19937_64 rng(97);
+  std::vector<unsigned long> values{1, 2, 720720, 999983, 1000000, 994009 /* 997^2 */, 524288};
+  for (int i = 0; i < 400; ++i) values.push_back(1 + rng() % 1000000);
+  DivisorList list;
+  for (const unsigned long n : values) {
+    std::vector<std::string> expected;
+    for (unsigned long d = 1; d <= n; ++d) {
+      if (n % d == 0) expected.push_back(std::to_string(d));
+    }
+    list.ObtenerDivisores(std::to_string(n));
+    ASSERT_EQ(list.Divisores, expected) << n;
+  }
+}
+
+// The list for a large constant: strictly ascending, every entry a divisor,
+// and as many entries as the factorisation says.
+void ExpectWholeList(const std::vector<std::string>& list, const mpz_class& n, std::size_t count) {
+  ASSERT_EQ(list.size(), count);
+  mpz_class previous = 0;
+  for (const std::string& text : list) {
+    const mpz_class d(text);
+    ASSERT_GT(d, previous) << text;
+    ASSERT_TRUE(mpz_divisible_p(n.get_mpz_t(), d.get_mpz_t())) << text;
+    previous = d;
+  }
+  EXPECT_EQ(previous, n);
+}
+
+TEST(DivisorList, LargeConstants) {
+  const struct {
+    const char* n;
+    std::size_t count;
+  } cases[] = {
+      {"1000000000000000000", 361},                  // 2^18 5^18
+      {"897612484786617600", 103680},                // highly composite
+      {"963761198400", 6720},
+      {"936000000000743760000000140616", 48},        // 2^3 3^2 and two 15-digit primes
+      {"340282366920938460843936948965011886881", 4},  // two primes just below 2^64
+      {"1606938044258990275541962092341162602522202993782792835301377", 64},  // 2^200 + 1
+  };
+  for (const auto& c : cases) {
+    DivisorList list;
+    const auto start = Clock::now();
+    list.ObtenerDivisores(c.n);
+    const std::chrono::duration<double, std::milli> spent = Clock::now() - start;
+    std::printf("  %s: %zu divisors in %.2f ms\n", c.n, list.Divisores.size(), spent.count());
+    ExpectWholeList(list.Divisores, mpz_class(c.n), c.count);
+
+    std::vector<std::string> asTexts;
+    for (const mpz_class& d : ListDivisors(mpz_class(c.n), Clock::now() + DivisorList::kBudget)) {
+      asTexts.push_back(d.get_str());
+    }
+    EXPECT_EQ(asTexts, list.Divisores) << c.n;
+  }
+}
+
+TEST(DivisorList, HardConstantEndsWithinTheBudget) {
+  // A 1000-bit number made of two 500-bit primes.
+  gmp_randclass random(gmp_randinit_default);
+  random.seed(1000);
+  mpz_class p, q;
+  mpz_class a = random.get_z_bits(500), b = random.get_z_bits(500);
+  mpz_setbit(a.get_mpz_t(), 499);
+  mpz_setbit(b.get_mpz_t(), 499);
+  mpz_nextprime(p.get_mpz_t(), a.get_mpz_t());
+  mpz_nextprime(q.get_mpz_t(), b.get_mpz_t());
+
+  DivisorList list;
+  list.ObtenerDivisores("6");
+  const auto start = Clock::now();
+  EXPECT_EQ(ErrorOf(list, mpz_class(p * q).get_str()), kOverflow);
+  const auto spent = Clock::now() - start;
+  EXPECT_LT(spent, 3 * DivisorList::kBudget);
+  EXPECT_EQ(list.Divisores, (std::vector<std::string>{"1", "2", "3", "6"}));
+
+  try {
+    ListDivisors(p * q, Clock::now() + std::chrono::milliseconds(50));
+    ADD_FAILURE() << "no error";
+  } catch (const EngineError& e) {
+    EXPECT_EQ(e.number(), kOverflow);
+  }
+}
+
+TEST(Factorizer, SplitsIntoPrimePowers) {
+  const struct {
+    const char* n;
+    std::vector<std::pair<std::string, unsigned>> factors;
+  } cases[] = {
+      {"1", {}},
+      {"0", {}},
+      {"-12", {{"2", 2}, {"3", 1}}},
+      {"4096", {{"2", 12}}},
+      {"16752649", {{"4093", 2}}},                      // square of a trial prime
+      {"18446744030759878681", {{"4294967291", 2}}},    // square of a large word prime
+      {"1000000000000000000000000000000000000000000000000000000000000", {{"2", 60}, {"5", 60}}},
+      {"2305843009213693951", {{"2305843009213693951", 1}}},  // 2^61 - 1
+      // A cube of a prime above 2^64.
+      {"6277101735386680777106801733124266500526464379673737431189", {{"18446744073709551629", 3}}},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::pair<std::string, unsigned>> found;
+    for (const PrimePower& f : Factorizer(Clock::now() + DivisorList::kBudget).Factor(mpz_class(c.n))) {
+      found.emplace_back(f.prime.get_str(), f.exponent);
+    }
+    EXPECT_EQ(found, c.factors) << c.n;
+  }
+}
+
+}  // namespace
+}  // namespace factorix
