@@ -2,7 +2,6 @@
 
 #include <climits>
 #include <cmath>
-#include <limits>
 
 #include "engine/EngineError.h"
 #include "engine/Expression.h"
@@ -11,9 +10,14 @@ namespace factorix {
 
 namespace {
 
-bool IsInteger(const mpz_class& den) { return den == 1; }
+mpz_ptr Num(mpq_class& q) { return mpq_numref(q.get_mpq_t()); }
+mpz_srcptr Num(const mpq_class& q) { return mpq_numref(q.get_mpq_t()); }
+mpz_ptr Den(mpq_class& q) { return mpq_denref(q.get_mpq_t()); }
+mpz_srcptr Den(const mpq_class& q) { return mpq_denref(q.get_mpq_t()); }
 
-std::size_t Bits(const mpz_class& z) { return mpz_sizeinbase(z.get_mpz_t(), 2); }
+bool IsInteger(const mpq_class& q) { return mpz_cmp_ui(Den(q), 1) == 0; }
+
+std::size_t Bits(mpz_srcptr z) { return mpz_sizeinbase(z, 2); }
 
 }  // namespace
 
@@ -21,32 +25,30 @@ ExactMachine::ExactMachine(const ExpressionCode& code) : code_(code), stack_(cod
 
 void ExactMachine::Run(const mpz_class* variable) {
   std::size_t top = 0;  // slots in use
+  AddWork(code_.code.size());
   for (const Instruction& ins : code_.code) {
     switch (ins.op) {
       case Opcode::PushLiteral: {
         Slot& s = stack_[top++];
-        const mpq_class& q = code_.literals[ins.operand];
         s.kind = Kind::Rational;
-        s.num = q.get_num();
-        s.den = q.get_den();
+        mpq_set(s.q.get_mpq_t(), code_.literals[ins.operand].get_mpq_t());
         break;
       }
       case Opcode::PushVariable: {
         Slot& s = stack_[top++];
         s.kind = Kind::Rational;
         if (variable) {
-          s.num = *variable;
+          mpz_set(Num(s.q), variable->get_mpz_t());
         } else {
-          s.num = 0;
+          mpz_set_ui(Num(s.q), 0);
         }
-        s.den = 1;
+        mpz_set_ui(Den(s.q), 1);
         break;
       }
       case Opcode::PushEmpty: {
         Slot& s = stack_[top++];
         s.kind = Kind::Empty;
-        s.num = 0;
-        s.den = 1;
+        mpq_set_ui(s.q.get_mpq_t(), 0, 1);
         break;
       }
       case Opcode::Negate: {
@@ -55,33 +57,49 @@ void ExactMachine::Run(const mpz_class* variable) {
           s.real = -s.real;
         } else {
           s.kind = Kind::Rational;
-          mpz_neg(s.num.get_mpz_t(), s.num.get_mpz_t());
+          mpz_neg(Num(s.q), Num(s.q));
         }
         break;
       }
       case Opcode::Add:
       case Opcode::Subtract:
-        Add(stack_[top - 2], stack_[top - 1], ins.op == Opcode::Subtract);
-        --top;
-        break;
       case Opcode::Multiply:
-        Multiply(stack_[top - 2], stack_[top - 1]);
-        --top;
-        break;
       case Opcode::Divide:
-        Divide(stack_[top - 2], stack_[top - 1]);
-        --top;
-        break;
       case Opcode::Power:
-        Power(stack_[top - 2], stack_[top - 1]);
+      case Opcode::Equal: {
+        Slot& a = stack_[top - 2];
+        const Slot& b = stack_[top - 1];
+        CountWork(a, b);
+        if (ins.op == Opcode::Add || ins.op == Opcode::Subtract) {
+          Add(a, b, ins.op == Opcode::Subtract);
+        } else if (ins.op == Opcode::Multiply) {
+          Multiply(a, b);
+        } else if (ins.op == Opcode::Divide) {
+          Divide(a, b);
+        } else if (ins.op == Opcode::Power) {
+          Power(a, b);
+        } else {
+          Equal(a, b);
+        }
         --top;
         break;
-      case Opcode::Equal:
-        Equal(stack_[top - 2], stack_[top - 1]);
-        --top;
-        break;
+      }
     }
   }
+}
+
+void ExactMachine::AddWork(std::uint64_t units) {
+  work_ += units;
+  if (work_ < kWorkBetweenClockReads) return;
+  work_ = 0;
+  if (deadline_ && std::chrono::steady_clock::now() > *deadline_) throw EngineError(kOverflow);
+}
+
+void ExactMachine::CountWork(const Slot& a, const Slot& b) {
+  // Operations on long numbers cost in proportion to their length at least;
+  // short ones are covered by the count of instructions.
+  const std::size_t limbs = mpz_size(Num(a.q)) + mpz_size(Den(a.q)) + mpz_size(Num(b.q)) + mpz_size(Den(b.q));
+  if (limbs > 8) AddWork(limbs);
 }
 
 Value ExactMachine::Result() const {
@@ -90,18 +108,18 @@ Value ExactMachine::Result() const {
     case Kind::Empty:
       return Value();
     case Kind::Boolean:
-      return Value::MakeBoolean(s.num != 0);
+      return Value::MakeBoolean(s.q != 0);
     case Kind::Real:
       return Value::MakeReal(s.real);
     case Kind::Rational:
       break;
   }
-  return Value::MakeRational(mpq_class(s.num, s.den));
+  return Value::MakeRational(s.q);
 }
 
 bool ExactMachine::ResultIsZero() const {
   const Slot& s = stack_[0];
-  return s.kind == Kind::Real ? s.real == 0.0 : s.num == 0;
+  return s.kind == Kind::Real ? s.real == 0.0 : mpz_sgn(Num(s.q)) == 0;
 }
 
 void ExactMachine::Add(Slot& a, const Slot& b, bool subtract) {
@@ -111,23 +129,16 @@ void ExactMachine::Add(Slot& a, const Slot& b, bool subtract) {
     return;
   }
   a.kind = Kind::Rational;
-  if (IsInteger(a.den) && IsInteger(b.den)) {
+  if (IsInteger(a.q) && IsInteger(b.q)) {
     if (subtract) {
-      mpz_sub(a.num.get_mpz_t(), a.num.get_mpz_t(), b.num.get_mpz_t());
+      mpz_sub(Num(a.q), Num(a.q), Num(b.q));
     } else {
-      mpz_add(a.num.get_mpz_t(), a.num.get_mpz_t(), b.num.get_mpz_t());
+      mpz_add(Num(a.q), Num(a.q), Num(b.q));
     }
+  } else if (subtract) {
+    mpq_sub(a.q.get_mpq_t(), a.q.get_mpq_t(), b.q.get_mpq_t());
   } else {
-    // a/b + c/d = (a*d + c*b) / (b*d), then reduced
-    mpz_mul(t1_.get_mpz_t(), a.num.get_mpz_t(), b.den.get_mpz_t());
-    mpz_mul(t2_.get_mpz_t(), b.num.get_mpz_t(), a.den.get_mpz_t());
-    if (subtract) {
-      mpz_sub(a.num.get_mpz_t(), t1_.get_mpz_t(), t2_.get_mpz_t());
-    } else {
-      mpz_add(a.num.get_mpz_t(), t1_.get_mpz_t(), t2_.get_mpz_t());
-    }
-    mpz_mul(a.den.get_mpz_t(), a.den.get_mpz_t(), b.den.get_mpz_t());
-    Reduce(a);
+    mpq_add(a.q.get_mpq_t(), a.q.get_mpq_t(), b.q.get_mpq_t());
   }
   CheckSize(a);
 }
@@ -138,10 +149,10 @@ void ExactMachine::Multiply(Slot& a, const Slot& b) {
     return;
   }
   a.kind = Kind::Rational;
-  mpz_mul(a.num.get_mpz_t(), a.num.get_mpz_t(), b.num.get_mpz_t());
-  if (!IsInteger(a.den) || !IsInteger(b.den)) {
-    mpz_mul(a.den.get_mpz_t(), a.den.get_mpz_t(), b.den.get_mpz_t());
-    Reduce(a);
+  if (IsInteger(a.q) && IsInteger(b.q)) {
+    mpz_mul(Num(a.q), Num(a.q), Num(b.q));
+  } else {
+    mpq_mul(a.q.get_mpq_t(), a.q.get_mpq_t(), b.q.get_mpq_t());
   }
   CheckSize(a);
 }
@@ -153,64 +164,52 @@ void ExactMachine::Divide(Slot& a, const Slot& b) {
     RealResult(a, ToDouble(a) / y);
     return;
   }
-  if (b.num == 0) throw EngineError(kDivisionByZero);
+  if (mpz_sgn(Num(b.q)) == 0) throw EngineError(kDivisionByZero);
   a.kind = Kind::Rational;
-  // (p/q) / (r/s) = (p*s) / (q*r)
-  mpz_mul(a.num.get_mpz_t(), a.num.get_mpz_t(), b.den.get_mpz_t());
-  mpz_mul(a.den.get_mpz_t(), a.den.get_mpz_t(), b.num.get_mpz_t());
-  Reduce(a);
+  mpq_div(a.q.get_mpq_t(), a.q.get_mpq_t(), b.q.get_mpq_t());
   CheckSize(a);
 }
 
 void ExactMachine::Power(Slot& a, const Slot& b) {
-  const bool exact = a.kind != Kind::Real && b.kind != Kind::Real && IsInteger(b.den);
+  const bool exact = a.kind != Kind::Real && b.kind != Kind::Real && IsInteger(b.q);
   if (!exact) {
     // A non-integer exponent: the script language answers in double.
     const double x = ToDouble(a), y = ToDouble(b);
-    const bool negativeBase = a.kind == Kind::Real ? x < 0 : a.num < 0;
-    const bool zeroBase = a.kind == Kind::Real ? x == 0.0 : a.num == 0;
-    if (negativeBase && y != std::floor(y)) throw EngineError(kInvalidCall);
-    if (zeroBase && y < 0) throw EngineError(kInvalidCall);
+    const int sign = a.kind == Kind::Real ? (x > 0) - (x < 0) : mpq_sgn(a.q.get_mpq_t());
+    if (sign < 0 && y != std::floor(y)) throw EngineError(kInvalidCall);
+    if (sign == 0 && y < 0) throw EngineError(kInvalidCall);
     RealResult(a, std::pow(x, y));
     return;
   }
   a.kind = Kind::Rational;
-  const mpz_class& n = b.num;
-  if (n == 0) {  // 0^0 is 1 too
-    a.num = 1;
-    a.den = 1;
+  mpz_srcptr n = Num(b.q);
+  if (mpz_sgn(n) == 0) {  // 0^0 is 1 too
+    mpq_set_ui(a.q.get_mpq_t(), 1, 1);
     return;
   }
-  if (a.num == 0) {
-    if (n < 0) throw EngineError(kInvalidCall);
+  if (mpz_sgn(Num(a.q)) == 0) {
+    if (mpz_sgn(n) < 0) throw EngineError(kInvalidCall);
     return;  // 0
   }
-  if (IsInteger(a.den) && (a.num == 1 || a.num == -1)) {
-    if (a.num == -1 && mpz_even_p(n.get_mpz_t())) a.num = 1;
-    return;  // the sign only depends on the parity
+  if (IsInteger(a.q) && mpz_cmpabs_ui(Num(a.q), 1) == 0) {
+    if (mpz_even_p(n)) mpz_set_ui(Num(a.q), 1);
+    return;  // 1 or -1: only the parity counts
   }
-  // |a| is not 0 or 1, so each power of a part p with |p| >= 2 has at least
-  // (bits(p) - 1) * |n| + 1 bits: refuse before computing what cannot fit.
-  if (!mpz_fits_ulong_p(n.get_mpz_t()) && !(n < 0 && mpz_cmpabs_ui(n.get_mpz_t(), ULONG_MAX) <= 0)) {
-    throw EngineError(kOverflow);
-  }
-  const unsigned long e = mpz_get_ui(n.get_mpz_t());  // |n|
-  auto tooLarge = [e](const mpz_class& part) {
+  // |a| is not 0 or 1, so a part p of it with |p| >= 2 raised to |n| has at
+  // least (bits(p) - 1) * |n| + 1 bits: refuse before computing what cannot
+  // fit.
+  if (mpz_cmpabs_ui(n, ULONG_MAX) > 0) throw EngineError(kOverflow);
+  const unsigned long e = mpz_get_ui(n);  // |n|
+  auto tooLarge = [e](mpz_srcptr part) {
     const std::size_t bits = Bits(part);
-    if (bits < 2) return false;  // |part| is 0 or 1
+    if (bits < 2) return false;  // |part| is 1
     const double lower = static_cast<double>(bits - 1) * static_cast<double>(e) + 1.0;
     return lower > static_cast<double>(Expression::kMaxBits);
   };
-  if (tooLarge(a.num) || tooLarge(a.den)) throw EngineError(kOverflow);
-  mpz_pow_ui(a.num.get_mpz_t(), a.num.get_mpz_t(), e);
-  mpz_pow_ui(a.den.get_mpz_t(), a.den.get_mpz_t(), e);
-  if (n < 0) {
-    mpz_swap(a.num.get_mpz_t(), a.den.get_mpz_t());
-    if (a.den < 0) {
-      mpz_neg(a.num.get_mpz_t(), a.num.get_mpz_t());
-      mpz_neg(a.den.get_mpz_t(), a.den.get_mpz_t());
-    }
-  }
+  if (tooLarge(Num(a.q)) || tooLarge(Den(a.q))) throw EngineError(kOverflow);
+  mpz_pow_ui(Num(a.q), Num(a.q), e);
+  mpz_pow_ui(Den(a.q), Den(a.q), e);
+  if (mpz_sgn(n) < 0) mpq_inv(a.q.get_mpq_t(), a.q.get_mpq_t());
   CheckSize(a);
 }
 
@@ -221,15 +220,13 @@ void ExactMachine::Equal(Slot& a, const Slot& b) {
   } else if (a.kind == Kind::Real || b.kind == Kind::Real) {
     const Slot& r = a.kind == Kind::Real ? a : b;
     const Slot& q = a.kind == Kind::Real ? b : a;
-    mpq_set_d(q_.get_mpq_t(), r.real);  // exact: every finite double is a rational
-    equal = mpz_cmp(q_.get_num_mpz_t(), q.num.get_mpz_t()) == 0 &&
-            mpz_cmp(q_.get_den_mpz_t(), q.den.get_mpz_t()) == 0;
+    mpq_set_d(scratch_.get_mpq_t(), r.real);  // exact: every finite double is a rational
+    equal = mpq_equal(scratch_.get_mpq_t(), q.q.get_mpq_t()) != 0;
   } else {
-    equal = a.num == b.num && a.den == b.den;
+    equal = mpq_equal(a.q.get_mpq_t(), b.q.get_mpq_t()) != 0;
   }
   a.kind = Kind::Boolean;
-  a.num = equal ? -1 : 0;
-  a.den = 1;
+  mpq_set_si(a.q.get_mpq_t(), equal ? -1 : 0, 1);
 }
 
 void ExactMachine::RealResult(Slot& a, double value) {
@@ -238,28 +235,14 @@ void ExactMachine::RealResult(Slot& a, double value) {
   a.real = value;
 }
 
-double ExactMachine::ToDouble(const Slot& s) {
+double ExactMachine::ToDouble(const Slot& s) const {
   if (s.kind == Kind::Real) return s.real;
-  if (IsInteger(s.den)) return mpz_get_d(s.num.get_mpz_t());
-  mpz_set(mpq_numref(q_.get_mpq_t()), s.num.get_mpz_t());
-  mpz_set(mpq_denref(q_.get_mpq_t()), s.den.get_mpz_t());
-  return mpq_get_d(q_.get_mpq_t());
-}
-
-void ExactMachine::Reduce(Slot& a) {
-  if (a.den < 0) {
-    mpz_neg(a.num.get_mpz_t(), a.num.get_mpz_t());
-    mpz_neg(a.den.get_mpz_t(), a.den.get_mpz_t());
-  }
-  mpz_gcd(t1_.get_mpz_t(), a.num.get_mpz_t(), a.den.get_mpz_t());
-  if (t1_ != 1) {
-    mpz_divexact(a.num.get_mpz_t(), a.num.get_mpz_t(), t1_.get_mpz_t());
-    mpz_divexact(a.den.get_mpz_t(), a.den.get_mpz_t(), t1_.get_mpz_t());
-  }
+  if (IsInteger(s.q)) return mpz_get_d(Num(s.q));
+  return mpq_get_d(s.q.get_mpq_t());
 }
 
 void ExactMachine::CheckSize(const Slot& a) {
-  if (Bits(a.num) > Expression::kMaxBits || Bits(a.den) > Expression::kMaxBits) {
+  if (Bits(Num(a.q)) > Expression::kMaxBits || Bits(Den(a.q)) > Expression::kMaxBits) {
     throw EngineError(kOverflow);
   }
 }

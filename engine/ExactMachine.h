@@ -2,6 +2,9 @@
 
 #include <gmpxx.h>
 
+#include <chrono>
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "engine/ExpressionCode.h"
@@ -14,24 +17,34 @@ namespace factorix {
 // allocating at every operation.
 class ExactMachine {
 public:
+  using Deadline = std::chrono::steady_clock::time_point;
+
   explicit ExactMachine(const ExpressionCode& code);
 
   // Runs the code with the variable set to `variable` (0 when null). Throws
-  // EngineError as described in Evaluator.h.
+  // EngineError as described in Evaluator.h, and kOverflow when the
+  // deadline has passed.
   void Run(const mpz_class* variable);
+
+  // Work counted in operations plus the machine words of big operands; the
+  // clock is read only every kWorkBetweenClockReads units. The search adds
+  // the work of its quick checks here too.
+  void AddWork(std::uint64_t units);
+  void SetDeadline(std::optional<Deadline> deadline) { deadline_ = deadline; }
 
   // The result of the last successful Run.
   Value Result() const;
   bool ResultIsZero() const;
 
 private:
+  static constexpr std::uint64_t kWorkBetweenClockReads = 1 << 16;
+
   enum class Kind { Empty, Boolean, Rational, Real };
   // One operand. Empty, Boolean and Rational keep their arithmetic value in
-  // num/den (den > 0, gcd 1: Empty is 0/1, True -1/1); Real keeps it in real.
+  // q (canonical: Empty is 0, True -1); Real keeps it in real.
   struct Slot {
     Kind kind = Kind::Empty;
-    mpz_class num;
-    mpz_class den = 1;
+    mpq_class q;
     double real = 0.0;
   };
 
@@ -41,14 +54,15 @@ private:
   void Power(Slot& a, const Slot& b);
   void Equal(Slot& a, const Slot& b);
   void RealResult(Slot& a, double value);
-  double ToDouble(const Slot& s);
-  void Reduce(Slot& a);           // gcd and sign of a rational slot
+  double ToDouble(const Slot& s) const;
   static void CheckSize(const Slot& a);
+  void CountWork(const Slot& a, const Slot& b);
 
   const ExpressionCode& code_;
   std::vector<Slot> stack_;
-  mpz_class t1_, t2_;  // scratch
-  mpq_class q_;        // scratch for exact comparisons with doubles
+  mpq_class scratch_;  // for exact comparisons with doubles
+  std::optional<Deadline> deadline_;
+  std::uint64_t work_ = 0;  // since the clock was last read
 };
 
 }  // namespace factorix

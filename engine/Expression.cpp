@@ -32,12 +32,19 @@ Value Expression::Evaluate() {
   return exact_->Result();
 }
 
+void Expression::SetDeadline(std::optional<std::chrono::steady_clock::time_point> deadline) {
+  exact_->SetDeadline(deadline);
+}
+
 void Expression::PrepareForVariableBits(std::size_t bits) {
   if (filter_->applicable()) filter_->Prepare(bits);
 }
 
 bool Expression::IsZeroAt(const mpz_class& variable) {
-  if (filter_->ProvesNonZero(variable)) return false;
+  if (filter_->applicable()) {
+    exact_->AddWork(filter_->steps());
+    if (filter_->ProvesNonZero(variable)) return false;
+  }
   exact_->Run(&variable);
   return exact_->ResultIsZero();
 }

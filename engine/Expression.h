@@ -2,8 +2,10 @@
 
 #include <gmpxx.h>
 
+#include <chrono>
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 #include "engine/Value.h"
@@ -45,6 +47,12 @@ public:
   // Value::IsZero). Same errors as Evaluate, but much faster when a cheap
   // modular check can prove the value non-zero (see ModularFilter).
   bool IsZeroAt(const mpz_class& variable);
+
+  // From now on an evaluation that is still running, or starts, after
+  // `deadline` throws kOverflow, so that no text can keep a search busy
+  // without end. The clock is read only now and then: expect an overshoot
+  // of some milliseconds. nullopt (the default) means no deadline.
+  void SetDeadline(std::optional<std::chrono::steady_clock::time_point> deadline);
 
   // Tells IsZeroAt that the variables it will be given have at most `bits`
   // bits, so that the size bound of its fast path is worked out once here

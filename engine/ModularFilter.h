@@ -25,6 +25,7 @@ public:
   explicit ModularFilter(const ExpressionCode& code);
 
   bool applicable() const { return applicable_; }
+  std::size_t steps() const { return steps_.size(); }
 
   // True when the value at `variable` is certainly not 0 and evaluating it
   // exactly would raise no error. False means: evaluate exactly.

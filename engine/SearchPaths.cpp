@@ -44,14 +44,15 @@ void EveryCandidate(const DivisorList& list, ResultWriter& writer) {
 
 }  // namespace
 
-SearchResult SearchGeneral(std::string_view text) {
-  return Guarded([text](SearchResult& result) {
+SearchResult SearchGeneral(std::string_view text, std::chrono::milliseconds budget) {
+  return Guarded([text, budget](SearchResult& result) {
     DivisorList list;
     list.ObtenerDivisores(ObtenerIndependiente(text, false));
     if (list.Divisores.empty()) return;  // constant 0: no candidate
     // Read once, evaluated for every candidate; a text the evaluator
     // rejects fails here, as it would at the first candidate.
     Expression expression = FormulaExpression::Compile(text);
+    expression.SetDeadline(std::chrono::steady_clock::now() + budget);
     ResultWriter writer(text, result);
     if (!expression.UsesVariable()) {
       // The same value, or the same error, for every candidate.

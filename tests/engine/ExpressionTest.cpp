@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <optional>
 #include <ostream>
 #include <random>
@@ -177,6 +178,22 @@ TEST(Expression, FastZeroTestRaisesTheOverflowTheExactValueWould) {
   hinted.PrepareForVariableBits(2);
   EXPECT_THROW(hinted.IsZeroAt(mpz_class(1) << 20), EngineError);
   EXPECT_FALSE(hinted.IsZeroAt(mpz_class(-1)));
+}
+
+TEST(Expression, DeadlineEndsALongEvaluation) {
+  std::string text = "1";
+  for (int i = 0; i < 40; ++i) text += "+3^661000*0";
+  Expression e = Expression::Compile(text);
+  EXPECT_EQ(e.Evaluate().ToString(), "1");  // no deadline: it takes its time
+  e.SetDeadline(std::chrono::steady_clock::now());
+  try {
+    e.Evaluate();
+    ADD_FAILURE() << "no overflow";
+  } catch (const EngineError& err) {
+    EXPECT_EQ(err.number(), kOverflow);
+  }
+  e.SetDeadline(std::nullopt);
+  EXPECT_EQ(e.Evaluate().ToString(), "1");
 }
 
 TEST(Expression, VariableIsOnlyTheMarker) {
