@@ -47,7 +47,7 @@ public:
   double surfaceFontSize = 10;   // points; kept from one redraw to the next
   double cursorX = 0;            // twips; the cursor line `cur`, placed by P()
   bool cursorVisible = true;     // `cur`'s visible flag
-  QTimer pcur;                   // the blink timer
+  QTimer* pcur = nullptr;        // the blink timer, a child of the pad
   KeyMapper::NativeCodes nativeCodes = KeyMapper::NativeCodes::None;
   QMenu* menu = nullptr;         // the key-help popup, made on first use
 
@@ -69,8 +69,10 @@ FormulaPad::FormulaPad(QWidget* parent) : QWidget(parent), d(new Private) {
   setAttribute(Qt::WA_InputMethodEnabled, false);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setBackgroundRole(QPalette::Window);
-  d->pcur.setInterval(kBlinkMs);
-  connect(&d->pcur, &QTimer::timeout, this, [this] {
+  d->pcur = new QTimer(this);
+  d->pcur->setObjectName(QStringLiteral("pcur"));
+  d->pcur->setInterval(kBlinkMs);
+  connect(d->pcur, &QTimer::timeout, this, [this] {
     d->cursorVisible = !d->cursorVisible;
     update(d->cursorRect());
   });
@@ -107,30 +109,9 @@ void FormulaPad::P() {
 
 // Tells assistive technology what the redraw changed in the spoken formula.
 void FormulaPad::announce(const QString& before, int cursorBefore) {
-  const QString& after = d->picture.spoken;
-  if (after != before) {
-    emit drawnTextChanged();
-    {
-      qsizetype common = 0;
-      while (common < before.size() && common < after.size() && before[common] == after[common]) {
-        ++common;
-      }
-      if (common == before.size()) {
-        QAccessibleTextInsertEvent ev(this, int(common), after.mid(common));
-        QAccessible::updateAccessibility(&ev);
-      } else if (common == after.size()) {
-        QAccessibleTextRemoveEvent ev(this, int(common), before.mid(common));
-        QAccessible::updateAccessibility(&ev);
-      } else {
-        QAccessibleTextUpdateEvent ev(this, int(common), before.mid(common), after.mid(common));
-        QAccessible::updateAccessibility(&ev);
-      }
-    }
-  }
-  if (d->picture.spokenCursor != cursorBefore) {
-    QAccessibleTextCursorEvent ev(this, d->picture.spokenCursor);
-    QAccessible::updateAccessibility(&ev);
-  }
+  if (d->picture.spoken != before) emit drawnTextChanged();
+  FormulaPadAccessible::announce(this, before, d->picture.spoken, cursorBefore,
+                                 d->picture.spokenCursor);
 }
 
 QString FormulaPad::twcc(const QString& Text) {
@@ -167,7 +148,7 @@ void FormulaPad::NewFontName(const QVariant& MyFontName) {
 
 void FormulaPad::LF() {
   d->cursorVisible = false;
-  d->pcur.stop();
+  d->pcur->stop();
   update(d->cursorRect());
 }
 
@@ -257,8 +238,8 @@ void FormulaPad::keyPressEvent(QKeyEvent* event) {
   editor.pressKey(key.key, key.state);
   if (editor.textChanged()) Text = editor.text();
   Cursor = editor.cursor();
-  d->pcur.stop();
-  d->pcur.start();
+  d->pcur->stop();
+  d->pcur->start();
   P();
   // Keys the pad has no use for still reach the window (Enter, Escape...).
   const bool used = editor.textChanged() || key.key == Vk::Left || key.key == Vk::Right ||
@@ -268,7 +249,7 @@ void FormulaPad::keyPressEvent(QKeyEvent* event) {
 
 void FormulaPad::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
-  if (event->reason() != Qt::PopupFocusReason) d->pcur.start();
+  if (event->reason() != Qt::PopupFocusReason) d->pcur->start();
 }
 
 void FormulaPad::focusOutEvent(QFocusEvent* event) {

@@ -2,6 +2,8 @@
 
 #include <QAccessibleWidget>
 
+#include <optional>
+
 class FormulaPad;
 
 // What assistive technology sees of a pad: an editable text whose content is
@@ -17,6 +19,21 @@ public:
 
   // The name used when the pad has neither an accessible name nor a tool tip.
   static QString defaultName();
+
+  // How the spoken formula changed: at `position`, `removed` gave way to
+  // `inserted` (the common start and end left out). Empty when equal.
+  struct TextChange {
+    int position = 0;
+    QString removed;
+    QString inserted;
+    friend bool operator==(const TextChange&, const TextChange&) = default;
+  };
+  static std::optional<TextChange> textChange(const QString& before, const QString& after);
+
+  // Tells assistive technology, when any listens, that a redraw of `pad`
+  // changed its spoken formula and caret.
+  static void announce(FormulaPad* pad, const QString& before, const QString& after,
+                       int caretBefore, int caretAfter);
 
   QString text(QAccessible::Text t) const override;
   QAccessible::State state() const override;

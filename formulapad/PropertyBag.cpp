@@ -2,22 +2,45 @@
 
 namespace {
 
-// An empty value stands for 0 and for the empty string, so it equals a
-// default of either kind.
 bool isEmptyValue(const QVariant& v) { return !v.isValid() || v.isNull(); }
 
-bool isZeroOrEmptyString(const QVariant& v) {
-  if (isEmptyValue(v)) return true;
-  if (v.typeId() == QMetaType::QString) return v.toString().isEmpty();
-  bool ok = false;
-  const double d = v.toDouble(&ok);
-  return ok && d == 0.0 && v.typeId() != QMetaType::QString;
+bool isText(const QVariant& v) { return v.typeId() == QMetaType::QString; }
+
+bool isNumber(const QVariant& v) {
+  switch (v.typeId()) {
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+      return true;
+    default:
+      return false;
+  }
 }
 
+// Whether a stored value equals its default. An empty value stands for 0 and
+// for the empty string; numbers compare by value whatever their type; a
+// number never equals a text, not even "10" and 10.
 bool sameValue(const QVariant& a, const QVariant& b) {
-  if (isEmptyValue(a) || isEmptyValue(b)) {
-    return isZeroOrEmptyString(a) && isZeroOrEmptyString(b);
+  const bool emptyA = isEmptyValue(a);
+  const bool emptyB = isEmptyValue(b);
+  if (emptyA && emptyB) return true;
+  if (emptyA || emptyB) {
+    const QVariant& other = emptyA ? b : a;
+    if (isText(other)) return other.toString().isEmpty();
+    if (isNumber(other)) return other.toDouble() == 0.0;
+    return false;
   }
+  if (isText(a) && isText(b)) return a.toString() == b.toString();
+  if (isNumber(a) && isNumber(b)) return a.toDouble() == b.toDouble();
+  if (isText(a) || isText(b) || isNumber(a) || isNumber(b)) return false;
   return a == b;
 }
 
