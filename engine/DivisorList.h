@@ -31,7 +31,8 @@ public:
 };
 
 // The positive divisors of |n| in ascending order (empty for 0), exactly, from
-// its prime factorisation. Throws kOverflow when the deadline passes first.
+// its prime factorisation. Throws kOverflow when the deadline passes first,
+// or when there would be more than DivisorList::kMaxDivisors of them.
 std::vector<mpz_class> ListDivisors(const mpz_class& n,
                                     std::chrono::steady_clock::time_point deadline);
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <chrono>
 #include <cstdio>
 #include <random>
@@ -129,8 +131,7 @@ TEST(DivisorList, LargeConstants) {
       {"897612484786617600", 103680},                // highly composite
       {"963761198400", 6720},
       {"936000000000743760000000140616", 48},        // 2^3 3^2 and two 15-digit primes
-      {"340282366920938460843936948965011886881", 4},  // two primes just below 2^64
-      {"1606938044258990275541962092341162602522202993782792835301377", 64},  // 2^200 + 1
+      {"1361129467683753853853498429727072845824", 131},  // 2^130, past two words
   };
   for (const auto& c : cases) {
     DivisorList list;
@@ -197,6 +198,59 @@ TEST(Factorizer, SplitsIntoPrimePowers) {
       found.emplace_back(f.prime.get_str(), f.exponent);
     }
     EXPECT_EQ(found, c.factors) << c.n;
+  }
+}
+
+TEST(Factorizer, SplitsRandomProductsOfKnownPrimes) {
+  // Two to four primes of 13 bits or more, repeats allowed, mostly within two
+  // words: trial division, word rho, and the curves on two words (numbers
+  // past two words take the slower GMP arithmetic: see the hard products).
+  gmp_randclass random(gmp_randinit_default);
+  random.seed(4242);
+  std::mt19937_64 rng(4242);
+  for (int round = 0; round < 60; ++round) {
+    std::vector<mpz_class> primes;
+    mpz_class n = 1;
+    const int count = 2 + static_cast<int>(rng() % 3);
+    for (int k = 0; k < count; ++k) {
+      mpz_class p, start = random.get_z_bits(13 + rng() % static_cast<unsigned>(110 / count - 12));
+      mpz_nextprime(p.get_mpz_t(), start.get_mpz_t());
+      primes.push_back(p);
+      n *= p;
+      if (rng() % 4 == 0) {
+        primes.push_back(p);
+        n *= p;
+      }
+    }
+    std::sort(primes.begin(), primes.end());
+    std::vector<mpz_class> found;
+    for (const PrimePower& f : Factorizer(Clock::now() + std::chrono::seconds(20)).Factor(n)) {
+      for (unsigned i = 0; i < f.exponent; ++i) found.push_back(f.prime);
+    }
+    ASSERT_EQ(found, primes) << n.get_str();
+  }
+}
+
+TEST(Factorizer, SplitsHardProducts) {
+  // Factors too large for rho to reach in time: the curves find them. The
+  // deadline is generous, so that a slow machine does not fail the check.
+  const struct {
+    const char* n;
+    std::vector<std::string> primes;
+  } cases[] = {
+      {"340282366920938460843936948965011886881", {"18446744073709551533", "18446744073709551557"}},
+      {"1606938044258990275541962092341162602522202993782792835301377",  // 2^200 + 1
+       {"257", "1601", "25601", "82471201", "4278255361", "432363203127002885506543172618401"}},
+  };
+  for (const auto& c : cases) {
+    const auto start = Clock::now();
+    std::vector<std::string> found;
+    for (const PrimePower& f : Factorizer(start + std::chrono::seconds(20)).Factor(mpz_class(c.n))) {
+      found.push_back(f.prime.get_str());
+    }
+    const std::chrono::duration<double, std::milli> spent = Clock::now() - start;
+    std::printf("  %s split in %.1f ms\n", c.n, spent.count());
+    EXPECT_EQ(found, c.primes);
   }
 }
 
