@@ -19,74 +19,12 @@ Coefficients Derivative(const Coefficients& p) {
   return d;
 }
 
-Coefficients PrimitivePart(const Coefficients& p) {
-  mpz_class content;
-  for (const mpz_class& c : p) {
-    mpz_gcd(content.get_mpz_t(), content.get_mpz_t(), c.get_mpz_t());
-    if (content == 1) break;
-  }
-  if (p.back() < 0) content = -content;
-  Coefficients out(p.size());
-  for (std::size_t i = 0; i < p.size(); ++i) {
-    mpz_divexact(out[i].get_mpz_t(), p[i].get_mpz_t(), content.get_mpz_t());
-  }
-  return out;
-}
-
-namespace {
-
-// A pseudo-remainder of a by b: a multiplied by a power of lc(b), reduced
-// below the degree of b. Returned trimmed.
-Coefficients PseudoRemainder(Coefficients a, const Coefficients& b) {
-  const int db = Degree(b);
-  const mpz_class& lb = b.back();
-  mpz_class top;
-  while (Degree(a) >= db) {
-    const int shift = Degree(a) - db;
-    top = a.back();
-    // a = lb * a - top * x^shift * b; the leading term cancels.
-    for (mpz_class& c : a) c *= lb;
-    for (int i = 0; i <= db; ++i) {
-      a[static_cast<std::size_t>(i + shift)] -= top * b[static_cast<std::size_t>(i)];
-    }
-    Trim(a);
-  }
-  return a;
-}
-
-}  // namespace
-
-Coefficients PrimitiveGcd(const Coefficients& a, const Coefficients& b) {
-  Coefficients u = PrimitivePart(a);
-  Coefficients v = PrimitivePart(b);
-  if (Degree(u) < Degree(v)) std::swap(u, v);
-  while (!v.empty()) {
-    Coefficients r = PseudoRemainder(u, v);
-    u = std::move(v);
-    v = r.empty() ? std::move(r) : PrimitivePart(r);
-  }
-  return PrimitivePart(u);
-}
-
-Coefficients ExactQuotient(const Coefficients& a, const Coefficients& b) {
-  Coefficients rest = a;
-  const int db = Degree(b);
-  const int dq = Degree(a) - db;
-  if (dq < 0) return {};
-  Coefficients q(static_cast<std::size_t>(dq) + 1);
-  for (int k = dq; k >= 0; --k) {
-    mpz_class& qk = q[static_cast<std::size_t>(k)];
-    mpz_divexact(qk.get_mpz_t(), rest[static_cast<std::size_t>(k + db)].get_mpz_t(),
-                 b.back().get_mpz_t());
-    for (int i = 0; i <= db; ++i) rest[static_cast<std::size_t>(k + i)] -= qk * b[static_cast<std::size_t>(i)];
-  }
-  Trim(q);
+Coefficients DivideByRoot(const Coefficients& p, const mpz_class& r) {
+  if (p.size() < 2) return {};
+  Coefficients q(p.size() - 1);
+  q.back() = p.back();
+  for (std::size_t i = q.size() - 1; i >= 1; --i) q[i - 1] = p[i] + r * q[i];
   return q;
-}
-
-Coefficients SquareFreePart(const Coefficients& p) {
-  const Coefficients g = PrimitiveGcd(p, Derivative(p));
-  return PrimitivePart(ExactQuotient(p, g));
 }
 
 bool IsRoot(const Coefficients& p, const mpz_class& r) {

@@ -17,23 +17,11 @@ void Trim(Coefficients& p);
 // Degree of a trimmed polynomial; -1 for the zero polynomial.
 int Degree(const Coefficients& p);
 
-// The derivative.
+// The derivative, trimmed.
 Coefficients Derivative(const Coefficients& p);
 
-// p divided by the gcd of its coefficients, with a positive leading
-// coefficient. p trimmed and nonzero.
-Coefficients PrimitivePart(const Coefficients& p);
-
-// The primitive greatest common divisor of a and b over Z[x] (leading
-// coefficient positive), by the primitive remainder sequence. Both trimmed
-// and nonzero.
-Coefficients PrimitiveGcd(const Coefficients& a, const Coefficients& b);
-
-// a / b for a b that divides a exactly over Z[x]; both trimmed, b nonzero.
-Coefficients ExactQuotient(const Coefficients& a, const Coefficients& b);
-
-// The square-free part p / gcd(p, p'), primitive. p trimmed, degree >= 1.
-Coefficients SquareFreePart(const Coefficients& p);
+// p / (x - r) for a root r of the trimmed p, by Ruffini's rule.
+Coefficients DivideByRoot(const Coefficients& p, const mpz_class& r);
 
 // True when r is a root of the trimmed p, decided by dividing p by (x - r)
 // from the constant upwards: every step must divide exactly, and the numbers

@@ -5,6 +5,7 @@
 #include "engine/SmallPrimeField.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 
 namespace factorix {
@@ -34,8 +35,8 @@ mpz_class CauchyBound(const Coefficients& f) {
     if (CompareMagnitude(f[i], largest) > 0) largest = abs(f[i]);
   }
   mpz_class bound;
-  mpz_fdiv_q(bound.get_mpz_t(), largest.get_mpz_t(), f.back().get_mpz_t());
-  return abs(bound) + 1;
+  mpz_fdiv_q(bound.get_mpz_t(), largest.get_mpz_t(), mpz_class(abs(f.back())).get_mpz_t());
+  return bound + 1;
 }
 
 // Fujiwara: no root exceeds 2 max |a_(n-i) / a_n|^(1/i), the term for i = n
@@ -60,33 +61,51 @@ mpz_class FujiwaraBound(const Coefficients& f) {
 // alone is used.
 constexpr int kFujiwaraDegree = 64;
 
-// How many primes are tried: those that keep every root simple, and those
-// that do not, before giving up on them.
+// How many primes the usual path tries: those that keep every root simple,
+// and those that do not, before it gives up on them.
 constexpr int kGoodPrimes = 3;
-constexpr int kBadPrimes = 4;
+constexpr int kBadPrimes = 8;
+
+// Steps of root finding modulo small primes that SimpleRoots may take
+// (about a tenth of a second).
+constexpr double kMaxSimpleRootsWork = 5e7;
+
+// f without its factors of x; f trimmed.
+Coefficients WithoutFactorsOfX(const Coefficients& f) {
+  std::size_t low = 0;
+  while (low < f.size() && f[low] == 0) ++low;
+  return Coefficients(f.begin() + static_cast<std::ptrdiff_t>(low), f.end());
+}
 
 }  // namespace
 
 RootFinder::RootFinder(Coefficients coeffs) : coeffs_(std::move(coeffs)) { Trim(coeffs_); }
 
 std::vector<mpz_class> RootFinder::RootsDividing(const mpz_class& constant) const {
-  std::vector<mpz_class> roots;
-  if (coeffs_.empty() || constant == 0) return roots;
+  if (coeffs_.empty() || constant == 0) return {};
+  std::vector<mpz_class> roots = Roots(coeffs_, Filter{0, abs(constant)});
+  std::sort(roots.begin(), roots.end(), [](const mpz_class& a, const mpz_class& b) {
+    const int byMagnitude = CompareMagnitude(a, b);
+    return byMagnitude != 0 ? byMagnitude < 0 : a < b;
+  });
+  return roots;
+}
 
+std::vector<mpz_class> RootFinder::Roots(Coefficients f, const Filter& outer) const {
   // Nonzero roots only: take the factors of x out.
-  std::size_t low = 0;
-  while (coeffs_[low] == 0) ++low;
-  const Coefficients f(coeffs_.begin() + static_cast<std::ptrdiff_t>(low), coeffs_.end());
-  if (Degree(f) < 1) return roots;
+  f = WithoutFactorsOfX(f);
+  if (Degree(f) < 1) return {};
 
-  // Every nonzero integer root divides f(0) as well as the constant.
-  mpz_class g;
-  mpz_gcd(g.get_mpz_t(), f[0].get_mpz_t(), constant.get_mpz_t());
-  mpz_class bound = CauchyBound(f);
-  if (Degree(f) <= kFujiwaraDegree) bound = std::min(bound, FujiwaraBound(f));
-  bound = std::min(bound, g);
+  // Every nonzero integer root divides f(0); none exceeds the bounds.
+  Filter filter;
+  mpz_gcd(filter.divisorOf.get_mpz_t(), f[0].get_mpz_t(), outer.divisorOf.get_mpz_t());
+  filter.bound = CauchyBound(f);
+  if (Degree(f) <= kFujiwaraDegree) filter.bound = std::min(filter.bound, FujiwaraBound(f));
+  filter.bound = std::min(filter.bound, filter.divisorOf);
+  if (outer.bound != 0) filter.bound = std::min(filter.bound, outer.bound);
 
-  if (bound == 1 || Degree(f) == 1) {
+  std::vector<mpz_class> roots;
+  if (filter.bound == 1 || Degree(f) == 1) {
     for (const long r : {-1L, 1L}) {
       if (IsRoot(f, r)) roots.emplace_back(r);
     }
@@ -95,37 +114,39 @@ std::vector<mpz_class> RootFinder::RootsDividing(const mpz_class& constant) cons
       mpz_class r;
       mpz_divexact(r.get_mpz_t(), f[0].get_mpz_t(), f[1].get_mpz_t());
       r = -r;
-      if (CompareMagnitude(r, bound) <= 0 && mpz_divisible_p(g.get_mpz_t(), r.get_mpz_t())) {
+      if (CompareMagnitude(r, filter.bound) <= 0 &&
+          mpz_divisible_p(filter.divisorOf.get_mpz_t(), r.get_mpz_t())) {
         roots.push_back(r);
       }
     }
     return roots;
   }
 
-  std::optional<std::vector<mpz_class>> lifted = Lifted(f, bound, g, false);
-  if (!lifted) {
-    // Every tried prime left a multiple root: most likely f has a repeated
-    // factor. Its square-free part has the same roots, all simple.
-    if (Degree(f) > kMaxSquareFreeDegree) throw EngineError(kOverflow);
-    const Coefficients s = SquareFreePart(f);
-    lifted = Degree(s) < 1 ? std::vector<mpz_class>{} : Lifted(s, bound, g, true);
+  if (std::optional<std::vector<mpz_class>> simple = FromOnePrime(f, filter)) return *simple;
+
+  // Most likely a repeated root. Such a root is also a root of f': find
+  // those first, then divide them out, as often as they divide.
+  Coefficients rest = f;
+  for (mpz_class& r : Roots(Derivative(f), filter)) {
+    if (!IsRoot(rest, r)) continue;
+    do {
+      rest = DivideByRoot(rest, r);
+    } while (Degree(rest) >= 1 && IsRoot(rest, r));
+    roots.push_back(std::move(r));
   }
-  roots = std::move(*lifted);
-  std::sort(roots.begin(), roots.end(), [](const mpz_class& a, const mpz_class& b) {
-    const int byMagnitude = CompareMagnitude(a, b);
-    return byMagnitude != 0 ? byMagnitude < 0 : a < b;
-  });
+  // What is left has only simple integer roots; the primes that leave a
+  // multiple root now come from repeated factors without integer roots.
+  if (Degree(rest) >= 1) {
+    std::optional<std::vector<mpz_class>> simple = FromOnePrime(rest, filter);
+    if (!simple) simple = SimpleRoots(rest, filter);
+    for (mpz_class& r : *simple) roots.push_back(std::move(r));
+  }
   return roots;
 }
 
-std::optional<std::vector<mpz_class>> RootFinder::Lifted(const Coefficients& f,
-                                                         const mpz_class& bound,
-                                                         const mpz_class& divisorOf,
-                                                         bool squareFree) const {
+std::optional<std::vector<mpz_class>> RootFinder::FromOnePrime(const Coefficients& f,
+                                                               const Filter& filter) const {
   std::vector<mpz_class> roots;
-
-  // Pick, among a few primes that keep every root simple, the one with the
-  // fewest roots; a prime without any proves at once that there is none.
   std::uint32_t bestPrime = 0;
   Residues bestRoots, bestInverses;
   int good = 0;
@@ -140,6 +161,7 @@ std::optional<std::vector<mpz_class>> RootFinder::Lifted(const Coefficients& f,
       const Residues fq = field.Reduce(groupResidues);
       if (fq.back() == 0) continue;  // q divides the leading coefficient
       Residues rq = field.Roots(fq);
+      // No root modulo q: none over Z either.
       if (rq.empty()) return roots;
       Residues inverses;
       for (const std::uint32_t r : rq) {
@@ -148,8 +170,7 @@ std::optional<std::vector<mpz_class>> RootFinder::Lifted(const Coefficients& f,
         inverses.push_back(field.Inverse(slope));
       }
       if (inverses.size() != rq.size()) {
-        // A multiple root modulo q cannot be lifted.
-        if (++bad == kBadPrimes && good == 0 && !squareFree) return std::nullopt;
+        if (++bad == kBadPrimes && good == 0) return std::nullopt;
         continue;
       }
       if (bestPrime == 0 || rq.size() < bestRoots.size()) {
@@ -161,22 +182,82 @@ std::optional<std::vector<mpz_class>> RootFinder::Lifted(const Coefficients& f,
     }
     if (good == kGoodPrimes) break;
   }
-  if (bestPrime == 0) {
-    // Every small prime divides the discriminant (or the leading
-    // coefficient): only a constructed polynomial of huge size gets here.
-    if (squareFree) throw EngineError(kOverflow);
-    return std::nullopt;
-  }
+  if (bestPrime == 0) return std::nullopt;
 
-  // Lifted past twice the bound, the symmetric residue is the root itself.
-  const unsigned long k = PrecisionFor(bestPrime, 2 * bound);
+  // Every integer root is a simple root modulo bestPrime, so it is among
+  // the lifts.
   for (std::size_t i = 0; i < bestRoots.size(); ++i) {
-    mpz_class r = HenselLift(f, bestPrime, bestRoots[i], bestInverses[i], k);
-    if (r == 0 || CompareMagnitude(r, bound) > 0) continue;
-    if (!mpz_divisible_p(divisorOf.get_mpz_t(), r.get_mpz_t())) continue;
-    if (IsRoot(f, r)) roots.push_back(std::move(r));
+    if (auto r = Candidate(f, filter, bestPrime, bestRoots[i], bestInverses[i])) {
+      roots.push_back(std::move(*r));
+    }
   }
   return roots;
+}
+
+std::vector<mpz_class> RootFinder::SimpleRoots(const Coefficients& f, const Filter& filter) const {
+  // |f'(r)| <= sum of i |a_i| bound^(i-1) for |r| <= bound. A simple root
+  // has f'(r) != 0, so not every prime of a product above that divides it.
+  // Finding the roots modulo q takes about q·deg steps: refuse a polynomial
+  // that would need more than kMaxSimpleRootsWork of them.
+  const double boundBits = static_cast<double>(mpz_sizeinbase(filter.bound.get_mpz_t(), 2));
+  double coefficientBits = 0;
+  for (const mpz_class& a : f) {
+    coefficientBits = std::max(coefficientBits, static_cast<double>(mpz_sizeinbase(a.get_mpz_t(), 2)));
+  }
+  const double degree = Degree(f);
+  const double slopeBits = coefficientBits + 2 * std::log2(degree + 1) + degree * boundBits;
+  double coveredBits = 0, work = 0;
+  for (const PrimeGroup& group : SmallPrimeGroups()) {
+    for (const std::uint32_t q : group.primes) {
+      if (coveredBits > slopeBits) break;
+      coveredBits += std::log2(q);
+      work += q * (degree + 1);
+    }
+  }
+  if (coveredBits <= slopeBits || work > kMaxSimpleRootsWork) throw EngineError(kOverflow);
+  mpz_class slopeBound = 0;
+  for (std::size_t i = f.size() - 1; i >= 1; --i) {
+    slopeBound = slopeBound * filter.bound + abs(f[i]) * static_cast<unsigned long>(i);
+  }
+
+  std::vector<mpz_class> roots;
+  mpz_class product = 1;
+  std::vector<std::uint32_t> groupResidues(f.size());
+  for (const PrimeGroup& group : SmallPrimeGroups()) {
+    for (std::size_t i = 0; i < f.size(); ++i) {
+      groupResidues[i] = static_cast<std::uint32_t>(mpz_fdiv_ui(f[i].get_mpz_t(), group.product));
+    }
+    for (const std::uint32_t q : group.primes) {
+      const SmallPrimeField field(q);
+      const Residues fq = field.Reduce(groupResidues);
+      if (fq.back() == 0) continue;
+      for (const std::uint32_t r0 : field.Roots(fq)) {
+        const std::uint32_t slope = field.EvalDerivative(fq, r0);
+        if (slope == 0) continue;  // left to the other primes
+        if (auto r = Candidate(f, filter, q, r0, field.Inverse(slope))) roots.push_back(std::move(*r));
+      }
+      product *= q;
+      if (product > slopeBound) {
+        // Roots found from several primes come once.
+        std::sort(roots.begin(), roots.end());
+        roots.erase(std::unique(roots.begin(), roots.end()), roots.end());
+        return roots;
+      }
+    }
+  }
+  throw EngineError(kOverflow);  // not reached: the size check above
+}
+
+std::optional<mpz_class> RootFinder::Candidate(const Coefficients& f, const Filter& filter,
+                                               std::uint32_t q, std::uint32_t r0,
+                                               std::uint32_t inverseSlope) const {
+  // Lifted past twice the bound, the symmetric residue is the root itself.
+  const unsigned long k = PrecisionFor(q, 2 * filter.bound);
+  mpz_class r = HenselLift(f, q, r0, inverseSlope, k);
+  if (r == 0 || CompareMagnitude(r, filter.bound) > 0) return std::nullopt;
+  if (!mpz_divisible_p(filter.divisorOf.get_mpz_t(), r.get_mpz_t())) return std::nullopt;
+  if (!IsRoot(f, r)) return std::nullopt;
+  return r;
 }
 
 }  // namespace factorix

@@ -21,21 +21,36 @@ public:
 
   // The nonzero integer roots that divide `constant`, ordered by absolute
   // value with -r before +r. Empty for the zero polynomial or a zero constant.
-  // Throws EngineError(kOverflow) in the pathological cases it does not
-  // decide: a repeated factor in a polynomial of degree above
-  // kMaxSquareFreeDegree, or a discriminant that every small prime divides.
+  // Throws EngineError(kOverflow) for a polynomial with repeated factors
+  // that have roots modulo every small prime tried, and whose degree and
+  // root bound are too large to settle with the small primes in time.
   std::vector<mpz_class> RootsDividing(const mpz_class& constant) const;
 
-  // Highest degree whose square-free part is worked out over Z.
-  static constexpr int kMaxSquareFreeDegree = 400;
-
 private:
-  // The roots in [-bound, bound] that divide `divisorOf`, of the trimmed
-  // polynomial f with f(0) != 0 and degree >= 1. When `squareFree` is false
-  // and the first primes tried all leave a multiple root, it returns nullopt:
-  // f most likely has a repeated factor.
-  std::optional<std::vector<mpz_class>> Lifted(const Coefficients& f, const mpz_class& bound,
-                                               const mpz_class& divisorOf, bool squareFree) const;
+  // What the roots must satisfy besides being roots.
+  struct Filter {
+    mpz_class bound;      // |r| <= bound
+    mpz_class divisorOf;  // r divides it
+  };
+
+  // The roots of f (trimmed, degree >= 1) that pass the filter, each once,
+  // in no particular order.
+  std::vector<mpz_class> Roots(Coefficients f, const Filter& filter) const;
+
+  // The roots from one prime that keeps every root simple, the one with the
+  // fewest roots among a few; nullopt when the first primes tried all leave
+  // a multiple root, which a repeated root of f always does.
+  std::optional<std::vector<mpz_class>> FromOnePrime(const Coefficients& f,
+                                                     const Filter& filter) const;
+
+  // Every root r with f'(r) != 0, lifted from whichever prime keeps it simple:
+  // primes are taken until their product exceeds every possible |f'(r)|.
+  // Throws kOverflow when that would take too long.
+  std::vector<mpz_class> SimpleRoots(const Coefficients& f, const Filter& filter) const;
+
+  // The root lifted from r0 modulo q, when it is one and passes the filter.
+  std::optional<mpz_class> Candidate(const Coefficients& f, const Filter& filter, std::uint32_t q,
+                                     std::uint32_t r0, std::uint32_t inverseSlope) const;
 
   Coefficients coeffs_;
 };
