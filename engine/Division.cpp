@@ -1,5 +1,6 @@
 #include "engine/Division.h"
 
+#include "engine/EngineError.h"
 #include "engine/Number.h"
 #include "engine/RaisedExponent.h"
 #include "engine/Terms.h"
@@ -12,6 +13,10 @@
 namespace factorix {
 
 namespace {
+
+// Largest total size of the quotient's coefficients, in bits (about ten
+// million decimal digits).
+constexpr std::size_t kMaxQuotientBits = std::size_t{32} << 20;
 
 // One term with the variable as the term readers see it.
 struct TermText {
@@ -79,12 +84,17 @@ std::string Dividir(std::string_view xMenos, std::string_view texto) {
   if (degree == 0) return {};
 
   // Ruffini: quotient[i] multiplies x^i; the remainder is dropped, since
-  // the caller has already established that r is a root.
+  // the caller has already established that r is a root. For a root the
+  // quotient's coefficients stay below the sum of |coefficients|; for a
+  // value that is not one they grow like r^i, so their total size is bounded.
   std::vector<mpz_class> quotient(static_cast<std::size_t>(degree));
   quotient[static_cast<std::size_t>(degree - 1)] = coeffs[static_cast<std::size_t>(degree)];
+  std::size_t totalBits = 0;
   for (int i = degree - 1; i >= 1; --i) {
     const auto at = static_cast<std::size_t>(i);
     quotient[at - 1] = coeffs[at] + r * quotient[at];
+    totalBits += mpz_sizeinbase(quotient[at - 1].get_mpz_t(), 2);
+    if (totalBits > kMaxQuotientBits) throw EngineError(kOverflow);
   }
 
   // In the ordinary shape the leading coefficient is written as the user

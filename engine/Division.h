@@ -12,7 +12,10 @@ namespace factorix {
 // Each term's exponent is read from the text (a missing power counts 0, a
 // repeated one adds up); for every power present and decreasing the output
 // keeps the leading coefficient's text as written. Empty when `texto` has no
-// "x". A coefficient that is not a number throws kTypeMismatch.
+// "x". A coefficient that is not a number throws kTypeMismatch; a text
+// without any sign throws kInvalidCall (it has no constant with a sign); a
+// power above kMaxDegree, or a quotient too large to hold (only a value that
+// is no root can give one), throws kOverflow.
 std::string Dividir(std::string_view xMenos, std::string_view texto);
 
 }  // namespace factorix

@@ -19,11 +19,14 @@ struct Polynomial {
 // [sign][digits]x followed by zero or more raised digits ("e" and a digit;
 // a run of them is one exponent). Repeated powers add up. Returns nullopt for
 // any other text (letters, parentheses, "*", "/", "^", "=", roots, ...).
+// A power above kMaxDegree, or a coefficient longer than a number may be,
+// throws EngineError(kOverflow).
 std::optional<Polynomial> ReadPolynomial(std::string_view text);
 
 // The nonzero integer roots of `p` that divide `constant` (nonzero), in the
 // search's candidate order: by absolute value, -r before +r. `p` must not be
-// identically zero.
+// identically zero. Throws EngineError(kOverflow) only for a constructed
+// polynomial too large to settle in time (see RootFinder).
 std::vector<mpz_class> IntegerRootsDividing(const Polynomial& p, const mpz_class& constant);
 
 }  // namespace factorix

@@ -100,6 +100,9 @@ TEST(Division, ErrorsOfTheTextAndTheRoot) {
     EXPECT_EQ(ErrorOf(c.root, c.text), c.error) << c.text << " / " << c.root;
   }
   EXPECT_EQ(ErrorOf("1", "1xe1e0e0e0e0e0-1"), kNoError);  // the largest degree allowed
+  // Not a root, and the quotient's coefficients grow like 2^i: refused
+  // before they take gigabytes.
+  EXPECT_EQ(ErrorOf("2", "1xe1e0e0e0e0e0-1"), kOverflow);
 }
 
 TEST(RaisedExponent, WritesAndReadsRuns) {
