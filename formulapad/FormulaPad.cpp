@@ -175,7 +175,6 @@ FormulaPad* FormulaPad::CopyOf(const FormulaPad& source, QWidget* parent) {
   source.WriteProperties(bag);
   auto* pad = new FormulaPad(parent);
   pad->hide();
-  pad->setToolTip(source.toolTip());
   pad->ReadProperties(bag);
   pad->resize(source.size());
   pad->P();  // a hidden pad gets its resize event only when shown

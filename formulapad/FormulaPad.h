@@ -16,6 +16,11 @@ class PropertyBag;
 // the picture of the last P().
 class FormulaPad : public QWidget {
   Q_OBJECT
+  // What a form designer shows beside the members.
+  Q_CLASSINFO("CellWidth", "Set the space between two elements in the box (numbers, operators...)")
+  Q_CLASSINFO("Text", "Set the FormulaPad content. Note that powers are \"e\", not \"^\"")
+  Q_CLASSINFO("FontNormSize", "Set the standard font size used by numbers, operators...")
+  Q_CLASSINFO("FontSupSize", "Set the font size used by powers and subitems (smaller font size)")
 
 public:
   static constexpr int kTwipsPerPixel = 15;

@@ -200,6 +200,7 @@ private slots:
     QVERIFY(!copy->PrintText);
     QCOMPARE(copy->drawingFontName(), QStringLiteral("Arial"));  // only element 0 draws in Courier
     QCOMPARE(copy->accessibleText(), QStringLiteral("EL POLINOMIO SE PUEDE DESCOMPONER EN:"));
+    QVERIFY(copy->toolTip().isEmpty());
   }
 
   // A copy shows the copied text and keeps it, even when shown later, until

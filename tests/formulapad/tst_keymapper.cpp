@@ -234,5 +234,5 @@ private slots:
   }
 };
 
-QTEST_APPLESS_MAIN(TestKeyMapper)
+QTEST_MAIN(TestKeyMapper)
 #include "tst_keymapper.moc"
