@@ -71,11 +71,16 @@ std::string WordText(std::uint64_t v) {
   return std::string(buffer, end);
 }
 
+// The factorisation of n, refused when its list would be too long: d and
+// n/d have about as many digits together as n, so the list takes about
+// count · digits(n) / 2 digits.
 std::vector<PrimePower> FactorWithin(const mpz_class& n, std::chrono::steady_clock::time_point deadline,
                                      std::size_t& count) {
   std::vector<PrimePower> factors = Factorizer(deadline).Factor(n);
   count = DivisorCount(factors);
   if (count > DivisorList::kMaxDivisors) throw EngineError(kOverflow);
+  const std::size_t digits = mpz_sizeinbase(n.get_mpz_t(), 10);
+  if (count > DivisorList::kMaxTotalDigits / (digits / 2 + 1)) throw EngineError(kOverflow);
   return factors;
 }
 

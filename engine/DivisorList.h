@@ -16,9 +16,11 @@ public:
   // calculation ends with kOverflow instead of freezing the window.
   static constexpr std::chrono::milliseconds kBudget{1000};
 
-  // Most divisors a list may hold; a constant with more throws kOverflow, so
-  // that the list's memory stays bounded (about 100 MB at worst).
+  // Most divisors a list may hold, and most decimal digits all of them may
+  // take together; a constant past either throws kOverflow, so that the
+  // list's memory stays bounded (about 100 MB at worst).
   static constexpr std::size_t kMaxDivisors = 2000000;
+  static constexpr std::size_t kMaxTotalDigits = 32000000;
 
   // Refills Divisores with the divisors of the number that `p` denotes, as
   // decimal texts in ascending order; empty for 0. A text that is not a
@@ -32,7 +34,8 @@ public:
 
 // The positive divisors of |n| in ascending order (empty for 0), exactly, from
 // its prime factorisation. Throws kOverflow when the deadline passes first,
-// or when there would be more than DivisorList::kMaxDivisors of them.
+// or when there would be more than DivisorList::kMaxDivisors of them or
+// more than DivisorList::kMaxTotalDigits digits in all.
 std::vector<mpz_class> ListDivisors(const mpz_class& n,
                                     std::chrono::steady_clock::time_point deadline);
 

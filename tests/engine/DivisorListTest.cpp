@@ -79,12 +79,17 @@ TEST(DivisorList, ErrorsKeepThePreviousList) {
       // 10^1000 + 1: far too large a part without small primes.
       {"1" + std::string(999, '0') + "1", kOverflow},
   };
+  // 2^300000: only 300001 divisors, but together billions of digits.
+  mpz_class power;
+  mpz_ui_pow_ui(power.get_mpz_t(), 2, 300000);
   for (const auto& c : cases) {
     DivisorList list;
     list.ObtenerDivisores("12");
     EXPECT_EQ(ErrorOf(list, c.p), c.error) << c.p.substr(0, 40);
     EXPECT_EQ(list.Divisores, (std::vector<std::string>{"1", "2", "3", "4", "6", "12"}));
   }
+  DivisorList list;
+  EXPECT_EQ(ErrorOf(list, power.get_str()), kOverflow);
 }
 
 TEST(DivisorList, AgreesWithTrialDivision) {
