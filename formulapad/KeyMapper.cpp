@@ -14,6 +14,9 @@ int modifierState(Qt::KeyboardModifiers mods) {
   if (mods & Qt::ShiftModifier) state |= KeyState::Shift;
   if (mods & Qt::ControlModifier) state |= KeyState::Ctrl;
   if (mods & Qt::AltModifier) state |= KeyState::Alt;
+  // AltGr (X11 reports it as the group switch) is Ctrl+Alt, as on Windows:
+  // AltGr+2 on a Spanish keyboard is "@", not a 2.
+  if (mods & Qt::GroupSwitchModifier) state |= KeyState::Ctrl | KeyState::Alt;
   return state;
 }
 

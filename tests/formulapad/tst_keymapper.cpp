@@ -147,6 +147,7 @@ private slots:
     QTest::newRow("xcb shift r") << Native::Xkb << int(Qt::Key_R) << shift << 27u << 0u << 82 << 1;
     QTest::newRow("xcb alt x") << Native::Xkb << int(Qt::Key_X) << int(Qt::AltModifier) << 53u << 0u << 88 << 4;
     QTest::newRow("xcb meta x") << Native::Xkb << int(Qt::Key_X) << int(Qt::MetaModifier) << 53u << 0u << 88 << 0;
+    QTest::newRow("xcb es altgr 2") << Native::Xkb << int(Qt::Key_At) << int(Qt::GroupSwitchModifier) << 11u << 0u << 50 << 6;
     QTest::newRow("xcb backspace") << Native::Xkb << int(Qt::Key_Backspace) << 0 << 22u << 0u << 8 << 0;
     // A synthesised event under X11 has no keycode: key() decides.
     QTest::newRow("xcb synthesised 3") << Native::Xkb << int(Qt::Key_3) << shift << 0u << 0u << 51 << 1;
