@@ -1,11 +1,9 @@
 #include "formulapad/FormulaPad.h"
 
-#include <QAccessible>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
-#include <QPointer>
 #include <QTimer>
 
 #include <cmath>
@@ -62,7 +60,6 @@ public:
 FormulaPad::FormulaPad(QWidget* parent) : QWidget(parent), d(new Private) {
   FormulaPadAccessible::installFactory();
   d->nativeCodes = KeyMapper::forPlatform(QGuiApplication::platformName());
-  setObjectName(QStringLiteral("FormulaPad"));
   setFixedHeight(pixels(kHeightTwips));
   setFocusPolicy(Qt::StrongFocus);
   // The compose input method would swallow dead keys and digits after them.
