@@ -39,11 +39,16 @@ FormulaPad* ResultList::addLine() {
   const FormulaPad* above = pads_.last();
   FormulaPad* pad = FormulaPad::CopyOf(*pads_.first(), sheet_);
   pad->setObjectName(QStringLiteral("resultado(%1)").arg(pads_.size()));
-  pad->show();
+  pad->setAccessibleName(QStringLiteral("Resultado %1").arg(pads_.size()));
   // Below the element above: its bottom plus the gap, at its Left.
   const int top = twips::fromPixels(above->y()) + twips::fromPixels(above->height()) + Form1Design::kLineGap;
-  pad->move(above->x(), twips::toPixels(top));
   pads_.append(pad);
+  if (batchDepth_ == 0) {
+    place(int(pads_.size()) - 1, above->x(), twips::toPixels(top));
+  } else {
+    pad->move(above->x(), twips::toPixels(top));
+    if (firstUnshown_ < 0) firstUnshown_ = pads_.size() - 1;
+  }
   return pad;
 }
 
@@ -52,20 +57,17 @@ void ResultList::Borrar() {
   // The sheet holds elements 1 and up and nothing else: dropping it drops
   // them all at once, in order, without disturbing the heading.
   pads_.resize(1);
-  beginBatch();
+  firstUnshown_ = -1;
   delete sheet_;
   sheet_ = nullptr;
   newSheet();
-  endBatch();
 }
 
 void ResultList::shiftSideways(float offset) {
-  beginBatch();
-  for (FormulaPad* pad : std::as_const(pads_)) {
-    const float left = float(twips::fromPixels(pad->x())) + offset;
-    pad->move(twips::toPixels(left), pad->y());
+  for (int i = 0; i < pads_.size(); ++i) {
+    const float left = float(twips::fromPixels(pads_.at(i)->x())) + offset;
+    place(i, twips::toPixels(left), pads_.at(i)->y());
   }
-  endBatch();
 }
 
 bool ResultList::scrollLines(int notches) {
@@ -78,22 +80,39 @@ bool ResultList::scrollLines(int notches) {
   else
     delta = std::max(delta, -(lastTop - headingTop_));
   if ((notches > 0 && delta <= 0) || (notches < 0 && delta >= 0)) return false;
-  moveAll(0, twips::toPixels(delta));
+  moveAll(twips::toPixels(delta));
   return true;
 }
 
-void ResultList::moveAll(int dxPixels, int dyPixels) {
-  beginBatch();
-  for (FormulaPad* pad : std::as_const(pads_)) pad->move(pad->pos() + QPoint(dxPixels, dyPixels));
-  endBatch();
+void ResultList::moveAll(int dyPixels) {
+  for (int i = 0; i < pads_.size(); ++i) place(i, pads_.at(i)->x(), pads_.at(i)->y() + dyPixels);
 }
 
-void ResultList::beginBatch() {
-  if (batchDepth_++ == 0) view_->setUpdatesEnabled(false);
+void ResultList::place(int index, int x, int y) {
+  FormulaPad* pad = pads_.at(index);
+  pad->move(x, y);
+  const bool show = inView(index);
+  if (pad->isHidden() == show) pad->setVisible(show);
 }
+
+bool ResultList::inView(int index) const {
+  const FormulaPad* pad = at(index);
+  return pad && pad->geometry().intersects(clipRect());
+}
+
+QRect ResultList::clipRect() const {
+  QRect clip = view_->rect().adjusted(1, 0, -1, -1);
+  clip.setTop(twips::toPixels(clipTop_));
+  return clip;
+}
+
+void ResultList::beginBatch() { ++batchDepth_; }
 
 void ResultList::endBatch() {
-  if (--batchDepth_ == 0) view_->setUpdatesEnabled(true);
+  if (batchDepth_ == 0 || --batchDepth_ > 0 || firstUnshown_ < 0) return;
+  for (qsizetype i = firstUnshown_; i < pads_.size(); ++i)
+    if (inView(int(i))) pads_.at(i)->show();
+  firstUnshown_ = -1;
 }
 
 void ResultList::newSheet() {
@@ -108,9 +127,8 @@ void ResultList::newSheet() {
 void ResultList::fitToFrame() {
   view_->setGeometry(frame_->rect());
   sheet_->setGeometry(view_->rect());
-  QRect clip = view_->rect().adjusted(1, 0, -1, -1);
-  clip.setTop(twips::toPixels(clipTop_));
-  view_->setMask(clip);
+  view_->setMask(clipRect());
+  for (int i = 0; i < pads_.size(); ++i) place(i, pads_.at(i)->x(), pads_.at(i)->y());
 }
 
 bool ResultList::eventFilter(QObject* watched, QEvent* event) {

@@ -12,6 +12,11 @@ struct ControlDesign;
 // the upper bound are the lines of the last calculation, each a copy of the
 // heading pad placed below the one before. Indices run without gaps.
 //
+// Only the elements that reach into view are shown to the toolkit; the
+// others are kept hidden, so that repainting, activation changes and
+// modal boxes cost the same with 30000 lines as with ten. Scrolling shows
+// and hides them as they come into view and leave it.
+//
 // The pads lie in a clipping view that covers the frame from the strip's
 // lower edge down, so lines moved up by the wheel slide under the strip
 // instead of over the frame's caption. The view and the sheet that holds
@@ -38,6 +43,7 @@ public:
 
   // Creates the next element as a copy of element 0, shows it and places it
   // at the Left of the element before it, 120 twips below that one's bottom.
+  // Within a batch the element is shown when the batch ends.
   FormulaPad* addLine();
 
   // Removes every element but the heading, which keeps its text and place.
@@ -55,7 +61,11 @@ public:
   // below the strip.
   void fitToFrame();
 
-  // Many lines at once: the view repaints once, when the batch ends.
+  // Whether element `index` reaches into the visible part of the frame.
+  bool inView(int index) const;
+
+  // Many lines at once. Lines added within a batch stay hidden until it
+  // ends, so that drawing them marks nothing for repainting.
   void beginBatch();
   void endBatch();
 
@@ -64,7 +74,10 @@ protected:
 
 private:
   void newSheet();
-  void moveAll(int dxPixels, int dyPixels);
+  void moveAll(int dyPixels);
+  // Moves element `index` to (x, y) pixels and shows it only when in view.
+  void place(int index, int x, int y);
+  QRect clipRect() const;  // pixels, in the view's coordinates
 
   QWidget* frame_;
   int clipTop_;             // twips
@@ -74,4 +87,5 @@ private:
   QList<FormulaPad*> pads_;   // index = element index
   int wheelRemainder_ = 0;    // eighths of a degree not yet worth a notch
   int batchDepth_ = 0;
+  qsizetype firstUnshown_ = -1;  // the first element added within the batch
 };

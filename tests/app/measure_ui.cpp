@@ -1,0 +1,135 @@
+// Times the window's "Calcular" from the click to the last line on screen,
+// for every row of a corpus file (name, formula text, comment; tab
+// separated). Prints one line per row: name, runs, median and worst in
+// milliseconds, lines, and the message shown, if any. After the row with
+// the most lines it also times the scroll arrows, the wheel and clearing,
+// to show that the window stays usable.
+//
+// Usage: factorix-measure-ui CORPUS [RUNS]
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QWheelEvent>
+#include <QtTest>
+#include <algorithm>
+#include <cstdio>
+
+#include "app/Form1.h"
+#include "app/ResultList.h"
+#include "formulapad/FormulaPad.h"
+
+namespace {
+
+struct Run {
+  double ms = 0;          // click to last line drawn, or to the message box on screen
+  QString message;        // the box's text, empty when none
+};
+
+// Clicks "Calcular" with `text` in the pad and waits until the window has
+// drawn the result; a message box is timed when it shows and then closed.
+Run calculate(Form1& form, const QString& text) {
+  form.dividendo()->Text = text;
+  Run run;
+  QElapsedTimer clock;
+  QTimer poll;
+  poll.setInterval(0);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible() || !run.message.isEmpty()) return;
+    run.ms = double(clock.nsecsElapsed()) / 1e6;
+    run.message = box->text();
+    box->button(QMessageBox::Ok)->click();
+  });
+  poll.start();
+  clock.start();
+  form.Command1_Click();
+  if (run.message.isEmpty()) {
+    form.repaint();  // paints every pad in view and puts the picture on screen
+    QApplication::sync();
+    run.ms = double(clock.nsecsElapsed()) / 1e6;
+  }
+  return run;
+}
+
+double timed(const std::function<void()>& action, Form1& form) {
+  QElapsedTimer clock;
+  clock.start();
+  action();
+  form.repaint();
+  QApplication::sync();
+  return double(clock.nsecsElapsed()) / 1e6;
+}
+
+double median(QList<double> values) {
+  std::sort(values.begin(), values.end());
+  const qsizetype n = values.size();
+  return n % 2 ? values.at(n / 2) : (values.at(n / 2 - 1) + values.at(n / 2)) / 2;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: %s CORPUS [RUNS]\n", argv[0]);
+    return 2;
+  }
+  const int runs = argc > 2 ? std::max(1, atoi(argv[2])) : 7;
+  QFile corpus(QString::fromLocal8Bit(argv[1]));
+  if (!corpus.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    std::fprintf(stderr, "cannot read %s\n", argv[1]);
+    return 2;
+  }
+
+  Form1 form;
+  form.setQuitAction([] {});
+  form.Form_Load();
+  if (!QTest::qWaitForWindowExposed(&form)) return 1;
+
+  std::printf("%-24s %5s %10s %10s %7s  %s\n", "row", "runs", "median_ms", "worst_ms", "lines", "message");
+  QString biggest;
+  int mostLines = 0;
+  while (!corpus.atEnd()) {
+    const QString line = QString::fromUtf8(corpus.readLine()).trimmed();
+    if (line.isEmpty() || line.startsWith(u'#')) continue;
+    const QStringList fields = line.split(u'\t');
+    if (fields.size() < 2) continue;
+    QList<double> times;
+    QString message;
+    const int n = fields.at(0).startsWith(QStringLiteral("g0")) ? std::min(runs, 3) : runs;
+    for (int i = 0; i < n; ++i) {
+      const Run run = calculate(form, fields.at(1));
+      times << run.ms;
+      message = run.message;
+    }
+    const int lines = form.resultado().upperBound();
+    if (lines > mostLines) {
+      mostLines = lines;
+      biggest = fields.at(1);
+    }
+    std::printf("%-24s %5d %10.1f %10.1f %7d  %s\n", qPrintable(fields.at(0)), n, median(times),
+                *std::max_element(times.begin(), times.end()), lines, qPrintable(message));
+    std::fflush(stdout);
+  }
+
+  if (!biggest.isEmpty()) {
+    calculate(form, biggest);
+    QWidget* frame = form.control(QStringLiteral("Frame2"));
+    const auto wheel = [&] {
+      const QPointF pos(frame->width() / 2.0, frame->height() / 2.0);
+      QWheelEvent event(pos, frame->mapToGlobal(pos), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                        Qt::NoScrollPhase, false);
+      QApplication::sendEvent(frame, &event);
+    };
+    std::printf("\nwith %d lines on the window:\n", mostLines);
+    std::printf("  \">>\" click       %8.1f ms\n", timed([&] { form.desp_Click(1); }, form));
+    std::printf("  \"<<\" click       %8.1f ms\n", timed([&] { form.desp_Click(0); }, form));
+    std::printf("  wheel notch      %8.1f ms\n", timed(wheel, form));
+    std::printf("  clearing (Borrar)%8.1f ms\n", timed([&] { form.Borrar(); }, form));
+  }
+  return 0;
+}
