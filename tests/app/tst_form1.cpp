@@ -424,10 +424,17 @@ void TestForm1::wheel() {
     return true;
   };
 
+  // Lines 1 to 6 reach into the frame (the sixth is cut at its edge); the
+  // seventh lies below it.
+  for (int i = 0; i <= 6; ++i) QVERIFY(w.results().at(i)->isVisible());
+  QVERIFY(!w.results().at(7)->isVisible());
+
   turnWheel(w.frame2(), 120);  // towards the top: the heading is there already
   QVERIFY(shiftedBy(0));
   turnWheel(w.frame2(), -120);  // one notch down the list: one line's pitch
   QVERIFY(shiftedBy(-435));
+  QVERIFY(w.results().at(7)->isVisible());
+  QVERIFY(!w.results().at(0)->isVisible());  // slid under the strip
   turnWheel(w.frame2(), -60);  // half a notch waits for the other half
   QVERIFY(shiftedBy(-435));
   turnWheel(w.frame2(), -60);
@@ -435,8 +442,11 @@ void TestForm1::wheel() {
   turnWheel(w.frame2(), -120 * 30);  // the last line stops where the heading starts
   QCOMPARE(w.place(12).y(), 720);
   QVERIFY(shiftedBy(-12 * 435));
+  QVERIFY(w.results().at(12)->isVisible());
   turnWheel(w.frame2(), 120 * 30);  // and back, never lower than the start
   QVERIFY(shiftedBy(0));
+  QVERIFY(w.results().at(0)->isVisible());
+  QVERIFY(!w.results().at(12)->isVisible());
 
   // Sideways and up and down at once, then a new calculation keeps both.
   w.form->desp_Click(1);
