@@ -56,10 +56,13 @@ def test():
         e2e.gone(app.app, role="label", name="Símbolos permitidos:")
         e2e.log("key help opened and closed")
 
-        # The pad still takes keys after the modal window has gone.
+        # The pad still takes keys after the modal window has gone, and
+        # tells screen readers what it inserted.
         app.focus()
-        e2e.keys("KP_Add", "1")
-        e2e.wait_for_text(pad, DRAWN + "+1")
+        with e2e.Events("object:text-changed") as events:
+            e2e.keys("KP_Add", "1")
+            e2e.wait_for_text(pad, DRAWN + "+1")
+            events.wait_for("object:text-changed:insert", role="text", name=PAD_NAME)
         if not app.alive():
             raise e2e.Failure("the pad host ended")
 
