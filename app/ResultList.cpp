@@ -12,6 +12,7 @@
 ResultList::ResultList(QWidget* frame, int clipTop) : QObject(frame), frame_(frame), clipTop_(clipTop) {
   view_ = new QWidget(frame_);
   view_->setObjectName(QStringLiteral("resultadoView"));
+  view_->setAccessibleName(QStringLiteral("Resultados"));
   newSheet();
   fitToFrame();
   frame_->installEventFilter(this);
@@ -118,6 +119,7 @@ void ResultList::endBatch() {
 void ResultList::newSheet() {
   sheet_ = new QWidget(view_);
   sheet_->setObjectName(QStringLiteral("resultadoSheet"));
+  sheet_->setAccessibleName(QStringLiteral("Líneas de resultado"));
   sheet_->setGeometry(view_->rect());
   sheet_->lower();  // under the heading: a click on the heading reaches it
   sheet_->show();
