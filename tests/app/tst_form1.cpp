@@ -38,6 +38,7 @@ private slots:
   void errorMessages_data();
   void errorMessages();
   void errorKeepsLinesFoundBefore();
+  void failedDivisionLeavesPadAsCreated();
   void sideways_data();
   void sideways();
   void sidewaysOffsetStaysForNextCalculation();
@@ -357,6 +358,19 @@ void TestForm1::errorKeepsLinesFoundBefore() {
   const SeenBox box = w.calculate(QStringLiteral("2xe2+3x"));
   QVERIFY(box.shown);
   QCOMPARE(w.results().upperBound(), 0);  // "Calcular" cleared the old lines first
+}
+
+void TestForm1::failedDivisionLeavesPadAsCreated() {
+  Window w;
+  // 1 is a root of a*x + x - 1 (a counts as 0), but "a" is no coefficient.
+  const SeenBox box = w.calculate(QStringLiteral("ax+x-1"));
+  QCOMPARE(box.text, kOtherError);
+  QCOMPARE(w.lines(), QStringList{QStringLiteral(" (x-1)")});
+  FormulaPad* pad = w.results().at(1);
+  QVERIFY(pad->isVisible());
+  QCOMPARE(w.place(1), QPoint(240, 1155));
+  // Not redrawn: it still shows the heading it was copied from.
+  QCOMPARE(pad->accessibleText(), kHeading);
 }
 
 void TestForm1::sideways_data() {
