@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QUrl>
@@ -157,7 +158,11 @@ void Form1::Command1_Click() {
 
 void Form1::Calcular() {
   const QByteArray text = dividendo_->Text.toString().toUtf8();
+  // A hard constant can keep the search busy for a moment (the engine bounds
+  // it to a few seconds): say so with the busy cursor.
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
   const factorix::SearchResult result = factorix::Search(std::string_view(text.constData(), size_t(text.size())));
+  QGuiApplication::restoreOverrideCursor();
 
   resultado_->beginBatch();
   for (size_t i = 0; i < result.lines.size(); ++i) {
