@@ -10,8 +10,13 @@
 # tests/fuzz/corpus/<target>/ so that every test run replays it.
 #
 # Usage: ./fuzz.sh [SECONDS]
-# Environment: FUZZ_TIMEOUT (seconds per input, default 5), FUZZ_RSS_MB
+# Environment: FUZZ_TIMEOUT (seconds per input, default 15), FUZZ_RSS_MB
 # (default 2048), FUZZ_MAX_LEN (bytes per input, default 1024).
+#
+# The timeout stands well above the search's own bounds of wall time (one
+# second to list the divisors, five to evaluate the candidates), which the
+# instrumented build may reach more slowly: an input that runs past it is a
+# search that does not stop.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -20,7 +25,7 @@ if ! [[ "$seconds" =~ ^[0-9]+$ ]] || (( seconds < 1 )); then
   echo "usage: $0 [SECONDS]" >&2
   exit 2
 fi
-timeout_s=${FUZZ_TIMEOUT:-5}
+timeout_s=${FUZZ_TIMEOUT:-15}
 rss_mb=${FUZZ_RSS_MB:-2048}
 max_len=${FUZZ_MAX_LEN:-1024}
 
