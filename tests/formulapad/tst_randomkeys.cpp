@@ -104,6 +104,8 @@ public:
 
   // What went wrong, once run() has returned false.
   const QString& failure() const { return failure_; }
+  // The longest text seen: proof that the keys reached the pad at all.
+  qsizetype longestText() const { return longest_; }
 
 private:
   QString text() const { return pad_->Text.toString(); }
@@ -217,6 +219,7 @@ private:
   // The rules every state must keep, and a redraw that Qt does not warn about.
   bool checkState() {
     const QString t = text();
+    longest_ = qMax(longest_, t.size());
     for (qsizetype i = 0; i < t.size(); ++i) {
       if (!kWritable.contains(t[i])) return fail(QStringLiteral("character the keyboard cannot write"));
       if (t[i] == u'e' && (i + 1 == t.size() || !t[i + 1].isDigit()))
@@ -280,6 +283,7 @@ private:
   std::vector<int> pool_;
   QStringList recent_;  // the last few events, newest last
   QString failure_;
+  qsizetype longest_ = 0;
   int step_ = 0;
 };
 
@@ -322,6 +326,7 @@ private slots:
 
     RandomKeys keys(pad, other, seed);
     if (!keys.run(steps)) QFAIL(qPrintable(QStringLiteral("seed %1, ").arg(seed) + keys.failure()));
+    QVERIFY2(keys.longestText() >= 20, "the key presses wrote next to nothing into the pad");
   }
 };
 
