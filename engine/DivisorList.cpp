@@ -102,6 +102,17 @@ std::vector<mpz_class> ListDivisors(const mpz_class& n,
   return SortedDivisors<mpz_class>(factors, count, [](const mpz_class& p) { return p; });
 }
 
+std::vector<std::uint64_t> ListWordDivisors(const mpz_class& n,
+                                            std::chrono::steady_clock::time_point deadline) {
+  if (n == 0) return {};
+  const mpz_class magnitude = abs(n);
+  if (mpz_sizeinbase(magnitude.get_mpz_t(), 2) > 64) throw EngineError(kOverflow);
+  std::size_t count = 0;
+  const std::vector<PrimePower> factors = FactorWithin(magnitude, deadline, count);
+  return SortedDivisors<std::uint64_t>(
+      factors, count, [](const mpz_class& q) { return std::uint64_t{mpz_get_ui(q.get_mpz_t())}; });
+}
+
 void DivisorList::ObtenerDivisores(const std::string& p) {
   const mpz_class n = abs(ToNumber(p));
   std::vector<std::string> texts;

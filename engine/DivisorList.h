@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -38,5 +39,11 @@ public:
 // more than DivisorList::kMaxTotalDigits digits in all.
 std::vector<mpz_class> ListDivisors(const mpz_class& n,
                                     std::chrono::steady_clock::time_point deadline);
+
+// ListDivisors for an n whose magnitude fits one 64-bit word, as words, with
+// the same errors; the search takes its candidates from here without making
+// texts or GMP numbers of them.
+std::vector<std::uint64_t> ListWordDivisors(const mpz_class& n,
+                                            std::chrono::steady_clock::time_point deadline);
 
 }  // namespace factorix

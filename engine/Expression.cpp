@@ -36,8 +36,8 @@ void Expression::SetDeadline(std::optional<std::chrono::steady_clock::time_point
   exact_->SetDeadline(deadline);
 }
 
-void Expression::PrepareForVariableBits(std::size_t bits) {
-  if (filter_->applicable()) filter_->Prepare(bits);
+void Expression::PrepareForVariableBits(std::size_t) {
+  // The size bound is worked out for every length at compile time.
 }
 
 bool Expression::IsZeroAt(const mpz_class& variable) {
@@ -47,6 +47,27 @@ bool Expression::IsZeroAt(const mpz_class& variable) {
   }
   exact_->Run(&variable);
   return exact_->ResultIsZero();
+}
+
+namespace {
+
+template <typename Magnitude>
+Expression::NonZeroPair ProvePair(ExactMachine& exact, ModularFilter& filter, const Magnitude& m) {
+  Expression::NonZeroPair proof;
+  if (!filter.applicable()) return proof;
+  exact.AddWork(2 * filter.steps());
+  const ModularFilter::Pair p = filter.ProvesNonZeroPair(m);
+  proof.minus = p.minus;
+  proof.plus = p.plus;
+  return proof;
+}
+
+}  // namespace
+
+Expression::NonZeroPair Expression::ProveNonZeroPair(std::uint64_t m) { return ProvePair(*exact_, *filter_, m); }
+
+Expression::NonZeroPair Expression::ProveNonZeroPair(const mpz_class& m) {
+  return ProvePair(*exact_, *filter_, m);
 }
 
 }  // namespace factorix

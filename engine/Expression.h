@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -48,15 +49,26 @@ public:
   // modular check can prove the value non-zero (see ModularFilter).
   bool IsZeroAt(const mpz_class& variable);
 
+  // The quick check of IsZeroAt alone, for the variables -m and +m at once
+  // (m >= 0): `minus` or `plus` is true when that value is proven non-zero,
+  // where IsZeroAt would return false and raise nothing. False means: ask
+  // IsZeroAt. Raises only kOverflow, when the deadline has passed.
+  struct NonZeroPair {
+    bool minus = false;
+    bool plus = false;
+  };
+  NonZeroPair ProveNonZeroPair(std::uint64_t m);
+  NonZeroPair ProveNonZeroPair(const mpz_class& m);
+
   // From now on an evaluation that is still running, or starts, after
   // `deadline` throws kOverflow, so that no text can keep a search busy
   // without end. The clock is read only now and then: expect an overshoot
   // of some milliseconds. nullopt (the default) means no deadline.
   void SetDeadline(std::optional<std::chrono::steady_clock::time_point> deadline);
 
-  // Tells IsZeroAt that the variables it will be given have at most `bits`
-  // bits, so that the size bound of its fast path is worked out once here
-  // instead of whenever a longer variable comes. Optional.
+  // A hint of the longest variable to come, kept for its callers: the size
+  // bound of the fast path is worked out for every length of the variable
+  // when the expression is compiled, so nothing is left to prepare.
   void PrepareForVariableBits(std::size_t bits);
 
 private:

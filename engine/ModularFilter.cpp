@@ -1,6 +1,7 @@
 #include "engine/ModularFilter.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "engine/Expression.h"
 
@@ -13,9 +14,16 @@ __extension__ typedef unsigned __int128 Uint128;
 // Arithmetic modulo the Mersenne prime 2^61 - 1, reduced with shifts.
 struct Mersenne61 {
   static constexpr std::uint64_t kP = (std::uint64_t{1} << 61) - 1;
+  // a, b < kP: the product is below 2^122 - 2^62, so its high part is below
+  // kP and one subtraction is enough.
   static std::uint64_t Mul(std::uint64_t a, std::uint64_t b) {
     const Uint128 p = static_cast<Uint128>(a) * b;
     std::uint64_t r = (static_cast<std::uint64_t>(p) & kP) + static_cast<std::uint64_t>(p >> 61);
+    return r >= kP ? r - kP : r;
+  }
+  // Any word: its high part is at most 7.
+  static std::uint64_t Reduce(std::uint64_t a) {
+    const std::uint64_t r = (a & kP) + (a >> 61);
     return r >= kP ? r - kP : r;
   }
 };
@@ -27,7 +35,68 @@ struct Prime62 {
   static std::uint64_t Mul(std::uint64_t a, std::uint64_t b) {
     return static_cast<std::uint64_t>(static_cast<Uint128>(a) * b % kP);
   }
+  static std::uint64_t Reduce(std::uint64_t a) { return a % kP; }
 };
+
+// Sums and differences of residues in [0, p); p < 2^63, so a sum fits.
+template <typename Field>
+std::uint64_t AddMod(std::uint64_t a, std::uint64_t b) {
+  const std::uint64_t r = a + b;
+  return r >= Field::kP ? r - Field::kP : r;
+}
+template <typename Field>
+std::uint64_t SubMod(std::uint64_t a, std::uint64_t b) {
+  return a >= b ? a - b : a + (Field::kP - b);
+}
+
+// Polynomials modulo a prime for the expansion: coefficient i multiplies
+// variable^i, no trailing zero (0 is the empty polynomial). `work` counts
+// coefficient operations; an operation that would pass kMaxDegree or the
+// work bound returns false.
+using Poly = std::vector<std::uint64_t>;
+constexpr std::size_t kMaxExpansionWork = std::size_t{1} << 20;
+
+void Trim(Poly& a) {
+  while (!a.empty() && a.back() == 0) a.pop_back();
+}
+
+template <typename Field>
+bool PolyMul(const Poly& a, const Poly& b, Poly& out, std::size_t maxDegree, std::size_t& work) {
+  out.clear();
+  if (a.empty() || b.empty()) return true;
+  if (a.size() + b.size() - 2 > maxDegree) return false;
+  work += a.size() * b.size();
+  if (work > kMaxExpansionWork) return false;
+  out.assign(a.size() + b.size() - 1, 0);
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    for (std::size_t j = 0; j < b.size(); ++j) {
+      out[i + j] = AddMod<Field>(out[i + j], Field::Mul(a[i], b[j]));
+    }
+  }
+  return true;  // modulo a prime the leading coefficient is not 0
+}
+
+template <typename Field>
+bool PolyPow(Poly base, std::uint32_t e, Poly& out, std::size_t maxDegree, std::size_t& work) {
+  out.assign(1, 1);  // also 0^0
+  if (e == 0) return true;
+  if (base.empty()) {
+    out.clear();
+    return true;
+  }
+  if (static_cast<std::uint64_t>(base.size() - 1) * e > maxDegree) return false;
+  Poly t;
+  while (true) {
+    if (e & 1) {
+      if (!PolyMul<Field>(out, base, t, maxDegree, work)) return false;
+      out.swap(t);
+    }
+    e >>= 1;
+    if (e == 0) return true;
+    if (!PolyMul<Field>(base, base, t, maxDegree, work)) return false;
+    base.swap(t);
+  }
+}
 
 template <typename Field>
 std::uint64_t PowMod(std::uint64_t base, std::uint32_t e) {
@@ -93,14 +162,73 @@ ModularFilter::ModularFilter(const ExpressionCode& code) {
   maxStack_ = code.maxStack;
   stack_.resize(maxStack_);
   applicable_ = true;
+  FindSafeBits();
+  poly1_ = Expand<Mersenne61>(literals1_);
+  if (!poly1_.empty()) poly2_ = Expand<Prime62>(literals2_);
+  if (poly2_.empty()) poly1_.clear();
 }
 
-void ModularFilter::Prepare(std::size_t bits) {
+template <typename Field>
+std::vector<std::uint64_t> ModularFilter::Expand(const std::vector<std::uint64_t>& literals) const {
+  std::vector<Poly> s;
+  s.reserve(maxStack_);
+  Poly t;
+  std::size_t work = 0;
+  for (const Step& step : steps_) {
+    switch (step.op) {
+      case Opcode::PushLiteral:
+        s.emplace_back(1, literals[step.operand]);
+        Trim(s.back());
+        break;
+      case Opcode::PushVariable:
+        s.push_back(Poly{0, 1});
+        break;
+      case Opcode::PushEmpty:
+        s.emplace_back();
+        break;
+      case Opcode::Negate:
+        for (std::uint64_t& c : s.back()) c = c == 0 ? 0 : Field::kP - c;
+        break;
+      case Opcode::Add:
+      case Opcode::Subtract: {
+        Poly b = std::move(s.back());
+        s.pop_back();
+        Poly& a = s.back();
+        if (a.size() < b.size()) a.resize(b.size(), 0);
+        for (std::size_t i = 0; i < b.size(); ++i) {
+          a[i] = step.op == Opcode::Add ? AddMod<Field>(a[i], b[i]) : SubMod<Field>(a[i], b[i]);
+        }
+        Trim(a);
+        work += b.size();
+        break;
+      }
+      case Opcode::Multiply: {
+        Poly b = std::move(s.back());
+        s.pop_back();
+        if (!PolyMul<Field>(s.back(), b, t, kMaxDegree, work)) return {};
+        s.back().swap(t);
+        break;
+      }
+      case Opcode::Power:
+        if (!PolyPow<Field>(std::move(s.back()), step.operand, t, kMaxDegree, work)) return {};
+        s.back().swap(t);
+        break;
+      default:
+        return {};
+    }
+    if (work > kMaxExpansionWork) return {};
+  }
+  if (s.size() != 1) return {};
+  Poly result = std::move(s.back());
+  if (result.empty()) result.push_back(0);  // the value is 0 modulo the prime everywhere
+  return result;
+}
+
+bool ModularFilter::BoundHolds(std::size_t bits) const {
   // Upper bounds on the bits of every intermediate value; a value 0 has 0
   // bits and one of magnitude 1 has 1.
   std::vector<std::size_t> s;
   s.reserve(maxStack_);
-  safe_ = true;
   for (const Step& step : steps_) {
     switch (step.op) {
       case Opcode::PushLiteral:
@@ -137,10 +265,28 @@ void ModularFilter::Prepare(std::size_t bits) {
       default:
         break;
     }
-    if (!s.empty() && s.back() > Expression::kMaxBits) safe_ = false;
+    if (!s.empty() && s.back() > Expression::kMaxBits) return false;
   }
-  prepared_ = true;
-  preparedBits_ = bits;
+  return true;
+}
+
+void ModularFilter::FindSafeBits() {
+  // The bounds only grow with the variable's bits, so the bit lengths that
+  // pass are those below a threshold: find it by bisection.
+  if (BoundHolds(kHuge)) {
+    safeBelow_ = kHuge + 1;
+    return;
+  }
+  std::size_t pass = 0, fail = kHuge;  // invariant: fail does not pass
+  if (!BoundHolds(0)) {
+    safeBelow_ = 0;
+    return;
+  }
+  while (fail - pass > 1) {
+    const std::size_t mid = pass + (fail - pass) / 2;
+    (BoundHolds(mid) ? pass : fail) = mid;
+  }
+  safeBelow_ = fail;
 }
 
 template <typename Field>
@@ -188,13 +334,84 @@ std::uint64_t ModularFilter::Residue(std::uint64_t variable,
   return stack_[0];
 }
 
+template <typename Field>
+std::uint64_t ModularFilter::ResidueAt(std::uint64_t r, const std::vector<std::uint64_t>& poly,
+                                       const std::vector<std::uint64_t>& literals) const {
+  if (poly.empty()) return Residue<Field>(r, literals);
+  std::uint64_t v = 0;
+  for (std::size_t i = poly.size(); i-- > 0;) v = AddMod<Field>(Field::Mul(v, r), poly[i]);
+  return v;
+}
+
+template <typename Field>
+void ModularFilter::ResiduePair(std::uint64_t r, const std::vector<std::uint64_t>& poly,
+                                const std::vector<std::uint64_t>& literals, std::uint64_t& minus,
+                                std::uint64_t& plus) const {
+  if (poly.empty()) {
+    plus = Residue<Field>(r, literals);
+    minus = Residue<Field>(r == 0 ? 0 : Field::kP - r, literals);
+    return;
+  }
+  // p(±r) = E(r^2) ± r·O(r^2), E and O the even and odd coefficients.
+  const std::uint64_t y = Field::Mul(r, r);
+  std::uint64_t even = 0, odd = 0;
+  std::size_t i = poly.size() - 1;
+  if (i % 2 == 1) {
+    odd = poly[i];
+    --i;
+  }
+  // Now i is even: walk the pairs (i, i - 1) downwards.
+  even = poly[i];
+  while (i >= 2) {
+    odd = AddMod<Field>(Field::Mul(odd, y), poly[i - 1]);
+    even = AddMod<Field>(Field::Mul(even, y), poly[i - 2]);
+    i -= 2;
+  }
+  const std::uint64_t t = Field::Mul(odd, r);
+  plus = AddMod<Field>(even, t);
+  minus = SubMod<Field>(even, t);
+}
+
+bool ModularFilter::SafeFor(std::size_t bits) const { return bits < safeBelow_; }
+
 bool ModularFilter::ProvesNonZero(const mpz_class& variable) {
   if (!applicable_) return false;
   const std::size_t bits = variable == 0 ? 0 : mpz_sizeinbase(variable.get_mpz_t(), 2);
-  if (!prepared_ || bits > preparedBits_) Prepare(bits);
-  if (!safe_) return false;
-  if (Residue<Mersenne61>(ResidueOf(variable, Mersenne61::kP), literals1_) != 0) return true;
-  return Residue<Prime62>(ResidueOf(variable, Prime62::kP), literals2_) != 0;
+  if (!SafeFor(bits)) return false;
+  if (ResidueAt<Mersenne61>(ResidueOf(variable, Mersenne61::kP), poly1_, literals1_) != 0) return true;
+  return ResidueAt<Prime62>(ResidueOf(variable, Prime62::kP), poly2_, literals2_) != 0;
+}
+
+ModularFilter::Pair ModularFilter::ProvesNonZeroPair(std::uint64_t m) {
+  Pair proof;
+  if (!applicable_) return proof;
+  const std::size_t bits = m == 0 ? 0 : 64 - static_cast<std::size_t>(__builtin_clzll(m));
+  if (!SafeFor(bits)) return proof;
+  std::uint64_t minus, plus;
+  ResiduePair<Mersenne61>(Mersenne61::Reduce(m), poly1_, literals1_, minus, plus);
+  proof.minus = minus != 0;
+  proof.plus = plus != 0;
+  if (proof.minus && proof.plus) return proof;
+  ResiduePair<Prime62>(Prime62::Reduce(m), poly2_, literals2_, minus, plus);
+  proof.minus = proof.minus || minus != 0;
+  proof.plus = proof.plus || plus != 0;
+  return proof;
+}
+
+ModularFilter::Pair ModularFilter::ProvesNonZeroPair(const mpz_class& m) {
+  Pair proof;
+  if (!applicable_) return proof;
+  const std::size_t bits = m == 0 ? 0 : mpz_sizeinbase(m.get_mpz_t(), 2);
+  if (!SafeFor(bits)) return proof;
+  std::uint64_t minus, plus;
+  ResiduePair<Mersenne61>(ResidueOf(m, Mersenne61::kP), poly1_, literals1_, minus, plus);
+  proof.minus = minus != 0;
+  proof.plus = plus != 0;
+  if (proof.minus && proof.plus) return proof;
+  ResiduePair<Prime62>(ResidueOf(m, Prime62::kP), poly2_, literals2_, minus, plus);
+  proof.minus = proof.minus || minus != 0;
+  proof.plus = proof.plus || plus != 0;
+  return proof;
 }
 
 }  // namespace factorix
