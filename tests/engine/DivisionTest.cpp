@@ -136,7 +136,8 @@ std::string OrdinaryText(const std::vector<mpz_class>& coeffs) {
     const std::string value = coeffs[i].get_str();
     if (coeffs[i] >= 0 && i + 1 != coeffs.size()) text += '+';
     text += value;
-    if (i >= 1) text += "x" + (i == 1 ? std::string() : RaisedExponentText(static_cast<int>(i)));
+    if (i >= 1) text += 'x';
+    if (i >= 2) text += RaisedExponentText(static_cast<int>(i));
   }
   return text;
 }
@@ -158,10 +159,13 @@ std::string ScrambledText(const std::vector<mpz_class>& coeffs, std::mt19937_64&
   std::shuffle(terms.begin(), terms.end(), rng);
   std::string text;
   for (const auto& [power, c] : terms) {
-    text += (c >= 0 ? "+" : "") + c.get_str() + "x";
+    if (c >= 0) text += '+';
+    text += c.get_str();
+    text += 'x';
     if (power != 1 || rng() % 2 == 0) text += RaisedExponentText(power);
   }
-  text += (coeffs[0] >= 0 ? "+" : "") + coeffs[0].get_str();
+  if (coeffs[0] >= 0) text += '+';
+  text += coeffs[0].get_str();
   return text;
 }
 
