@@ -16,6 +16,14 @@ int CompareMagnitude(const mpz_class& a, const mpz_class& b) {
   return mpz_cmpabs(a.get_mpz_t(), b.get_mpz_t());
 }
 
+// residues[i] = f[i] mod modulus, in [0, modulus); residues has f's size.
+// One reduction per prime group; each prime then reduces these small words.
+void ReduceModulo(const Coefficients& f, std::uint32_t modulus, std::vector<std::uint32_t>& residues) {
+  for (std::size_t i = 0; i < f.size(); ++i) {
+    residues[i] = static_cast<std::uint32_t>(mpz_fdiv_ui(f[i].get_mpz_t(), modulus));
+  }
+}
+
 // The least k with q^k > limit.
 unsigned long PrecisionFor(std::uint32_t q, const mpz_class& limit) {
   unsigned long k = 1;
@@ -153,9 +161,7 @@ std::optional<std::vector<mpz_class>> RootFinder::FromOnePrime(const Coefficient
   int bad = 0;
   std::vector<std::uint32_t> groupResidues(f.size());
   for (const PrimeGroup& group : SmallPrimeGroups()) {
-    for (std::size_t i = 0; i < f.size(); ++i) {
-      groupResidues[i] = static_cast<std::uint32_t>(mpz_fdiv_ui(f[i].get_mpz_t(), group.product));
-    }
+    ReduceModulo(f, group.product, groupResidues);
     for (const std::uint32_t q : group.primes) {
       const SmallPrimeField field(q);
       const Residues fq = field.Reduce(groupResidues);
@@ -224,9 +230,7 @@ std::vector<mpz_class> RootFinder::SimpleRoots(const Coefficients& f, const Filt
   mpz_class product = 1;
   std::vector<std::uint32_t> groupResidues(f.size());
   for (const PrimeGroup& group : SmallPrimeGroups()) {
-    for (std::size_t i = 0; i < f.size(); ++i) {
-      groupResidues[i] = static_cast<std::uint32_t>(mpz_fdiv_ui(f[i].get_mpz_t(), group.product));
-    }
+    ReduceModulo(f, group.product, groupResidues);
     for (const std::uint32_t q : group.primes) {
       const SmallPrimeField field(q);
       const Residues fq = field.Reduce(groupResidues);

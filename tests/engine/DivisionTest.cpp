@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <random>
 #include <string>
 #include <utility>
@@ -28,6 +29,10 @@ struct DivisionCase {
   const char* root;
   const char* quotient;
 };
+
+void PrintTo(const DivisionCase& c, std::ostream* os) {
+  *os << '"' << c.text << "\" by x-" << c.root;
+}
 
 class DivisionTable : public testing::TestWithParam<DivisionCase> {};
 

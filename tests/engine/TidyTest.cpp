@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace factorix {
 namespace {
 
@@ -9,6 +11,8 @@ struct TidyCase {
   const char* quotient;
   const char* tidied;
 };
+
+void PrintTo(const TidyCase& c, std::ostream* os) { *os << '"' << c.quotient << '"'; }
 
 class TidyTable : public testing::TestWithParam<TidyCase> {};
 
