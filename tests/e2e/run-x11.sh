@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs a command on a private X server with the accessibility bus up:
 #   tests/e2e/run-x11.sh COMMAND [ARGS...]
-# Starts Xvfb on the first free display from :90 (never resetting when
+# Starts Xvfb on a display of its own choosing (never resetting when
 # clients leave, so that setxkbmap's layout stays), then runs COMMAND in
 # its own D-Bus session with Qt's AT-SPI bridge forced on. The server is
 # stopped however the command ends; the command's exit status is returned.
@@ -32,22 +32,22 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
+# Xvfb picks a free display itself and writes its number once it accepts
+# connections: choosing the number here would race with a test that runs
+# alongside and starts its server at the same moment.
+display_file=$(mktemp -t factorix-display.XXXXXX)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$display_file" >"$xvfb_log" 2>&1 &
+xvfb_pid=$!
 display=""
-for n in $(seq 90 189); do
-  [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >"$xvfb_log" 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 100); do  # up to 10 s for the socket
-    [[ -S /tmp/.X11-unix/X$n ]] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  if kill -0 "$xvfb_pid" 2>/dev/null && [[ -S /tmp/.X11-unix/X$n ]]; then
-    display=":$n"
+for _ in $(seq 100); do  # up to 10 s for the server
+  if [[ $(tail -c 1 "$display_file" | od -An -c) == *'\n'* ]]; then
+    display=":$(head -n 1 "$display_file")"
     break
   fi
-  xvfb_pid=""  # another server took the display first: try the next
+  kill -0 "$xvfb_pid" 2>/dev/null || break
+  sleep 0.1
 done
+rm -f "$display_file"
 if [[ -z "$display" ]]; then
   echo "run-x11.sh: could not start Xvfb" >&2
   cat "$xvfb_log" >&2
