@@ -26,6 +26,8 @@ Form2::Form2(QWidget* parent)
   h_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   h_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   h_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  // Tab moves on to "Cerrar", as in any dialog; the help has no use for tabs.
+  h_->setTabChangesFocus(true);
   // The stored text breaks its lines with CR LF; the box breaks them on LF.
   QString text = Form2Design::helpText();
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

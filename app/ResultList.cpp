@@ -62,6 +62,11 @@ void ResultList::Borrar() {
   delete sheet_;
   sheet_ = nullptr;
   newSheet();
+  // The wheel's offset goes with the lines it scrolled: lines placed below a
+  // heading left high up would start out of view, hidden under the strip.
+  // The sideways offset stays, as the arrows left it.
+  wheelRemainder_ = 0;
+  place(0, pads_.first()->x(), twips::toPixels(headingTop_));
 }
 
 void ResultList::shiftSideways(float offset) {

@@ -46,7 +46,8 @@ public:
   // Within a batch the element is shown when the batch ends.
   FormulaPad* addLine();
 
-  // Removes every element but the heading, which keeps its text and place.
+  // Removes every element but the heading, which keeps its text and Left
+  // and goes back to its stored Top if the wheel moved it.
   void Borrar();
 
   // Adds `offset` (twips, in single precision) to the Left of every element.

@@ -462,12 +462,19 @@ void TestForm1::wheel() {
   QVERIFY(w.results().at(0)->isVisible());
   QVERIFY(!w.results().at(12)->isVisible());
 
-  // Sideways and up and down at once, then a new calculation keeps both.
+  // Sideways and up and down at once; a new calculation keeps the sideways
+  // offset and starts its lines in view below the heading's stored place,
+  // however far the wheel had lifted the old ones.
   w.form->desp_Click(1);
-  turnWheel(w.frame2(), -240);
-  QCOMPARE(w.place(0), QPoint(240 - 480, 720 - 870));
+  turnWheel(w.frame2(), -120 * 10);
+  QCOMPARE(w.place(0), QPoint(240 - 480, 720 - 10 * 435));
   w.calculate(QStringLiteral("xe2+0x-1"));
-  QCOMPARE(w.place(1), QPoint(240 - 480, 720 - 870 + 435));
+  QCOMPARE(w.place(0), QPoint(240 - 480, 720));
+  QCOMPARE(w.place(1), QPoint(240 - 480, 720 + 435));
+  QVERIFY(w.results().at(0)->isVisible());
+  QVERIFY(w.results().at(1)->isVisible());
+  turnWheel(w.frame2(), 120);  // already at the top
+  QCOMPARE(w.place(0).y(), 720);
 }
 
 void TestForm1::wheelWithHeadingAlone() {

@@ -20,6 +20,7 @@ private slots:
   void resizeRule_data();
   void resizeRule();
   void typedTextIsGoneNextTime();
+  void tabReachesCerrar();
   void closeButtonCloses();
 };
 
@@ -121,6 +122,17 @@ void TestForm2::typedTextIsGoneNextTime() {
   Form2 again;
   QVERIFY(again.h()->toPlainText().startsWith(QStringLiteral("Ayuda del programa")));
   QCOMPARE(again.h()->verticalScrollBar()->value(), 0);
+}
+
+void TestForm2::tabReachesCerrar() {
+  Form2 form;
+  form.show();
+  QVERIFY(QTest::qWaitForWindowActive(&form));
+  form.h()->setFocus();
+  const QString before = form.h()->toPlainText();
+  QTest::keyClick(form.h(), Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), form.Command1());
+  QCOMPARE(form.h()->toPlainText(), before);  // no tab typed into the help
 }
 
 void TestForm2::closeButtonCloses() {
