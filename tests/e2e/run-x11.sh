@@ -40,7 +40,7 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$display_file"
 xvfb_pid=$!
 display=""
 for _ in $(seq 100); do  # up to 10 s for the server
-  if [[ $(tail -c 1 "$display_file" | od -An -c) == *'\n'* ]]; then
+  if (( $(wc -l <"$display_file") >= 1 )); then  # the number and its newline
     display=":$(head -n 1 "$display_file")"
     break
   fi
