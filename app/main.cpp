@@ -4,8 +4,14 @@
 #include "app/FirstPaintProbe.h"
 #include "app/Form1.h"
 #include "app/SpanishTranslation.h"
+#include "app/WorkCommand.h"
+
+#include <iostream>
 
 int main(int argc, char* argv[]) {
+  // The options that print their answer need no display.
+  if (const std::optional<int> status = WorkCommand::run(argc, argv, std::cout, std::cerr)) return *status;
+
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("factorix"));
   QApplication::setApplicationVersion(QStringLiteral(FACTORIX_VERSION));
