@@ -25,8 +25,8 @@ RuffiniTableView::RuffiniTableView(const factorix::RuffiniTable& table, QWidget*
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   setFrameShape(QFrame::NoFrame);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
-  setSelectionMode(QAbstractItemView::SingleSelection);
-  setSelectionBehavior(QAbstractItemView::SelectItems);
+  // The arrows walk the cells for the screen reader; nothing is selected.
+  setSelectionMode(QAbstractItemView::NoSelection);
   // Tab leaves the table for the next control; the arrows walk its cells.
   setTabKeyNavigation(false);
   setAutoScroll(false);
