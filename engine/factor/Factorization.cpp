@@ -3,13 +3,14 @@
 #include <gmp.h>
 #include <flint/fmpz_poly_factor.h>
 #include <flint/nmod_poly.h>
+#include <flint/nmod_poly_factor.h>
 #include <flint/ulong_extras.h>
 
 #include <algorithm>
 #include <cstddef>
 
 #include "engine/EngineError.h"
-#include "engine/RootFinder.h"
+#include "engine/Polynomial.h"
 #include "engine/factor/FlintPolynomial.h"
 
 namespace factorix {
@@ -73,16 +74,11 @@ long FactorsModPrime(const fmpz_poly_struct* f) {
   return fewest;  // -1 only if every prime tried divided the discriminant
 }
 
-// Whether FLINT may factor `f` (primitive, degree >= 2, no integer roots).
+// Whether FLINT may factor the squarefree `f` in a moment.
 void CheckFactorsModPrime(const fmpz_poly_struct* f) {
-  FlintFactors squarefree;
-  fmpz_poly_factor_squarefree(squarefree.get(), f);
-  for (slong i = 0; i < squarefree.get()->num; ++i) {
-    const fmpz_poly_struct* part = squarefree.get()->p + i;
-    if (fmpz_poly_degree(part) < 4) continue;
-    const long count = FactorsModPrime(part);
-    if (count < 0 || count > kMaxFactorsModPrime) throw EngineError(kOverflow);
-  }
+  if (fmpz_poly_degree(f) < 4) return;
+  const long count = FactorsModPrime(f);
+  if (count < 0 || count > kMaxFactorsModPrime) throw EngineError(kOverflow);
 }
 
 // Coefficients compared from the highest power down.
@@ -94,24 +90,94 @@ bool ComesBefore(const FactorPower& a, const FactorPower& b) {
   return false;
 }
 
-// The factors of `f` (primitive, positive leading coefficient, degree >= 1,
-// no integer roots), each primitive with a positive leading coefficient.
-std::vector<FactorPower> FactorWithoutRoots(const Coefficients& f) {
-  if (Degree(f) == 1) return {FactorPower{f, 1}};
+// The irreducible factors of the squarefree `f` (primitive, positive
+// leading coefficient, degree >= 1), each primitive with a positive leading
+// coefficient and the given multiplicity.
+std::vector<FactorPower> FactorSquarefree(const Coefficients& f, unsigned multiplicity) {
+  if (Degree(f) == 1) return {FactorPower{f, multiplicity}};
   FlintPolynomial poly(f);
   CheckFactorsModPrime(poly.get());
   FlintFactors factors;
   fmpz_poly_factor(factors.get(), poly.get());
   std::vector<FactorPower> out;
   for (slong i = 0; i < factors.get()->num; ++i) {
-    FactorPower power{ToCoefficients(factors.get()->p + i), static_cast<unsigned>(factors.get()->exp[i])};
+    FactorPower power{ToCoefficients(factors.get()->p + i), multiplicity};
     if (!power.factor.empty() && power.factor.back() < 0) {
       for (mpz_class& c : power.factor) c = -c;
     }
     out.push_back(std::move(power));
   }
-  std::sort(out.begin(), out.end(), ComesBefore);
   return out;
+}
+
+bool IsRootFactor(const Coefficients& f) { return f.size() == 2 && f[1] == 1; }
+
+// The integer roots of the squarefree `f` (constant term nonzero) when they
+// are all smaller than half a prime near 2^62: each root modulo that prime
+// then names one candidate, which is checked exactly. Empty when the bound
+// on the roots is larger, or no such prime keeps `f` squarefree.
+std::vector<mpz_class> RootsFromLargePrime(const Coefficients& f) {
+  // Fujiwara: no root exceeds 2 max |a_(n-i) / a_n|^(1/i), the term for
+  // i = n taken of |a_0 / 2a_n|; each root rounded up.
+  const int n = Degree(f);
+  const mpz_class lead = abs(f.back());
+  mpz_class bound, ratio, root;
+  for (int i = 1; i <= n; ++i) {
+    const mpz_class& a = f[static_cast<std::size_t>(n - i)];
+    if (a == 0) continue;
+    const mpz_class denominator = i == n ? mpz_class(2 * lead) : lead;
+    mpz_cdiv_q(ratio.get_mpz_t(), mpz_class(abs(a)).get_mpz_t(), denominator.get_mpz_t());
+    if (mpz_root(root.get_mpz_t(), ratio.get_mpz_t(), static_cast<unsigned long>(i)) == 0) ++root;
+    if (root > bound) bound = root;
+  }
+  bound *= 2;
+  mp_limb_t p = UWORD(1) << 62;
+  if (mpz_sizeinbase(bound.get_mpz_t(), 2) >= 61) return {};
+  FlintPolynomial poly(f);
+  std::vector<mpz_class> roots;
+  for (int tries = 0; tries < 10; ++tries) {
+    p = n_nextprime(p, 1);
+    nmod_poly_t reduced, derivative, gcd;
+    nmod_poly_init(reduced, p);
+    nmod_poly_init(derivative, p);
+    nmod_poly_init(gcd, p);
+    fmpz_poly_get_nmod_poly(reduced, poly.get());
+    bool usable = nmod_poly_degree(reduced) == fmpz_poly_degree(poly.get());
+    if (usable) {
+      nmod_poly_derivative(derivative, reduced);
+      nmod_poly_gcd(gcd, reduced, derivative);
+      usable = nmod_poly_degree(gcd) == 0;
+    }
+    if (usable) {
+      nmod_poly_factor_t linear;
+      nmod_poly_factor_init(linear);
+      nmod_poly_roots(linear, reduced, 0);
+      for (slong i = 0; i < linear->num; ++i) {
+        // x + c modulo p: the root -c, taken between -p/2 and p/2
+        const mp_limb_t residue = nmod_sub(0, nmod_poly_get_coeff_ui(linear->p + i, 0), reduced->mod);
+        mpz_class candidate;
+        mpz_set_ui(candidate.get_mpz_t(), residue);
+        if (residue > p / 2) candidate -= mpz_class(static_cast<unsigned long>(p));
+        if (candidate != 0 && IsRoot(f, candidate)) roots.push_back(candidate);
+      }
+      nmod_poly_factor_clear(linear);
+    }
+    nmod_poly_clear(reduced);
+    nmod_poly_clear(derivative);
+    nmod_poly_clear(gcd);
+    if (usable) break;
+  }
+  return roots;
+}
+
+// The integer roots of the squarefree `f` (constant term nonzero): the
+// engine's root finder, or the large prime when it gives up.
+std::vector<mpz_class> SquarefreeRoots(const Coefficients& f) {
+  try {
+    return IntegerRootsDividing(Polynomial{f}, f.front());
+  } catch (const EngineError&) {
+    return RootsFromLargePrime(f);
+  }
 }
 
 }  // namespace
@@ -144,24 +210,34 @@ Factorization Factorize(Coefficients p) {
     p.erase(p.begin(), p.begin() + static_cast<std::ptrdiff_t>(zeros));
   }
 
-  // the other integer roots divide the constant term
-  if (p.size() > 1) {
-    std::vector<mpz_class> roots = RootFinder(p).RootsDividing(p.front());
-    std::sort(roots.begin(), roots.end(), RootOrder);
-    for (const mpz_class& r : roots) {
-      unsigned multiplicity = 0;
-      while (p.size() > 1 && IsRoot(p, r)) {
-        p = DivideByRoot(p, r);
-        ++multiplicity;
-      }
-      if (multiplicity > 0) out.factors.push_back(FactorPower{{-r, 1}, multiplicity});
-    }
-  }
+  if (p.size() <= 1) return out;
 
-  if (p.size() > 1) {
-    std::vector<FactorPower> rest = FactorWithoutRoots(p);
-    out.factors.insert(out.factors.end(), rest.begin(), rest.end());
+  // Each squarefree part of multiplicity e: its integer roots first, then
+  // FLINT for what is left. Roots missed there come back from FLINT as
+  // factors x - r.
+  std::vector<FactorPower> roots, others;
+  FlintPolynomial primitive(p);
+  FlintFactors parts;
+  fmpz_poly_factor_squarefree(parts.get(), primitive.get());
+  for (slong i = 0; i < parts.get()->num; ++i) {
+    Coefficients part = ToCoefficients(parts.get()->p + i);
+    const auto multiplicity = static_cast<unsigned>(parts.get()->exp[i]);
+    if (part.back() < 0) {
+      for (mpz_class& c : part) c = -c;
+    }
+    for (const mpz_class& r : SquarefreeRoots(part)) {
+      part = DivideByRoot(part, r);
+      roots.push_back(FactorPower{{-r, 1}, multiplicity});
+    }
+    if (Degree(part) < 1) continue;
+    for (FactorPower& factor : FactorSquarefree(part, multiplicity))
+      (IsRootFactor(factor.factor) ? roots : others).push_back(std::move(factor));
   }
+  std::sort(roots.begin(), roots.end(),
+            [](const FactorPower& a, const FactorPower& b) { return RootOrder(-a.factor[0], -b.factor[0]); });
+  std::sort(others.begin(), others.end(), ComesBefore);
+  out.factors.insert(out.factors.end(), roots.begin(), roots.end());
+  out.factors.insert(out.factors.end(), others.begin(), others.end());
   return out;
 }
 

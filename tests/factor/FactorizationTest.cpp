@@ -85,6 +85,30 @@ TEST(Factorization, RefusesWhatItCannotFactorInAMoment) {
   }
 }
 
+TEST(Factorization, ManyRootsAndHighMultiplicities) {
+  // (x-1)(x-2)...(x-65): more local factors than FLINT is trusted with, all
+  // of them roots, which are taken out first.
+  FlintPolynomial product;
+  fmpz_poly_one(product.get());
+  FlintPolynomial linear;
+  std::vector<mpz_class> expected;
+  for (long r = 1; r <= 65; ++r) {
+    fmpz_poly_set_coeff_si(linear.get(), 1, 1);
+    fmpz_poly_set_coeff_si(linear.get(), 0, -r);
+    fmpz_poly_mul(product.get(), product.get(), linear.get());
+    expected.push_back(r);
+  }
+  EXPECT_EQ(IntegerRoots(Factorize(product.ToCoefficients())), expected);
+
+  // (x-2)^100 (x+3)^100 (x^2+1)^3
+  FlintPolynomial a(Coefficients{-6, 1, 1}), b(Coefficients{1, 0, 1}), power, cube;
+  fmpz_poly_pow(power.get(), a.get(), 100);
+  fmpz_poly_pow(cube.get(), b.get(), 3);
+  fmpz_poly_mul(power.get(), power.get(), cube.get());
+  EXPECT_EQ(WriteFactorization(Factorize(power.ToCoefficients())),
+            "(x-2)\u00b9\u2070\u2070(x+3)\u00b9\u2070\u2070(x\u00b2+1)\u00b3");
+}
+
 // Polynomials built from planted factors: content * prod (x - r)^m * prod g^k
 // for irreducible g of known shape.
 class PlantedFactors : public ::testing::Test {
