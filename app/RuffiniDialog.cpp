@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/RuffiniTableView.h"
 #include "engine/factor/PolynomialText.h"
@@ -27,6 +28,10 @@ QLabel* TextLine(const QString& text, QWidget* parent) {
 // Blank space, in pixels, around the work and between its steps.
 constexpr int kMargin = 12;
 constexpr int kStepGap = 18;
+// The factorisation box grows with its text up to this width (pixels); a
+// text longer than kLongText characters takes it whole without measuring.
+constexpr int kMaxFactorizationWidth = 1200;
+constexpr qsizetype kLongText = 400;
 
 }  // namespace
 
@@ -97,10 +102,13 @@ RuffiniDialog::RuffiniDialog(const factorix::Work& work, QWidget* parent) : QDia
   outer->addWidget(scroll, 1);
   outer->addWidget(buttons);
 
-  // The factorisation is at least as wide as what it shows, so the view
-  // scrolls to it rather than cut it.
+  // The factorisation is as wide as what it shows, up to a width past which
+  // the box scrolls its own text.
   const QFontMetrics metrics(factorization_->font());
-  factorization_->setMinimumWidth(metrics.horizontalAdvance(factorization_->text()) + 4 * metrics.averageCharWidth());
+  const int boxWidth = factorization_->text().size() > kLongText
+                         ? kMaxFactorizationWidth
+                         : metrics.horizontalAdvance(factorization_->text()) + 4 * metrics.averageCharWidth();
+  factorization_->setMinimumWidth(std::min(boxWidth, kMaxFactorizationWidth));
   sheet->adjustSize();
 
   // Opens as large as the work, within most of the screen.

@@ -31,14 +31,21 @@ RuffiniTableView::RuffiniTableView(const factorix::RuffiniTable& table, QWidget*
   setTabKeyNavigation(false);
   setAutoScroll(false);
 
-  // Every column as wide as its longest number: measured here once, since
-  // the header's own measuring walks the delegate for every cell.
+  // Every column as wide as its longest number. The digits of the usual
+  // fonts share one width; taking the widest digit for each keeps this an
+  // upper bound without shaping every number.
   const QFontMetrics metrics(font());
   const int rowHeight = metrics.height() + 6;
+  int digitWidth = 0;
+  for (char16_t d = u'0'; d <= u'9'; ++d) digitWidth = std::max(digitWidth, metrics.horizontalAdvance(QChar(d)));
+  const int minusWidth = metrics.horizontalAdvance(QChar(u'-'));
   for (int column = 0; column < model_->columnCount(); ++column) {
     int widest = 0;
-    for (int row = 0; row < model_->rowCount(); ++row)
-      widest = std::max(widest, metrics.horizontalAdvance(model_->text(row, column)));
+    for (int row = 0; row < model_->rowCount(); ++row) {
+      const QString text = model_->text(row, column);
+      const bool negative = text.startsWith(u'-');
+      widest = std::max(widest, int(text.size() - negative) * digitWidth + (negative ? minusWidth : 0));
+    }
     horizontalHeader()->resizeSection(column, widest + 2 * kCellPadding);
   }
   for (int row = 0; row < model_->rowCount(); ++row) verticalHeader()->resizeSection(row, rowHeight);

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <vector>
 
 #include "engine/EngineError.h"
 #include "engine/Polynomial.h"
@@ -41,13 +42,16 @@ void CheckSize(const Coefficients& p) {
 
 // The number of irreducible factors of the squarefree `f` modulo a prime
 // that divides neither its leading coefficient nor its discriminant; the
-// fewest over a few such primes. FLINT's recombination of these is what
-// takes time when there are many.
+// fewer of two such primes. FLINT's recombination of these is what takes
+// time when there are many. The count comes from the distinct-degree
+// factorisation alone: the factors of degree d multiply to a polynomial of
+// degree d times their number. Small primes keep it quick.
 long FactorsModPrime(const fmpz_poly_struct* f) {
   long fewest = -1;
   int found = 0;
-  mp_limb_t p = 1u << 16;
-  for (int tries = 0; tries < 40 && found < 3; ++tries) {
+  mp_limb_t p = 60;
+  std::vector<slong> degrees(static_cast<std::size_t>(fmpz_poly_degree(f)) + 1);
+  for (int tries = 0; tries < 40 && found < 2; ++tries) {
     p = n_nextprime(p, 1);
     nmod_poly_t reduced, derivative, gcd;
     nmod_poly_init(reduced, p);
@@ -58,11 +62,14 @@ long FactorsModPrime(const fmpz_poly_struct* f) {
       nmod_poly_derivative(derivative, reduced);
       nmod_poly_gcd(gcd, reduced, derivative);
       if (nmod_poly_degree(gcd) == 0) {
-        nmod_poly_factor_t factors;
-        nmod_poly_factor_init(factors);
-        nmod_poly_factor(factors, reduced);
-        const long count = factors->num;
-        nmod_poly_factor_clear(factors);
+        nmod_poly_make_monic(reduced, reduced);
+        nmod_poly_factor_t groups;
+        nmod_poly_factor_init(groups);
+        slong* degree = degrees.data();
+        nmod_poly_factor_distinct_deg(groups, reduced, &degree);
+        long count = 0;
+        for (slong i = 0; i < groups->num; ++i) count += nmod_poly_degree(groups->p + i) / degree[i];
+        nmod_poly_factor_clear(groups);
         fewest = fewest < 0 ? count : std::min(fewest, count);
         ++found;
       }
