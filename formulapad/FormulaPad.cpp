@@ -65,7 +65,7 @@ FormulaPad::FormulaPad(QWidget* parent) : QWidget(parent), d(new Private) {
   // The compose input method would swallow dead keys and digits after them.
   setAttribute(Qt::WA_InputMethodEnabled, false);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setBackgroundRole(QPalette::Window);
+  setBackgroundRole(QPalette::Base);
   d->pcur = new QTimer(this);
   d->pcur->setObjectName(QStringLiteral("pcur"));
   d->pcur->setInterval(kBlinkMs);

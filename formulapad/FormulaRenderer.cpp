@@ -258,7 +258,8 @@ FormulaPicture FormulaRenderer::layout(const FormulaScene& scene) {
 
 void FormulaRenderer::paint(QPainter& painter, const FormulaPicture& picture,
                             const QPalette& palette, int pixelWidth, int pixelHeight) {
-  painter.fillRect(QRect(0, 0, pixelWidth, pixelHeight), palette.color(QPalette::Window));
+  // A pad is a text field: it stands out from the frame it lies on.
+  painter.fillRect(QRect(0, 0, pixelWidth, pixelHeight), palette.color(QPalette::Base));
 
   painter.setPen(palette.color(QPalette::ButtonText));
   painter.setBackgroundMode(Qt::TransparentMode);

@@ -11,17 +11,20 @@
 namespace {
 
 const QColor kInk(0, 0, 255);         // the pads' text colour in these tests
-const QColor kBackground(255, 255, 255);
+const QColor kBackground(255, 255, 255);  // the text-field colour (Base)
+const QColor kDialogGrey(0xEF, 0xEF, 0xEF);  // the window colour, never the pad's
 const QColor kStroke(0, 0, 0);
 
 // A pad 321 x 21 pixels (4815 x 315 twips) with the stored defaults, drawing
-// blue on white so that text, strokes and background can be told apart.
+// blue on white so that text, strokes and background can be told apart. The
+// window colour is grey: a pad is a text field and draws on the Base colour.
 struct Pad {
   FormulaPad pad;
   explicit Pad(const QString& text, int cursor = 0) {
     QPalette palette = pad.palette();
     palette.setColor(QPalette::ButtonText, kInk);
-    palette.setColor(QPalette::Window, kBackground);
+    palette.setColor(QPalette::Base, kBackground);
+    palette.setColor(QPalette::Window, kDialogGrey);
     pad.setPalette(palette);
     pad.resize(4815 / 15, 100);
     pad.CellWidth = 120;
