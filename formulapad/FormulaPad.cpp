@@ -201,6 +201,10 @@ int FormulaPad::cursorLineX() const {
   return int(x);
 }
 
+int FormulaPad::drawnTextWidth() const {
+  return FormulaRenderer::toPixels(d->picture.extentTwips + FormulaRenderer::kTwipsPerPixel - 1);
+}
+
 bool FormulaPad::event(QEvent* event) {
   // Keys that write or move go to the pad before any shortcut of the window.
   if (event->type() == QEvent::ShortcutOverride) {
