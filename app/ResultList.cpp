@@ -4,11 +4,13 @@
 #include <QWheelEvent>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 
 #include "app/ControlDesign.h"
 #include "app/Form1Design.h"
 #include "app/Twips.h"
 #include "formulapad/FormulaPad.h"
+#include "formulapad/FormulaRenderer.h"
 
 ResultList::ResultList(QWidget* frame, int clipTop) : QObject(frame), frame_(frame), clipTop_(clipTop) {
   view_ = new QWidget(frame_);
@@ -59,7 +61,10 @@ FormulaPad* ResultList::addLine() {
 void ResultList::fitToText(int index) {
   if (index < 1 || index >= pads_.size()) return;
   FormulaPad* pad = pads_.at(index);
-  const int width = std::clamp(pad->drawnTextWidth(), pads_.first()->width(), QWIDGETSIZE_MAX);
+  // One empty cell after the text, as there is one before it.
+  const double cell = std::clamp(FormulaRenderer::asNumber(pad->CellWidth).value_or(0), 0.0, 1e6);
+  const double wanted = double(pad->drawnTextWidth()) + cell / FormulaPad::kTwipsPerPixel;
+  const int width = int(std::clamp(std::ceil(wanted), double(pads_.first()->width()), double(QWIDGETSIZE_MAX)));
   if (width == pad->width()) return;
   pad->resize(width, pad->height());  // the pad redraws at its new size
   if (firstUnshown_ < 0 || index < firstUnshown_) place(index, pad->x(), pad->y());

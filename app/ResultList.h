@@ -47,8 +47,8 @@ public:
   // Within a batch the element is shown when the batch ends.
   FormulaPad* addLine();
 
-  // Widens element `index` (1 and up) to the width its drawn text needs,
-  // never narrower than the heading, so that the arrows can bring the end of
+  // Widens element `index` (1 and up) to the width its drawn text needs and
+  // one empty cell after it, never narrower than the heading, so that the arrows can bring the end of
   // a long line into view.
   void fitToText(int index);
 
