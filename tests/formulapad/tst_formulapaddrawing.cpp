@@ -184,6 +184,29 @@ private slots:
     if (text.isEmpty()) QCOMPARE(p.image().pixel(x, 0), kBackground.rgb());
   }
 
+  // Typed past the pad's width (the pad is 321 px, 40 cells), the text moves
+  // left by whole cells: its last character and the cursor line after it
+  // show; screen readers still get the whole text.
+  void longTextShowsItsEnd() {
+    const QString text = QString(45, u'1') + QStringLiteral("8");
+    Pad p(text, int(text.size()));
+    const QImage image = p.image();
+    // 46 cells end at 47 * 8 px; seven cells went out on the left.
+    const int cursorX = 47 * 8 - 7 * 8;
+    QCOMPARE(p.pad.cursorLineX(), cursorX * 15);
+    QVERIFY(cursorX < image.width());
+    for (int y = 0; y < 16; ++y) QCOMPARE(image.pixel(cursorX, y), kInk.rgb());
+    QVERIFY(!inkBox(image, cursorX - 8, cursorX).isNull());  // the "8", just before the cursor
+    QVERIFY(!inkBox(image, 0, 8).isNull());  // cells come in from the left edge
+    QCOMPARE(p.pad.accessibleText(), text);
+
+    // Back to a text that fits: drawn exactly as a new pad draws it.
+    p.pad.NewText(QStringLiteral("18"));
+    p.pad.Cursor = 2;
+    p.pad.P();
+    QCOMPARE(p.image(), Pad(QStringLiteral("18"), 2).image());
+  }
+
   // A new pad, before any value is loaded, places its cursor line at x = 0.
   void newPadCursorAtZero() {
     FormulaPad pad;
