@@ -1,7 +1,7 @@
-#include "engine/Division.h"
-#include "engine/EngineError.h"
-#include "engine/Polynomial.h"
-#include "engine/RaisedExponent.h"
+#include "engine/text/Division.h"
+#include "engine/core/EngineError.h"
+#include "engine/text/Polynomial.h"
+#include "engine/text/RaisedExponent.h"
 
 #include <gtest/gtest.h>
 

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/EngineError.h"
-#include "engine/Polynomial.h"
-#include "engine/Search.h"
-#include "engine/SearchPaths.h"
+#include "engine/core/EngineError.h"
+#include "engine/text/Polynomial.h"
+#include "engine/search/Search.h"
+#include "engine/search/SearchPaths.h"
 
 namespace factorix {
 namespace {

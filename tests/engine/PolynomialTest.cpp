@@ -1,5 +1,6 @@
-#include "engine/EngineError.h"
-#include "engine/Polynomial.h"
+#include "engine/core/EngineError.h"
+#include "engine/poly/IntegerRoots.h"
+#include "engine/text/Polynomial.h"
 
 #include <gtest/gtest.h>
 
