@@ -15,7 +15,6 @@
 #include "engine/eval/FormulaExpression.h"
 #include "engine/text/Number.h"
 #include "engine/search/ResultWriter.h"
-#include "engine/text/Terms.h"
 
 namespace factorix {
 
@@ -120,15 +119,16 @@ void TryEveryCandidate(const std::vector<Divisor>& list, Expression& expression,
 
 }  // namespace
 
-SearchResult SearchGeneral(std::string_view text, std::chrono::milliseconds budget) {
-  return Guarded([text, budget](SearchResult& result) {
-    const Divisors divisors = ListCandidates(ObtenerIndependiente(text, false));
+SearchResult SearchGeneral(const FormulaTerms& reading, std::chrono::milliseconds budget) {
+  return Guarded([&reading, budget](SearchResult& result) {
+    const Divisors divisors = ListCandidates(reading.Constant(false));
     if (divisors.empty()) return;  // constant 0: no candidate
     // Read once, evaluated for every candidate; a text the evaluator
     // rejects fails here, as it would at the first candidate.
-    Expression expression = FormulaExpression::Compile(text);
-    expression.SetDeadline(std::chrono::steady_clock::now() + budget);
-    ResultWriter writer(text, result);
+    Expression expression = FormulaExpression::Compile(reading.text());
+    const auto deadline = std::chrono::steady_clock::now() + budget;
+    expression.SetDeadline(deadline);
+    ResultWriter writer(reading, result, deadline);
     if (!expression.UsesVariable()) {
       // The same value, or the same error, for every candidate.
       if (expression.IsZeroAt(mpz_class(0))) EveryCandidate(divisors, writer);
@@ -139,18 +139,25 @@ SearchResult SearchGeneral(std::string_view text, std::chrono::milliseconds budg
   });
 }
 
-SearchResult SearchPolynomial(std::string_view text, const Polynomial& polynomial) {
-  return Guarded([text, &polynomial](SearchResult& result) {
-    const std::string constantText = ObtenerIndependiente(text, false);
+SearchResult SearchGeneral(std::string_view text, std::chrono::milliseconds budget) {
+  const FormulaTerms reading(text);
+  return SearchGeneral(reading, budget);
+}
+
+SearchResult SearchPolynomial(const FormulaTerms& reading, std::chrono::milliseconds budget) {
+  return Guarded([&reading, budget](SearchResult& result) {
+    const auto deadline = std::chrono::steady_clock::now() + budget;
+    const std::string constantText = reading.Constant(false);
     const mpz_class constant = ToNumber(constantText);
     if (constant == 0) return;  // no candidate
-    ResultWriter writer(text, result);
+    ResultWriter writer(reading, result, deadline);
+    const Polynomial& polynomial = *reading.polynomial();
     if (polynomial.IsZero()) {
       EveryCandidate(ListCandidates(constantText), writer);
       return;
     }
     mpz_class magnitude;
-    for (const mpz_class& root : IntegerRootsDividing(polynomial, constant)) {
+    for (const mpz_class& root : IntegerRootsDividing(polynomial, constant, deadline)) {
       mpz_abs(magnitude.get_mpz_t(), root.get_mpz_t());
       writer.AddRoot(ToText(magnitude), root < 0);
     }

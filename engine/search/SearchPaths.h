@@ -3,8 +3,8 @@
 #include <chrono>
 #include <string_view>
 
-#include "engine/text/Polynomial.h"
 #include "engine/search/SearchResult.h"
+#include "engine/text/FormulaTerms.h"
 
 namespace factorix {
 
@@ -13,14 +13,17 @@ namespace factorix {
 
 // Wall time the evaluation of all the candidates of one search may take;
 // past it the search ends with kOverflow rather than freeze the window.
+// The polynomial path has the same bound for finding its roots and
+// writing their lines.
 inline constexpr std::chrono::milliseconds kEvaluationBudget{5000};
 
 // For any text: every divisor d of the constant term, in ascending order,
 // is tried as -d and then +d by evaluating the formula as an expression.
+SearchResult SearchGeneral(const FormulaTerms& reading, std::chrono::milliseconds budget = kEvaluationBudget);
 SearchResult SearchGeneral(std::string_view text, std::chrono::milliseconds budget = kEvaluationBudget);
 
-// For a text that ReadPolynomial reads as `polynomial`: the roots come from
-// the polynomial itself instead of from trying every divisor.
-SearchResult SearchPolynomial(std::string_view text, const Polynomial& polynomial);
+// For a text whose reading has a polynomial: the roots come from the
+// polynomial itself instead of from trying every divisor.
+SearchResult SearchPolynomial(const FormulaTerms& reading, std::chrono::milliseconds budget = kEvaluationBudget);
 
 }  // namespace factorix

@@ -22,4 +22,8 @@ struct SearchResult {
 // At most this many result lines; the next root raises kOverflow.
 inline constexpr std::size_t kMaxLines = 32767;
 
+// At most this many bytes of line text in one result; a root whose line
+// would pass it raises kOverflow, as the line after kMaxLines does.
+inline constexpr std::size_t kMaxLineBytes = std::size_t{64} << 20;
+
 }  // namespace factorix

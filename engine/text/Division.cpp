@@ -1,14 +1,10 @@
 #include "engine/text/Division.h"
 
+#include <algorithm>
+
 #include "engine/core/EngineError.h"
 #include "engine/text/Number.h"
 #include "engine/text/RaisedExponent.h"
-#include "engine/text/Terms.h"
-
-#include <gmpxx.h>
-
-#include <algorithm>
-#include <vector>
 
 namespace factorix {
 
@@ -18,36 +14,12 @@ namespace {
 // million decimal digits).
 constexpr std::size_t kMaxQuotientBits = std::size_t{32} << 20;
 
-// One term with the variable as the term readers see it.
-struct TermText {
-  std::string coefficient;  // as written, with its sign when it has one
-  int power = 1;            // the raised run after the variable; 1 when none
-};
-
-// The terms with the variable, highest first, as the readers return them,
-// each with the power written after its own "x".
-std::vector<TermText> ReadTerms(std::string_view texto) {
-  const int n = ObtenerNumTerminos(texto, 'x');
-  std::vector<TermText> terms;
-  terms.reserve(static_cast<std::size_t>(n));
-  std::size_t next = 0;  // 0-based search start for the next "x"
-  for (int k = 1; k <= n; ++k) {
-    TermText term;
-    term.coefficient = ObtenerTermino(texto, k, 'x');
-    std::size_t pos = texto.find('x', next) + 1;
-    next = pos;
-    term.power = ReadRaisedExponent(texto, pos).value_or(1);
-    terms.push_back(std::move(term));
-  }
-  return terms;
-}
-
 // True when the powers run n, n-1, ..., 1: every power present, decreasing,
 // each once, which is the shape the help text asks the user to type.
-bool IsOrdinaryShape(const std::vector<TermText>& terms) {
-  const int n = static_cast<int>(terms.size());
-  for (int k = 0; k < n; ++k) {
-    if (terms[static_cast<std::size_t>(k)].power != n - k) return false;
+bool IsOrdinaryShape(const std::vector<VariableTerm>& terms) {
+  const std::size_t n = terms.size();
+  for (std::size_t k = 0; k < n; ++k) {
+    if (terms[k].power != static_cast<int>(n - k)) return false;
   }
   return true;
 }
@@ -59,56 +31,77 @@ std::string Signed(std::string text) {
 
 }  // namespace
 
-std::string Dividir(std::string_view xMenos, std::string_view texto) {
-  const std::vector<TermText> terms = ReadTerms(texto);
-  const std::string constantText = ObtenerIndependiente(texto, true);
+Dividend::Dividend(const FormulaTerms& reading) {
+  const std::vector<VariableTerm>& terms = reading.terms();
+  for (const VariableTerm& term : terms) {
+    if (term.power == kTooLargePower) throw EngineError(kOverflow);
+  }
+  const std::string constantText = reading.Constant(true);
 
-  // Every coefficient, the constant and the root are converted before any
-  // arithmetic, so a text that is not a number fails whatever its place.
+  // Every coefficient and the constant are converted before anything else,
+  // so a text that is not a number fails whatever its place.
   std::vector<mpz_class> values;
   values.reserve(terms.size());
-  for (const TermText& term : terms) values.push_back(ToNumber(term.coefficient));
+  for (const VariableTerm& term : terms) values.push_back(ToNumber(term.Coefficient()));
   const mpz_class constant = ToNumber(constantText);
-  const mpz_class r = ToNumber(xMenos);
-  if (terms.empty()) return {};
+  if (terms.empty()) return;
 
-  // Dense coefficients, coeffs[i] multiplying x^i: repeated powers add up,
-  // missing ones stay 0, the constant is the power 0.
+  // Dense coefficients: repeated powers add up, missing ones stay 0, the
+  // constant is the power 0.
   int degree = 0;
-  for (const TermText& term : terms) degree = std::max(degree, term.power);
-  std::vector<mpz_class> coeffs(static_cast<std::size_t>(degree) + 1);
+  for (const VariableTerm& term : terms) degree = std::max(degree, term.power);
+  coeffs_.resize(static_cast<std::size_t>(degree) + 1);
   for (std::size_t k = 0; k < terms.size(); ++k) {
-    coeffs[static_cast<std::size_t>(terms[k].power)] += values[k];
+    coeffs_[static_cast<std::size_t>(terms[k].power)] += values[k];
   }
-  coeffs[0] += constant;
-  if (degree == 0) return {};
+  coeffs_[0] += constant;
+  ordinary_ = IsOrdinaryShape(terms);
+  if (ordinary_) leadingText_ = Signed(terms.front().Coefficient());
+}
 
-  // Ruffini: quotient[i] multiplies x^i; the remainder is dropped, since
-  // the caller has already established that r is a root. For a root the
+std::string Dividend::Divide(std::string_view root) const {
+  const mpz_class r = ToNumber(root);
+  if (coeffs_.size() < 2) return {};  // no "x", or only x^0
+  const std::size_t degree = coeffs_.size() - 1;
+
+  // Ruffini from the top: quotient[i] multiplies x^i. For a root the
   // quotient's coefficients stay below the sum of |coefficients|; for a
   // value that is not one they grow like r^i, so their total size is bounded.
-  std::vector<mpz_class> quotient(static_cast<std::size_t>(degree));
-  quotient[static_cast<std::size_t>(degree - 1)] = coeffs[static_cast<std::size_t>(degree)];
-  std::size_t totalBits = 0;
-  for (int i = degree - 1; i >= 1; --i) {
-    const auto at = static_cast<std::size_t>(i);
-    quotient[at - 1] = coeffs[at] + r * quotient[at];
-    totalBits += mpz_sizeinbase(quotient[at - 1].get_mpz_t(), 2);
+  std::vector<mpz_class> quotient(degree);
+  quotient[degree - 1] = coeffs_[degree];
+  std::size_t totalBits = 0, totalDigits = 0;
+  for (std::size_t i = degree - 1; i >= 1; --i) {
+    mpz_mul(quotient[i - 1].get_mpz_t(), r.get_mpz_t(), quotient[i].get_mpz_t());
+    quotient[i - 1] += coeffs_[i];
+    totalBits += mpz_sizeinbase(quotient[i - 1].get_mpz_t(), 2);
     if (totalBits > kMaxQuotientBits) throw EngineError(kOverflow);
   }
+  for (const mpz_class& q : quotient) totalDigits += mpz_sizeinbase(q.get_mpz_t(), 10);
 
-  // In the ordinary shape the leading coefficient is written as the user
-  // typed it; anywhere else it is the sum of its terms in plain decimal.
-  const bool ordinary = IsOrdinaryShape(terms);
+  // sign, digits, "x" and at most 2 * 6 characters of raised exponent a term
   std::string result;
-  for (int i = degree - 1; i >= 0; --i) {
-    const auto at = static_cast<std::size_t>(i);
-    result += (i == degree - 1 && ordinary) ? Signed(terms.front().coefficient)
-                                            : Signed(ToText(quotient[at]));
+  result.reserve(totalDigits + degree * 15);
+  std::string digits;
+  for (std::size_t i = degree; i-- > 0;) {
+    if (i == degree - 1 && ordinary_) {
+      result += leadingText_;
+    } else {
+      const mpz_class& q = quotient[i];
+      result += sgn(q) < 0 ? '-' : '+';
+      digits.resize(mpz_sizeinbase(q.get_mpz_t(), 10) + 2);
+      mpz_get_str(digits.data(), 10, q.get_mpz_t());
+      const char* d = digits.c_str();
+      if (*d == '-') ++d;
+      result += d;
+    }
     result += 'x';
-    result += RaisedExponentText(i);
+    AppendRaisedExponent(result, static_cast<int>(i));
   }
   return result;
+}
+
+std::string Dividir(std::string_view xMenos, std::string_view texto) {
+  return Dividend(FormulaTerms(texto)).Divide(xMenos);
 }
 
 }  // namespace factorix

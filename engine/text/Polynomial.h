@@ -16,11 +16,12 @@ struct Polynomial {
 };
 
 // Reads a formula text that is a sum of terms, each [sign]digits or
-// [sign][digits]x followed by zero or more raised digits ("e" and a digit;
-// a run of them is one exponent). Repeated powers add up. Returns nullopt for
-// any other text (letters, parentheses, "*", "/", "^", "=", roots, ...).
-// A power above kMaxDegree, or a coefficient longer than a number may be,
-// throws EngineError(kOverflow).
+// [sign][digits]x with an optional exponent read as the evaluator reads it
+// (a run of raised digits and the plain digits after it, or "^" and digits;
+// see ReadExponent). Repeated powers add up. Returns nullopt for any other
+// text (letters, parentheses, "*", "/", "=", roots, ...). A power above
+// kMaxDegree, or a coefficient longer than a number may be, throws
+// EngineError(kOverflow).
 std::optional<Polynomial> ReadPolynomial(std::string_view text);
 
 }  // namespace factorix

@@ -17,6 +17,7 @@
 #include "engine/eval/ModularFilter.h"
 #include "engine/search/ResultWriter.h"
 #include "engine/search/SearchPaths.h"
+#include "engine/text/FormulaTerms.h"
 #include "engine/text/Terms.h"
 
 namespace factorix {
@@ -253,7 +254,8 @@ SearchResult ReferenceSearch(const std::string& text) {
     list.ObtenerDivisores(ObtenerIndependiente(text, false));
     if (list.Divisores.empty()) return result;
     Expression e = FormulaExpression::Compile(text);
-    ResultWriter writer(text, result);
+    const FormulaTerms reading(text);
+    ResultWriter writer(reading, result);
     for (const std::string& d : list.Divisores) {
       if (e.Evaluate(-mpz_class(d)).IsZero()) writer.AddRoot(d, true);
       if (e.Evaluate(mpz_class(d)).IsZero()) writer.AddRoot(d, false);
