@@ -44,6 +44,8 @@ class Calcular(unittest.TestCase):
         ("1xe2", [], OTHER, 1),
         ("", [], OTHER, 1),
         ("1x+)-1", [], SYNTAX, 1),
+        # a root whose division fails: its line holds the factor alone
+        ("ax+x-1", ["(x-1)"], OTHER, 1),
         # what the window shows is read back as pad text
         ("2x³+0x²+0x-16", ["(x-2) (+2x²+4x+8)"], None, 0),
         ("x¹²-1", ["(x+1) (+1x¹¹-1x¹⁰+1x⁹-1x⁸+1x⁷-1x⁶+1x⁵-1x⁴+1x³-1x²+1x-1)",
@@ -140,6 +142,11 @@ class Usage(unittest.TestCase):
                 out, err, code = run(args)
                 self.assertEqual((out, code), ([], 2))
                 self.assertIn("--help", err)
+
+    def test_after_qt_window_options(self):
+        # Qt takes -platform; what it leaves is still the command line.
+        out, _, code = run(["-platform", "offscreen", "--calcular", "2xe3+0xe2+0x-16"])
+        self.assertEqual((out, code), (["(x-2) (+2x²+4x+8)"], 0))
 
     def test_help_and_version(self):
         for args, needles in [
