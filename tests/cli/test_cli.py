@@ -105,6 +105,21 @@ class Hostile(unittest.TestCase):
                 self.assertEqual(run(["--calcular", "-"], data), ([""], message + "\n", 1))
 
 
+class BrokenStreams(unittest.TestCase):
+    def test_failures_are_not_reported_as_success(self):
+        env = {k: v for k, v in os.environ.items() if k != "DISPLAY"}
+        for name, redirected, data, needle in [
+            ("a full disk", "--calcular 2xe3+0xe2+0x-16 >/dev/full", b"", "escribir"),
+            ("a full disk, from standard input", "--calcular - >/dev/full", b"xe2+0x-1\n", "escribir"),
+            ("a folder for input", "--calcular - </", b"", "leer"),
+        ]:
+            with self.subTest(name):
+                done = subprocess.run(["sh", "-c", 'exec "$0" ' + redirected, FACTORIX], input=data,
+                                      capture_output=True, env=env, timeout=60, check=False)
+                self.assertEqual(done.returncode, 1)
+                self.assertIn(needle, done.stderr.decode("utf-8"))
+
+
 class StandardInput(unittest.TestCase):
     CASES = [
         ("one text", b"2xe3+0xe2+0x-16\n", ["(x-2) (+2x²+4x+8)", ""], "", 0),
