@@ -2,17 +2,13 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QStringDecoder>
 
 #include <cstdio>
 #include <cstring>
-#include <string_view>
 #include <vector>
 
-#include "app/cli/FormulaSpelling.h"
-#include "app/cli/LineReader.h"
 #include "app/cli/TextCommand.h"
-#include "engine/EngineError.h"
+#include "app/cli/TextRunner.h"
 
 namespace {
 
@@ -28,69 +24,6 @@ int usageError(const QString& what) {
                     .arg(QCoreApplication::applicationName(), what)
                     .toUtf8());
   return CommandLine::kUsage;
-}
-
-// Prints what one command made of one text: its lines on standard output,
-// then its message, if any, on standard error.
-class Printer {
-public:
-  Printer(const TextCommand& command, bool padText) : command_(command), padText_(padText) {}
-
-  // `shown`: the text as given, pad text or the form the window shows.
-  int runText(const QString& shown) const {
-    const QByteArray padText = FormulaSpelling::toPadText(shown).toUtf8();
-    const CommandOutput output = command_.run(std::string_view(padText.constData(), size_t(padText.size())));
-    for (const std::string& line : output.lines) {
-      if (padText_) {
-        std::fwrite(line.data(), 1, line.size(), stdout);
-      } else {
-        write(stdout, FormulaSpelling::toSpoken(QString::fromStdString(line)).toUtf8());
-      }
-      std::fputc('\n', stdout);
-    }
-    return finish(output.error);
-  }
-
-  // A text that never reached the command: its message alone.
-  static int finish(int error) {
-    if (error == factorix::kNoError) return CommandLine::kLinesOnly;
-    std::fflush(stdout);  // the lines come before the message on a terminal
-    write(stderr, QByteArray::fromStdString(factorix::MessageFor(error)) + '\n');
-    return CommandLine::kMessage;
-  }
-
-private:
-  const TextCommand& command_;
-  bool padText_;
-};
-
-// One text per line of standard input, each followed by an empty line.
-int runStandardInput(const Printer& printer) {
-  LineReader reader(stdin);
-  std::string line;
-  bool tooLong = false;
-  int status = CommandLine::kLinesOnly;
-  while (reader.next(line, tooLong)) {
-    int textStatus = CommandLine::kLinesOnly;
-    if (tooLong) {
-      textStatus = Printer::finish(factorix::kOverflow);
-    } else {
-      QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-      const QString text = utf8.decode(QByteArrayView(line.data(), qsizetype(line.size())));
-      textStatus = utf8.hasError() ? Printer::finish(factorix::kSyntax) : printer.runText(text);
-    }
-    std::fputc('\n', stdout);
-    if (textStatus != CommandLine::kLinesOnly) status = textStatus;
-    if (std::ferror(stdout)) break;  // nobody reads the rest
-  }
-  if (reader.failed()) {
-    std::fflush(stdout);
-    write(stderr, QStringLiteral("%1: no se pudo leer la entrada estándar.\n")
-                      .arg(QCoreApplication::applicationName())
-                      .toUtf8());
-    status = CommandLine::kMessage;
-  }
-  return status;
 }
 
 QString versionText() {
@@ -163,8 +96,8 @@ int CommandLine::run(const QStringList& arguments) {
   }
   if (!chosen) return usageError(QStringLiteral("falta la orden, por ejemplo --calcular TEXTO."));
 
-  const Printer printer(*chosen, parser.isSet(padText));
-  const int status = text == kStandardInput ? runStandardInput(printer) : printer.runText(text);
+  const TextRunner runner(*chosen, parser.isSet(padText));
+  const int status = text == kStandardInput ? runner.runStandardInput() : runner.runText(text);
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
     write(stderr, QStringLiteral("%1: no se pudo escribir la salida.\n")
                       .arg(QCoreApplication::applicationName())
