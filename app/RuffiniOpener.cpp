@@ -7,7 +7,7 @@
 
 #include "app/MessageBox.h"
 #include "app/RuffiniDialog.h"
-#include "engine/EngineError.h"
+#include "engine/core/EngineError.h"
 #include "engine/factor/Work.h"
 #include "formulapad/FormulaPad.h"
 

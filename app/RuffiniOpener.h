@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <optional>
 
-#include "engine/IntegerPolynomial.h"
+#include "engine/factor/Coefficients.h"
 
 class FormulaPad;
 class QWidget;

@@ -7,12 +7,14 @@
 #include <flint/ulong_extras.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstddef>
 #include <vector>
 
-#include "engine/EngineError.h"
-#include "engine/Polynomial.h"
-#include "engine/factor/FlintPolynomial.h"
+#include "engine/core/EngineError.h"
+#include "engine/poly/IntegerRoots.h"
+#include "engine/text/Polynomial.h"
+#include "engine/factor/FlintConversion.h"
 
 namespace factorix {
 
@@ -102,7 +104,8 @@ bool ComesBefore(const FactorPower& a, const FactorPower& b) {
 // coefficient and the given multiplicity.
 std::vector<FactorPower> FactorSquarefree(const Coefficients& f, unsigned multiplicity) {
   if (Degree(f) == 1) return {FactorPower{f, multiplicity}};
-  FlintPolynomial poly(f);
+  FmpzPoly poly;
+  SetFlint(poly, f);
   CheckFactorsModPrime(poly.get());
   FlintFactors factors;
   fmpz_poly_factor(factors.get(), poly.get());
@@ -140,7 +143,8 @@ std::vector<mpz_class> RootsFromLargePrime(const Coefficients& f) {
   bound *= 2;
   mp_limb_t p = UWORD(1) << 62;
   if (mpz_sizeinbase(bound.get_mpz_t(), 2) >= 61) return {};
-  FlintPolynomial poly(f);
+  FmpzPoly poly;
+  SetFlint(poly, f);
   std::vector<mpz_class> roots;
   for (int tries = 0; tries < 10; ++tries) {
     p = n_nextprime(p, 1);
@@ -177,11 +181,14 @@ std::vector<mpz_class> RootsFromLargePrime(const Coefficients& f) {
   return roots;
 }
 
+// Time the engine's root finder may take for one squarefree part.
+constexpr std::chrono::milliseconds kRootsBudget{500};
+
 // The integer roots of the squarefree `f` (constant term nonzero): the
 // engine's root finder, or the large prime when it gives up.
 std::vector<mpz_class> SquarefreeRoots(const Coefficients& f) {
   try {
-    return IntegerRootsDividing(Polynomial{f}, f.front());
+    return IntegerRootsDividing(Polynomial{f}, f.front(), std::chrono::steady_clock::now() + kRootsBudget);
   } catch (const EngineError&) {
     return RootsFromLargePrime(f);
   }
@@ -223,7 +230,8 @@ Factorization Factorize(Coefficients p) {
   // FLINT for what is left. Roots missed there come back from FLINT as
   // factors x - r.
   std::vector<FactorPower> roots, others;
-  FlintPolynomial primitive(p);
+  FmpzPoly primitive;
+  SetFlint(primitive, p);
   FlintFactors parts;
   fmpz_poly_factor_squarefree(parts.get(), primitive.get());
   for (slong i = 0; i < parts.get()->num; ++i) {

@@ -14,13 +14,20 @@ bool IsRootFactor(const Coefficients& f) { return f.size() == 2 && f[1] == 1; }
 
 }  // namespace
 
-std::string Superscript(unsigned exponent) {
+std::string Superscript(unsigned exponent, Exponents style) {
   std::string out;
-  for (const char d : std::to_string(exponent)) out += kSuperscriptDigits[d - '0'];
+  for (const char d : std::to_string(exponent)) {
+    if (style == Exponents::kPadText) {
+      out += 'e';
+      out += d;
+    } else {
+      out += kSuperscriptDigits[d - '0'];
+    }
+  }
   return out;
 }
 
-std::string WritePolynomial(const Coefficients& coeffs) {
+std::string WritePolynomial(const Coefficients& coeffs, Exponents style) {
   std::string out;
   for (std::size_t i = coeffs.size(); i-- > 0;) {
     const mpz_class& c = coeffs[i];
@@ -33,12 +40,12 @@ std::string WritePolynomial(const Coefficients& coeffs) {
     const mpz_class magnitude = abs(c);
     if (magnitude != 1 || i == 0) out += magnitude.get_str();
     if (i >= 1) out += 'x';
-    if (i >= 2) out += Superscript(static_cast<unsigned>(i));
+    if (i >= 2) out += Superscript(static_cast<unsigned>(i), style);
   }
   return out.empty() ? "0" : out;
 }
 
-std::string WriteFactorization(const Factorization& factorization) {
+std::string WriteFactorization(const Factorization& factorization, Exponents style) {
   const mpz_class& content = factorization.content;
   if (factorization.factors.empty()) return content.get_str();
   std::string out;
@@ -52,11 +59,11 @@ std::string WriteFactorization(const Factorization& factorization) {
   for (const FactorPower& power : factorization.factors) {
     const bool isX = IsRootFactor(power.factor) && power.factor[0] == 0;
     if (isX || alone) {
-      out += WritePolynomial(power.factor);
+      out += WritePolynomial(power.factor, style);
     } else {
-      out += '(' + WritePolynomial(power.factor) + ')';
+      out += '(' + WritePolynomial(power.factor, style) + ')';
     }
-    if (power.multiplicity > 1) out += Superscript(power.multiplicity);
+    if (power.multiplicity > 1) out += Superscript(power.multiplicity, style);
   }
   return out;
 }

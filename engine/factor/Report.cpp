@@ -6,24 +6,30 @@
 
 namespace factorix {
 
-std::optional<std::string> FactorizationReport(std::string_view text) {
+std::optional<std::string> FactorizationLine(std::string_view text) {
   const std::optional<Coefficients> polynomial = ReadTerms(text);
   if (!polynomial) return std::nullopt;
-  return WriteFactorization(Factorize(*polynomial)) + '\n';
+  return WriteFactorization(Factorize(*polynomial), Exponents::kPadText);
 }
 
-std::optional<std::string> RuffiniReport(std::string_view text) {
+std::optional<std::vector<std::string>> RuffiniLines(std::string_view text) {
   const std::optional<Coefficients> polynomial = ReadTerms(text);
   if (!polynomial) return std::nullopt;
   const Work work = ShowWork(*polynomial, FirstRoot(text));
-  std::string out = "P(x) = " + WritePolynomial(work.polynomial) + "\n\n";
+  std::vector<std::string> lines{"P(x) = " + WritePolynomial(work.polynomial), ""};
   for (const RuffiniTable& table : work.steps) {
-    out += RuffiniTableText(table);
-    out += "Cociente: " + WritePolynomial(table.QuotientCoefficients()) + '\n';
-    out += "Resto: " + table.remainder.get_str() + "\n\n";
+    const std::string rows = RuffiniTableText(table);
+    std::size_t start = 0;
+    for (std::size_t end = rows.find('\n'); end != std::string::npos; end = rows.find('\n', start)) {
+      lines.push_back(rows.substr(start, end - start));
+      start = end + 1;
+    }
+    lines.push_back("Cociente: " + WritePolynomial(table.QuotientCoefficients()));
+    lines.push_back("Resto: " + table.remainder.get_str());
+    lines.push_back("");
   }
-  out += "Factorización: " + WriteFactorization(work.factorization) + '\n';
-  return out;
+  lines.push_back("Factorizaci\u00f3n: " + WriteFactorization(work.factorization));
+  return lines;
 }
 
 }  // namespace factorix

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "engine/IntegerPolynomial.h"
+#include "engine/factor/Coefficients.h"
 #include "engine/factor/Factorization.h"
 
 namespace factorix {

@@ -1,9 +1,9 @@
 #include "engine/factor/Work.h"
 
-#include "engine/EngineError.h"
-#include "engine/Number.h"
-#include "engine/Polynomial.h"
-#include "engine/Search.h"
+#include "engine/core/EngineError.h"
+#include "engine/text/Number.h"
+#include "engine/text/Polynomial.h"
+#include "engine/search/Search.h"
 
 namespace factorix {
 

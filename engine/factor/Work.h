@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/IntegerPolynomial.h"
+#include "engine/factor/Coefficients.h"
 #include "engine/factor/Factorization.h"
 #include "engine/factor/RuffiniSteps.h"
 

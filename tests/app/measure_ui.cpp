@@ -28,7 +28,7 @@
 #include "app/ResultList.h"
 #include "app/RuffiniDialog.h"
 #include "app/RuffiniOpener.h"
-#include "engine/RaisedExponent.h"
+#include "engine/text/RaisedExponent.h"
 #include "formulapad/FormulaPad.h"
 
 #include <gmpxx.h>

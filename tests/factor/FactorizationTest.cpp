@@ -1,6 +1,6 @@
-#include "engine/EngineError.h"
+#include "engine/core/EngineError.h"
 #include "engine/factor/Factorization.h"
-#include "engine/factor/FlintPolynomial.h"
+#include "engine/factor/FlintConversion.h"
 #include "engine/factor/PolynomialText.h"
 #include "engine/factor/Work.h"
 
@@ -15,6 +15,13 @@
 
 namespace factorix {
 namespace {
+
+// A FLINT polynomial made from and read back into coefficients.
+struct Flint : FmpzPoly {
+  Flint() = default;
+  explicit Flint(const Coefficients& coeffs) { SetFlint(*this, coeffs); }
+  Coefficients ToCoefficients() const { return factorix::ToCoefficients(get()); }
+};
 
 // The factorisation of a formula text, written out.
 std::string Factored(const std::string& text) {
@@ -73,7 +80,7 @@ TEST(Factorization, RefusesWhatItCannotFactorInAMoment) {
                     0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
   // A Swinnerton-Dyer polynomial: irreducible, but it splits into 128
   // factors modulo every prime, which FLINT takes seconds to recombine.
-  FlintPolynomial swinnertonDyer;
+  Flint swinnertonDyer;
   fmpz_poly_swinnerton_dyer(swinnertonDyer.get(), 8);
   for (const Coefficients& p : {high, wide, swinnertonDyer.ToCoefficients()}) {
     try {
@@ -88,9 +95,9 @@ TEST(Factorization, RefusesWhatItCannotFactorInAMoment) {
 TEST(Factorization, ManyRootsAndHighMultiplicities) {
   // (x-1)(x-2)...(x-65): more local factors than FLINT is trusted with, all
   // of them roots, which are taken out first.
-  FlintPolynomial product;
+  Flint product;
   fmpz_poly_one(product.get());
-  FlintPolynomial linear;
+  Flint linear;
   std::vector<mpz_class> expected;
   for (long r = 1; r <= 65; ++r) {
     fmpz_poly_set_coeff_si(linear.get(), 1, 1);
@@ -101,7 +108,7 @@ TEST(Factorization, ManyRootsAndHighMultiplicities) {
   EXPECT_EQ(IntegerRoots(Factorize(product.ToCoefficients())), expected);
 
   // (x-2)^100 (x+3)^100 (x^2+1)^3
-  FlintPolynomial a(Coefficients{-6, 1, 1}), b(Coefficients{1, 0, 1}), power, cube;
+  Flint a(Coefficients{-6, 1, 1}), b(Coefficients{1, 0, 1}), power, cube;
   fmpz_poly_pow(power.get(), a.get(), 100);
   fmpz_poly_pow(cube.get(), b.get(), 3);
   fmpz_poly_mul(power.get(), power.get(), cube.get());
@@ -149,7 +156,7 @@ protected:
 };
 
 Coefficients Product(const Coefficients& a, const Coefficients& b) {
-  FlintPolynomial fa(a), fb(b), product;
+  Flint fa(a), fb(b), product;
   fmpz_poly_mul(product.get(), fa.get(), fb.get());
   return product.ToCoefficients();
 }

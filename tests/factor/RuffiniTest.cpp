@@ -1,4 +1,4 @@
-#include "engine/EngineError.h"
+#include "engine/core/EngineError.h"
 #include "engine/factor/PolynomialText.h"
 #include "engine/factor/RuffiniText.h"
 #include "engine/factor/Work.h"
@@ -121,7 +121,8 @@ TEST(Ruffini, OnlySumsOfTermsHaveWorkToShow) {
   EXPECT_TRUE(ReadTerms("2xe3+0xe2+0x-16"));
   EXPECT_TRUE(ReadTerms("5"));
   EXPECT_FALSE(ReadTerms("2xe3+0xe2+0x-16+a"));
-  EXPECT_FALSE(ReadTerms("2x^3-16"));
+  EXPECT_TRUE(ReadTerms("2x^3-16"));  // the caret key writes powers too
+  EXPECT_FALSE(ReadTerms("2*x-4"));
   EXPECT_FALSE(ReadTerms(""));
   EXPECT_FALSE(ReadTerms("1xe9e9e9e9e9e9-1"));  // beyond the reader's degree
 }
