@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "app/ClickLabel.h"
+#include "app/ErrorMessages.h"
 #include "app/FlatContainer.h"
 #include "app/Footer.h"
 #include "app/Form1Design.h"
@@ -176,7 +177,7 @@ void Form1::Calcular() {
   resultado_->endBatch();
 
   if (result.error != factorix::kNoError)
-    MessageBox::show(this, QString::fromStdString(factorix::MessageFor(result.error)), MessageBox::Critical,
+    MessageBox::show(this, ErrorMessage(result.error), MessageBox::Critical,
                      QStringLiteral("Error"));
 }
 
