@@ -216,6 +216,12 @@ INSTANTIATE_TEST_SUITE_P(
         PairCase{"@+18446744073709551615", "18446744073709551615", false, true},
         // Degrees past the expansion are run step by step, with the same answers.
         PairCase{"@^65-2^65", "2", true, false}, PairCase{"(@^2)^40-3^80", "3", false, false},
+        // There a sum or a difference of residues must wrap around the
+        // modulus: 2^65 leaves 16 modulo 2^61 - 1, so these add 16 and
+        // p - 16, or take 16 from 1, on the way to 0.
+        PairCase{"@^65+(0-2^65)", "2", true, false}, PairCase{"(0-2^65)+@^65", "2", true, false},
+        PairCase{"(1-@^65)+(2^65-1)", "2", true, false},
+        PairCase{"(1-@^65)*(1-@^65)-(2^65-1)^2", "2", true, false},
         PairCase{"@^3-27", "340282366920938463463374607431768211457", true, true},
         // Code the check does not cover is always left to the exact evaluation.
         PairCase{"@/2+1", "5", false, false}, PairCase{"(@=1)+2", "5", false, false},
