@@ -103,6 +103,8 @@ class Hostile(unittest.TestCase):
         ]:
             with self.subTest(name):
                 self.assertEqual(run(["--calcular", "-"], data), ([""], message + "\n", 1))
+                if b"\0" not in data:  # an argument cannot hold a NUL
+                    self.assertEqual(run([b"--calcular", data.rstrip(b"\n")]), ([], message + "\n", 1))
 
 
 class BrokenStreams(unittest.TestCase):
