@@ -13,8 +13,8 @@ import unittest
 FACTORIX = None
 SYNTAX = "Error de cálculo."
 OTHER = "Se produjo un error. Revise el cálculo."
-# 2·3·5·...: 32768 divisors, so "N-N" (zero at every candidate) runs past
-# the 32767 lines a calculation may write.
+# 2³·3³·5·7·…·41 has 32768 divisors: "N-N" is zero at every one of its
+# 65536 candidates, so the search runs past the 32767 lines it may write.
 MANY_DIVISORS = 8 * 27 * 5 * 7 * 11 * 13 * 17 * 19 * 23 * 29 * 31 * 37 * 41
 
 
@@ -24,7 +24,10 @@ def run(args, stdin=b"", timeout=60):
            if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
     done = subprocess.run([FACTORIX] + args, input=stdin, capture_output=True,
                           env=env, timeout=timeout, check=False)
-    return done.stdout.decode("utf-8").splitlines(), done.stderr.decode("utf-8"), done.returncode
+    out = done.stdout.decode("utf-8")
+    assert out == "" or out.endswith("\n"), "the last line is not ended"
+    lines = out.split("\n")[:-1]
+    return lines, done.stderr.decode("utf-8"), done.returncode
 
 
 class Calcular(unittest.TestCase):
