@@ -142,11 +142,14 @@ class StandardInput(unittest.TestCase):
                 self.assertEqual(run(["--calcular", "-"], data), (lines, err, status))
 
     def test_megabytes(self):
-        # a 3 MB coefficient, then a text that still gets its line
-        data = b"1" * 3_000_000 + b"xe2+0x-1\n2xe3+0xe2+0x-16\n"
-        out, err, code = run(["--calcular", "-"], data)
-        self.assertEqual(out, ["", "(x-2) (+2x²+4x+8)", ""])
-        self.assertEqual((err, code), (OTHER + "\n", 1))
+        # a 3 MB coefficient, and a line beyond the 64 MiB the program keeps;
+        # the text after each still gets its line
+        for name, long_text in [("3 MB", b"1" * 3_000_000 + b"xe2+0x-1"),
+                                ("65 MiB", b"0" * (65 << 20) + b"2xe3+0xe2+0x-16")]:
+            with self.subTest(name):
+                out, err, code = run(["--calcular", "-"], long_text + b"\n2xe3+0xe2+0x-16\n")
+                self.assertEqual(out, ["", "(x-2) (+2x²+4x+8)", ""])
+                self.assertEqual((err, code), (OTHER + "\n", 1))
 
     def test_texto(self):
         self.assertEqual(run(["--calcular", "-", "--texto"], b"2x\xc2\xb3+0xe2+0x-16\n"),
