@@ -16,8 +16,8 @@
 #include "app/MessageBox.h"
 #include "app/ResultList.h"
 #include "app/Twips.h"
-#include "engine/EngineError.h"
-#include "engine/Search.h"
+#include "engine/core/EngineError.h"
+#include "engine/search/Search.h"
 #include "formulapad/FormulaPad.h"
 
 Form1::Form1(QWidget* parent)
