@@ -18,10 +18,12 @@ OTHER = "Se produjo un error. Revise el cálculo."
 MANY_DIVISORS = 8 * 27 * 5 * 7 * 11 * 13 * 17 * 19 * 23 * 29 * 31 * 37 * 41
 
 
-def run(args, stdin=b"", timeout=60):
+def run(args, stdin=b"", timeout=60, locale=None):
     """Runs the program with no display; returns (stdout lines, stderr, status)."""
     env = {k: v for k, v in os.environ.items()
            if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+    if locale:
+        env["LC_ALL"] = env["LANG"] = locale
     done = subprocess.run([FACTORIX] + args, input=stdin, capture_output=True,
                           env=env, timeout=timeout, check=False)
     out = done.stdout.decode("utf-8")
@@ -69,6 +71,12 @@ class Calcular(unittest.TestCase):
         for args in (["--calcular", "2x³+0x²+0x-16", "--texto"], ["--texto", "--calcular=2xe3+0xe2+0x-16"]):
             with self.subTest(args=args):
                 self.assertEqual(run(args), (["(x-2) (+2xe2+4x+8)"], "", 0))
+
+    def test_texts_are_utf8_in_any_locale(self):
+        for locale in ("C", "POSIX", "C.UTF-8"):
+            with self.subTest(locale=locale):
+                self.assertEqual(run(["--calcular", "2x³+0x²+0x-16"], locale=locale),
+                                 (["(x-2) (+2x²+4x+8)"], "", 0))
 
     def test_lines_found_before_a_message_are_printed(self):
         out, err, code = run(["--calcular", f"{MANY_DIVISORS}-{MANY_DIVISORS}"])
