@@ -154,6 +154,12 @@ FormulaPicture FormulaRenderer::layout(const FormulaScene& scene) {
   return pic;
 }
 
+double FormulaRenderer::extentTwips(const FormulaScene& scene) {
+  FormulaScene measured = scene;
+  measured.widthTwips = -std::numeric_limits<double>::infinity();  // nothing is kept
+  return layoutShifted(measured, 0).extentTwips;
+}
+
 // A text wider than the pad is drawn shifted left by whole cells, so that its
 // end and one pixel for the cursor line after it show; a cursor line moved
 // further left than that stays in view as well. A text that fits is not moved.
