@@ -168,7 +168,8 @@ double FormulaRenderer::scrollFor(const FormulaPicture& unshifted, const Formula
   if (!cellWidth || !(*cellWidth > 0) || unshifted.extentTwips <= scene.widthTwips) return 0;
   double cells = std::ceil((unshifted.extentTwips + kTwipsPerPixel - scene.widthTwips) / *cellWidth);
   if (unshifted.cursorX) cells = std::min(cells, std::floor(*unshifted.cursorX / *cellWidth));
-  return cells > 0 ? cells * *cellWidth : 0;
+  const double shift = cells * *cellWidth;
+  return cells > 0 && std::isfinite(shift) ? shift : 0;
 }
 
 FormulaPicture FormulaRenderer::layoutShifted(const FormulaScene& scene, double shift) {
