@@ -1,5 +1,7 @@
 #include "app/Form1.h"
 
+#include <QAccessibleWidget>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QGuiApplication>
@@ -21,11 +23,28 @@
 #include "engine/search/Search.h"
 #include "formulapad/FormulaPad.h"
 
+namespace {
+
+// Screen readers announce a top-level window by its role: the main window is
+// a frame (a plain widget would be a "filler"), named after its caption.
+QAccessibleInterface* accessibleFactory(const QString& className, QObject* object) {
+  if (className == QLatin1String("Form1") && object && object->isWidgetType())
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+  return nullptr;
+}
+
+}  // namespace
+
 Form1::Form1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
       quit_([] { QCoreApplication::exit(0); }),
-      openLink_([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
+      openLink_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
+  static const bool accessibleInstalled = [] {
+    QAccessible::installFactory(accessibleFactory);
+    return true;
+  }();
+  Q_UNUSED(accessibleInstalled);
   const WindowDesign window = Form1Design::window();
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(window.caption);
@@ -55,7 +74,9 @@ QWidget* Form1::createControl(const ControlDesign& design, QWidget* container) {
     }
     case ControlKind::CommandButton: {
       auto* button = new QPushButton(design.caption, container);
-      button->setAutoDefault(false);
+      // Return and keypad Enter press the focused button, as Space does.
+      // Keys typed into a pad never reach a button.
+      button->setAutoDefault(true);
       widget = button;
       break;
     }
@@ -172,7 +193,10 @@ void Form1::Calcular() {
     // A line whose division failed holds the factor alone and keeps the
     // picture it was created with.
     const bool unfinished = result.lastLineUnfinished && i + 1 == result.lines.size();
-    if (!unfinished) pad->P();
+    if (!unfinished) {
+      resultado_->fitToText(resultado_->upperBound());
+      pad->P();
+    }
   }
   resultado_->endBatch();
 
@@ -198,7 +222,18 @@ void Form1::Command4_Click() {
     quit_();
 }
 
-void Form1::Label1_Click() { openLink_(Footer::webUrl()); }
+void Form1::Label1_Click() {
+  const QUrl url = Footer::webUrl();
+  if (openLink_(url)) return;
+  // No browser could be started: the user gets the address to paste.
+  const QString address = url.toString();
+  QGuiApplication::clipboard()->setText(address);
+  MessageBox::show(this,
+                   QStringLiteral("No se pudo abrir el navegador.\n\nLa dirección %1 se ha copiado al "
+                                  "portapapeles.")
+                       .arg(address),
+                   MessageBox::Information, QStringLiteral("Factorix"));
+}
 
 void Form1::desp_Click(int Index) {
   if (Index == 0)

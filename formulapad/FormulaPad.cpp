@@ -65,7 +65,7 @@ FormulaPad::FormulaPad(QWidget* parent) : QWidget(parent), d(new Private) {
   // The compose input method would swallow dead keys and digits after them.
   setAttribute(Qt::WA_InputMethodEnabled, false);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setBackgroundRole(QPalette::Window);
+  setBackgroundRole(QPalette::Base);
   d->pcur = new QTimer(this);
   d->pcur->setObjectName(QStringLiteral("pcur"));
   d->pcur->setInterval(kBlinkMs);
@@ -80,7 +80,7 @@ FormulaPad::~FormulaPad() { delete d; }
 
 QSize FormulaPad::sizeHint() const { return QSize(pixels(kHintWidthTwips), pixels(kHeightTwips)); }
 
-void FormulaPad::P() {
+FormulaScene FormulaPad::scene() const {
   FormulaScene scene;
   scene.text = Text;
   scene.cellWidth = CellWidth;
@@ -92,6 +92,11 @@ void FormulaPad::P() {
   scene.widthTwips = double(width()) * kTwipsPerPixel;
   scene.heightTwips = double(height()) * kTwipsPerPixel;
   scene.startFontSize = d->surfaceFontSize;
+  return scene;
+}
+
+void FormulaPad::P() {
+  const FormulaScene scene = this->scene();
 
   const QString spokenBefore = d->picture.spoken;
   const int spokenCursorBefore = d->picture.spokenCursor;
@@ -199,6 +204,11 @@ int FormulaPad::cursorLineX() const {
   if (x <= double(std::numeric_limits<int>::min())) return std::numeric_limits<int>::min();
   if (x >= double(std::numeric_limits<int>::max())) return std::numeric_limits<int>::max();
   return int(x);
+}
+
+int FormulaPad::textWidth() const {
+  const double extent = FormulaRenderer::extentTwips(scene());
+  return FormulaRenderer::toPixels(extent + FormulaRenderer::kTwipsPerPixel - 1);
 }
 
 bool FormulaPad::event(QEvent* event) {
