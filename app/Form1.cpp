@@ -18,6 +18,7 @@
 #include "app/Form2.h"
 #include "app/MessageBox.h"
 #include "app/ResultList.h"
+#include "app/RuffiniOpener.h"
 #include "app/Twips.h"
 #include "engine/core/EngineError.h"
 #include "engine/search/Search.h"
@@ -45,6 +46,7 @@ Form1::Form1(QWidget* parent)
     return true;
   }();
   Q_UNUSED(accessibleInstalled);
+  ruffini_ = new RuffiniOpener(this);
   const WindowDesign window = Form1Design::window();
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(window.caption);
@@ -186,10 +188,12 @@ void Form1::Calcular() {
   const factorix::SearchResult result = factorix::Search(std::string_view(text.constData(), size_t(text.size())));
   QGuiApplication::restoreOverrideCursor();
 
+  ruffini_->setCalculation(dividendo_->Text.toString());
   resultado_->beginBatch();
   for (size_t i = 0; i < result.lines.size(); ++i) {
     FormulaPad* pad = resultado_->addLine();
     pad->Text = QString::fromStdString(result.lines[i]);
+    ruffini_->watch(pad);
     // A line whose division failed holds the factor alone and keeps the
     // picture it was created with.
     const bool unfinished = result.lastLineUnfinished && i + 1 == result.lines.size();

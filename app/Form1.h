@@ -7,6 +7,7 @@
 class FormulaPad;
 class QUrl;
 class ResultList;
+class RuffiniOpener;
 struct ControlDesign;
 
 // The main window: the polynomial pad, "Calcular", the results with their
@@ -41,6 +42,8 @@ public:
 
   FormulaPad* dividendo() const { return dividendo_; }
   ResultList& resultado() const { return *resultado_; }
+  // Opens the Ruffini window from a result line.
+  RuffiniOpener& ruffini() const { return *ruffini_; }
   // The control stored under `key` ("Frame2", "desp(0)", "resultado(0)").
   QWidget* control(const QString& key) const { return controls_.value(key); }
 
@@ -57,6 +60,7 @@ private:
   QHash<QString, QWidget*> controls_;  // by design key
   FormulaPad* dividendo_ = nullptr;
   ResultList* resultado_ = nullptr;
+  RuffiniOpener* ruffini_ = nullptr;
   std::function<void()> quit_;
   std::function<bool(const QUrl&)> openLink_;
 };
