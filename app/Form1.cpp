@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "app/ClickLabel.h"
+#include "app/ErrorMessages.h"
 #include "app/FlatContainer.h"
 #include "app/Footer.h"
 #include "app/Form1Design.h"
@@ -197,14 +198,14 @@ void Form1::Calcular() {
     // picture it was created with.
     const bool unfinished = result.lastLineUnfinished && i + 1 == result.lines.size();
     if (!unfinished) {
-      pad->P();
       resultado_->fitToText(resultado_->upperBound());
+      pad->P();
     }
   }
   resultado_->endBatch();
 
   if (result.error != factorix::kNoError)
-    MessageBox::show(this, QString::fromStdString(factorix::MessageFor(result.error)), MessageBox::Critical,
+    MessageBox::show(this, ErrorMessage(result.error), MessageBox::Critical,
                      QStringLiteral("Error"));
 }
 

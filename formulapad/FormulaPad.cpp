@@ -80,7 +80,7 @@ FormulaPad::~FormulaPad() { delete d; }
 
 QSize FormulaPad::sizeHint() const { return QSize(pixels(kHintWidthTwips), pixels(kHeightTwips)); }
 
-void FormulaPad::P() {
+FormulaScene FormulaPad::scene() const {
   FormulaScene scene;
   scene.text = Text;
   scene.cellWidth = CellWidth;
@@ -92,6 +92,11 @@ void FormulaPad::P() {
   scene.widthTwips = double(width()) * kTwipsPerPixel;
   scene.heightTwips = double(height()) * kTwipsPerPixel;
   scene.startFontSize = d->surfaceFontSize;
+  return scene;
+}
+
+void FormulaPad::P() {
+  const FormulaScene scene = this->scene();
 
   const QString spokenBefore = d->picture.spoken;
   const int spokenCursorBefore = d->picture.spokenCursor;
@@ -201,8 +206,9 @@ int FormulaPad::cursorLineX() const {
   return int(x);
 }
 
-int FormulaPad::drawnTextWidth() const {
-  return FormulaRenderer::toPixels(d->picture.extentTwips + FormulaRenderer::kTwipsPerPixel - 1);
+int FormulaPad::textWidth() const {
+  const double extent = FormulaRenderer::extentTwips(scene());
+  return FormulaRenderer::toPixels(extent + FormulaRenderer::kTwipsPerPixel - 1);
 }
 
 bool FormulaPad::event(QEvent* event) {

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class PropertyBag;
+struct FormulaScene;
 
 // A one-line formula control. It holds a formula text in its own encoding
 // ("e" raises the next character, "r" starts a root, ";" ends it, "s" is
@@ -71,11 +72,11 @@ public:
   QString drawingFontName() const;
   bool cursorLineVisible() const;
   int cursorLineX() const;  // twips, as placed by the last P()
-  // The width the formula of the last P() needs to show whole, from the
-  // pad's left edge to the right edge of its last cell, in pixels. A text
-  // wider than the pad is drawn shifted left by whole cells so that its end
-  // shows; this width is the unshifted one.
-  int drawnTextWidth() const;
+  // The width the members' formula needs to show whole, from the pad's left
+  // edge to the right edge of its last cell, in pixels, as P() would draw it
+  // now. (P() draws a text wider than the pad shifted left by whole cells so
+  // that its end shows.)
+  int textWidth() const;
 
   QSize sizeHint() const override;
 
@@ -94,6 +95,7 @@ protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+  FormulaScene scene() const;  // what P() draws from
   void showKeyHelpMenu(const QPoint& globalPos);
   void announce(const QString& before, int cursorBefore);
 

@@ -32,10 +32,15 @@ public:
   // that is no root can give one) throws kOverflow.
   std::string Divide(std::string_view root) const;
 
+  // True when every coefficient but the constant is 0, so that the
+  // quotient is the same (every coefficient 0) whatever the root.
+  bool QuotientIsZero() const;
+
 private:
   std::vector<mpz_class> coeffs_;  // coeffs_[i] multiplies x^i; empty without "x"
   std::string leadingText_;        // the leading coefficient as written, with a sign
   bool ordinary_ = false;
+  mutable std::vector<mpz_class> quotient_;  // scratch, kept between divisions
 };
 
 // Divides the polynomial in `texto` by (x - xMenos) with Ruffini's rule and
