@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <new>
 
+#include "app/ErrorMessages.h"
 #include "app/MessageBox.h"
 #include "app/RuffiniDialog.h"
 #include "engine/core/EngineError.h"
@@ -43,7 +44,7 @@ RuffiniDialog* RuffiniOpener::open(const QString& lineText) {
   QGuiApplication::restoreOverrideCursor();
 
   if (error != factorix::kNoError) {
-    MessageBox::show(window_, QString::fromStdString(factorix::MessageFor(error)), MessageBox::Critical,
+    MessageBox::show(window_, ErrorMessage(error), MessageBox::Critical,
                      QStringLiteral("Error"));
     return nullptr;
   }
