@@ -275,6 +275,8 @@ void FormulaPad::showKeyHelpMenu(const QPoint& globalPos) {
   if (!d->menu) {
     d->menu = new QMenu(this);
     d->menu->setObjectName(QStringLiteral("mPopupmenu"));
+    // The caption it would show in a menu bar; a popup shows only its items.
+    d->menu->setTitle(QStringLiteral("popupmenu"));
     QAction* help = d->menu->addAction(QStringLiteral("Modo de utilización"));
     help->setObjectName(QStringLiteral("mAyuda"));
     // Queued, so that the menu has closed before the modal key help opens.
