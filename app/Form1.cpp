@@ -15,10 +15,10 @@
 #include "app/Form2.h"
 #include "app/MessageBox.h"
 #include "app/ResultList.h"
-#include "app/Twips.h"
 #include "engine/EngineError.h"
 #include "engine/Search.h"
 #include "formulapad/FormulaPad.h"
+#include "formulapad/Twips.h"
 
 Form1::Form1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

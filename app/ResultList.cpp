@@ -6,8 +6,8 @@
 
 #include "app/ControlDesign.h"
 #include "app/Form1Design.h"
-#include "app/Twips.h"
 #include "formulapad/FormulaPad.h"
+#include "formulapad/Twips.h"
 
 ResultList::ResultList(QWidget* frame, int clipTop) : QObject(frame), frame_(frame), clipTop_(clipTop) {
   view_ = new QWidget(frame_);

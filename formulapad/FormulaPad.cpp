@@ -14,12 +14,12 @@
 #include "formulapad/FormulaRenderer.h"
 #include "formulapad/KeyMapper.h"
 #include "formulapad/PropertyBag.h"
+#include "formulapad/Twips.h"
 #include "formulapad/pupupHelp.h"
 
 namespace {
 
 constexpr int kBlinkMs = 500;
-constexpr int kHintWidthTwips = 3375;  // the input pad's width in the main window
 
 // The five stored values: key and the value a pad has when the key is missing.
 const QString kKeyText = QStringLiteral("NewText");
@@ -32,8 +32,6 @@ const QVariant kDefaultNormSize = 10;
 const QVariant kDefaultSupSize = 8;
 const QVariant kDefaultCellWidth = 120;
 const QVariant kDefaultFontName = QStringLiteral("Arial");
-
-int pixels(int twips) { return twips / FormulaPad::kTwipsPerPixel; }
 
 }  // namespace
 
@@ -51,16 +49,16 @@ public:
 
   // The cursor line's rectangle in pixels.
   QRect cursorRect() const {
-    const int x = FormulaRenderer::toPixels(cursorX);
-    return QRect(x, pixels(int(FormulaRenderer::kCursorTopTwips)), 1,
-                 pixels(int(FormulaRenderer::kCursorBottomTwips - FormulaRenderer::kCursorTopTwips)));
+    const int x = twips::toPixels(cursorX);
+    return QRect(x, twips::toPixels(FormulaRenderer::kCursorTopTwips), 1,
+                 twips::toPixels(FormulaRenderer::kCursorBottomTwips - FormulaRenderer::kCursorTopTwips));
   }
 };
 
 FormulaPad::FormulaPad(QWidget* parent) : QWidget(parent), d(new Private) {
   FormulaPadAccessible::installFactory();
   d->nativeCodes = KeyMapper::forPlatform(QGuiApplication::platformName());
-  setFixedHeight(pixels(kHeightTwips));
+  setFixedHeight(twips::toPixels(kHeightTwips));
   setFocusPolicy(Qt::StrongFocus);
   // The compose input method would swallow dead keys and digits after them.
   setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -78,7 +76,12 @@ FormulaPad::FormulaPad(QWidget* parent) : QWidget(parent), d(new Private) {
 
 FormulaPad::~FormulaPad() { delete d; }
 
-QSize FormulaPad::sizeHint() const { return QSize(pixels(kHintWidthTwips), pixels(kHeightTwips)); }
+QSize FormulaPad::sizeHint() const {
+  // Cell n has its left edge at n cell widths: n characters take n + 1 cells.
+  const std::optional<double> cell = FormulaRenderer::asNumber(CellWidth);
+  const double cellTwips = cell && *cell > 0 ? *cell : kDefaultCellWidth.toDouble();
+  return QSize(twips::toPixels((kHintCharacters + 1) * cellTwips), twips::toPixels(kHeightTwips));
+}
 
 void FormulaPad::P() {
   FormulaScene scene;
@@ -89,8 +92,8 @@ void FormulaPad::P() {
   scene.cursor = Cursor;
   scene.printText = PrintText;
   scene.fontName = d->drawingFont;
-  scene.widthTwips = double(width()) * kTwipsPerPixel;
-  scene.heightTwips = double(height()) * kTwipsPerPixel;
+  scene.widthTwips = double(twips::fromPixels(width()));
+  scene.heightTwips = double(twips::fromPixels(height()));
   scene.startFontSize = d->surfaceFontSize;
 
   const QString spokenBefore = d->picture.spoken;
@@ -184,9 +187,9 @@ int FormulaPad::accessibleCursorPosition() const { return d->picture.spokenCurso
 
 QRect FormulaPad::accessibleCharacterRect(int offset) const {
   if (offset < 0 || offset >= d->picture.spokenX.size()) return {};
-  const int x = FormulaRenderer::toPixels(d->picture.spokenX.at(offset));
+  const int x = twips::toPixels(d->picture.spokenX.at(offset));
   const std::optional<double> cell = FormulaRenderer::asNumber(CellWidth);
-  const int w = qMax(1, cell ? FormulaRenderer::toPixels(*cell) : 1);
+  const int w = qMax(1, cell ? twips::toPixels(*cell) : 1);
   return QRect(x, 0, w, height());
 }
 

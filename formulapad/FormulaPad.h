@@ -23,8 +23,9 @@ class FormulaPad : public QWidget {
   Q_CLASSINFO("FontSupSize", "Set the font size used by powers and subitems (smaller font size)")
 
 public:
-  static constexpr int kTwipsPerPixel = 15;
   static constexpr int kHeightTwips = 315;
+  // The size hint leaves room for this many characters of the cell width.
+  static constexpr int kHintCharacters = 27;
 
   explicit FormulaPad(QWidget* parent = nullptr);
   ~FormulaPad() override;
@@ -72,6 +73,8 @@ public:
   bool cursorLineVisible() const;
   int cursorLineX() const;  // twips, as placed by the last P()
 
+  // Room for kHintCharacters characters at the current cell width (120
+  // twips when it is not a positive number), by the pad's fixed height.
   QSize sizeHint() const override;
 
 signals:

@@ -9,10 +9,11 @@
 #include <cmath>
 #include <limits>
 
+#include "formulapad/Twips.h"
+
 namespace {
 
 constexpr double kTwipsPerPoint = 20;
-constexpr int kPixelLimit = 1 << 20;  // pixel coordinates are clamped to +-this
 
 // Keeps the lists of the picture bounded; false once the cap is reached.
 template <typename T>
@@ -118,13 +119,6 @@ std::optional<double> FormulaRenderer::asNumber(const QVariant& value) {
   return double(single);
 }
 
-int FormulaRenderer::toPixels(double twips) {
-  const double px = std::floor(twips / kTwipsPerPixel);
-  if (!(px > -kPixelLimit)) return -kPixelLimit;
-  if (px > kPixelLimit) return kPixelLimit;
-  return int(px);
-}
-
 QChar FormulaRenderer::superscript(QChar c) {
   static constexpr char16_t kDigits[] = u"\u2070\u00B9\u00B2\u00B3\u2074\u2075\u2076\u2077\u2078\u2079";
   // Superscript small letters a..z; 0 where Unicode has none (q).
@@ -176,7 +170,7 @@ FormulaPicture FormulaRenderer::layout(const FormulaScene& scene) {
   auto line = [&](double x1, double y1, double x2, double y2) {
     const double lo = std::min(x1, x2);
     const double hi = std::max(x1, x2);
-    if (lo < scene.widthTwips && hi >= -kTwipsPerPixel && hasRoom(pic.strokes)) {
+    if (lo < scene.widthTwips && hi >= -twips::kPerPixel && hasRoom(pic.strokes)) {
       pic.strokes.append({x1, y1, x2, y2});
     }
     curX = x2;
@@ -273,12 +267,12 @@ void FormulaRenderer::paint(QPainter& painter, const FormulaPicture& picture,
       ascent = QFontMetricsF(painter.font(), painter.device()).ascent();
     }
     // The glyph's top left corner (not its baseline) is the cell's corner.
-    painter.drawText(QPointF(g.x / kTwipsPerPixel, g.y / kTwipsPerPixel + ascent),
+    painter.drawText(QPointF(g.x / twips::kPerPixel, g.y / twips::kPerPixel + ascent),
                      QString(g.character));
   }
 
   for (const FormulaPicture::Stroke& s : picture.strokes) {
-    drawPixelLine(painter, toPixels(s.x1), toPixels(s.y1), toPixels(s.x2), toPixels(s.y2),
-                  pixelWidth, pixelHeight, Qt::black);
+    drawPixelLine(painter, twips::toPixels(s.x1), twips::toPixels(s.y1), twips::toPixels(s.x2),
+                  twips::toPixels(s.y2), pixelWidth, pixelHeight, Qt::black);
   }
 }

@@ -253,6 +253,26 @@ private slots:
     menu->hide();
   }
 
+  // The hint leaves room for 27 characters of the pad's own cell width.
+  void sizeHintFollowsTheCellWidth_data() {
+    QTest::addColumn<QVariant>("cellWidth");
+    QTest::addColumn<int>("width");
+    QTest::newRow("not loaded") << QVariant() << 224;
+    QTest::newRow("default") << QVariant(120) << 224;
+    QTest::newRow("narrow") << QVariant(60) << 112;
+    QTest::newRow("as text") << QVariant(QStringLiteral("150")) << 280;
+    QTest::newRow("not a number") << QVariant(QStringLiteral("ancho")) << 224;
+    QTest::newRow("negative") << QVariant(-120) << 224;
+  }
+
+  void sizeHintFollowsTheCellWidth() {
+    QFETCH(QVariant, cellWidth);
+    QFETCH(int, width);
+    FormulaPad pad;
+    pad.CellWidth = cellWidth;
+    QCOMPARE(pad.sizeHint(), QSize(width, 21));
+  }
+
   void inputMethodStaysOff() {
     FormulaPad pad;
     QVERIFY(!pad.testAttribute(Qt::WA_InputMethodEnabled));
