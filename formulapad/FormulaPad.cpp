@@ -21,17 +21,28 @@ namespace {
 
 constexpr int kBlinkMs = 500;
 
-// The five stored values: key and the value a pad has when the key is missing.
-const QString kKeyText = QStringLiteral("NewText");
-const QString kKeyNormSize = QStringLiteral("NewFontNormSize");
-const QString kKeySupSize = QStringLiteral("NewFontSupSize");
-const QString kKeyCellWidth = QStringLiteral("NewCellWidth");
-const QString kKeyFontName = QStringLiteral("NewFontName");
-const QVariant kDefaultText = QString();
-const QVariant kDefaultNormSize = 10;
-const QVariant kDefaultSupSize = 8;
-const QVariant kDefaultCellWidth = 120;
-const QVariant kDefaultFontName = QStringLiteral("Arial");
+const QVariant kDefaultCellWidth = 120;  // twips
+
+// The five stored values, in the order they are loaded and saved: key, the
+// member, and the value a pad has when the key is missing.
+struct StoredValue {
+  QString key;
+  QVariant FormulaPad::*member;
+  QVariant defaultValue;
+};
+
+const StoredValue kStoredValues[] = {
+    {QStringLiteral("NewText"), &FormulaPad::Text, QString()},
+    {QStringLiteral("NewFontNormSize"), &FormulaPad::FontNormSize, 10},
+    {QStringLiteral("NewFontSupSize"), &FormulaPad::FontSupSize, 8},
+    {QStringLiteral("NewCellWidth"), &FormulaPad::CellWidth, kDefaultCellWidth},
+    {QStringLiteral("NewFontName"), &FormulaPad::FontName, QStringLiteral("Arial")},
+};
+
+// A size or width as the redraw takes it; NaN when it is not a number.
+double asNumberOrNaN(const QVariant& value) {
+  return FormulaRenderer::asNumber(value).value_or(std::numeric_limits<double>::quiet_NaN());
+}
 
 }  // namespace
 
@@ -120,30 +131,34 @@ QString FormulaPad::twcc(const QString& Text) {
   return out;
 }
 
-void FormulaPad::NewText(const QVariant& MyText) {
-  Text = MyText;
+double FormulaPad::cellWidth() const { return asNumberOrNaN(CellWidth); }
+
+int FormulaPad::cursor() const { return FormulaEditor::cursorFromVariant(Cursor); }
+
+double FormulaPad::fontNormSize() const { return asNumberOrNaN(FontNormSize); }
+
+double FormulaPad::fontSupSize() const { return asNumberOrNaN(FontSupSize); }
+
+void FormulaPad::storeAndRedraw(QVariant FormulaPad::*member, const QVariant& value) {
+  this->*member = value;
   P();
 }
 
+void FormulaPad::NewText(const QVariant& MyText) { storeAndRedraw(&FormulaPad::Text, MyText); }
+
 void FormulaPad::NewFontNormSize(const QVariant& MyFontNormSize) {
-  FontNormSize = MyFontNormSize;
-  P();
+  storeAndRedraw(&FormulaPad::FontNormSize, MyFontNormSize);
 }
 
 void FormulaPad::NewFontSupSize(const QVariant& MyFontSupSize) {
-  FontSupSize = MyFontSupSize;
-  P();
+  storeAndRedraw(&FormulaPad::FontSupSize, MyFontSupSize);
 }
 
-void FormulaPad::NewCellWidth(const QVariant& MyCellWidth) {
-  CellWidth = MyCellWidth;
-  P();
-}
+void FormulaPad::NewCellWidth(const QVariant& MyCellWidth) { storeAndRedraw(&FormulaPad::CellWidth, MyCellWidth); }
 
 void FormulaPad::NewFontName(const QVariant& MyFontName) {
-  FontName = MyFontName;
   d->drawingFont = MyFontName.toString();
-  P();
+  storeAndRedraw(&FormulaPad::FontName, MyFontName);
 }
 
 void FormulaPad::LF() {
@@ -154,20 +169,16 @@ void FormulaPad::LF() {
 
 void FormulaPad::ChangeFont(const QString& NewFont) { d->drawingFont = NewFont; }
 
+// Stored values of any kind go into the members unchanged: what the redraw
+// cannot use, it skips.
 void FormulaPad::ReadProperties(const PropertyBag& bag) {
-  Text = bag.ReadProperty(kKeyText, kDefaultText);
-  FontNormSize = bag.ReadProperty(kKeyNormSize, kDefaultNormSize);
-  FontSupSize = bag.ReadProperty(kKeySupSize, kDefaultSupSize);
-  CellWidth = bag.ReadProperty(kKeyCellWidth, kDefaultCellWidth);
-  FontName = bag.ReadProperty(kKeyFontName, kDefaultFontName);
+  for (const StoredValue& stored : kStoredValues)
+    this->*stored.member = bag.ReadProperty(stored.key, stored.defaultValue);
 }
 
 void FormulaPad::WriteProperties(PropertyBag& bag) const {
-  bag.WriteProperty(kKeyText, Text, kDefaultText);
-  bag.WriteProperty(kKeyNormSize, FontNormSize, kDefaultNormSize);
-  bag.WriteProperty(kKeySupSize, FontSupSize, kDefaultSupSize);
-  bag.WriteProperty(kKeyCellWidth, CellWidth, kDefaultCellWidth);
-  bag.WriteProperty(kKeyFontName, FontName, kDefaultFontName);
+  for (const StoredValue& stored : kStoredValues)
+    bag.WriteProperty(stored.key, this->*stored.member, stored.defaultValue);
 }
 
 FormulaPad* FormulaPad::CopyOf(const FormulaPad& source, QWidget* parent) {
