@@ -20,11 +20,11 @@ ResultList::ResultList(QWidget* frame, int clipTop) : QObject(frame), frame_(fra
 
 ResultList::~ResultList() = default;
 
-FormulaPad* ResultList::createHeading(const ControlDesign& design) {
+FormulaPad* ResultList::createHeading(const ControlDesign& design, const PropertyBag& stored) {
   Q_ASSERT(pads_.isEmpty());
   auto* pad = new FormulaPad(view_);
-  pad->setObjectName(design.key());
-  pad->ReadProperties(design.padProperties);
+  pad->setObjectName(design.name());
+  pad->ReadProperties(stored);
   pad->setGeometry(twips::toPixels(design.left, design.top, design.width, design.height));
   headingTop_ = design.top;
   pads_.append(pad);

@@ -5,6 +5,7 @@
 #include <QPointer>
 
 class FormulaPad;
+class PropertyBag;
 class QWidget;
 struct ControlDesign;
 
@@ -34,8 +35,9 @@ public:
   ResultList(QWidget* frame, int clipTop);
   ~ResultList() override;
 
-  // Creates element 0 from its stored design. Called once.
-  FormulaPad* createHeading(const ControlDesign& design);
+  // Creates element 0 at its place in the stored design, with its stored
+  // pad values. Called once.
+  FormulaPad* createHeading(const ControlDesign& design, const PropertyBag& stored);
 
   // The index of the last element (0 with the heading alone).
   int upperBound() const { return int(pads_.size()) - 1; }

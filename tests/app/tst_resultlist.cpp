@@ -55,17 +55,9 @@ struct Fixture {
   explicit Fixture(int frameHeight = kFrameHeight) {
     frame->resize(kFrameWidth / kTwips, frameHeight / kTwips);
     list = new ResultList(frame.get(), kStripBottom);
-    ControlDesign heading;
-    heading.name = QStringLiteral("resultado");
-    heading.index = 0;
-    heading.kind = ControlKind::FormulaPad;
-    heading.left = kHeadingLeft;
-    heading.top = kHeadingTop;
-    heading.width = kLineWidth;
-    heading.height = kLineHeight;
-    heading.padProperties = PropertyBag{{QStringLiteral("newtext"), kHeading},
-                                        {QStringLiteral("newfontname"), QStringLiteral("Courier")}};
-    list->createHeading(heading);
+    const ControlDesign heading{"resultado(0)", "Frame2", kHeadingLeft, kHeadingTop, kLineWidth, kLineHeight, 4, ""};
+    list->createHeading(heading, PropertyBag{{QStringLiteral("newtext"), kHeading},
+                                             {QStringLiteral("newfontname"), QStringLiteral("Courier")}});
   }
 
   void addLines(int count) {
