@@ -128,8 +128,8 @@ ClickLabel* Form1::createArrow(int index, const QString& accessibleName) {
 // The controls that take the focus follow each other in tab-index order.
 void Form1::setTabOrderFromDesign() {
   std::vector<const ControlDesign*> ordered;
-  for (const ControlDesign& design : Form1Design::controls())
-    if (design.tabIndex >= 0) ordered.push_back(&design);
+  for (const ControlDesign* design : Form1Design::controls())
+    if (design->tabIndex >= 0) ordered.push_back(design);
   std::stable_sort(ordered.begin(), ordered.end(),
                    [](const ControlDesign* a, const ControlDesign* b) { return a->tabIndex < b->tabIndex; });
   QWidget* previous = nullptr;

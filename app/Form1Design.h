@@ -1,18 +1,18 @@
 #pragma once
 
+#include <QList>
 #include <QString>
-#include <span>
 
 #include "app/ControlDesign.h"
 #include "formulapad/PropertyBag.h"
 
-// The main window's stored design: the window and its controls, in tab
-// order where they take part in it. Plain data; Form1 creates each control
-// with its own settings and places it here.
+// The main window's stored design: the window and its controls with their
+// places, containers, tab indices and captions. Plain data; Form1 creates
+// each control with its own settings and places it by this.
 class Form1Design {
 public:
   static WindowDesign window();
-  static std::span<const ControlDesign> controls();
+  static QList<const ControlDesign*> controls();
   // The entry named `key` ("Frame2", "desp(1)"); nullptr when there is none.
   static const ControlDesign* find(const QString& key);
 
