@@ -143,7 +143,7 @@ void Form1::setTabOrderFromDesign() {
 
 void Form1::Form_Load() {
   FormulaPad* heading = resultado_->at(0);
-  heading->ChangeFont(QStringLiteral("Courier"));
+  heading->ChangeFont(Form1Design::headingFontName());
   heading->P();
   show();
   dividendo_->setFocus();

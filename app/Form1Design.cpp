@@ -41,8 +41,10 @@ WindowDesign Form1Design::window() { return {QStringLiteral("Factorix"), 5415, 5
 
 QString Form1Design::headingText() { return QStringLiteral("EL POLINOMIO SE PUEDE DESCOMPONER EN:"); }
 
+QString Form1Design::headingFontName() { return QStringLiteral("Courier"); }
+
 PropertyBag Form1Design::headingProperties() {
-  return {{QStringLiteral("newtext"), headingText()}, {QStringLiteral("newfontname"), QStringLiteral("Courier")}};
+  return {{QStringLiteral("newtext"), headingText()}, {QStringLiteral("newfontname"), headingFontName()}};
 }
 
 QList<const ControlDesign*> Form1Design::controls() {

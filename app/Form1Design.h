@@ -18,11 +18,11 @@ public:
 
   // The heading of the results, stored in element 0 of the result group.
   static QString headingText();
+  // The heading's stored font name, which start-up switches it to.
+  static QString headingFontName();
   // Element 0's own stored pad values: the heading, in Courier. The input
   // pad stores none.
   static PropertyBag headingProperties();
   // The scroll arrows move the result lines by this much (twips) per click.
   static constexpr float kScrollStep = 480.0f;
-  // Result lines follow each other this far apart (twips).
-  static constexpr int kLineGap = 120;
 };

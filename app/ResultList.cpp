@@ -5,9 +5,10 @@
 #include <QWidget>
 
 #include "app/ControlDesign.h"
-#include "app/Form1Design.h"
 #include "formulapad/FormulaPad.h"
 #include "formulapad/Twips.h"
+
+static_assert(ResultList::kLinePitch == FormulaPad::kHeightTwips + ResultList::kLineGap);
 
 ResultList::ResultList(QWidget* frame, int clipTop) : QObject(frame), frame_(frame), clipTop_(clipTop) {
   view_ = new QWidget(frame_);
@@ -42,7 +43,7 @@ FormulaPad* ResultList::addLine() {
   pad->setObjectName(QStringLiteral("resultado(%1)").arg(pads_.size()));
   pad->setAccessibleName(QStringLiteral("Resultado %1").arg(pads_.size()));
   // Below the element above: its bottom plus the gap, at its Left.
-  const int top = twips::fromPixels(above->y()) + twips::fromPixels(above->height()) + Form1Design::kLineGap;
+  const int top = twips::fromPixels(above->y()) + twips::fromPixels(above->height()) + kLineGap;
   pads_.append(pad);
   if (batchDepth_ == 0) {
     place(int(pads_.size()) - 1, above->x(), twips::toPixels(top));

@@ -27,8 +27,11 @@ class ResultList : public QObject {
   Q_OBJECT
 
 public:
-  // Lines 315 high set 120 apart: one notch of the wheel moves them by this.
-  static constexpr int kLinePitch = 435;  // twips
+  // Each line is this far below the bottom of the one above (twips).
+  static constexpr int kLineGap = 120;
+  // Lines 315 high set kLineGap apart: one notch of the wheel moves them by
+  // this (twips).
+  static constexpr int kLinePitch = 315 + kLineGap;
 
   // `frame` holds and clips the lines; nothing shows above `clipTop`
   // (twips, in the frame's coordinates).
