@@ -17,8 +17,8 @@
 #include "app/Form2.h"
 #include "app/MessageBox.h"
 #include "app/ResultList.h"
-#include "engine/EngineError.h"
-#include "engine/Search.h"
+#include "engine/core/EngineError.h"
+#include "engine/search/Search.h"
 #include "formulapad/FormulaPad.h"
 #include "formulapad/Twips.h"
 

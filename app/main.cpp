@@ -1,16 +1,39 @@
 #include <QApplication>
+#include <QCoreApplication>
 #include <QIcon>
 
 #include "app/FirstPaintProbe.h"
 #include "app/Form1.h"
 #include "app/SpanishTranslation.h"
+#include "app/cli/CommandLine.h"
+
+namespace {
+
+void nameApplication() {
+  QCoreApplication::setApplicationName(QStringLiteral("factorix"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(FACTORIX_VERSION));
+}
+
+// The command line needs no display: a QCoreApplication only.
+int runCommandLine(int argc, char* argv[]) {
+  QCoreApplication app(argc, argv);
+  nameApplication();
+  SpanishTranslation::install(app);
+  return CommandLine::run(QCoreApplication::arguments());
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
+  if (CommandLine::requested(argc, argv)) return runCommandLine(argc, argv);
+
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("factorix"));
-  QApplication::setApplicationVersion(QStringLiteral(FACTORIX_VERSION));
+  nameApplication();
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Factorix"));
   SpanishTranslation::install(app);
+  // Qt takes its own options (-platform, -style, ...); whatever it leaves
+  // is for the command line, which then runs in this application.
+  if (QCoreApplication::arguments().size() > 1) return CommandLine::run(QCoreApplication::arguments());
 
   QIcon icon;
   for (int size : {16, 24, 32, 48, 64, 128, 256})

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "engine/EngineError.h"
+#include "engine/core/EngineError.h"
 
 namespace factorix::bench {
 

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "bench/DoubleEvaluator.h"
-#include "engine/EngineError.h"
-#include "engine/Terms.h"
-#include "engine/Tidy.h"
+#include "engine/core/EngineError.h"
+#include "engine/text/Terms.h"
+#include "engine/text/Tidy.h"
 
 namespace factorix::bench {
 

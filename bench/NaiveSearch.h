@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "engine/Search.h"
+#include "engine/search/Search.h"
 
 namespace factorix::bench {
 

@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "bench/NaiveSearch.h"
-#include "engine/Search.h"
-#include "engine/Terms.h"
+#include "engine/search/Search.h"
+#include "engine/text/Terms.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds the Debian package, installs it on this machine with apt, starts
-# the installed /usr/bin/factorix on a private X server, checks that its
-# window appears with the installed icon and translation, and removes the
+# Builds the Debian package, installs it on this machine with apt, runs the
+# installed command line with no display, starts /usr/bin/factorix on a
+# private X server, checks that its window appears, and removes the
 # package again. Needs root. Usage:
 #   scripts/test-deb.sh [BUILD_DIR]      (default build-deb)
 # Refuses to run when a factorix package is already installed, so that it
@@ -29,6 +29,9 @@ echo "built $deb"
 dpkg-deb --field "$deb" Package Version Architecture Depends
 
 expected=(./usr/bin/factorix
+          ./usr/share/man/man1/factorix.1.gz
+          ./usr/share/doc/factorix/copyright
+          ./usr/share/doc/factorix/changelog.gz
           ./usr/share/applications/org.example.Factorix.desktop
           ./usr/share/metainfo/org.example.Factorix.metainfo.xml
           ./usr/share/icons/hicolor/16x16/apps/org.example.Factorix.png
@@ -42,6 +45,11 @@ remove() { apt-get remove --purge -y factorix >/dev/null 2>&1 || true; }
 trap remove EXIT
 DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$(realpath "$deb")" >/dev/null
 [[ -x /usr/bin/factorix ]] || { echo "test-deb.sh: /usr/bin/factorix was not installed" >&2; exit 1; }
+
+# The installed command line answers with no display at all.
+line=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM /usr/bin/factorix --calcular '2xe3+0xe2+0x-16')
+[[ "$line" == "(x-2) (+2x²+4x+8)" ]] || { echo "test-deb.sh: factorix --calcular printed: $line" >&2; exit 1; }
+echo "the installed command line answers"
 
 # The installed program opens its window; it is then closed again.
 tests/e2e/run-x11.sh bash -c '

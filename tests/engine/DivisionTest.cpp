@@ -1,7 +1,7 @@
-#include "engine/Division.h"
-#include "engine/EngineError.h"
-#include "engine/Polynomial.h"
-#include "engine/RaisedExponent.h"
+#include "engine/text/Division.h"
+#include "engine/core/EngineError.h"
+#include "engine/text/Polynomial.h"
+#include "engine/text/RaisedExponent.h"
 
 #include <gtest/gtest.h>
 
@@ -75,6 +75,13 @@ INSTANTIATE_TEST_SUITE_P(
         // x^0 written out is part of the constant.
         DivisionCase{"1xe2+3xe0-4", "1", "+1xe1+1xe0"},
         DivisionCase{"3xe0-3", "1", ""},
+        // Each power is the one the evaluator reads: "^" and digits, plain
+        // digits after a raised run, powers in a row multiplied.
+        DivisionCase{"2x^3+0x^2+0x-16", "2", "+2xe2+4xe1+8xe0"},
+        DivisionCase{"1x^3-8", "2", "+1xe2+2xe1+4xe0"},
+        DivisionCase{"1xe13-1", "1",
+                     "+1xe1e2+1xe1e1+1xe1e0+1xe9+1xe8+1xe7+1xe6+1xe5+1xe4+1xe3+1xe2+1xe1+1xe0"},
+        DivisionCase{"1x^2e2-16", "2", "+1xe3+2xe2+4xe1+8xe0"},
         // Exponents of two or more digits come out as runs of raised digits.
         DivisionCase{"1xe1e1-1", "1",
                      "+1xe1e0+1xe9+1xe8+1xe7+1xe6+1xe5+1xe4+1xe3+1xe2+1xe1+1xe0"},

@@ -1,6 +1,6 @@
-#include "engine/DivisorList.h"
-#include "engine/EngineError.h"
-#include "engine/Factorizer.h"
+#include "engine/search/DivisorList.h"
+#include "engine/core/EngineError.h"
+#include "engine/search/Factorizer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "engine/Evaluator.h"
+#include "engine/eval/Evaluator.h"
 
 #include <gtest/gtest.h>
 
 #include <ostream>
 #include <string>
 
-#include "engine/EngineError.h"
-#include "engine/SyntaxError.h"
+#include "engine/core/EngineError.h"
+#include "engine/eval/SyntaxError.h"
 
 namespace factorix {
 namespace {

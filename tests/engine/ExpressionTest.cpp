@@ -1,4 +1,4 @@
-#include "engine/Expression.h"
+#include "engine/eval/Expression.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/EngineError.h"
-#include "engine/Evaluator.h"
-#include "engine/FormulaExpression.h"
+#include "engine/core/EngineError.h"
+#include "engine/eval/Evaluator.h"
+#include "engine/eval/FormulaExpression.h"
 
 namespace factorix {
 namespace {

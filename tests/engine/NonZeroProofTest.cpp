@@ -9,15 +9,16 @@
 #include <string>
 #include <vector>
 
-#include "engine/DivisorList.h"
-#include "engine/EngineError.h"
-#include "engine/Expression.h"
-#include "engine/ExpressionParser.h"
-#include "engine/FormulaExpression.h"
-#include "engine/ModularFilter.h"
-#include "engine/ResultWriter.h"
-#include "engine/SearchPaths.h"
-#include "engine/Terms.h"
+#include "engine/search/DivisorList.h"
+#include "engine/core/EngineError.h"
+#include "engine/eval/Expression.h"
+#include "engine/eval/ExpressionParser.h"
+#include "engine/eval/FormulaExpression.h"
+#include "engine/eval/ModularFilter.h"
+#include "engine/search/ResultWriter.h"
+#include "engine/search/SearchPaths.h"
+#include "engine/text/FormulaTerms.h"
+#include "engine/text/Terms.h"
 
 namespace factorix {
 namespace {
@@ -253,7 +254,8 @@ SearchResult ReferenceSearch(const std::string& text) {
     list.ObtenerDivisores(ObtenerIndependiente(text, false));
     if (list.Divisores.empty()) return result;
     Expression e = FormulaExpression::Compile(text);
-    ResultWriter writer(text, result);
+    const FormulaTerms reading(text);
+    ResultWriter writer(reading, result);
     for (const std::string& d : list.Divisores) {
       if (e.Evaluate(-mpz_class(d)).IsZero()) writer.AddRoot(d, true);
       if (e.Evaluate(mpz_class(d)).IsZero()) writer.AddRoot(d, false);

@@ -1,5 +1,5 @@
-#include "engine/EngineError.h"
-#include "engine/Number.h"
+#include "engine/core/EngineError.h"
+#include "engine/text/Number.h"
 
 #include <gtest/gtest.h>
 

@@ -8,10 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/EngineError.h"
-#include "engine/Polynomial.h"
-#include "engine/Search.h"
-#include "engine/SearchPaths.h"
+#include "engine/core/EngineError.h"
+#include "engine/text/FormulaTerms.h"
+#include "engine/text/Polynomial.h"
+#include "engine/search/Search.h"
+#include "engine/search/SearchPaths.h"
 
 namespace factorix {
 namespace {
@@ -81,10 +82,10 @@ TEST(SearchPaths, AgreeOnRandomPolynomials) {
     p = Multiply(p, extra);
     const std::string text = FormulaText(p, rng);
 
-    const std::optional<Polynomial> read = ReadPolynomial(text);
-    ASSERT_TRUE(read) << text;
-    const SearchResult general = SearchGeneral(text);
-    ExpectSameResult(SearchPolynomial(text, *read), general, text);
+    const FormulaTerms reading(text);
+    ASSERT_TRUE(reading.polynomial()) << text;
+    const SearchResult general = SearchGeneral(reading);
+    ExpectSameResult(SearchPolynomial(reading), general, text);
     ExpectSameResult(Search(text), general, text);
     if (!general.lines.empty()) ++withRoots;
   }
@@ -102,9 +103,9 @@ TEST(SearchPaths, AgreeOnLargeRoots) {
       "1xe2-2x+1",
       "-1xe3+0xe2+0x+1000000000000"};
   for (const std::string& text : texts) {
-    const std::optional<Polynomial> read = ReadPolynomial(text);
-    ASSERT_TRUE(read) << text;
-    ExpectSameResult(SearchPolynomial(text, *read), SearchGeneral(text), text);
+    const FormulaTerms reading(text);
+    ASSERT_TRUE(reading.polynomial()) << text;
+    ExpectSameResult(SearchPolynomial(reading), SearchGeneral(reading), text);
   }
 }
 

@@ -1,5 +1,6 @@
-#include "engine/EngineError.h"
-#include "engine/Polynomial.h"
+#include "engine/core/EngineError.h"
+#include "engine/poly/IntegerRoots.h"
+#include "engine/text/Polynomial.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +50,17 @@ TEST(ReadPolynomial, ReadsSumsOfTerms) {
       {"2*x", {"none"}},
       {"2x3", {"none"}},                 // a plain digit after x
       {"xe", {"none"}},
-      {"x^2", {"none"}},
+      // Exponents as the evaluator reads them: "^" and digits, plain digits
+      // after a raised run, powers in a row.
+      {"x^2", {"0", "0", "1"}},
+      {"2x^3+0x^2+0x-16", {"-16", "0", "0", "2"}},
+      {"1xe1^2-1", {"-1", "0", "1"}},
+      {"1xe13-1", {"-1", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "1"}},
+      {"1x^2e2-1", {"-1", "0", "0", "0", "1"}},
+      {"1x^0+1", {"2"}},
+      {"x^", {"none"}},
+      {"x^+2", {"none"}},
+      {"x^2.5", {"none"}},
       {"(x-1)", {"none"}},
       {"2X-1", {"none"}},
       {"1--1", {"none"}},

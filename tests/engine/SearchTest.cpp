@@ -1,4 +1,4 @@
-#include "engine/Search.h"
+#include "engine/search/Search.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 
 #include <gmpxx.h>
 
-#include "engine/EngineError.h"
+#include "engine/core/EngineError.h"
 
 namespace factorix {
 namespace {

@@ -1,5 +1,5 @@
-#include "engine/EngineError.h"
-#include "engine/Terms.h"
+#include "engine/core/EngineError.h"
+#include "engine/text/Terms.h"
 
 #include <gtest/gtest.h>
 

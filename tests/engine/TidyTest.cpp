@@ -1,4 +1,4 @@
-#include "engine/Tidy.h"
+#include "engine/text/Tidy.h"
 
 #include <gtest/gtest.h>
 

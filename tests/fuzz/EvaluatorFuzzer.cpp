@@ -6,11 +6,11 @@
 //  - the compiled form gives the same value or the same error as Eval;
 //  - with "x" as the variable, the fast zero test IsZeroAt agrees with the
 //    full evaluation at a few whole numbers, small and large.
-#include "engine/EngineError.h"
-#include "engine/Evaluator.h"
-#include "engine/Expression.h"
-#include "engine/SyntaxError.h"
-#include "engine/Value.h"
+#include "engine/core/EngineError.h"
+#include "engine/eval/Evaluator.h"
+#include "engine/eval/Expression.h"
+#include "engine/eval/SyntaxError.h"
+#include "engine/eval/Value.h"
 #include "tests/fuzz/FuzzCheck.h"
 
 #include <gmpxx.h>

@@ -7,11 +7,11 @@
 //    hold the factor alone;
 //  - for a text that reads as a polynomial p, quotient * (x - r) = p exactly,
 //    r being the root of the line.
-#include "engine/EngineError.h"
-#include "engine/Number.h"
-#include "engine/Polynomial.h"
-#include "engine/Search.h"
-#include "engine/Terms.h"
+#include "engine/core/EngineError.h"
+#include "engine/text/Number.h"
+#include "engine/text/Polynomial.h"
+#include "engine/search/Search.h"
+#include "engine/text/Terms.h"
 #include "tests/fuzz/FuzzCheck.h"
 
 #include <gmpxx.h>

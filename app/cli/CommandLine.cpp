@@ -1,0 +1,108 @@
+#include "app/cli/CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "app/cli/TextCommand.h"
+#include "app/cli/TextRunner.h"
+
+namespace {
+
+const QString kStandardInput = QStringLiteral("-");
+
+void write(std::FILE* stream, const QByteArray& bytes) {
+  std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
+
+int usageError(const QString& what) {
+  std::fflush(stdout);
+  write(stderr, QStringLiteral("%1: %2\nPruebe «%1 --help» para más información.\n")
+                    .arg(QCoreApplication::applicationName(), what)
+                    .toUtf8());
+  return CommandLine::kUsage;
+}
+
+QString versionText() {
+  return QStringLiteral(
+             "%1 %2\n"
+             "Copyright (C) 2026 Equipo de Factorix.\n"
+             "Licencia GPLv3+: GNU GPL versión 3 o posterior <https://gnu.org/licenses/gpl.html>.\n"
+             "Esto es software libre: puede modificarlo y redistribuirlo.\n"
+             "No hay NINGUNA GARANTÍA, en la medida que lo permita la ley.\n")
+      .arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion());
+}
+
+}  // namespace
+
+bool CommandLine::requested(int argc, const char* const* argv) {
+  if (argc < 2) return false;
+  const char* first = argv[1];
+  const bool qtWindowOption = first[0] == '-' && first[1] != '-' && std::strlen(first) > 2;
+  return !qtWindowOption;
+}
+
+int CommandLine::run(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral(
+      "Descompone un polinomio en x con coeficientes enteros por sus raíces enteras.\n"
+      "Sin opciones abre la ventana del programa.\n\n"
+      "TEXTO es el polinomio tal como lo guarda la casilla de fórmula (2xe3+0xe2+0x-16,\n"
+      "con «e» delante de cada cifra elevada) o tal como se ve (2x³+0x²+0x-16).\n\n"
+      "Estado de salida: 0 si solo se escribieron líneas, 1 si un cálculo terminó\n"
+      "con un mensaje de error, 2 si las opciones no son válidas."));
+  // Qt's own help and version options describe themselves in English.
+  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
+                                QStringLiteral("Muestra esta ayuda."));
+  const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                   QStringLiteral("Muestra la versión y la licencia."));
+  parser.addOption(help);
+  parser.addOption(version);
+
+  std::vector<QCommandLineOption> commandOptions;
+  for (const TextCommand& command : textCommands()) {
+    commandOptions.emplace_back(QString::fromLatin1(command.option), QString::fromUtf8(command.description),
+                                QStringLiteral("TEXTO"));
+    parser.addOption(commandOptions.back());
+  }
+  const QCommandLineOption padText(
+      QStringLiteral("texto"),
+      QStringLiteral("Escribe las líneas en la codificación de la casilla de fórmula (2xe2 por 2x²)."));
+  parser.addOption(padText);
+
+  if (!parser.parse(arguments)) return usageError(parser.errorText());
+  if (parser.isSet(help)) {
+    write(stdout, parser.helpText().toUtf8());
+    return kLinesOnly;
+  }
+  if (parser.isSet(version)) {
+    write(stdout, versionText().toUtf8());
+    return kLinesOnly;
+  }
+  if (!parser.positionalArguments().isEmpty())
+    return usageError(QStringLiteral("argumento inesperado: «%1».").arg(parser.positionalArguments().first()));
+
+  const TextCommand* chosen = nullptr;
+  QString text;
+  for (size_t i = 0; i < commandOptions.size(); ++i) {
+    const QStringList values = parser.values(commandOptions[i]);
+    if (values.isEmpty()) continue;
+    if (chosen || values.size() > 1) return usageError(QStringLiteral("indique una sola orden y un solo TEXTO."));
+    chosen = &textCommands()[i];
+    text = values.first();
+  }
+  if (!chosen) return usageError(QStringLiteral("falta la orden, por ejemplo --calcular TEXTO."));
+
+  const TextRunner runner(*chosen, parser.isSet(padText));
+  const int status = text == kStandardInput ? runner.runStandardInput() : runner.runText(text);
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    write(stderr, QStringLiteral("%1: no se pudo escribir la salida.\n")
+                      .arg(QCoreApplication::applicationName())
+                      .toUtf8());
+    return kMessage;
+  }
+  return status;
+}

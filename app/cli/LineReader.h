@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+// Reads a stream one line at a time, in blocks, with a bound on the length
+// of a line so that no input can take unbounded memory. Lines end at "\n";
+// a "\r" right before it is dropped, and a last line without "\n" counts.
+class LineReader {
+public:
+  // Longest line kept, in bytes: 64 MiB, far beyond any polynomial the
+  // search can finish, yet small enough for any machine.
+  static constexpr std::size_t kMaxLineBytes = std::size_t(64) << 20;
+
+  explicit LineReader(std::FILE* stream, std::size_t maxLineBytes = kMaxLineBytes);
+
+  // The next line into `line`, without its end. False at the end of the
+  // stream or on a read error (see failed()). A line longer than the bound
+  // is read to its end and thrown away: `line` is then empty and
+  // `tooLong` true.
+  bool next(std::string& line, bool& tooLong);
+
+  // True when reading stopped on an error rather than at the end.
+  bool failed() const { return failed_; }
+
+private:
+  bool fill();
+
+  std::FILE* stream_;
+  std::size_t maxLineBytes_;
+  std::vector<char> block_;
+  std::size_t begin_ = 0;  // unread bytes of block_ are [begin_, end_)
+  std::size_t end_ = 0;
+  bool atEnd_ = false;
+  bool failed_ = false;
+};

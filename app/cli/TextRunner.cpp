@@ -1,0 +1,75 @@
+#include "app/cli/TextRunner.h"
+
+#include <QCoreApplication>
+#include <QStringDecoder>
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "app/cli/CommandLine.h"
+#include "app/cli/FormulaSpelling.h"
+#include "app/cli/LineReader.h"
+#include "app/cli/TextCommand.h"
+#include "engine/EngineError.h"
+
+namespace {
+
+void write(std::FILE* stream, std::string_view bytes) { std::fwrite(bytes.data(), 1, bytes.size(), stream); }
+
+void write(std::FILE* stream, const QString& text) {
+  const QByteArray bytes = text.toUtf8();
+  write(stream, std::string_view(bytes.constData(), size_t(bytes.size())));
+}
+
+}  // namespace
+
+TextRunner::TextRunner(const TextCommand& command, bool padText) : command_(command), padText_(padText) {}
+
+int TextRunner::runText(const QString& shown) const {
+  const QByteArray padText = FormulaSpelling::toPadText(shown).toUtf8();
+  const CommandOutput output = command_.run(std::string_view(padText.constData(), size_t(padText.size())));
+  for (const std::string& line : output.lines) {
+    if (padText_)
+      write(stdout, line);
+    else
+      write(stdout, FormulaSpelling::toSpoken(QString::fromStdString(line)));
+    std::fputc('\n', stdout);
+  }
+  return report(output.error);
+}
+
+int TextRunner::runStandardInput() const {
+  LineReader reader(stdin);
+  std::string line;
+  bool tooLong = false;
+  int status = CommandLine::kLinesOnly;
+  while (reader.next(line, tooLong)) {
+    int textStatus = CommandLine::kLinesOnly;
+    if (tooLong) {
+      textStatus = report(factorix::kOverflow);
+    } else {
+      QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+      const QString text = utf8.decode(QByteArrayView(line.data(), qsizetype(line.size())));
+      textStatus = utf8.hasError() ? report(factorix::kSyntax) : runText(text);
+    }
+    std::fputc('\n', stdout);
+    if (textStatus != CommandLine::kLinesOnly) status = textStatus;
+    if (std::ferror(stdout)) break;  // the rest could not be written either
+  }
+  if (reader.failed()) {
+    std::fflush(stdout);
+    write(stderr, QStringLiteral("%1: no se pudo leer la entrada estándar.\n")
+                      .arg(QCoreApplication::applicationName()));
+    status = CommandLine::kMessage;
+  }
+  return status;
+}
+
+int TextRunner::report(int error) {
+  if (error == factorix::kNoError) return CommandLine::kLinesOnly;
+  std::fflush(stdout);  // on a terminal the lines come before the message
+  write(stderr, factorix::MessageFor(error));
+  std::fputc('\n', stderr);
+  return CommandLine::kMessage;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+struct TextCommand;
+
+// Runs one command of the command line on texts and prints what it makes of
+// each: its lines on standard output, then its message, if any, on standard
+// error. Returns CommandLine's exit statuses.
+class TextRunner {
+public:
+  // `padText`: print the lines in the pad's own encoding rather than as a
+  // screen reader reads them.
+  TextRunner(const TextCommand& command, bool padText);
+
+  // `shown`: the text as given, pad text or the form the window shows.
+  int runText(const QString& shown) const;
+
+  // One text per line of standard input, each followed by an empty line.
+  // A line that is no valid UTF-8 gets the syntax message, a line beyond
+  // LineReader's bound the overflow message.
+  int runStandardInput() const;
+
+private:
+  // The message for `error` (an engine error number), when there is one.
+  static int report(int error);
+
+  const TextCommand& command_;
+  bool padText_;
+};

@@ -1,7 +1,0 @@
-#include "engine/SyntaxError.h"
-
-namespace factorix {
-
-SyntaxError::SyntaxError(std::size_t position) : EngineError(kSyntax), position_(position) {}
-
-}  // namespace factorix

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <gmpxx.h>
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string_view>
+
+#include "engine/eval/Value.h"
+
+namespace factorix {
+
+struct ExpressionCode;
+class ExactMachine;
+class ModularFilter;
+
+// An expression read once and evaluated as often as needed, optionally for
+// many values of one whole-number variable. Not thread-safe: evaluation
+// reuses its own scratch numbers so that it allocates nothing per operation.
+class Expression {
+public:
+  // Bound on the bits of a numerator or a denominator; a result beyond it
+  // raises kOverflow before it is computed.
+  static constexpr std::size_t kMaxBits = std::size_t{1} << 20;
+  // Bound on the nesting of parentheses; deeper raises kOverflow.
+  static constexpr int kMaxDepth = 200;
+
+  // Reads `text` in the evaluator's grammar (see Evaluator.h). When
+  // `variableMarker` is not '\0', that character is a primary that stands for
+  // the variable; otherwise it is outside the grammar like any other.
+  // Throws SyntaxError or EngineError(kOverflow) for too deep a nesting.
+  static Expression Compile(std::string_view text, char variableMarker = '\0');
+
+  Expression(Expression&&) noexcept;
+  Expression& operator=(Expression&&) noexcept;
+  ~Expression();
+
+  bool UsesVariable() const;
+
+  // The value with the variable set to `variable`. Throws EngineError.
+  Value Evaluate(const mpz_class& variable);
+  Value Evaluate();  // variable 0
+
+  // Whether the value at `variable` compares equal to 0 (see
+  // Value::IsZero). Same errors as Evaluate, but much faster when a cheap
+  // modular check can prove the value non-zero (see ModularFilter).
+  bool IsZeroAt(const mpz_class& variable);
+
+  // The quick check of IsZeroAt alone, for the variables -m and +m at once
+  // (m >= 0): `minus` or `plus` is true when that value is proven non-zero,
+  // where IsZeroAt would return false and raise nothing. False means: ask
+  // IsZeroAt. Raises only kOverflow, when the deadline has passed.
+  struct NonZeroPair {
+    bool minus = false;
+    bool plus = false;
+  };
+  NonZeroPair ProveNonZeroPair(std::uint64_t m);
+  NonZeroPair ProveNonZeroPair(const mpz_class& m);
+
+  // From now on an evaluation that is still running, or starts, after
+  // `deadline` throws kOverflow, so that no text can keep a search busy
+  // without end. The clock is read only now and then: expect an overshoot
+  // of some milliseconds. nullopt (the default) means no deadline.
+  void SetDeadline(std::optional<std::chrono::steady_clock::time_point> deadline);
+
+  // A hint of the longest variable to come, kept for its callers: the size
+  // bound of the fast path is worked out for every length of the variable
+  // when the expression is compiled, so nothing is left to prepare.
+  void PrepareForVariableBits(std::size_t bits);
+
+private:
+  Expression();
+  std::unique_ptr<ExpressionCode> code_;
+  std::unique_ptr<ExactMachine> exact_;
+  std::unique_ptr<ModularFilter> filter_;
+};
+
+}  // namespace factorix

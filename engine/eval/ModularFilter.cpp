@@ -1,0 +1,417 @@
+#include "engine/eval/ModularFilter.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "engine/eval/Expression.h"
+
+namespace factorix {
+
+namespace {
+
+__extension__ typedef unsigned __int128 Uint128;
+
+// Arithmetic modulo the Mersenne prime 2^61 - 1, reduced with shifts.
+struct Mersenne61 {
+  static constexpr std::uint64_t kP = (std::uint64_t{1} << 61) - 1;
+  // a, b < kP: the product is below 2^122 - 2^62, so its high part is below
+  // kP and one subtraction is enough.
+  static std::uint64_t Mul(std::uint64_t a, std::uint64_t b) {
+    const Uint128 p = static_cast<Uint128>(a) * b;
+    std::uint64_t r = (static_cast<std::uint64_t>(p) & kP) + static_cast<std::uint64_t>(p >> 61);
+    return r >= kP ? r - kP : r;
+  }
+  // Any word: its high part is at most 7.
+  static std::uint64_t Reduce(std::uint64_t a) {
+    const std::uint64_t r = (a & kP) + (a >> 61);
+    return r >= kP ? r - kP : r;
+  }
+};
+
+// Arithmetic modulo the prime 2^62 - 57, the second witness, used only when
+// the first residue is 0.
+struct Prime62 {
+  static constexpr std::uint64_t kP = (std::uint64_t{1} << 62) - 57;
+  static std::uint64_t Mul(std::uint64_t a, std::uint64_t b) {
+    return static_cast<std::uint64_t>(static_cast<Uint128>(a) * b % kP);
+  }
+  static std::uint64_t Reduce(std::uint64_t a) { return a % kP; }
+};
+
+// Sums and differences of residues in [0, p); p < 2^63, so a sum fits.
+template <typename Field>
+std::uint64_t AddMod(std::uint64_t a, std::uint64_t b) {
+  const std::uint64_t r = a + b;
+  return r >= Field::kP ? r - Field::kP : r;
+}
+template <typename Field>
+std::uint64_t SubMod(std::uint64_t a, std::uint64_t b) {
+  return a >= b ? a - b : a + (Field::kP - b);
+}
+
+// Polynomials modulo a prime for the expansion: coefficient i multiplies
+// variable^i, no trailing zero (0 is the empty polynomial). `work` counts
+// coefficient operations; an operation that would pass kMaxDegree or the
+// work bound returns false.
+using Poly = std::vector<std::uint64_t>;
+constexpr std::size_t kMaxExpansionWork = std::size_t{1} << 20;
+
+void Trim(Poly& a) {
+  while (!a.empty() && a.back() == 0) a.pop_back();
+}
+
+template <typename Field>
+bool PolyMul(const Poly& a, const Poly& b, Poly& out, std::size_t maxDegree, std::size_t& work) {
+  out.clear();
+  if (a.empty() || b.empty()) return true;
+  if (a.size() + b.size() - 2 > maxDegree) return false;
+  work += a.size() * b.size();
+  if (work > kMaxExpansionWork) return false;
+  out.assign(a.size() + b.size() - 1, 0);
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    for (std::size_t j = 0; j < b.size(); ++j) {
+      out[i + j] = AddMod<Field>(out[i + j], Field::Mul(a[i], b[j]));
+    }
+  }
+  return true;  // modulo a prime the leading coefficient is not 0
+}
+
+template <typename Field>
+bool PolyPow(Poly base, std::uint32_t e, Poly& out, std::size_t maxDegree, std::size_t& work) {
+  out.assign(1, 1);  // also 0^0
+  if (e == 0) return true;
+  if (base.empty()) {
+    out.clear();
+    return true;
+  }
+  if (static_cast<std::uint64_t>(base.size() - 1) * e > maxDegree) return false;
+  Poly t;
+  while (true) {
+    if (e & 1) {
+      if (!PolyMul<Field>(out, base, t, maxDegree, work)) return false;
+      out.swap(t);
+    }
+    e >>= 1;
+    if (e == 0) return true;
+    if (!PolyMul<Field>(base, base, t, maxDegree, work)) return false;
+    base.swap(t);
+  }
+}
+
+template <typename Field>
+std::uint64_t PowMod(std::uint64_t base, std::uint32_t e) {
+  std::uint64_t result = 1;
+  while (e != 0) {
+    if (e & 1) result = Field::Mul(result, base);
+    base = Field::Mul(base, base);
+    e >>= 1;
+  }
+  return result;
+}
+
+std::uint64_t ResidueOf(const mpz_class& z, std::uint64_t p) {
+  return mpz_fdiv_ui(z.get_mpz_t(), p);  // in [0, p) also for negative z
+}
+
+// Saturating size arithmetic for the bit bounds.
+constexpr std::size_t kHuge = std::size_t{1} << 62;
+std::size_t SatAdd(std::size_t a, std::size_t b) { return std::min(kHuge, a + b); }
+std::size_t SatMul(std::size_t a, std::size_t b) {
+  if (a == 0 || b == 0) return 0;
+  return a > kHuge / b ? kHuge : std::min(kHuge, a * b);
+}
+
+}  // namespace
+
+ModularFilter::ModularFilter(const ExpressionCode& code) {
+  static_assert(sizeof(unsigned long) == 8, "residues are taken with mpz_fdiv_ui");
+  const auto& c = code.code;
+  for (std::size_t i = 0; i < c.size(); ++i) {
+    const Instruction& ins = c[i];
+    switch (ins.op) {
+      case Opcode::PushLiteral: {
+        const mpq_class& q = code.literals[ins.operand];
+        if (q.get_den() != 1) return;
+        // A literal right before a Power is its exponent.
+        if (i + 1 < c.size() && c[i + 1].op == Opcode::Power) {
+          if (!mpz_fits_uint_p(q.get_num_mpz_t())) return;  // also refuses negatives
+          steps_.push_back({Opcode::Power, static_cast<std::uint32_t>(mpz_get_ui(q.get_num_mpz_t()))});
+          ++i;
+          break;
+        }
+        steps_.push_back({Opcode::PushLiteral, static_cast<std::uint32_t>(literals1_.size())});
+        literals1_.push_back(ResidueOf(q.get_num(), Mersenne61::kP));
+        literals2_.push_back(ResidueOf(q.get_num(), Prime62::kP));
+        literalBits_.push_back(q.get_num() == 0 ? 0 : mpz_sizeinbase(q.get_num_mpz_t(), 2));
+        break;
+      }
+      case Opcode::PushVariable:
+      case Opcode::PushEmpty:
+      case Opcode::Negate:
+      case Opcode::Add:
+      case Opcode::Subtract:
+      case Opcode::Multiply:
+        steps_.push_back({ins.op, 0});
+        break;
+      case Opcode::Power:  // with an exponent that is not a plain literal
+      case Opcode::Divide:
+      case Opcode::Equal:
+        return;
+    }
+  }
+  maxStack_ = code.maxStack;
+  stack_.resize(maxStack_);
+  applicable_ = true;
+  FindSafeBits();
+  poly1_ = Expand<Mersenne61>(literals1_);
+  if (!poly1_.empty()) poly2_ = Expand<Prime62>(literals2_);
+  if (poly2_.empty()) poly1_.clear();
+}
+
+template <typename Field>
+std::vector<std::uint64_t> ModularFilter::Expand(const std::vector<std::uint64_t>& literals) const {
+  std::vector<Poly> s;
+  s.reserve(maxStack_);
+  Poly t;
+  std::size_t work = 0;
+  for (const Step& step : steps_) {
+    switch (step.op) {
+      case Opcode::PushLiteral:
+        s.emplace_back(1, literals[step.operand]);
+        Trim(s.back());
+        break;
+      case Opcode::PushVariable:
+        s.push_back(Poly{0, 1});
+        break;
+      case Opcode::PushEmpty:
+        s.emplace_back();
+        break;
+      case Opcode::Negate:
+        for (std::uint64_t& c : s.back()) c = c == 0 ? 0 : Field::kP - c;
+        break;
+      case Opcode::Add:
+      case Opcode::Subtract: {
+        Poly b = std::move(s.back());
+        s.pop_back();
+        Poly& a = s.back();
+        if (a.size() < b.size()) a.resize(b.size(), 0);
+        for (std::size_t i = 0; i < b.size(); ++i) {
+          a[i] = step.op == Opcode::Add ? AddMod<Field>(a[i], b[i]) : SubMod<Field>(a[i], b[i]);
+        }
+        Trim(a);
+        work += b.size();
+        break;
+      }
+      case Opcode::Multiply: {
+        Poly b = std::move(s.back());
+        s.pop_back();
+        if (!PolyMul<Field>(s.back(), b, t, kMaxDegree, work)) return {};
+        s.back().swap(t);
+        break;
+      }
+      case Opcode::Power:
+        if (!PolyPow<Field>(std::move(s.back()), step.operand, t, kMaxDegree, work)) return {};
+        s.back().swap(t);
+        break;
+      default:
+        return {};
+    }
+    if (work > kMaxExpansionWork) return {};
+  }
+  if (s.size() != 1) return {};
+  Poly result = std::move(s.back());
+  if (result.empty()) result.push_back(0);  // the value is 0 modulo the prime everywhere
+  return result;
+}
+
+bool ModularFilter::BoundHolds(std::size_t bits) const {
+  // Upper bounds on the bits of every intermediate value; a value 0 has 0
+  // bits and one of magnitude 1 has 1.
+  std::vector<std::size_t> s;
+  s.reserve(maxStack_);
+  for (const Step& step : steps_) {
+    switch (step.op) {
+      case Opcode::PushLiteral:
+        s.push_back(literalBits_[step.operand]);
+        break;
+      case Opcode::PushVariable:
+        s.push_back(bits);
+        break;
+      case Opcode::PushEmpty:
+        s.push_back(0);
+        break;
+      case Opcode::Negate:
+        break;
+      case Opcode::Add:
+      case Opcode::Subtract: {
+        const std::size_t b = s.back();
+        s.pop_back();
+        s.back() = SatAdd(std::max(s.back(), b), 1);
+        break;
+      }
+      case Opcode::Multiply: {
+        const std::size_t b = s.back();
+        s.pop_back();
+        s.back() = s.back() == 0 || b == 0 ? 0 : SatAdd(s.back(), b);
+        break;
+      }
+      case Opcode::Power:
+        if (step.operand == 0 || s.back() <= 1) {
+          s.back() = 1;
+        } else {
+          s.back() = SatMul(s.back(), step.operand);
+        }
+        break;
+      default:
+        break;
+    }
+    if (!s.empty() && s.back() > Expression::kMaxBits) return false;
+  }
+  return true;
+}
+
+void ModularFilter::FindSafeBits() {
+  // The bounds only grow with the variable's bits, so the bit lengths that
+  // pass are those below a threshold: find it by bisection.
+  if (BoundHolds(kHuge)) {
+    safeBelow_ = kHuge + 1;
+    return;
+  }
+  std::size_t pass = 0, fail = kHuge;  // invariant: fail does not pass
+  if (!BoundHolds(0)) {
+    safeBelow_ = 0;
+    return;
+  }
+  while (fail - pass > 1) {
+    const std::size_t mid = pass + (fail - pass) / 2;
+    (BoundHolds(mid) ? pass : fail) = mid;
+  }
+  safeBelow_ = fail;
+}
+
+template <typename Field>
+std::uint64_t ModularFilter::Residue(std::uint64_t variable,
+                                     const std::vector<std::uint64_t>& literals) const {
+  constexpr std::uint64_t p = Field::kP;
+  std::size_t top = 0;
+  for (const Step& step : steps_) {
+    switch (step.op) {
+      case Opcode::PushLiteral:
+        stack_[top++] = literals[step.operand];
+        break;
+      case Opcode::PushVariable:
+        stack_[top++] = variable;
+        break;
+      case Opcode::PushEmpty:
+        stack_[top++] = 0;
+        break;
+      case Opcode::Negate:
+        stack_[top - 1] = stack_[top - 1] == 0 ? 0 : p - stack_[top - 1];
+        break;
+      case Opcode::Add: {
+        const std::uint64_t r = stack_[top - 2] + stack_[top - 1];
+        stack_[top - 2] = r >= p ? r - p : r;
+        --top;
+        break;
+      }
+      case Opcode::Subtract: {
+        const std::uint64_t a = stack_[top - 2], b = stack_[top - 1];
+        stack_[top - 2] = a >= b ? a - b : a + (p - b);
+        --top;
+        break;
+      }
+      case Opcode::Multiply:
+        stack_[top - 2] = Field::Mul(stack_[top - 2], stack_[top - 1]);
+        --top;
+        break;
+      case Opcode::Power:
+        stack_[top - 1] = PowMod<Field>(stack_[top - 1], step.operand);
+        break;
+      default:
+        break;
+    }
+  }
+  return stack_[0];
+}
+
+template <typename Field>
+std::uint64_t ModularFilter::ResidueAt(std::uint64_t r, const std::vector<std::uint64_t>& poly,
+                                       const std::vector<std::uint64_t>& literals) const {
+  if (poly.empty()) return Residue<Field>(r, literals);
+  std::uint64_t v = 0;
+  for (std::size_t i = poly.size(); i-- > 0;) v = AddMod<Field>(Field::Mul(v, r), poly[i]);
+  return v;
+}
+
+template <typename Field>
+void ModularFilter::ResiduePair(std::uint64_t r, const std::vector<std::uint64_t>& poly,
+                                const std::vector<std::uint64_t>& literals, std::uint64_t& minus,
+                                std::uint64_t& plus) const {
+  if (poly.empty()) {
+    plus = Residue<Field>(r, literals);
+    minus = Residue<Field>(r == 0 ? 0 : Field::kP - r, literals);
+    return;
+  }
+  // p(±r) = E(r^2) ± r·O(r^2), E and O the even and odd coefficients.
+  const std::uint64_t y = Field::Mul(r, r);
+  std::uint64_t even = 0, odd = 0;
+  std::size_t i = poly.size() - 1;
+  if (i % 2 == 1) {
+    odd = poly[i];
+    --i;
+  }
+  // Now i is even: walk the pairs (i, i - 1) downwards.
+  even = poly[i];
+  while (i >= 2) {
+    odd = AddMod<Field>(Field::Mul(odd, y), poly[i - 1]);
+    even = AddMod<Field>(Field::Mul(even, y), poly[i - 2]);
+    i -= 2;
+  }
+  const std::uint64_t t = Field::Mul(odd, r);
+  plus = AddMod<Field>(even, t);
+  minus = SubMod<Field>(even, t);
+}
+
+bool ModularFilter::SafeFor(std::size_t bits) const { return bits < safeBelow_; }
+
+bool ModularFilter::ProvesNonZero(const mpz_class& variable) {
+  if (!applicable_) return false;
+  const std::size_t bits = variable == 0 ? 0 : mpz_sizeinbase(variable.get_mpz_t(), 2);
+  if (!SafeFor(bits)) return false;
+  if (ResidueAt<Mersenne61>(ResidueOf(variable, Mersenne61::kP), poly1_, literals1_) != 0) return true;
+  return ResidueAt<Prime62>(ResidueOf(variable, Prime62::kP), poly2_, literals2_) != 0;
+}
+
+ModularFilter::Pair ModularFilter::ProvesNonZeroPair(std::uint64_t m) {
+  Pair proof;
+  if (!applicable_) return proof;
+  const std::size_t bits = m == 0 ? 0 : 64 - static_cast<std::size_t>(__builtin_clzll(m));
+  if (!SafeFor(bits)) return proof;
+  std::uint64_t minus, plus;
+  ResiduePair<Mersenne61>(Mersenne61::Reduce(m), poly1_, literals1_, minus, plus);
+  proof.minus = minus != 0;
+  proof.plus = plus != 0;
+  if (proof.minus && proof.plus) return proof;
+  ResiduePair<Prime62>(Prime62::Reduce(m), poly2_, literals2_, minus, plus);
+  proof.minus = proof.minus || minus != 0;
+  proof.plus = proof.plus || plus != 0;
+  return proof;
+}
+
+ModularFilter::Pair ModularFilter::ProvesNonZeroPair(const mpz_class& m) {
+  Pair proof;
+  if (!applicable_) return proof;
+  const std::size_t bits = m == 0 ? 0 : mpz_sizeinbase(m.get_mpz_t(), 2);
+  if (!SafeFor(bits)) return proof;
+  std::uint64_t minus, plus;
+  ResiduePair<Mersenne61>(ResidueOf(m, Mersenne61::kP), poly1_, literals1_, minus, plus);
+  proof.minus = minus != 0;
+  proof.plus = plus != 0;
+  if (proof.minus && proof.plus) return proof;
+  ResiduePair<Prime62>(ResidueOf(m, Prime62::kP), poly2_, literals2_, minus, plus);
+  proof.minus = proof.minus || minus != 0;
+  proof.plus = proof.plus || plus != 0;
+  return proof;
+}
+
+}  // namespace factorix

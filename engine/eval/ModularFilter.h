@@ -1,0 +1,89 @@
+#pragma once
+
+#include <gmpxx.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "engine/eval/ExpressionCode.h"
+
+namespace factorix {
+
+// A quick proof that an expression is not 0 at a whole-number variable.
+//
+// It applies to code made of integer literals, the variable, undeclared
+// identifiers (0), unary minus, "+", "-", "*" and powers with a literal
+// non-negative integer exponent: the value is then a whole number, and its
+// residue modulo a prime is computed in a few machine operations. A residue
+// other than 0 proves the value is not 0. Such code can only fail by
+// overflow, so the proof is accepted only while an upper bound on the size
+// of every intermediate value stays within Expression::kMaxBits: then the
+// exact evaluation would raise nothing either.
+//
+// Such code is a polynomial in the variable. When its degree is small it is
+// expanded once, modulo each prime, so that a residue costs one Horner pass;
+// -m and +m share the powers of m^2 through the even and odd parts.
+class ModularFilter {
+public:
+  // Highest degree expanded into coefficients; beyond it the code itself is
+  // run for every residue.
+  static constexpr std::size_t kMaxDegree = 64;
+
+  explicit ModularFilter(const ExpressionCode& code);
+
+  bool applicable() const { return applicable_; }
+  std::size_t steps() const { return steps_.size(); }
+  // Whether the code was expanded into coefficients (see kMaxDegree).
+  bool expanded() const { return !poly1_.empty(); }
+
+  // True when the value at `variable` is certainly not 0 and evaluating it
+  // exactly would raise no error. False means: evaluate exactly.
+  bool ProvesNonZero(const mpz_class& variable);
+
+  // ProvesNonZero for the variables -m and +m at once; m >= 0.
+  struct Pair {
+    bool minus = false;
+    bool plus = false;
+  };
+  Pair ProvesNonZeroPair(std::uint64_t m);
+  Pair ProvesNonZeroPair(const mpz_class& m);
+
+private:
+  template <typename Field>
+  std::uint64_t Residue(std::uint64_t variable, const std::vector<std::uint64_t>& literals) const;
+  template <typename Field>
+  std::vector<std::uint64_t> Expand(const std::vector<std::uint64_t>& literals) const;
+  // The residues at r and at -r (r in [0, p)).
+  template <typename Field>
+  void ResiduePair(std::uint64_t r, const std::vector<std::uint64_t>& poly,
+                   const std::vector<std::uint64_t>& literals, std::uint64_t& minus, std::uint64_t& plus) const;
+  template <typename Field>
+  std::uint64_t ResidueAt(std::uint64_t r, const std::vector<std::uint64_t>& poly,
+                          const std::vector<std::uint64_t>& literals) const;
+  // Whether every intermediate value stays within Expression::kMaxBits by
+  // the size bound when the variable has at most `bits` bits.
+  bool BoundHolds(std::size_t bits) const;
+  // Sets safeBelow_ from BoundHolds, once.
+  void FindSafeBits();
+  // Whether the bound allows a proof for a variable of `bits` bits.
+  bool SafeFor(std::size_t bits) const;
+
+  struct Step {
+    Opcode op;
+    std::uint32_t operand;  // literal index, or the exponent of a Power
+  };
+  std::vector<Step> steps_;  // Power's exponent literal folded into the Power
+  std::vector<std::uint64_t> literals1_, literals2_;  // residues per prime
+  // Coefficient i multiplies variable^i, per prime; trailing zeros dropped,
+  // so an expansion to 0 holds the one coefficient 0. Empty: not expanded.
+  std::vector<std::uint64_t> poly1_, poly2_;
+  std::vector<std::size_t> literalBits_;
+  std::size_t maxStack_ = 0;
+  bool applicable_ = false;
+  // The proof is accepted for variables of fewer bits than this (0: never).
+  std::size_t safeBelow_ = 0;
+  mutable std::vector<std::uint64_t> stack_;
+};
+
+}  // namespace factorix

@@ -1,0 +1,207 @@
+#include "engine/poly/IntegerRoots.h"
+
+#include <flint/nmod_poly.h>
+#include <flint/ulong_extras.h>
+
+#include <algorithm>
+#include <cstddef>
+
+#include "engine/core/EngineError.h"
+#include "engine/poly/FlintTypes.h"
+
+namespace factorix {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// The primes tried start just above 2^62: a prime that divides the leading
+// coefficient or the discriminant is then rare, and roots below 2^60 need
+// no lifting at all.
+constexpr mp_limb_t kPrimesFrom = mp_limb_t{1} << 10;
+
+// Primes that leave f with a repeated factor before f's square-free part is
+// taken over the integers; with primes this large, a square-free f almost
+// never meets even one.
+constexpr int kRepeatedBeforeSquareFreePart = 2;
+
+// A prime with at most this many roots is taken at once; otherwise up to
+// kPrimesCompared primes are tried and the one with the fewest roots kept,
+// since every root modulo the prime is lifted and checked.
+constexpr std::size_t kFewRoots = 8;
+constexpr int kPrimesCompared = 3;
+
+void CheckDeadline(Clock::time_point deadline) {
+  if (Clock::now() > deadline) throw EngineError(kOverflow);
+}
+
+slong Length(const fmpz_poly_struct* f) { return fmpz_poly_length(f); }
+
+// Reduces f modulo the prime of `fp`; true when the reduction keeps f's
+// degree and stays square-free, so that every root of f is simple there.
+bool StaysSquareFree(const fmpz_poly_struct* f, NmodPoly& fp) {
+  fmpz_poly_get_nmod_poly(fp.get(), f);
+  return nmod_poly_degree(fp.get()) == fmpz_poly_degree(f) && nmod_poly_is_squarefree(fp.get());
+}
+
+// The roots of fp (degree >= 1, square-free) in [0, p).
+std::vector<mp_limb_t> RootsModulo(const NmodPoly& fp) {
+  nmod_poly_factor_t factors;
+  nmod_poly_factor_init(factors);
+  nmod_poly_roots(factors, fp.get(), 0);
+  std::vector<mp_limb_t> roots;
+  roots.reserve(static_cast<std::size_t>(factors->num));
+  const mp_limb_t p = fp.get()->mod.n;
+  for (slong i = 0; i < factors->num; ++i) {
+    // Each factor is the monic x - r.
+    const mp_limb_t c = nmod_poly_get_coeff_ui(factors->p + i, 0);
+    roots.push_back(c == 0 ? 0 : p - c);
+  }
+  nmod_poly_factor_clear(factors);
+  return roots;
+}
+
+// f / gcd(f, f'): the same roots, each simple. f has degree >= 1.
+void SquareFreePart(const fmpz_poly_struct* f, FmpzPoly& part) {
+  FmpzPoly derivative, common;
+  fmpz_poly_derivative(derivative.get(), f);    // nonzero: f has degree >= 1
+  fmpz_poly_gcd(common.get(), f, derivative.get());
+  fmpz_poly_div(part.get(), f, common.get());  // common divides f, and is nonzero
+}
+
+// b such that every root r of f (degree >= 1) has |r| < 2^b, from Fujiwara's
+// bound 2 max |a_(n-i) / a_n|^(1/i) taken on the coefficients' bit lengths.
+ulong RootBoundBits(const fmpz_poly_struct* f) {
+  const slong n = fmpz_poly_degree(f);
+  const slong leadBits = static_cast<slong>(fmpz_bits(fmpz_poly_lead(f)));
+  slong largest = 0;
+  for (slong i = 1; i <= n; ++i) {
+    const fmpz* a = f->coeffs + (n - i);
+    if (fmpz_is_zero(a)) continue;
+    // |a / lead| < 2^(bits(a) - leadBits + 1); its i-th root below 2^ceil(that / i).
+    const slong excess = static_cast<slong>(fmpz_bits(a)) - leadBits + 1;
+    if (excess > 0) largest = std::max(largest, (excess + i - 1) / i);
+  }
+  return static_cast<ulong>(largest + 1);
+}
+
+// value = f(r) mod m and slope = f'(r) mod m, by Horner's rule.
+void EvaluateModulo(const fmpz_poly_struct* f, const fmpz* r, const fmpz* m, fmpz* value, fmpz* slope) {
+  fmpz_zero(value);
+  fmpz_zero(slope);
+  for (slong i = Length(f) - 1; i >= 0; --i) {
+    fmpz_mul(slope, slope, r);
+    fmpz_add(slope, slope, value);
+    fmpz_mod(slope, slope, m);
+    fmpz_mul(value, value, r);
+    fmpz_add(value, value, f->coeffs + i);
+    fmpz_mod(value, value, m);
+  }
+}
+
+// Lifts the simple root r modulo p to a root modulo a power of p with more
+// than `bits` + 1 bits (Newton's iteration, doubling the precision each
+// step), and leaves r as the residue of least absolute value. False when
+// the slope is not invertible (r is then no simple root).
+bool Lift(const fmpz_poly_struct* f, mp_limb_t p, ulong bits, fmpz* r, Clock::time_point deadline) {
+  Fmpz modulus, value, slope, inverse;
+  fmpz_set_ui(modulus.get(), p);
+  while (fmpz_bits(modulus.get()) < bits + 2) {
+    CheckDeadline(deadline);
+    fmpz_mul(modulus.get(), modulus.get(), modulus.get());
+    EvaluateModulo(f, r, modulus.get(), value.get(), slope.get());
+    if (!fmpz_invmod(inverse.get(), slope.get(), modulus.get())) return false;
+    fmpz_mul(value.get(), value.get(), inverse.get());
+    fmpz_sub(r, r, value.get());
+    fmpz_mod(r, r, modulus.get());
+  }
+  fmpz_smod(r, r, modulus.get());
+  return true;
+}
+
+// True when r (nonzero) is a root of f, decided by dividing f by (x - r)
+// from the constant upwards: f = (x - r) q gives q_i = (q_(i-1) - a_i) / r,
+// which must divide exactly at every step and end at the leading
+// coefficient; the numbers stay below the sum of |a_i|.
+bool IsRoot(const fmpz_poly_struct* f, const fmpz* r) {
+  Fmpz q, t;
+  for (slong i = 0; i + 1 < Length(f); ++i) {
+    fmpz_sub(t.get(), q.get(), f->coeffs + i);
+    if (!fmpz_divisible(t.get(), r)) return false;
+    fmpz_divexact(q.get(), t.get(), r);
+  }
+  return fmpz_equal(q.get(), fmpz_poly_lead(f));
+}
+
+}  // namespace
+
+std::vector<mpz_class> IntegerRootsDividing(const Polynomial& p, const mpz_class& constant,
+                                            Clock::time_point deadline) {
+  if (constant == 0) return {};
+  // f is p without its factors of x: 0 is never a candidate.
+  std::size_t low = 0;
+  while (low < p.coeffs.size() && p.coeffs[low] == 0) ++low;
+  std::size_t high = p.coeffs.size();
+  while (high > low && p.coeffs[high - 1] == 0) --high;
+  if (high - low < 2) return {};  // zero, or a constant times a power of x
+
+  FmpzPoly f;
+  fmpz_poly_fit_length(f.get(), static_cast<slong>(high - low));
+  for (std::size_t i = low; i < high; ++i) {
+    fmpz_poly_set_coeff_mpz(f.get(), static_cast<slong>(i - low), p.coeffs[i].get_mpz_t());
+  }
+  // Every nonzero root divides both f's constant and the search's constant.
+  mpz_class divisorOf;
+  mpz_gcd(divisorOf.get_mpz_t(), p.coeffs[low].get_mpz_t(), constant.get_mpz_t());
+  Fmpz divides;
+  fmpz_set_mpz(divides.get(), divisorOf.get_mpz_t());
+
+  // A prime that keeps g square-free, where g is f or, when f has repeated
+  // factors, its square-free part.
+  FmpzPoly part;
+  const fmpz_poly_struct* g = f.get();
+  int repeated = 0, compared = 0;
+  mp_limb_t prime = kPrimesFrom, bestPrime = 0;
+  std::vector<mp_limb_t> best;
+  for (;;) {
+    CheckDeadline(deadline);
+    prime = n_nextprime(prime, 1);
+    NmodPoly gp(prime);
+    if (!StaysSquareFree(g, gp)) {
+      if (g == f.get() && ++repeated == kRepeatedBeforeSquareFreePart) {
+        SquareFreePart(f.get(), part);
+        g = part.get();
+      }
+      continue;
+    }
+    std::vector<mp_limb_t> roots = RootsModulo(gp);
+    if (roots.empty()) return {};  // no root modulo p: none over the integers
+    if (bestPrime == 0 || roots.size() < best.size()) {
+      bestPrime = prime;
+      best = std::move(roots);
+    }
+    if (best.size() <= kFewRoots || ++compared == kPrimesCompared) break;
+  }
+
+  // Every integer root is a simple root modulo bestPrime, so it is among the
+  // lifted values once they carry more than twice the bound on the roots.
+  const ulong boundBits = std::min(RootBoundBits(g), static_cast<ulong>(fmpz_bits(divides.get())));
+  std::vector<mpz_class> found;
+  Fmpz r;
+  for (const mp_limb_t r0 : best) {
+    fmpz_set_ui(r.get(), r0);
+    if (!Lift(g, bestPrime, boundBits, r.get(), deadline)) continue;
+    if (fmpz_is_zero(r.get()) || !fmpz_divisible(divides.get(), r.get())) continue;
+    if (!IsRoot(g, r.get())) continue;
+    mpz_class root;
+    fmpz_get_mpz(root.get_mpz_t(), r.get());
+    found.push_back(std::move(root));
+  }
+  std::sort(found.begin(), found.end(), [](const mpz_class& a, const mpz_class& b) {
+    const int byMagnitude = mpz_cmpabs(a.get_mpz_t(), b.get_mpz_t());
+    return byMagnitude != 0 ? byMagnitude < 0 : a < b;
+  });
+  return found;
+}
+
+}  // namespace factorix

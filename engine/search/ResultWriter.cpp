@@ -1,0 +1,39 @@
+#include "engine/search/ResultWriter.h"
+
+#include "engine/core/EngineError.h"
+#include "engine/text/Tidy.h"
+
+namespace factorix {
+
+ResultWriter::ResultWriter(const FormulaTerms& reading, SearchResult& result, Clock::time_point deadline)
+    : reading_(reading), result_(result), deadline_(deadline) {}
+
+void ResultWriter::AddRoot(const std::string& divisor, bool negative) {
+  if (result_.lines.size() >= kMaxLines || bytes_ >= kMaxLineBytes) throw EngineError(kOverflow);
+  if (deadline_ != Clock::time_point::max() && Clock::now() > deadline_) throw EngineError(kOverflow);
+  // The factor of the root -d is (x+d), that of +d is (x-d).
+  std::string& line = result_.lines.emplace_back(negative ? " (x+" : " (x-");
+  line += divisor;
+  line += ')';
+  result_.lastLineUnfinished = true;  // until the quotient is in
+  root_.clear();
+  if (negative) root_ += '-';
+  root_ += divisor;
+  // The dividend is read once, at the first root, so that its errors come
+  // where the division's would.
+  if (!dividend_) dividend_.emplace(reading_);
+  const std::string quotient = Chunga(dividend_->Divide(root_));
+  if (bytes_ + line.size() + quotient.size() + 3 > kMaxLineBytes) {
+    // Like the line after kMaxLines: this root adds nothing.
+    result_.lines.pop_back();
+    result_.lastLineUnfinished = false;
+    throw EngineError(kOverflow);
+  }
+  line += " (";
+  line += quotient;
+  line += ')';
+  bytes_ += line.size();
+  result_.lastLineUnfinished = false;
+}
+
+}  // namespace factorix

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+#include "engine/search/SearchResult.h"
+#include "engine/text/Division.h"
+#include "engine/text/FormulaTerms.h"
+
+namespace factorix {
+
+// Appends the result lines of one search: for every root, the factor and,
+// after the division, the tidied quotient.
+class ResultWriter {
+public:
+  using Clock = std::chrono::steady_clock;
+
+  // `reading` is the polynomial's formula text read once; `result`
+  // receives the lines; past `deadline` the next root raises kOverflow.
+  ResultWriter(const FormulaTerms& reading, SearchResult& result,
+               Clock::time_point deadline = Clock::time_point::max());
+
+  // Adds the line of the root -d (`negative`) or +d, where `divisor` is the
+  // decimal text of d. Throws EngineError(kOverflow), adding nothing, when
+  // the result already holds kMaxLines lines, when this line would take
+  // the lines past kMaxLineBytes, or past the deadline. When the division
+  // throws, the line keeps the factor alone, lastLineUnfinished is set and
+  // the error goes on to the caller.
+  void AddRoot(const std::string& divisor, bool negative);
+
+private:
+  const FormulaTerms& reading_;
+  SearchResult& result_;
+  Clock::time_point deadline_;
+  std::optional<Dividend> dividend_;  // read at the first root
+  std::size_t bytes_ = 0;             // line text written so far
+  std::string root_;                  // scratch: the root's text for the division
+};
+
+}  // namespace factorix

@@ -1,0 +1,167 @@
+#include "engine/search/SearchPaths.h"
+
+#include <gmpxx.h>
+
+#include <charconv>
+#include <cstdint>
+#include <exception>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "engine/poly/IntegerRoots.h"
+#include "engine/search/DivisorList.h"
+#include "engine/core/EngineError.h"
+#include "engine/eval/FormulaExpression.h"
+#include "engine/text/Number.h"
+#include "engine/search/ResultWriter.h"
+
+namespace factorix {
+
+namespace {
+
+// Runs one search body and turns whatever it throws into the result's error
+// number; the lines written before the error stay.
+template <typename Body>
+SearchResult Guarded(Body&& body) {
+  SearchResult result;
+  try {
+    body(result);
+  } catch (const EngineError& e) {
+    result.error = e.number();
+  } catch (...) {
+    // Out of memory or a container beyond its size: the calculation was
+    // too large, like any other overflow.
+    result.error = kOverflow;
+  }
+  return result;
+}
+
+// The divisors of a constant term as numbers, ascending: words when the
+// constant fits one, GMP numbers otherwise (exactly one list is in use).
+// Only the lines written get a text.
+struct Divisors {
+  std::vector<std::uint64_t> words;
+  std::vector<mpz_class> big;
+
+  bool empty() const { return words.empty() && big.empty(); }
+};
+
+// The same divisors, errors and time budget as DivisorList::ObtenerDivisores.
+Divisors ListCandidates(const std::string& constantText) {
+  const mpz_class n = abs(ToNumber(constantText));
+  const auto deadline = std::chrono::steady_clock::now() + DivisorList::kBudget;
+  Divisors out;
+  if (mpz_sizeinbase(n.get_mpz_t(), 2) <= 64) {
+    out.words = ListWordDivisors(n, deadline);
+  } else {
+    out.big = ListDivisors(n, deadline);
+  }
+  return out;
+}
+
+std::string DivisorText(std::uint64_t d) {
+  char buffer[24];
+  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, d);
+  return std::string(buffer, end);
+}
+
+std::string DivisorText(const mpz_class& d) { return ToText(d); }
+
+void SetCandidate(mpz_class& candidate, std::uint64_t d, bool negative) {
+  static_assert(sizeof(unsigned long) == sizeof(std::uint64_t), "a divisor word is an unsigned long");
+  mpz_set_ui(candidate.get_mpz_t(), d);
+  if (negative) mpz_neg(candidate.get_mpz_t(), candidate.get_mpz_t());
+}
+
+void SetCandidate(mpz_class& candidate, const mpz_class& d, bool negative) {
+  if (negative) {
+    mpz_neg(candidate.get_mpz_t(), d.get_mpz_t());
+  } else {
+    mpz_set(candidate.get_mpz_t(), d.get_mpz_t());
+  }
+}
+
+// Every candidate is a root: -d and +d for every divisor, in order.
+template <typename Divisor>
+void EveryCandidate(const std::vector<Divisor>& list, ResultWriter& writer) {
+  for (const Divisor& d : list) {
+    const std::string text = DivisorText(d);
+    writer.AddRoot(text, true);
+    writer.AddRoot(text, false);
+  }
+}
+
+void EveryCandidate(const Divisors& divisors, ResultWriter& writer) {
+  EveryCandidate(divisors.words, writer);
+  EveryCandidate(divisors.big, writer);
+}
+
+// Tries -d, then +d, for every divisor d in order. The quick check clears
+// both at once; whatever it cannot clear is evaluated exactly, so a root,
+// an error and the order of the lines are those of evaluating every
+// candidate in turn.
+template <typename Divisor>
+void TryEveryCandidate(const std::vector<Divisor>& list, Expression& expression, ResultWriter& writer) {
+  mpz_class candidate;
+  for (const Divisor& d : list) {
+    const Expression::NonZeroPair proof = expression.ProveNonZeroPair(d);
+    if (!proof.minus) {
+      SetCandidate(candidate, d, true);
+      if (expression.IsZeroAt(candidate)) writer.AddRoot(DivisorText(d), true);
+    }
+    if (!proof.plus) {
+      SetCandidate(candidate, d, false);
+      if (expression.IsZeroAt(candidate)) writer.AddRoot(DivisorText(d), false);
+    }
+  }
+}
+
+}  // namespace
+
+SearchResult SearchGeneral(const FormulaTerms& reading, std::chrono::milliseconds budget) {
+  return Guarded([&reading, budget](SearchResult& result) {
+    const Divisors divisors = ListCandidates(reading.Constant(false));
+    if (divisors.empty()) return;  // constant 0: no candidate
+    // Read once, evaluated for every candidate; a text the evaluator
+    // rejects fails here, as it would at the first candidate.
+    Expression expression = FormulaExpression::Compile(reading.text());
+    const auto deadline = std::chrono::steady_clock::now() + budget;
+    expression.SetDeadline(deadline);
+    ResultWriter writer(reading, result, deadline);
+    if (!expression.UsesVariable()) {
+      // The same value, or the same error, for every candidate.
+      if (expression.IsZeroAt(mpz_class(0))) EveryCandidate(divisors, writer);
+      return;
+    }
+    TryEveryCandidate(divisors.words, expression, writer);
+    TryEveryCandidate(divisors.big, expression, writer);
+  });
+}
+
+SearchResult SearchGeneral(std::string_view text, std::chrono::milliseconds budget) {
+  const FormulaTerms reading(text);
+  return SearchGeneral(reading, budget);
+}
+
+SearchResult SearchPolynomial(const FormulaTerms& reading, std::chrono::milliseconds budget) {
+  return Guarded([&reading, budget](SearchResult& result) {
+    const auto deadline = std::chrono::steady_clock::now() + budget;
+    const std::string constantText = reading.Constant(false);
+    const mpz_class constant = ToNumber(constantText);
+    if (constant == 0) return;  // no candidate
+    ResultWriter writer(reading, result, deadline);
+    const Polynomial& polynomial = *reading.polynomial();
+    if (polynomial.IsZero()) {
+      EveryCandidate(ListCandidates(constantText), writer);
+      return;
+    }
+    mpz_class magnitude;
+    for (const mpz_class& root : IntegerRootsDividing(polynomial, constant, deadline)) {
+      mpz_abs(magnitude.get_mpz_t(), root.get_mpz_t());
+      writer.AddRoot(ToText(magnitude), root < 0);
+    }
+  });
+}
+
+}  // namespace factorix

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace factorix {
+
+// What one run of the search leaves for the window.
+struct SearchResult {
+  // Result lines in candidate order, each " (x+d) (quotient)" or
+  // " (x-d) (quotient)", beginning with a blank.
+  std::vector<std::string> lines;
+  // The error that ended the search (an ErrorNumber), kNoError when every
+  // candidate was tried.
+  int error = 0;
+  // True when the last line holds the factor alone because the division
+  // failed: the window shows that pad without redrawing it.
+  bool lastLineUnfinished = false;
+};
+
+// At most this many result lines; the next root raises kOverflow.
+inline constexpr std::size_t kMaxLines = 32767;
+
+// At most this many bytes of line text in one result; a root whose line
+// would pass it raises kOverflow, as the line after kMaxLines does.
+inline constexpr std::size_t kMaxLineBytes = std::size_t{64} << 20;
+
+}  // namespace factorix

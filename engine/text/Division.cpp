@@ -1,0 +1,107 @@
+#include "engine/text/Division.h"
+
+#include <algorithm>
+
+#include "engine/core/EngineError.h"
+#include "engine/text/Number.h"
+#include "engine/text/RaisedExponent.h"
+
+namespace factorix {
+
+namespace {
+
+// Largest total size of the quotient's coefficients, in bits (about ten
+// million decimal digits).
+constexpr std::size_t kMaxQuotientBits = std::size_t{32} << 20;
+
+// True when the powers run n, n-1, ..., 1: every power present, decreasing,
+// each once, which is the shape the help text asks the user to type.
+bool IsOrdinaryShape(const std::vector<VariableTerm>& terms) {
+  const std::size_t n = terms.size();
+  for (std::size_t k = 0; k < n; ++k) {
+    if (terms[k].power != static_cast<int>(n - k)) return false;
+  }
+  return true;
+}
+
+std::string Signed(std::string text) {
+  if (text.empty() || (text[0] != '+' && text[0] != '-')) text.insert(0, 1, '+');
+  return text;
+}
+
+}  // namespace
+
+Dividend::Dividend(const FormulaTerms& reading) {
+  const std::vector<VariableTerm>& terms = reading.terms();
+  for (const VariableTerm& term : terms) {
+    if (term.power == kTooLargePower) throw EngineError(kOverflow);
+  }
+  const std::string constantText = reading.Constant(true);
+
+  // Every coefficient and the constant are converted before anything else,
+  // so a text that is not a number fails whatever its place.
+  std::vector<mpz_class> values;
+  values.reserve(terms.size());
+  for (const VariableTerm& term : terms) values.push_back(ToNumber(term.Coefficient()));
+  const mpz_class constant = ToNumber(constantText);
+  if (terms.empty()) return;
+
+  // Dense coefficients: repeated powers add up, missing ones stay 0, the
+  // constant is the power 0.
+  int degree = 0;
+  for (const VariableTerm& term : terms) degree = std::max(degree, term.power);
+  coeffs_.resize(static_cast<std::size_t>(degree) + 1);
+  for (std::size_t k = 0; k < terms.size(); ++k) {
+    coeffs_[static_cast<std::size_t>(terms[k].power)] += values[k];
+  }
+  coeffs_[0] += constant;
+  ordinary_ = IsOrdinaryShape(terms);
+  if (ordinary_) leadingText_ = Signed(terms.front().Coefficient());
+}
+
+std::string Dividend::Divide(std::string_view root) const {
+  const mpz_class r = ToNumber(root);
+  if (coeffs_.size() < 2) return {};  // no "x", or only x^0
+  const std::size_t degree = coeffs_.size() - 1;
+
+  // Ruffini from the top: quotient[i] multiplies x^i. For a root the
+  // quotient's coefficients stay below the sum of |coefficients|; for a
+  // value that is not one they grow like r^i, so their total size is bounded.
+  std::vector<mpz_class> quotient(degree);
+  quotient[degree - 1] = coeffs_[degree];
+  std::size_t totalBits = 0, totalDigits = 0;
+  for (std::size_t i = degree - 1; i >= 1; --i) {
+    mpz_mul(quotient[i - 1].get_mpz_t(), r.get_mpz_t(), quotient[i].get_mpz_t());
+    quotient[i - 1] += coeffs_[i];
+    totalBits += mpz_sizeinbase(quotient[i - 1].get_mpz_t(), 2);
+    if (totalBits > kMaxQuotientBits) throw EngineError(kOverflow);
+  }
+  for (const mpz_class& q : quotient) totalDigits += mpz_sizeinbase(q.get_mpz_t(), 10);
+
+  // sign, digits, "x" and at most 2 * 6 characters of raised exponent a term
+  std::string result;
+  result.reserve(totalDigits + degree * 15);
+  std::string digits;
+  for (std::size_t i = degree; i-- > 0;) {
+    if (i == degree - 1 && ordinary_) {
+      result += leadingText_;
+    } else {
+      const mpz_class& q = quotient[i];
+      result += sgn(q) < 0 ? '-' : '+';
+      digits.resize(mpz_sizeinbase(q.get_mpz_t(), 10) + 2);
+      mpz_get_str(digits.data(), 10, q.get_mpz_t());
+      const char* d = digits.c_str();
+      if (*d == '-') ++d;
+      result += d;
+    }
+    result += 'x';
+    AppendRaisedExponent(result, static_cast<int>(i));
+  }
+  return result;
+}
+
+std::string Dividir(std::string_view xMenos, std::string_view texto) {
+  return Dividend(FormulaTerms(texto)).Divide(xMenos);
+}
+
+}  // namespace factorix

@@ -1,0 +1,182 @@
+"""The command line from the outside: the real program, run with no display,
+fed texts through --calcular and standard input; its lines, messages and
+exit statuses are compared with tables of expectations.
+
+Usage: test_cli.py FACTORIX
+"""
+
+import os
+import subprocess
+import sys
+import unittest
+
+FACTORIX = None
+SYNTAX = "Error de cálculo."
+OTHER = "Se produjo un error. Revise el cálculo."
+# 2·3·5·...: 32768 divisors, so "N-N" (zero at every candidate) runs past
+# the 32767 lines a calculation may write.
+MANY_DIVISORS = 8 * 27 * 5 * 7 * 11 * 13 * 17 * 19 * 23 * 29 * 31 * 37 * 41
+
+
+def run(args, stdin=b"", timeout=60):
+    """Runs the program with no display; returns (stdout lines, stderr, status)."""
+    env = {k: v for k, v in os.environ.items()
+           if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+    done = subprocess.run([FACTORIX] + args, input=stdin, capture_output=True,
+                          env=env, timeout=timeout, check=False)
+    return done.stdout.decode("utf-8").splitlines(), done.stderr.decode("utf-8"), done.returncode
+
+
+class Calcular(unittest.TestCase):
+    # text, lines, message (None: none), status
+    CASES = [
+        ("2xe3+0xe2+0x-16", ["(x-2) (+2x²+4x+8)"], None, 0),
+        ("xe2+0x-1", ["(x+1) (+1x-1)", "(x-1) (+1x+1)"], None, 0),
+        ("1xe2-2x+1", ["(x-1) (+1x-1)"], None, 0),  # a double root, one line
+        ("-xe2+1", ["(x+1) (-1x+1)", "(x-1) (-1x-1)"], None, 0),  # TEXTO may start with "-"
+        ("5-5", ["(x+1) ()", "(x-1) ()", "(x+5) ()", "(x-5) ()"], None, 0),
+        ("xe1e2-1", ["(x+1) (+1x¹¹-1x¹⁰+1x⁹-1x⁸+1x⁷-1x⁶+1x⁵-1x⁴+1x³-1x²+1x-1)",
+                     "(x-1) (+1x¹¹+1x¹⁰+1x⁹+1x⁸+1x⁷+1x⁶+1x⁵+1x⁴+1x³+1x²+1x+1)"], None, 0),
+        ("1xe2+0x+1", [], None, 0),
+        ("1xe2+1x+0", [], None, 0),
+        ("5", [], None, 0),
+        ("2xe2+3x", [], OTHER, 1),
+        ("1xe2", [], OTHER, 1),
+        ("", [], OTHER, 1),
+        ("1x+)-1", [], SYNTAX, 1),
+        # a root whose division fails: its line holds the factor alone
+        ("ax+x-1", ["(x-1)"], OTHER, 1),
+        # what the window shows is read back as pad text
+        ("2x³+0x²+0x-16", ["(x-2) (+2x²+4x+8)"], None, 0),
+        ("x¹²-1", ["(x+1) (+1x¹¹-1x¹⁰+1x⁹-1x⁸+1x⁷-1x⁶+1x⁵-1x⁴+1x³-1x²+1x-1)",
+                   "(x-1) (+1x¹¹+1x¹⁰+1x⁹+1x⁸+1x⁷+1x⁶+1x⁵+1x⁴+1x³+1x²+1x+1)"], None, 0),
+        ("²²", [], OTHER, 1),
+        ("√x", [], OTHER, 1),
+    ]
+
+    def test_lines_message_and_status(self):
+        for text, lines, message, status in self.CASES:
+            with self.subTest(text=text):
+                out, err, code = run(["--calcular", text])
+                self.assertEqual(out, lines)
+                self.assertEqual(err, message + "\n" if message else "")
+                self.assertEqual(code, status)
+
+    def test_pad_encoding_with_texto(self):
+        for args in (["--calcular", "2x³+0x²+0x-16", "--texto"], ["--texto", "--calcular=2xe3+0xe2+0x-16"]):
+            with self.subTest(args=args):
+                self.assertEqual(run(args), (["(x-2) (+2xe2+4x+8)"], "", 0))
+
+    def test_lines_found_before_a_message_are_printed(self):
+        out, err, code = run(["--calcular", f"{MANY_DIVISORS}-{MANY_DIVISORS}"])
+        self.assertEqual(len(out), 32767)
+        self.assertEqual(out[:2], ["(x+1) ()", "(x-1) ()"])
+        self.assertEqual((err, code), (OTHER + "\n", 1))
+
+
+class Hostile(unittest.TestCase):
+    def test_each_ends_with_lines_or_one_message(self):
+        cases = [
+            ("a long text", "1" * 100000 + "xe2+0x-1"),
+            ("many terms", "+".join(["1x"] * 20000) + "-1"),
+            ("a huge power", "xe9e9e9e9e9e9e9e9+1"),
+            ("a huge constant", "xe2+0x-" + "9" * 100000),
+            ("shell characters", "$(touch /tmp/factorix-cli-pwned); `id` | x > /tmp/y"),
+            ("control characters", "2x\x01e3\x7f-16\t"),
+            ("unpaired surrogates in UTF-8", "x\udcff+1"),
+        ]
+        for name, text in cases:
+            with self.subTest(name):
+                arg = text.encode("utf-8", "surrogateescape")
+                out, err, code = run([b"--calcular", arg])
+                self.assertIn(code, (0, 1))
+                self.assertEqual(err.count("\n"), 1 if code else 0)
+                self.assertTrue(all(line.startswith("(x") for line in out))
+        self.assertFalse(os.path.exists("/tmp/factorix-cli-pwned"))
+
+    def test_invalid_bytes(self):
+        for name, data, message in [
+            ("invalid UTF-8", b"2xe3\xff+0xe2+0x-16\n", SYNTAX),
+            ("a cut sequence", b"2x\xc2\n", SYNTAX),
+            ("an overlong slash", b"2x\xc0\xaf1\n", SYNTAX),
+            ("a NUL byte", b"2xe3\x00+0xe2+0x-16\n", SYNTAX),
+        ]:
+            with self.subTest(name):
+                self.assertEqual(run(["--calcular", "-"], data), ([""], message + "\n", 1))
+
+
+class BrokenStreams(unittest.TestCase):
+    def test_failures_are_not_reported_as_success(self):
+        env = {k: v for k, v in os.environ.items() if k != "DISPLAY"}
+        for name, redirected, data, needle in [
+            ("a full disk", "--calcular 2xe3+0xe2+0x-16 >/dev/full", b"", "escribir"),
+            ("a full disk, from standard input", "--calcular - >/dev/full", b"xe2+0x-1\n", "escribir"),
+            ("a folder for input", "--calcular - </", b"", "leer"),
+        ]:
+            with self.subTest(name):
+                done = subprocess.run(["sh", "-c", 'exec "$0" ' + redirected, FACTORIX], input=data,
+                                      capture_output=True, env=env, timeout=60, check=False)
+                self.assertEqual(done.returncode, 1)
+                self.assertIn(needle, done.stderr.decode("utf-8"))
+
+
+class StandardInput(unittest.TestCase):
+    CASES = [
+        ("one text", b"2xe3+0xe2+0x-16\n", ["(x-2) (+2x²+4x+8)", ""], "", 0),
+        ("no end of line", b"2xe3+0xe2+0x-16", ["(x-2) (+2x²+4x+8)", ""], "", 0),
+        ("CRLF", b"xe2+0x-1\r\n5\r\n", ["(x+1) (+1x-1)", "(x-1) (+1x+1)", "", ""], "", 0),
+        ("a message between lines", b"xe2+0x-1\n2xe2+3x\n2x\xc2\xb3+0x\xc2\xb2+0x-16\n",
+         ["(x+1) (+1x-1)", "(x-1) (+1x+1)", "", "", "(x-2) (+2x²+4x+8)", ""], OTHER + "\n", 1),
+        ("an empty line is an empty pad", b"\n", [""], OTHER + "\n", 1),
+        ("nothing", b"", [], "", 0),
+    ]
+
+    def test_texts_one_per_line(self):
+        for name, data, lines, err, status in self.CASES:
+            with self.subTest(name):
+                self.assertEqual(run(["--calcular", "-"], data), (lines, err, status))
+
+    def test_megabytes(self):
+        # a 3 MB coefficient, then a text that still gets its line
+        data = b"1" * 3_000_000 + b"xe2+0x-1\n2xe3+0xe2+0x-16\n"
+        out, err, code = run(["--calcular", "-"], data)
+        self.assertEqual(out, ["", "(x-2) (+2x²+4x+8)", ""])
+        self.assertEqual((err, code), (OTHER + "\n", 1))
+
+    def test_texto(self):
+        self.assertEqual(run(["--calcular", "-", "--texto"], b"2x\xc2\xb3+0xe2+0x-16\n"),
+                         (["(x-2) (+2xe2+4x+8)", ""], "", 0))
+
+
+class Usage(unittest.TestCase):
+    def test_usage_errors_exit_2_and_print_nothing(self):
+        for args in (["--foo"], ["x"], ["--calcular"], ["--texto"],
+                     ["--calcular", "5", "--calcular", "6"], ["--calcular", "5", "sobra"],
+                     ["-z"], ["--"]):
+            with self.subTest(args=args):
+                out, err, code = run(args)
+                self.assertEqual((out, code), ([], 2))
+                self.assertIn("--help", err)
+
+    def test_after_qt_window_options(self):
+        # Qt takes -platform; what it leaves is still the command line.
+        out, _, code = run(["-platform", "offscreen", "--calcular", "2xe3+0xe2+0x-16"])
+        self.assertEqual((out, code), (["(x-2) (+2x²+4x+8)"], 0))
+
+    def test_help_and_version(self):
+        for args, needles in [
+            (["--help"], ["Uso:", "--calcular <TEXTO>", "--texto", "--version"]),
+            (["-h"], ["Uso:"]),
+            (["--version"], ["factorix 1.", "GPL versión 3 o posterior"]),
+            (["-v"], ["factorix 1."]),
+        ]:
+            with self.subTest(args=args):
+                out, err, code = run(args)
+                self.assertEqual((err, code), ("", 0))
+                for needle in needles:
+                    self.assertIn(needle, "\n".join(out))
+
+
+if __name__ == "__main__":
+    FACTORIX = sys.argv[1]
+    unittest.main(argv=sys.argv[:1], verbosity=1)
