@@ -22,6 +22,17 @@
 #include "formulapad/FormulaPad.h"
 #include "formulapad/Twips.h"
 
+namespace {
+
+// The stored design entry `key`, which the window's code names: it exists.
+const ControlDesign& designOf(const char* key) {
+  const ControlDesign* design = Form1Design::find(QString::fromUtf8(key));
+  Q_ASSERT(design);
+  return *design;
+}
+
+}  // namespace
+
 Form1::Form1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
@@ -35,7 +46,7 @@ Form1::Form1(QWidget* parent)
 
   // In the stored design's order, so that later controls lie above earlier
   // ones where they overlap.
-  frame1_ = place(new QGroupBox(Form1Design::find(QStringLiteral("Frame1"))->text()), "Frame1");
+  frame1_ = place(new QGroupBox(designOf("Frame1").text()), "Frame1");
   command1_ = createCommand("Command1", &Form1::Command1_Click);
 
   dividendo_ = place(new FormulaPad, "dividendo");
@@ -45,11 +56,10 @@ Form1::Form1(QWidget* parent)
 
   // The frame clips the result lines; nothing shows above the strip's
   // lower edge.
-  frame2_ = place(new QGroupBox(Form1Design::find(QStringLiteral("Frame2"))->text()), "Frame2");
-  const ControlDesign* strip = Form1Design::find(QStringLiteral("FlatContainer1"));
-  resultado_ = new ResultList(frame2_, strip->top + strip->height);
-  FormulaPad* heading =
-      resultado_->createHeading(*Form1Design::find(QStringLiteral("resultado(0)")), Form1Design::headingProperties());
+  frame2_ = place(new QGroupBox(designOf("Frame2").text()), "Frame2");
+  const ControlDesign& strip = designOf("FlatContainer1");
+  resultado_ = new ResultList(frame2_, strip.top + strip.height);
+  FormulaPad* heading = resultado_->createHeading(designOf("resultado(0)"), Form1Design::headingProperties());
   heading->setAccessibleName(QStringLiteral("Encabezado de los resultados"));
 
   command2_ = createCommand("Command2", &Form1::Command2_Click);
@@ -75,7 +85,7 @@ Form1::Form1(QWidget* parent)
 
   flatContainer1_ = place(new FlatContainer, "FlatContainer1");
   flatContainer1_->setAccessibleName(QStringLiteral("Desplazamiento de los resultados"));
-  label2_ = place(new QLabel(Form1Design::find(QStringLiteral("Label2"))->text()), "Label2");
+  label2_ = place(new QLabel(designOf("Label2").text()), "Label2");
   label2_->setTextFormat(Qt::PlainText);
   label2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label2_->adjustSize();  // sized to its text
@@ -92,19 +102,18 @@ QWidget* Form1::control(const QString& key) const { return findChild<QWidget*>(k
 
 template <typename Widget>
 Widget* Form1::place(Widget* widget, const char* key) {
-  const ControlDesign* design = Form1Design::find(QString::fromUtf8(key));
-  Q_ASSERT(design);
-  QWidget* container = *design->container ? control(QString::fromUtf8(design->container)) : this;
+  const ControlDesign& design = designOf(key);
+  QWidget* container = *design.container ? control(QString::fromUtf8(design.container)) : this;
   Q_ASSERT(container);
   widget->setParent(container);
-  widget->setObjectName(design->name());
-  widget->setGeometry(twips::toPixels(design->left, design->top, design->width, design->height));
-  if (*design->caption) widget->setAccessibleName(design->text());
+  widget->setObjectName(design.name());
+  widget->setGeometry(twips::toPixels(design.left, design.top, design.width, design.height));
+  if (*design.caption) widget->setAccessibleName(design.text());
   return widget;
 }
 
 QPushButton* Form1::createCommand(const char* key, void (Form1::*onClick)()) {
-  auto* button = place(new QPushButton(Form1Design::find(QString::fromUtf8(key))->text()), key);
+  auto* button = place(new QPushButton(designOf(key).text()), key);
   button->setAutoDefault(false);
   button->setCursor(Qt::PointingHandCursor);
   connect(button, &QPushButton::clicked, this, onClick);
@@ -115,8 +124,7 @@ QPushButton* Form1::createCommand(const char* key, void (Form1::*onClick)()) {
 // hand cursor; a click calls desp_Click with its index.
 ClickLabel* Form1::createArrow(int index, const QString& accessibleName) {
   const QByteArray key = QStringLiteral("desp(%1)").arg(index).toUtf8();
-  auto* arrow = place(new ClickLabel(Form1Design::find(QString::fromUtf8(key))->text(), ClickLabel::Role::Button),
-                      key.constData());
+  auto* arrow = place(new ClickLabel(designOf(key.constData()).text(), ClickLabel::Role::Button), key.constData());
   arrow->setTextFormat(Qt::PlainText);
   arrow->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   arrow->setCursor(Qt::PointingHandCursor);
