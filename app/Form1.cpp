@@ -1,5 +1,7 @@
 #include "app/Form1.h"
 
+#include <QAccessibleWidget>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QGuiApplication>
@@ -31,13 +33,26 @@ const ControlDesign& designOf(const char* key) {
   return *design;
 }
 
+// Screen readers announce a top-level window by its role: the main window is
+// a frame (a plain widget would be a "filler"), named after its caption.
+QAccessibleInterface* accessibleFactory(const QString& className, QObject* object) {
+  if (className == QLatin1String("Form1") && object && object->isWidgetType())
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+  return nullptr;
+}
+
 }  // namespace
 
 Form1::Form1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
       quit_([] { QCoreApplication::exit(0); }),
-      openLink_([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
+      openLink_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
+  static const bool accessibleInstalled = [] {
+    QAccessible::installFactory(accessibleFactory);
+    return true;
+  }();
+  Q_UNUSED(accessibleInstalled);
   const WindowDesign window = Form1Design::window();
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(window.caption);
@@ -114,7 +129,9 @@ Widget* Form1::place(Widget* widget, const char* key) {
 
 QPushButton* Form1::createCommand(const char* key, void (Form1::*onClick)()) {
   auto* button = place(new QPushButton(designOf(key).text()), key);
-  button->setAutoDefault(false);
+  // Return and keypad Enter press the focused button, as Space does.
+  // Keys typed into a pad never reach a button.
+  button->setAutoDefault(true);
   button->setCursor(Qt::PointingHandCursor);
   connect(button, &QPushButton::clicked, this, onClick);
   return button;
@@ -177,7 +194,10 @@ void Form1::Calcular() {
     // A line whose division failed holds the factor alone and keeps the
     // picture it was created with.
     const bool unfinished = result.lastLineUnfinished && i + 1 == result.lines.size();
-    if (!unfinished) pad->P();
+    if (!unfinished) {
+      pad->P();
+      resultado_->fitToText(resultado_->upperBound());
+    }
   }
   resultado_->endBatch();
 
@@ -204,7 +224,18 @@ void Form1::Command4_Click() {
     quit_();
 }
 
-void Form1::Label1_Click() { openLink_(Footer::webUrl()); }
+void Form1::Label1_Click() {
+  const QUrl url = Footer::webUrl();
+  if (openLink_(url)) return;
+  // No browser could be started: the user gets the address to paste.
+  const QString address = url.toString();
+  QGuiApplication::clipboard()->setText(address);
+  MessageBox::show(this,
+                   QStringLiteral("No se pudo abrir el navegador.\n\nLa dirección %1 se ha copiado al "
+                                  "portapapeles.")
+                       .arg(address),
+                   QStringLiteral("Factorix"), QMessageBox::Information, QMessageBox::Ok);
+}
 
 void Form1::desp_Click(int Index) {
   if (Index == 0)

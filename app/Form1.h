@@ -37,7 +37,9 @@ public:
   void Command2_Click();  // "Créditos"
   void Command3_Click();  // "Ayuda"
   void Command4_Click();  // "Salir", after confirmation
-  void Label1_Click();    // the link to the maker's site
+  // The link to the maker's site. When no browser starts, the address goes
+  // to the clipboard and an information box titled "Factorix" shows it.
+  void Label1_Click();
   // The scroll arrows: 0 is "<<", 1 is ">>"; other indices do nothing.
   void desp_Click(int Index);
 
@@ -49,8 +51,8 @@ public:
   // What "Salir" does once confirmed (by default: end the program at once).
   void setQuitAction(std::function<void()> quit) { quit_ = std::move(quit); }
   // What the link does with the maker's address (by default: hand it to
-  // the desktop's web browser).
-  void setLinkOpener(std::function<void(const QUrl&)> open) { openLink_ = std::move(open); }
+  // the desktop's web browser); false when no browser could be started.
+  void setLinkOpener(std::function<bool(const QUrl&)> open) { openLink_ = std::move(open); }
 
 private:
   // Gives `widget` its place from the stored design entry `key`: its
@@ -75,5 +77,5 @@ private:
   QLabel* label2_;                   // "Desplazar resultados"
   std::array<ClickLabel*, 2> desp_;  // "<<" and ">>"
   std::function<void()> quit_;
-  std::function<void(const QUrl&)> openLink_;
+  std::function<bool(const QUrl&)> openLink_;
 };

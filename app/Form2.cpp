@@ -36,7 +36,8 @@ Form2::Form2(QWidget* parent)
   command1_->setObjectName(buttonDesign.name());
   command1_->setAccessibleName(buttonDesign.text());
   command1_->resize(twips::toPixels(buttonDesign.width), twips::toPixels(buttonDesign.height));
-  command1_->setAutoDefault(false);
+  // Return and keypad Enter press "Cerrar" when it has the focus.
+  command1_->setAutoDefault(true);
   connect(command1_, &QPushButton::clicked, this, &Form2::Command1_Click);
 
   setTabOrder(h_, command1_);

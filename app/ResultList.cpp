@@ -3,9 +3,12 @@
 #include <QEvent>
 #include <QWheelEvent>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 
 #include "app/ControlDesign.h"
 #include "formulapad/FormulaPad.h"
+#include "formulapad/FormulaRenderer.h"
 #include "formulapad/Twips.h"
 
 static_assert(ResultList::kLinePitch == FormulaPad::kHeightTwips + ResultList::kLineGap);
@@ -14,6 +17,8 @@ ResultList::ResultList(QWidget* frame, int clipTop) : QObject(frame), frame_(fra
   view_ = new QWidget(frame_);
   view_->setObjectName(QStringLiteral("resultadoView"));
   view_->setAccessibleName(QStringLiteral("Resultados"));
+  canvas_ = new QWidget(view_);
+  canvas_->setObjectName(QStringLiteral("resultadoCanvas"));
   newSheet();
   fitToFrame();
   frame_->installEventFilter(this);
@@ -23,7 +28,7 @@ ResultList::~ResultList() = default;
 
 FormulaPad* ResultList::createHeading(const ControlDesign& design, const PropertyBag& stored) {
   Q_ASSERT(pads_.isEmpty());
-  auto* pad = new FormulaPad(view_);
+  auto* pad = new FormulaPad(canvas_);
   pad->setObjectName(design.name());
   pad->ReadProperties(stored);
   pad->setGeometry(twips::toPixels(design.left, design.top, design.width, design.height));
@@ -52,6 +57,18 @@ FormulaPad* ResultList::addLine() {
     if (firstUnshown_ < 0) firstUnshown_ = pads_.size() - 1;
   }
   return pad;
+}
+
+void ResultList::fitToText(int index) {
+  if (index < 1 || index >= pads_.size()) return;
+  FormulaPad* pad = pads_.at(index);
+  // One empty cell after the text, as there is one before it.
+  const double cell = std::clamp(FormulaRenderer::asNumber(pad->CellWidth).value_or(0), 0.0, 1e6);
+  const double wanted = double(pad->drawnTextWidth()) + cell / twips::kPerPixel;
+  const int width = int(std::clamp(std::ceil(wanted), double(pads_.first()->width()), double(QWIDGETSIZE_MAX)));
+  if (width == pad->width()) return;
+  pad->resize(width, pad->height());  // the pad redraws at its new size
+  if (firstUnshown_ < 0 || index < firstUnshown_) place(index, pad->x(), pad->y());
 }
 
 void ResultList::Borrar() {
@@ -108,8 +125,8 @@ bool ResultList::inView(int index) const {
 }
 
 QRect ResultList::clipRect() const {
-  QRect clip = view_->rect().adjusted(1, 0, -1, -1);
-  clip.setTop(twips::toPixels(clipTop_));
+  QRect clip = frame_->contentsRect();
+  clip.setTop(std::max(clip.top(), twips::toPixels(clipTop_)));
   return clip;
 }
 
@@ -123,25 +140,30 @@ void ResultList::endBatch() {
 }
 
 void ResultList::newSheet() {
-  sheet_ = new QWidget(view_);
+  sheet_ = new QWidget(canvas_);
   sheet_->setObjectName(QStringLiteral("resultadoSheet"));
   sheet_->setAccessibleName(QStringLiteral("Líneas de resultado"));
-  sheet_->setGeometry(view_->rect());
+  sheet_->setGeometry(canvas_->rect());
   sheet_->lower();  // under the heading: a click on the heading reaches it
   sheet_->show();
 }
 
-// Lines show inside the frame's edge, from the strip's lower edge down.
+// Lines show inside the frame's border, from the strip's lower edge down.
+// The view is exactly that area, so the toolkit clips every drawing of a
+// line to it, and moving a line copies only pixels from inside it; the
+// canvas sits at the frame's origin, so positions stay in frame terms.
 void ResultList::fitToFrame() {
-  view_->setGeometry(frame_->rect());
-  sheet_->setGeometry(view_->rect());
-  view_->setMask(clipRect());
+  const QRect clip = clipRect();
+  view_->setGeometry(clip);
+  canvas_->setGeometry(QRect(-clip.topLeft(), frame_->size()));
+  sheet_->setGeometry(canvas_->rect());
   for (int i = 0; i < pads_.size(); ++i) place(i, pads_.at(i)->x(), pads_.at(i)->y());
 }
 
 bool ResultList::eventFilter(QObject* watched, QEvent* event) {
   if (watched != frame_) return false;
-  if (event->type() == QEvent::Resize) {
+  // The border's width comes from the style: follow it as well as the size.
+  if (event->type() == QEvent::Resize || event->type() == QEvent::ContentsRectChange) {
     fitToFrame();
   } else if (event->type() == QEvent::Wheel) {
     // One notch is 120 eighths of a degree; finer wheels add up to it.

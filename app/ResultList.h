@@ -18,11 +18,12 @@ struct ControlDesign;
 // modal boxes cost the same with 30000 lines as with ten. Scrolling shows
 // and hides them as they come into view and leave it.
 //
-// The pads lie in a clipping view that covers the frame from the strip's
-// lower edge down, so lines moved up by the wheel slide under the strip
-// instead of over the frame's caption. The view and the sheet that holds
-// elements 1 and up both sit at the frame's origin: a pad's position is in
-// the frame's coordinates.
+// The pads lie in a clipping view that covers the frame's client area (inside
+// its border) from the strip's lower edge down, so lines moved sideways never
+// touch the border and lines moved up by the wheel slide under the strip
+// instead of over the frame's caption. Inside the view, a canvas at the
+// frame's origin holds the heading and the sheet that holds elements 1 and
+// up: a pad's position is in the frame's coordinates.
 class ResultList : public QObject {
   Q_OBJECT
 
@@ -50,6 +51,11 @@ public:
   // at the Left of the element before it, 120 twips below that one's bottom.
   // Within a batch the element is shown when the batch ends.
   FormulaPad* addLine();
+
+  // Widens element `index` (1 and up) to the width its drawn text needs and
+  // one empty cell after it, never narrower than the heading, so that the arrows can bring the end of
+  // a long line into view.
+  void fitToText(int index);
 
   // Removes every element but the heading, which keeps its text and Left
   // and goes back to its stored Top if the wheel moved it.
@@ -83,12 +89,13 @@ private:
   void moveAll(int dyPixels);
   // Moves element `index` to (x, y) pixels and shows it only when in view.
   void place(int index, int x, int y);
-  QRect clipRect() const;  // pixels, in the view's coordinates
+  QRect clipRect() const;  // the visible part of the frame, pixels, frame coordinates
 
   QWidget* frame_;
   int clipTop_;             // twips
   int headingTop_ = 0;      // the heading's stored Top, twips
-  QWidget* view_;           // clips every element
+  QWidget* view_;           // clips every element: exactly clipRect()
+  QWidget* canvas_;         // in the view, at the frame's origin
   QWidget* sheet_ = nullptr;  // holds elements 1 and up; replaced by Borrar
   QList<FormulaPad*> pads_;   // index = element index
   int wheelRemainder_ = 0;    // eighths of a degree not yet worth a notch

@@ -38,9 +38,11 @@ int main(int argc, char* argv[]) {
   QIcon icon;
   for (int size : {16, 24, 32, 48, 64, 128, 256})
     icon.addFile(QStringLiteral(":/icons/factorix-%1.png").arg(size), QSize(size, size));
-  QApplication::setWindowIcon(icon);
 
+  // The main window and its message boxes carry the icon; the help windows,
+  // which have no owner, have none of their own.
   Form1 form;
+  form.setWindowIcon(icon);
   if (qEnvironmentVariableIsSet("FACTORIX_TRACE_TIMING")) new FirstPaintProbe(&form);
   form.Form_Load();
   return app.exec();

@@ -74,7 +74,7 @@ FormulaPad::FormulaPad(QWidget* parent) : QWidget(parent), d(new Private) {
   // The compose input method would swallow dead keys and digits after them.
   setAttribute(Qt::WA_InputMethodEnabled, false);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setBackgroundRole(QPalette::Window);
+  setBackgroundRole(QPalette::Base);
   d->pcur = new QTimer(this);
   d->pcur->setObjectName(QStringLiteral("pcur"));
   d->pcur->setInterval(kBlinkMs);
@@ -213,6 +213,11 @@ int FormulaPad::cursorLineX() const {
   if (x <= double(std::numeric_limits<int>::min())) return std::numeric_limits<int>::min();
   if (x >= double(std::numeric_limits<int>::max())) return std::numeric_limits<int>::max();
   return int(x);
+}
+
+int FormulaPad::drawnTextWidth() const {
+  // The last pixel the extent reaches into counts whole.
+  return twips::toPixels(d->picture.extentTwips + twips::kPerPixel - 1);
 }
 
 bool FormulaPad::event(QEvent* event) {

@@ -100,6 +100,11 @@ public:
   QString drawingFontName() const;
   bool cursorLineVisible() const;
   int cursorLineX() const;  // twips, as placed by the last P()
+  // The width the formula of the last P() needs to show whole, from the
+  // pad's left edge to the right edge of its last cell, in pixels. A text
+  // wider than the pad is drawn shifted left by whole cells so that its end
+  // shows; this width is the unshifted one.
+  int drawnTextWidth() const;
 
   // Room for kHintCharacters characters at the current cell width (120
   // twips when it is not a positive number), by the pad's fixed height.

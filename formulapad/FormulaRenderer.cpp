@@ -142,7 +142,26 @@ QChar FormulaRenderer::superscript(QChar c) {
 }
 
 FormulaPicture FormulaRenderer::layout(const FormulaScene& scene) {
+  FormulaPicture pic = layoutShifted(scene, 0);
+  const double shift = scrollFor(pic, scene);
+  if (shift > 0) pic = layoutShifted(scene, shift);
+  return pic;
+}
+
+// A text wider than the pad is drawn shifted left by whole cells, so that its
+// end and one pixel for the cursor line after it show; a cursor line moved
+// further left than that stays in view as well. A text that fits is not moved.
+double FormulaRenderer::scrollFor(const FormulaPicture& unshifted, const FormulaScene& scene) {
+  const std::optional<double> cellWidth = asNumber(scene.cellWidth);
+  if (!cellWidth || !(*cellWidth > 0) || unshifted.extentTwips <= scene.widthTwips) return 0;
+  double cells = std::ceil((unshifted.extentTwips + twips::kPerPixel - scene.widthTwips) / *cellWidth);
+  if (unshifted.cursorX) cells = std::min(cells, std::floor(*unshifted.cursorX / *cellWidth));
+  return cells > 0 ? cells * *cellWidth : 0;
+}
+
+FormulaPicture FormulaRenderer::layoutShifted(const FormulaScene& scene, double shift) {
   FormulaPicture pic;
+  pic.shiftTwips = shift;
   pic.fontName = scene.fontName;
 
   const QString text = scene.text.toString();
@@ -159,27 +178,31 @@ FormulaPicture FormulaRenderer::layout(const FormulaScene& scene) {
   auto setFontSize = [&font](std::optional<double> size) {
     if (size && *size > 0 && *size <= kMaxFontPoints) font = *size;
   };
+  // Positions are those of the text; what is kept is drawn `shift` further left.
   double curX = 0;  // current position; clearing puts it at (0, 0)
   double curY = 0;
   auto print = [&](QChar c) {
+    if (cellWidth) pic.extentTwips = std::max(pic.extentTwips, curX + *cellWidth);
+    const double x = curX - shift;
     const double margin = 2 * font * kTwipsPerPoint;  // a glyph is at most two ems wide
-    if (curX < scene.widthTwips && curX > -margin && hasRoom(pic.glyphs)) {
-      pic.glyphs.append({curX, curY, font, c});
+    if (x < scene.widthTwips && x > -margin && hasRoom(pic.glyphs)) {
+      pic.glyphs.append({x, curY, font, c});
     }
   };
   auto line = [&](double x1, double y1, double x2, double y2) {
-    const double lo = std::min(x1, x2);
-    const double hi = std::max(x1, x2);
+    pic.extentTwips = std::max({pic.extentTwips, x1, x2});
+    const double lo = std::min(x1, x2) - shift;
+    const double hi = std::max(x1, x2) - shift;
     if (lo < scene.widthTwips && hi >= -twips::kPerPixel && hasRoom(pic.strokes)) {
-      pic.strokes.append({x1, y1, x2, y2});
+      pic.strokes.append({x1 - shift, y1, x2 - shift, y2});
     }
     curX = x2;
     curY = y2;
   };
 
-  auto speak = [&pic](QChar c, double x) {
+  auto speak = [&pic, shift](QChar c, double x) {
     pic.spoken += c;
-    pic.spokenX.append(x);
+    pic.spokenX.append(x - shift);
   };
 
   int k = 0;  // zero-width characters seen so far
@@ -246,13 +269,14 @@ FormulaPicture FormulaRenderer::layout(const FormulaScene& scene) {
   pic.endFontSize = font;
 
   const std::optional<double> cursor = asNumber(scene.cursor);
-  if (cellWidth && cursor) pic.cursorX = (*cursor + 1 - k) * *cellWidth;
+  if (cellWidth && cursor) pic.cursorX = (*cursor + 1 - k) * *cellWidth - shift;
   return pic;
 }
 
 void FormulaRenderer::paint(QPainter& painter, const FormulaPicture& picture,
                             const QPalette& palette, int pixelWidth, int pixelHeight) {
-  painter.fillRect(QRect(0, 0, pixelWidth, pixelHeight), palette.color(QPalette::Window));
+  // A pad is a text field: it stands out from the frame it lies on.
+  painter.fillRect(QRect(0, 0, pixelWidth, pixelHeight), palette.color(QPalette::Base));
 
   painter.setPen(palette.color(QPalette::ButtonText));
   painter.setBackgroundMode(Qt::TransparentMode);

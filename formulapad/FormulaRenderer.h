@@ -41,7 +41,9 @@ struct FormulaPicture {
   QString fontName;
   QList<Glyph> glyphs;    // only those that can show in the drawing area
   QList<Stroke> strokes;  // likewise
-  std::optional<double> cursorX;  // twips; empty when the redraw could not place it
+  std::optional<double> cursorX;  // twips, as drawn; empty when the redraw could not place it
+  double shiftTwips = 0;          // the text is drawn this far left of its cells (whole cells)
+  double extentTwips = 0;         // the text's right edge (last cell's, or a stroke's end), unshifted
   double endFontSize = 10;        // the surface's font size after the redraw
   int zeroWidthCount = 0;         // k: characters that took no cell
   QString spoken;                 // the formula for assistive technology
@@ -67,6 +69,8 @@ public:
   // on any screen, and hostile texts must not cost unbounded time.
   static constexpr qsizetype kMaxItems = 8192;
 
+  // The picture of `scene`. A text that ends beyond the drawing area is
+  // shifted left by whole cells, so that its end and the cursor line show.
   static FormulaPicture layout(const FormulaScene& scene);
 
   // Paints `picture` over the whole of `pixelWidth` x `pixelHeight`
@@ -82,4 +86,8 @@ public:
 
   // The Unicode superscript form of `c`, or `c` itself when there is none.
   static QChar superscript(QChar c);
+
+private:
+  static FormulaPicture layoutShifted(const FormulaScene& scene, double shift);
+  static double scrollFor(const FormulaPicture& unshifted, const FormulaScene& scene);
 };

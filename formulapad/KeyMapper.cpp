@@ -8,6 +8,10 @@ namespace {
 
 constexpr quint32 kXkbDigit1 = 10;  // XKB keycodes of the digit row: "1" = 10 .. "0" = 19
 constexpr quint32 kXkbDigit0 = 19;
+// The key right of P, which writes "^" on every layout: XKB keycode 34 (the
+// dead grave on a Spanish keyboard, "[" on a US one), Windows VK_OEM_1.
+constexpr quint32 kXkbCaretKey = 34;
+constexpr quint32 kWindowsCaretKey = 0xBA;
 
 int modifierState(Qt::KeyboardModifiers mods) {
   int state = KeyState::None;
@@ -36,6 +40,12 @@ int mainRowDigit(const QKeyEvent& event, KeyMapper::NativeCodes native) {
   const int key = event.key();
   if (key >= Qt::Key_0 && key <= Qt::Key_9) return key - Qt::Key_0;
   return -1;
+}
+
+bool isCaretKey(const QKeyEvent& event, KeyMapper::NativeCodes native) {
+  if (native == KeyMapper::NativeCodes::Xkb) return event.nativeScanCode() == kXkbCaretKey;
+  if (native == KeyMapper::NativeCodes::Windows) return event.nativeVirtualKey() == kWindowsCaretKey;
+  return false;
 }
 
 int keypadKey(int key) {
@@ -86,6 +96,10 @@ PadKey KeyMapper::map(const QKeyEvent& event, NativeCodes native) {
 
   if (const int digit = mainRowDigit(event, native); digit >= 0) {
     out.key = Vk::Digit0 + digit;
+    return out;
+  }
+  if (isCaretKey(event, native)) {
+    out.key = Vk::Caret;
     return out;
   }
   if (const int common = commonKey(key); common != Vk::None) {

@@ -19,9 +19,11 @@ struct PadKey {
 // ("#" on US, "·" on Spanish): on X11 and Wayland by the XKB keycode
 // (nativeScanCode() 10..19, 19 being "0"), on Windows by nativeVirtualKey()
 // 0x30..0x39. Events without native codes (synthesised ones) fall back to
-// key() Key_0..Key_9. Keypad keys carry Qt::KeypadModifier and are never
-// main-row digits. Letters go by key(); text() is never used, since Ctrl
-// turns it into control characters.
+// key() Key_0..Key_9. The key right of P writes "^" on every layout, found
+// the same way (XKB keycode 34, Windows VK_OEM_1), as do the dead grave and
+// circumflex keys wherever a layout has them. Keypad keys carry
+// Qt::KeypadModifier and are never main-row digits. Letters go by key();
+// text() is never used, since Ctrl turns it into control characters.
 class KeyMapper {
 public:
   enum class NativeCodes { None, Xkb, Windows };

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 #include "formulapad/Twips.h"
 
@@ -50,6 +51,10 @@ pupupHelp::pupupHelp(QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
   setObjectName(QStringLiteral("pupupHelp"));
   setWindowTitle(QString());
+  // The caption is empty, but the platform fills an empty title bar with the
+  // program's name: the native window gets a blank title instead. Screen
+  // readers still read the empty caption.
+  if (winId() && windowHandle()) windowHandle()->setTitle(QStringLiteral(" "));
   setFixedSize(twips::toPixels(5460), twips::toPixels(4320));
   QFont windowFont(QStringLiteral("Arial"));
   windowFont.setPointSizeF(9);

@@ -3,5 +3,5 @@
 BUILD_PACKAGES=(g++ cmake make libgmp-dev libflint-dev qt6-base-dev qt6-qpa-plugins
                 qt6-translations-l10n fonts-liberation)
 TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool x11-xkb-utils dbus at-spi2-core
-               python3-pyatspi imagemagick clang libclang-rt-14-dev
+               python3-pyatspi imagemagick x11-utils xclip clang libclang-rt-14-dev
                lintian desktop-file-utils appstream man-db)

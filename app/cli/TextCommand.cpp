@@ -1,6 +1,6 @@
 #include "app/cli/TextCommand.h"
 
-#include "engine/Search.h"
+#include "engine/search/Search.h"
 
 namespace {
 

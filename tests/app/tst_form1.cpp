@@ -104,7 +104,10 @@ struct Window {
 
   Window() {
     form->setQuitAction([this] { ++quits; });
-    form->setLinkOpener([this](const QUrl& url) { opened << url; });
+    form->setLinkOpener([this](const QUrl& url) {
+      opened << url;
+      return true;
+    });
     form->Form_Load();
   }
   ResultList& results() const { return form->resultado(); }

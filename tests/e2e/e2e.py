@@ -115,6 +115,64 @@ def focus_window(pid, timeout=DEFAULT_TIMEOUT):
     return window_id
 
 
+class Picture:
+    """Pixels of a part of the screen, as the X server shows them."""
+
+    def __init__(self, x, y, width, height):
+        self.x, self.y, self.width, self.height = x, y, width, height
+        try:
+            done = subprocess.run(["import", "-window", "root", "-crop", f"{width}x{height}+{x}+{y}",
+                                   "+repage", "-depth", "8", "rgb:-"], capture_output=True, timeout=30)
+        except subprocess.TimeoutExpired:
+            raise Failure("import did not finish within 30 s") from None
+        if done.returncode != 0 or len(done.stdout) != width * height * 3:
+            raise Failure(f"could not read the screen: {done.stderr.decode(errors='replace').strip()}")
+        self.data = done.stdout
+
+    @classmethod
+    def of(cls, accessible):
+        return cls(*extents(accessible))
+
+    def pixel(self, x, y):
+        """(red, green, blue) at (x, y) of the picture."""
+        i = (y * self.width + x) * 3
+        return tuple(self.data[i:i + 3])
+
+    def differences(self, other, keep=lambda x, y: True):
+        """The points where `other` differs, among those `keep` accepts."""
+        if (self.width, self.height) != (other.width, other.height):
+            raise Failure(f"pictures of {self.width}x{self.height} and {other.width}x{other.height}")
+        found = []
+        for y in range(self.height):
+            row = y * self.width * 3
+            if self.data[row:row + self.width * 3] == other.data[row:row + self.width * 3]:
+                continue
+            found.extend((x, y) for x in range(self.width)
+                         if keep(x, y) and self.pixel(x, y) != other.pixel(x, y))
+        return found
+
+    def save(self, path):
+        """Writes the picture to an image file (PNG by its name), for a
+        failure to be looked at."""
+        subprocess.run(["convert", "-size", f"{self.width}x{self.height}", "-depth", "8", "rgb:-", path],
+                       input=self.data, capture_output=True, timeout=30)
+
+
+def x_windows(pid):
+    """The visible X windows of process `pid`: (id, title, has an icon)."""
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)],
+                           capture_output=True, text=True, timeout=5)
+    windows = []
+    for window_id in found.stdout.split():
+        props = run("xprop", "-id", window_id, "_NET_WM_NAME", "_NET_WM_ICON")
+        title = None
+        for line in props.splitlines():
+            if line.startswith("_NET_WM_NAME") and "=" in line:
+                title = line.split("=", 1)[1].strip().strip('"')
+        windows.append((window_id, title, "_NET_WM_ICON(CARDINAL)" in props))
+    return windows
+
+
 # Accessibles ------------------------------------------------------------------
 
 def describe(accessible):
@@ -254,16 +312,18 @@ class App:
     """A program started for a test; use it as a context manager so that it
     is always ended. `app` is its AT-SPI application once it has registered."""
 
-    def __init__(self, command, name=None, timeout=DEFAULT_TIMEOUT):
+    def __init__(self, command, name=None, timeout=DEFAULT_TIMEOUT, env=None):
         self.command = [str(part) for part in command]
         self.name = name or os.path.basename(self.command[0])
         self.timeout = timeout
+        self.env = env  # the environment's variables to change for the program
         self.process = None
         self.app = None
 
     def __enter__(self):
         log(f"starting {' '.join(self.command)}")
-        self.process = subprocess.Popen(self.command)
+        env = dict(os.environ, **self.env) if self.env else None
+        self.process = subprocess.Popen(self.command, env=env)
         self.app = wait_until(self._registered, f"{self.name} on the accessibility bus", self.timeout)
         return self
 

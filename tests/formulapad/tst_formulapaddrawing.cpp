@@ -11,17 +11,20 @@
 namespace {
 
 const QColor kInk(0, 0, 255);         // the pads' text colour in these tests
-const QColor kBackground(255, 255, 255);
+const QColor kBackground(255, 255, 255);  // the text-field colour (Base)
+const QColor kDialogGrey(0xEF, 0xEF, 0xEF);  // the window colour, never the pad's
 const QColor kStroke(0, 0, 0);
 
 // A pad 321 x 21 pixels (4815 x 315 twips) with the stored defaults, drawing
-// blue on white so that text, strokes and background can be told apart.
+// blue on white so that text, strokes and background can be told apart. The
+// window colour is grey: a pad is a text field and draws on the Base colour.
 struct Pad {
   FormulaPad pad;
   explicit Pad(const QString& text, int cursor = 0) {
     QPalette palette = pad.palette();
     palette.setColor(QPalette::ButtonText, kInk);
-    palette.setColor(QPalette::Window, kBackground);
+    palette.setColor(QPalette::Base, kBackground);
+    palette.setColor(QPalette::Window, kDialogGrey);
     pad.setPalette(palette);
     pad.resize(4815 / 15, 100);
     pad.CellWidth = 120;
@@ -179,6 +182,29 @@ private slots:
     QVERIFY(!p.pad.cursorLineVisible());
     QVERIFY(p.image().pixel(x, 16 / 2) != kInk.rgb() || !text.isEmpty());
     if (text.isEmpty()) QCOMPARE(p.image().pixel(x, 0), kBackground.rgb());
+  }
+
+  // Typed past the pad's width (the pad is 321 px, 40 cells), the text moves
+  // left by whole cells: its last character and the cursor line after it
+  // show; screen readers still get the whole text.
+  void longTextShowsItsEnd() {
+    const QString text = QString(45, u'1') + QStringLiteral("8");
+    Pad p(text, int(text.size()));
+    const QImage image = p.image();
+    // 46 cells end at 47 * 8 px; seven cells went out on the left.
+    const int cursorX = 47 * 8 - 7 * 8;
+    QCOMPARE(p.pad.cursorLineX(), cursorX * 15);
+    QVERIFY(cursorX < image.width());
+    for (int y = 0; y < 16; ++y) QCOMPARE(image.pixel(cursorX, y), kInk.rgb());
+    QVERIFY(!inkBox(image, cursorX - 8, cursorX).isNull());  // the "8", just before the cursor
+    QVERIFY(!inkBox(image, 0, 8).isNull());  // cells come in from the left edge
+    QCOMPARE(p.pad.accessibleText(), text);
+
+    // Back to a text that fits: drawn exactly as a new pad draws it.
+    p.pad.NewText(QStringLiteral("18"));
+    p.pad.Cursor = 2;
+    p.pad.P();
+    QCOMPARE(p.image(), Pad(QStringLiteral("18"), 2).image());
   }
 
   // A new pad, before any value is loaded, places its cursor line at x = 0.

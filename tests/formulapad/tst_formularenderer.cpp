@@ -2,6 +2,7 @@
 // size, the strokes of roots and overlines, the cursor line, and the spoken
 // form for assistive technology. Positions in twips, sizes in points.
 #include <QElapsedTimer>
+#include <cmath>
 #include <QTest>
 
 #include "formulapad/FormulaRenderer.h"
@@ -39,6 +40,9 @@ QString strokes(const FormulaPicture& picture) {
   }
   return out.join(u' ');
 }
+
+// The number of drawn characters of a text of letters and raised digits.
+qsizetype drawnCharacters(const QString& text) { return text.size() - text.count(u'e'); }
 
 const QString kRootAt120 =
     QStringLiteral("120,157.5>150,157.5 150,157.5>180,315 180,315>210,0 210,0>240,0");
@@ -194,9 +198,11 @@ private slots:
     const QString longText = QString(100000, u'x');
     QString longRoot = QStringLiteral("r");
     longRoot += QString(100000, u'x');
-    QTest::newRow("100000 cells") << longText << QVariant(120) << 41 << 0;
+    // A long text shows its end: the cells across the area, and those that
+    // reach in from the left edge (a glyph is at most two ems wide).
+    QTest::newRow("100000 cells") << longText << QVariant(120) << 44 << 0;
     QTest::newRow("100000 cells of width 0") << longText << QVariant(0) << int(FormulaRenderer::kMaxItems) << 0;
-    QTest::newRow("100000 overlined cells") << longRoot << QVariant(120) << 41 << 44;
+    QTest::newRow("100000 overlined cells") << longRoot << QVariant(120) << 44 << 44;
     QTest::newRow("huge cell width") << longRoot << QVariant(3e38) << 1 << 4;
     QTest::newRow("negative cell width") << longRoot << QVariant(-120) << 4 << 8;
   }
@@ -216,6 +222,48 @@ private slots:
     QVERIFY2(picture.glyphs.size() <= maxGlyphs, qPrintable(QString::number(picture.glyphs.size())));
     QVERIFY2(picture.strokes.size() <= maxStrokes, qPrintable(QString::number(picture.strokes.size())));
     QVERIFY(picture.cursorX.has_value());
+  }
+
+  // A text wider than the area (the input pad's 3375 twips) shifts left by
+  // whole cells until its end and the cursor line after it show; a text that
+  // fits stays where its cells are.
+  void longTextShowsItsEnd_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<double>("shift");
+    QTest::addColumn<double>("cursorX");
+
+    const QString x27(27, u'x');
+    const QString x28(28, u'x');
+    const QString x40(40, u'x');
+    QTest::newRow("27 cells fit") << x27 << 27 << 0.0 << 3360.0;
+    QTest::newRow("28 cells: one cell left") << x28 << 28 << 120.0 << 3360.0;
+    QTest::newRow("40 cells") << x40 << 40 << 1560.0 << 3360.0;
+    QTest::newRow("raised digits take no extra cell") << QStringLiteral("xe2").repeated(14) << 42 << 120.0 << 3360.0;
+    QTest::newRow("cursor moved to the start stays in view") << x40 << 0 << 120.0 << 0.0;
+    QTest::newRow("cursor in the middle stays in view") << x40 << 10 << 1320.0 << 0.0;
+    QTest::newRow("cursor past a short text moves nothing") << QStringLiteral("xx") << 500 << 0.0 << 501.0 * 120;
+  }
+
+  void longTextShowsItsEnd() {
+    QFETCH(QString, text);
+    QFETCH(int, cursor);
+    QFETCH(double, shift);
+    QFETCH(double, cursorX);
+    FormulaScene scene = defaults(text, cursor);
+    scene.widthTwips = 3375;
+    const FormulaPicture picture = FormulaRenderer::layout(scene);
+    QCOMPARE(picture.shiftTwips, shift);
+    QCOMPARE(picture.cursorX.value_or(-1), cursorX);
+    // The cells keep their pitch; the first kept glyph is the first whose
+    // cell lies in the area, and the end shows whole.
+    QVERIFY(!picture.glyphs.isEmpty());
+    QCOMPARE(std::fmod(picture.glyphs.first().x, 120.0), 0.0);
+    const bool endShows = cursorX == 3360.0;
+    if (endShows) QCOMPARE(picture.extentTwips - shift, picture.glyphs.last().x + 120);
+    QVERIFY(picture.glyphs.last().x < scene.widthTwips);
+    // Screen readers get the whole text.
+    QCOMPARE(picture.spoken.size(), drawnCharacters(text));
   }
 
   void spoken_data() {

@@ -143,7 +143,11 @@ private slots:
     QTest::newRow("xcb us shift equal") << Native::Xkb << int(Qt::Key_Plus) << shift << 21u << 0u << 187 << 1;
     QTest::newRow("xcb es dead grave") << Native::Xkb << int(Qt::Key_Dead_Grave) << 0 << 34u << 0u << 186 << 0;
     QTest::newRow("xcb es dead circumflex") << Native::Xkb << int(Qt::Key_Dead_Circumflex) << shift << 34u << 0u << 186 << 1;
-    QTest::newRow("xcb us bracketleft") << Native::Xkb << int(Qt::Key_BracketLeft) << 0 << 34u << 0u << 0 << 0;
+    // The key right of P writes "^" by its keycode, whatever the layout puts on it.
+    QTest::newRow("xcb us bracketleft") << Native::Xkb << int(Qt::Key_BracketLeft) << 0 << 34u << 0u << 186 << 0;
+    QTest::newRow("xcb us braceleft") << Native::Xkb << int(Qt::Key_BraceLeft) << shift << 34u << 0u << 186 << 1;
+    QTest::newRow("xcb ctrl keycode 34") << Native::Xkb << int(Qt::Key_BracketLeft) << ctrl << 34u << 0u << 186 << 2;
+    QTest::newRow("xcb us keycode 35 is not it") << Native::Xkb << int(Qt::Key_BracketRight) << 0 << 35u << 0u << 0 << 0;
     QTest::newRow("xcb shift r") << Native::Xkb << int(Qt::Key_R) << shift << 27u << 0u << 82 << 1;
     QTest::newRow("xcb alt x") << Native::Xkb << int(Qt::Key_X) << int(Qt::AltModifier) << 53u << 0u << 88 << 4;
     QTest::newRow("xcb meta x") << Native::Xkb << int(Qt::Key_X) << int(Qt::MetaModifier) << 53u << 0u << 88 << 0;
@@ -154,6 +158,7 @@ private slots:
     // Windows: the digit row by virtual key.
     QTest::newRow("windows shift 3") << Native::Windows << int(Qt::Key_NumberSign) << shift << 4u << 0x33u << 51 << 1;
     QTest::newRow("windows keypad add") << Native::Windows << int(Qt::Key_Plus) << keypad << 78u << 0x6Bu << 107 << 0;
+    QTest::newRow("windows oem 1") << Native::Windows << int(Qt::Key_Semicolon) << 0 << 39u << 0xBAu << 186 << 0;
     QTest::newRow("windows keypad 7") << Native::Windows << int(Qt::Key_7) << keypad << 71u << 0x67u << 103 << 0;
     // No native codes (QTest): key() only, and Key_0..Key_9 only without the keypad.
     QTest::newRow("qtest shift 2") << Native::None << int(Qt::Key_2) << shift << 0u << 0u << 50 << 1;
@@ -221,7 +226,8 @@ private slots:
     QTest::newRow("es: main row plus writes nothing") << "es" << "x plus minus" << "x" << 1;
     QTest::newRow("es: caret key") << "es" << "x dead_grave 2" << "x^2" << 3;
     QTest::newRow("es: shifted caret key") << "es" << "x shift+dead_grave 2" << "x^2" << 3;
-    QTest::newRow("us: key right of p") << "us" << "x bracketleft" << "x" << 1;
+    QTest::newRow("us: key right of p") << "us" << "x bracketleft 2" << "x^2" << 3;
+    QTest::newRow("us: shifted key right of p") << "us" << "x shift+bracketleft" << "x^" << 2;
   }
 
   void typeOnX11() {
