@@ -195,8 +195,8 @@ void Form1::Calcular() {
     // picture it was created with.
     const bool unfinished = result.lastLineUnfinished && i + 1 == result.lines.size();
     if (!unfinished) {
-      pad->P();
       resultado_->fitToText(resultado_->upperBound());
+      pad->P();
     }
   }
   resultado_->endBatch();

@@ -64,10 +64,10 @@ void ResultList::fitToText(int index) {
   FormulaPad* pad = pads_.at(index);
   // One empty cell after the text, as there is one before it.
   const double cell = std::clamp(FormulaRenderer::asNumber(pad->CellWidth).value_or(0), 0.0, 1e6);
-  const double wanted = double(pad->drawnTextWidth()) + cell / twips::kPerPixel;
+  const double wanted = double(pad->textWidth()) + cell / twips::kPerPixel;
   const int width = int(std::clamp(std::ceil(wanted), double(pads_.first()->width()), double(QWIDGETSIZE_MAX)));
   if (width == pad->width()) return;
-  pad->resize(width, pad->height());  // the pad redraws at its new size
+  pad->resize(width, pad->height());  // a shown pad redraws at its new size
   if (firstUnshown_ < 0 || index < firstUnshown_) place(index, pad->x(), pad->y());
 }
 

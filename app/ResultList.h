@@ -52,9 +52,9 @@ public:
   // Within a batch the element is shown when the batch ends.
   FormulaPad* addLine();
 
-  // Widens element `index` (1 and up) to the width its drawn text needs and
-  // one empty cell after it, never narrower than the heading, so that the arrows can bring the end of
-  // a long line into view.
+  // Widens element `index` (1 and up) to the width its text needs and one
+  // empty cell after it, never narrower than the heading, so that the arrows
+  // can bring the end of a long line into view. Call it before P().
   void fitToText(int index);
 
   // Removes every element but the heading, which keeps its text and Left

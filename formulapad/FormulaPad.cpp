@@ -94,7 +94,7 @@ QSize FormulaPad::sizeHint() const {
   return QSize(twips::toPixels((kHintCharacters + 1) * cellTwips), twips::toPixels(kHeightTwips));
 }
 
-void FormulaPad::P() {
+FormulaScene FormulaPad::scene() const {
   FormulaScene scene;
   scene.text = Text;
   scene.cellWidth = CellWidth;
@@ -106,6 +106,11 @@ void FormulaPad::P() {
   scene.widthTwips = double(twips::fromPixels(width()));
   scene.heightTwips = double(twips::fromPixels(height()));
   scene.startFontSize = d->surfaceFontSize;
+  return scene;
+}
+
+void FormulaPad::P() {
+  const FormulaScene scene = this->scene();
 
   const QString spokenBefore = d->picture.spoken;
   const int spokenCursorBefore = d->picture.spokenCursor;
@@ -215,9 +220,10 @@ int FormulaPad::cursorLineX() const {
   return int(x);
 }
 
-int FormulaPad::drawnTextWidth() const {
+int FormulaPad::textWidth() const {
   // The last pixel the extent reaches into counts whole.
-  return twips::toPixels(d->picture.extentTwips + twips::kPerPixel - 1);
+  const double extent = FormulaRenderer::extentTwips(scene());
+  return twips::toPixels(extent + twips::kPerPixel - 1);
 }
 
 bool FormulaPad::event(QEvent* event) {

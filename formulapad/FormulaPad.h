@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class PropertyBag;
+struct FormulaScene;
 
 // A one-line formula control. It holds a formula text in its own encoding
 // ("e" raises the next character, "r" starts a root, ";" ends it, "s" is
@@ -100,11 +101,11 @@ public:
   QString drawingFontName() const;
   bool cursorLineVisible() const;
   int cursorLineX() const;  // twips, as placed by the last P()
-  // The width the formula of the last P() needs to show whole, from the
-  // pad's left edge to the right edge of its last cell, in pixels. A text
-  // wider than the pad is drawn shifted left by whole cells so that its end
-  // shows; this width is the unshifted one.
-  int drawnTextWidth() const;
+  // The width the members' formula needs to show whole, from the pad's left
+  // edge to the right edge of its last cell, in pixels, as P() would draw it
+  // now. (P() draws a text wider than the pad shifted left by whole cells so
+  // that its end shows.)
+  int textWidth() const;
 
   // Room for kHintCharacters characters at the current cell width (120
   // twips when it is not a positive number), by the pad's fixed height.
@@ -125,6 +126,7 @@ protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+  FormulaScene scene() const;  // what P() draws from
   // The setters' common step: `value` into `member`, then P().
   void storeAndRedraw(QVariant FormulaPad::*member, const QVariant& value);
   void showKeyHelpMenu(const QPoint& globalPos);

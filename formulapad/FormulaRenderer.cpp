@@ -148,6 +148,12 @@ FormulaPicture FormulaRenderer::layout(const FormulaScene& scene) {
   return pic;
 }
 
+double FormulaRenderer::extentTwips(const FormulaScene& scene) {
+  FormulaScene measured = scene;
+  measured.widthTwips = -std::numeric_limits<double>::infinity();  // nothing is kept
+  return layoutShifted(measured, 0).extentTwips;
+}
+
 // A text wider than the pad is drawn shifted left by whole cells, so that its
 // end and one pixel for the cursor line after it show; a cursor line moved
 // further left than that stays in view as well. A text that fits is not moved.
@@ -156,7 +162,8 @@ double FormulaRenderer::scrollFor(const FormulaPicture& unshifted, const Formula
   if (!cellWidth || !(*cellWidth > 0) || unshifted.extentTwips <= scene.widthTwips) return 0;
   double cells = std::ceil((unshifted.extentTwips + twips::kPerPixel - scene.widthTwips) / *cellWidth);
   if (unshifted.cursorX) cells = std::min(cells, std::floor(*unshifted.cursorX / *cellWidth));
-  return cells > 0 ? cells * *cellWidth : 0;
+  const double shift = cells * *cellWidth;
+  return cells > 0 && std::isfinite(shift) ? shift : 0;
 }
 
 FormulaPicture FormulaRenderer::layoutShifted(const FormulaScene& scene, double shift) {

@@ -72,6 +72,9 @@ public:
   // The picture of `scene`. A text that ends beyond the drawing area is
   // shifted left by whole cells, so that its end and the cursor line show.
   static FormulaPicture layout(const FormulaScene& scene);
+  // The right edge of the text `scene` draws (FormulaPicture::extentTwips),
+  // without laying out its glyphs.
+  static double extentTwips(const FormulaScene& scene);
 
   // Paints `picture` over the whole of `pixelWidth` x `pixelHeight`
   // device-independent pixels: background, characters, strokes. The cursor

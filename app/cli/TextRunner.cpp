@@ -1,7 +1,6 @@
 #include "app/cli/TextRunner.h"
 
 #include <QCoreApplication>
-#include <QStringDecoder>
 
 #include <cstdio>
 #include <string>
@@ -27,6 +26,9 @@ void write(std::FILE* stream, const QString& text) {
 TextRunner::TextRunner(const TextCommand& command, bool padText) : command_(command), padText_(padText) {}
 
 int TextRunner::runText(const QString& shown) const {
+  // Bytes that are no UTF-8, in an argument or a line of input, were
+  // decoded as U+FFFD: the text cannot be read, as with a syntax error.
+  if (shown.contains(QChar::ReplacementCharacter)) return report(factorix::kSyntax);
   const QByteArray padText = FormulaSpelling::toPadText(shown).toUtf8();
   const CommandOutput output = command_.run(std::string_view(padText.constData(), size_t(padText.size())));
   for (const std::string& line : output.lines) {
@@ -46,13 +48,10 @@ int TextRunner::runStandardInput() const {
   int status = CommandLine::kLinesOnly;
   while (reader.next(line, tooLong)) {
     int textStatus = CommandLine::kLinesOnly;
-    if (tooLong) {
+    if (tooLong)
       textStatus = report(factorix::kOverflow);
-    } else {
-      QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-      const QString text = utf8.decode(QByteArrayView(line.data(), qsizetype(line.size())));
-      textStatus = utf8.hasError() ? report(factorix::kSyntax) : runText(text);
-    }
+    else
+      textStatus = runText(QString::fromUtf8(line.data(), qsizetype(line.size())));
     std::fputc('\n', stdout);
     if (textStatus != CommandLine::kLinesOnly) status = textStatus;
     if (std::ferror(stdout)) break;  // the rest could not be written either

@@ -13,12 +13,13 @@ public:
   // screen reader reads them.
   TextRunner(const TextCommand& command, bool padText);
 
-  // `shown`: the text as given, pad text or the form the window shows.
+  // `shown`: the text as given, pad text or the form the window shows. A
+  // text holding U+FFFD (what undecodable bytes became) gets the syntax
+  // message.
   int runText(const QString& shown) const;
 
   // One text per line of standard input, each followed by an empty line.
-  // A line that is no valid UTF-8 gets the syntax message, a line beyond
-  // LineReader's bound the overflow message.
+  // A line beyond LineReader's bound gets the overflow message.
   int runStandardInput() const;
 
 private:

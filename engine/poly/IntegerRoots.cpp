@@ -133,6 +133,34 @@ bool IsRoot(const fmpz_poly_struct* f, const fmpz* r) {
   return fmpz_equal(q.get(), fmpz_poly_lead(f));
 }
 
+// The search's candidate order: by absolute value, -r before +r.
+void SortForSearch(std::vector<mpz_class>& roots) {
+  std::sort(roots.begin(), roots.end(), [](const mpz_class& a, const mpz_class& b) {
+    const int byMagnitude = mpz_cmpabs(a.get_mpz_t(), b.get_mpz_t());
+    return byMagnitude != 0 ? byMagnitude < 0 : a < b;
+  });
+}
+
+// Appends the integer roots of a1 x + a0 (a1 nonzero) to `roots`.
+void LinearRoots(const mpz_class& a1, const mpz_class& a0, std::vector<mpz_class>& roots) {
+  if (!mpz_divisible_p(a0.get_mpz_t(), a1.get_mpz_t())) return;
+  mpz_class r;
+  mpz_divexact(r.get_mpz_t(), a0.get_mpz_t(), a1.get_mpz_t());
+  roots.push_back(-r);
+}
+
+// Appends the integer roots of a2 x^2 + a1 x + a0 (a2 nonzero), each once:
+// (-a1 ± s) / 2 a2 where s is the square root of the discriminant.
+void QuadraticRoots(const mpz_class& a2, const mpz_class& a1, const mpz_class& a0,
+                    std::vector<mpz_class>& roots) {
+  const mpz_class discriminant = a1 * a1 - 4 * a2 * a0;
+  if (sgn(discriminant) < 0 || !mpz_perfect_square_p(discriminant.get_mpz_t())) return;
+  mpz_class s;
+  mpz_sqrt(s.get_mpz_t(), discriminant.get_mpz_t());
+  LinearRoots(2 * a2, a1 - s, roots);
+  if (s != 0) LinearRoots(2 * a2, a1 + s, roots);
+}
+
 }  // namespace
 
 std::vector<mpz_class> IntegerRootsDividing(const Polynomial& p, const mpz_class& constant,
@@ -145,14 +173,32 @@ std::vector<mpz_class> IntegerRootsDividing(const Polynomial& p, const mpz_class
   while (high > low && p.coeffs[high - 1] == 0) --high;
   if (high - low < 2) return {};  // zero, or a constant times a power of x
 
+  // Every nonzero root divides both f's constant and the search's constant.
+  mpz_class divisorOf;
+  mpz_gcd(divisorOf.get_mpz_t(), p.coeffs[low].get_mpz_t(), constant.get_mpz_t());
+  std::vector<mpz_class> found;
+  if (high - low <= 3) {
+    // Degree 1 or 2: the roots in closed form.
+    const mpz_class* a = p.coeffs.data() + low;
+    if (high - low == 2) {
+      LinearRoots(a[1], a[0], found);
+    } else {
+      QuadraticRoots(a[2], a[1], a[0], found);
+    }
+    found.erase(std::remove_if(found.begin(), found.end(),
+                               [&](const mpz_class& r) {
+                                 return !mpz_divisible_p(divisorOf.get_mpz_t(), r.get_mpz_t());
+                               }),
+                found.end());
+    SortForSearch(found);
+    return found;
+  }
+
   FmpzPoly f;
   fmpz_poly_fit_length(f.get(), static_cast<slong>(high - low));
   for (std::size_t i = low; i < high; ++i) {
     fmpz_poly_set_coeff_mpz(f.get(), static_cast<slong>(i - low), p.coeffs[i].get_mpz_t());
   }
-  // Every nonzero root divides both f's constant and the search's constant.
-  mpz_class divisorOf;
-  mpz_gcd(divisorOf.get_mpz_t(), p.coeffs[low].get_mpz_t(), constant.get_mpz_t());
   Fmpz divides;
   fmpz_set_mpz(divides.get(), divisorOf.get_mpz_t());
 
@@ -186,7 +232,6 @@ std::vector<mpz_class> IntegerRootsDividing(const Polynomial& p, const mpz_class
   // Every integer root is a simple root modulo bestPrime, so it is among the
   // lifted values once they carry more than twice the bound on the roots.
   const ulong boundBits = std::min(RootBoundBits(g), static_cast<ulong>(fmpz_bits(divides.get())));
-  std::vector<mpz_class> found;
   Fmpz r;
   for (const mp_limb_t r0 : best) {
     fmpz_set_ui(r.get(), r0);
@@ -197,10 +242,7 @@ std::vector<mpz_class> IntegerRootsDividing(const Polynomial& p, const mpz_class
     fmpz_get_mpz(root.get_mpz_t(), r.get());
     found.push_back(std::move(root));
   }
-  std::sort(found.begin(), found.end(), [](const mpz_class& a, const mpz_class& b) {
-    const int byMagnitude = mpz_cmpabs(a.get_mpz_t(), b.get_mpz_t());
-    return byMagnitude != 0 ? byMagnitude < 0 : a < b;
-  });
+  SortForSearch(found);
   return found;
 }
 

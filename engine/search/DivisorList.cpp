@@ -3,7 +3,6 @@
 #include "engine/core/EngineError.h"
 #include "engine/search/Factorizer.h"
 #include "engine/text/Number.h"
-#include "engine/core/WideInt.h"
 
 #include <algorithm>
 #include <charconv>
@@ -54,17 +53,6 @@ std::vector<T> SortedDivisors(const std::vector<PrimePower>& factors, std::size_
   return divisors;
 }
 
-std::string WideText(uint128 v) {
-  char buffer[40];
-  char* end = buffer + sizeof buffer;
-  char* at = end;
-  do {
-    *--at = static_cast<char>('0' + static_cast<int>(v % 10));
-    v /= 10;
-  } while (v != 0);
-  return std::string(at, end);
-}
-
 std::string WordText(std::uint64_t v) {
   char buffer[24];
   const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, v);
@@ -91,14 +79,6 @@ std::vector<mpz_class> ListDivisors(const mpz_class& n,
   if (n == 0) return {};
   std::size_t count = 0;
   const std::vector<PrimePower> factors = FactorWithin(n, deadline, count);
-  if (FitsWide(abs(n))) {
-    const std::vector<uint128> wide =
-        SortedDivisors<uint128>(factors, count, [](const mpz_class& p) { return ToWide(p); });
-    std::vector<mpz_class> out;
-    out.reserve(wide.size());
-    for (const uint128 d : wide) out.push_back(FromWide(d));
-    return out;
-  }
   return SortedDivisors<mpz_class>(factors, count, [](const mpz_class& p) { return p; });
 }
 
@@ -121,16 +101,11 @@ void DivisorList::ObtenerDivisores(const std::string& p) {
     std::size_t count = 0;
     const std::vector<PrimePower> factors = FactorWithin(n, deadline, count);
     texts.reserve(count);
-    // Word and double-word numbers skip GMP on the way to their texts.
+    // Word-sized numbers skip GMP on the way to their texts.
     if (mpz_sizeinbase(n.get_mpz_t(), 2) <= 64) {
       for (const std::uint64_t d : SortedDivisors<std::uint64_t>(
                factors, count, [](const mpz_class& q) { return std::uint64_t{mpz_get_ui(q.get_mpz_t())}; })) {
         texts.push_back(WordText(d));
-      }
-    } else if (FitsWide(n)) {
-      for (const uint128 d :
-           SortedDivisors<uint128>(factors, count, [](const mpz_class& q) { return ToWide(q); })) {
-        texts.push_back(WideText(d));
       }
     } else {
       for (const mpz_class& d :

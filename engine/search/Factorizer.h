@@ -3,7 +3,6 @@
 #include <gmpxx.h>
 
 #include <chrono>
-#include <cstdint>
 #include <vector>
 
 namespace factorix {
@@ -11,14 +10,17 @@ namespace factorix {
 // One prime of a factorisation with its exponent.
 struct PrimePower {
   mpz_class prime;
-  unsigned exponent = 0;
+  unsigned long exponent = 0;
 };
 
-// Prime factorisation against a wall-clock deadline: trial division by the
-// small primes, then a strong probable-prime test, Pollard–Brent rho and,
-// for factors of more than about ten digits, the elliptic-curve method (in
-// Montgomery arithmetic on one or two machine words below 2^128, with GMP
-// above).
+// Prime factorisation on FLINT against a wall-clock deadline. A number of
+// one word is factored outright; a larger one loses its primes below
+// 27449 by trial division, and what is left is settled, each step only
+// where FLINT's time for it stays well inside the budget: a probable-prime
+// test (BPSW), a perfect power, a complete factorisation of a part of a few
+// words, or the elliptic-curve method for factors of 20 to 40 bits.
+// FLINT's calls cannot be interrupted, so these size limits, not the
+// deadline, bound each of them.
 class Factorizer {
 public:
   using Clock = std::chrono::steady_clock;
@@ -27,32 +29,21 @@ public:
 
   // The primes of |n| in ascending order with their exponents; empty for 0
   // and 1. Throws EngineError(kOverflow) when the deadline passes first, or
-  // at once for a part without small primes too large to split in time.
-  std::vector<PrimePower> Factor(const mpz_class& n);
+  // for a part without small primes that none of the steps above settles.
+  std::vector<PrimePower> Factor(const mpz_class& n) const;
 
-  // Cofactors left after trial division above this many bits are refused.
-  static constexpr unsigned long kMaxCofactorBits = 2048;
+  // Largest part, in bits, tested for primality or as a perfect power
+  // (a probable-prime test of this size takes about half a second).
+  static constexpr unsigned long kMaxPrimeTestBits = 6144;
+  // Largest part, in bits, that FLINT factors completely (a product of two
+  // primes of this size takes about 0.2 s).
+  static constexpr unsigned long kMaxSplitBits = 128;
+  // Largest part, in bits, searched with curves; the factors they look for
+  // are smaller the larger the part (CurveFactorBits), so that each search
+  // takes well under a tenth of a second.
+  static constexpr unsigned long kMaxCurveBits = 2048;
 
 private:
-  // Splits n > 1, free of primes below the trial bound, into primes.
-  void Split(const mpz_class& n, std::vector<mpz_class>& primes);
-  void SplitWord(std::uint64_t n, std::vector<mpz_class>& primes);
-
-  // A nontrivial factor of the word-sized composite n, or 0 when none was
-  // found with the polynomial x^2 + c.
-  std::uint64_t RhoWord(std::uint64_t n, std::uint64_t c);
-
-  // A nontrivial factor of the composite modulus of `mod` (Montgomery128 or
-  // GmpModulus), which is no perfect power.
-  template <class Mod>
-  mpz_class FindFactor(const Mod& mod);
-
-  // Steps of rho before the curves take over.
-  static constexpr std::uint64_t kRhoSteps = 1u << 16;
-
-  // Throws kOverflow past the deadline.
-  void CheckDeadline() const;
-
   Clock::time_point deadline_;
 };
 

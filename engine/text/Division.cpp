@@ -1,6 +1,7 @@
 #include "engine/text/Division.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "engine/core/EngineError.h"
 #include "engine/text/Number.h"
@@ -23,6 +24,34 @@ bool IsOrdinaryShape(const std::vector<VariableTerm>& terms) {
   }
   return true;
 }
+
+// The raised runs of n, n-1, ..., 0 in turn, each made from the one
+// before by counting its digits down.
+class RaisedCountdown {
+public:
+  explicit RaisedCountdown(int n) {
+    const std::string run = RaisedExponentText(n);
+    run_.assign(run.begin(), run.end());
+  }
+
+  // Appends the current run, then steps to the exponent below it.
+  void AppendAndStep(std::string& out) {
+    out.append(run_.data(), run_.size());
+    // Decrement: trailing raised 0s become 9s; a leading 1 that becomes 0
+    // goes unless it is the only digit.
+    std::size_t at = run_.size() - 1;
+    while (run_[at] == '0' && at > 1) {
+      run_[at] = '9';
+      at -= 2;
+    }
+    if (run_[at] == '0') return;  // stepped past 0: the last run was written
+    --run_[at];
+    if (at == 1 && run_[1] == '0' && run_.size() > 2) run_.erase(run_.begin(), run_.begin() + 2);
+  }
+
+private:
+  std::vector<char> run_;  // "e" and a digit, repeated
+};
 
 std::string Signed(std::string text) {
   if (text.empty() || (text[0] != '+' && text[0] != '-')) text.insert(0, 1, '+');
@@ -67,35 +96,44 @@ std::string Dividend::Divide(std::string_view root) const {
   // Ruffini from the top: quotient[i] multiplies x^i. For a root the
   // quotient's coefficients stay below the sum of |coefficients|; for a
   // value that is not one they grow like r^i, so their total size is bounded.
-  std::vector<mpz_class> quotient(degree);
+  std::vector<mpz_class>& quotient = quotient_;
+  quotient.resize(degree);
   quotient[degree - 1] = coeffs_[degree];
-  std::size_t totalBits = 0, totalDigits = 0;
+  std::size_t totalBits = 0;
   for (std::size_t i = degree - 1; i >= 1; --i) {
     mpz_mul(quotient[i - 1].get_mpz_t(), r.get_mpz_t(), quotient[i].get_mpz_t());
     quotient[i - 1] += coeffs_[i];
     totalBits += mpz_sizeinbase(quotient[i - 1].get_mpz_t(), 2);
     if (totalBits > kMaxQuotientBits) throw EngineError(kOverflow);
   }
-  for (const mpz_class& q : quotient) totalDigits += mpz_sizeinbase(q.get_mpz_t(), 10);
 
-  // sign, digits, "x" and at most 2 * 6 characters of raised exponent a term
+  // Each term: sign, digits, "x" and the raised exponent (at most 12
+  // characters below kMaxDegree).
   std::string result;
-  result.reserve(totalDigits + degree * 15);
-  std::string digits;
+  result.reserve(totalBits * 10 / 33 + degree * 16 + leadingText_.size());
+  mpz_class magnitude;
+  char buffer[40];
+  RaisedCountdown exponent(static_cast<int>(degree) - 1);
   for (std::size_t i = degree; i-- > 0;) {
+    const mpz_class& q = quotient[i];
     if (i == degree - 1 && ordinary_) {
       result += leadingText_;
+    } else if (mpz_fits_slong_p(q.get_mpz_t())) {
+      const long v = mpz_get_si(q.get_mpz_t());
+      result += v < 0 ? '-' : '+';
+      const unsigned long m = v < 0 ? 0UL - static_cast<unsigned long>(v) : static_cast<unsigned long>(v);
+      const auto written = std::to_chars(buffer, buffer + sizeof buffer, m);
+      result.append(buffer, written.ptr);
     } else {
-      const mpz_class& q = quotient[i];
       result += sgn(q) < 0 ? '-' : '+';
-      digits.resize(mpz_sizeinbase(q.get_mpz_t(), 10) + 2);
-      mpz_get_str(digits.data(), 10, q.get_mpz_t());
-      const char* d = digits.c_str();
-      if (*d == '-') ++d;
-      result += d;
+      mpz_abs(magnitude.get_mpz_t(), q.get_mpz_t());
+      const std::size_t at = result.size();
+      result.resize(at + mpz_sizeinbase(magnitude.get_mpz_t(), 10) + 1);
+      mpz_get_str(result.data() + at, 10, magnitude.get_mpz_t());
+      result.resize(at + std::char_traits<char>::length(result.data() + at));
     }
     result += 'x';
-    AppendRaisedExponent(result, static_cast<int>(i));
+    exponent.AppendAndStep(result);
   }
   return result;
 }

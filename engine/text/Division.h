@@ -36,6 +36,7 @@ private:
   std::vector<mpz_class> coeffs_;  // coeffs_[i] multiplies x^i; empty without "x"
   std::string leadingText_;        // the leading coefficient as written, with a sign
   bool ordinary_ = false;
+  mutable std::vector<mpz_class> quotient_;  // scratch, kept between divisions
 };
 
 // Divides the polynomial in `texto` by (x - xMenos) with Ruffini's rule and

@@ -76,10 +76,13 @@ void AppendRaisedExponent(std::string& out, int exponent) {
     digits[n++] = static_cast<char>('0' + exponent % 10);
     exponent /= 10;
   } while (exponent > 0);
+  char run[32];
+  int length = 0;
   while (n > 0) {
-    out.push_back('e');
-    out.push_back(digits[--n]);
+    run[length++] = 'e';
+    run[length++] = digits[--n];
   }
+  out.append(run, static_cast<std::size_t>(length));
 }
 
 }  // namespace factorix

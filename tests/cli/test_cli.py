@@ -13,18 +13,23 @@ import unittest
 FACTORIX = None
 SYNTAX = "Error de cálculo."
 OTHER = "Se produjo un error. Revise el cálculo."
-# 2·3·5·...: 32768 divisors, so "N-N" (zero at every candidate) runs past
-# the 32767 lines a calculation may write.
+# 2³·3³·5·7·…·41 has 32768 divisors: "N-N" is zero at every one of its
+# 65536 candidates, so the search runs past the 32767 lines it may write.
 MANY_DIVISORS = 8 * 27 * 5 * 7 * 11 * 13 * 17 * 19 * 23 * 29 * 31 * 37 * 41
 
 
-def run(args, stdin=b"", timeout=60):
+def run(args, stdin=b"", timeout=60, locale=None):
     """Runs the program with no display; returns (stdout lines, stderr, status)."""
     env = {k: v for k, v in os.environ.items()
            if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+    if locale:
+        env["LC_ALL"] = env["LANG"] = locale
     done = subprocess.run([FACTORIX] + args, input=stdin, capture_output=True,
                           env=env, timeout=timeout, check=False)
-    return done.stdout.decode("utf-8").splitlines(), done.stderr.decode("utf-8"), done.returncode
+    out = done.stdout.decode("utf-8")
+    assert out == "" or out.endswith("\n"), "the last line is not ended"
+    lines = out.split("\n")[:-1]
+    return lines, done.stderr.decode("utf-8"), done.returncode
 
 
 class Calcular(unittest.TestCase):
@@ -67,6 +72,12 @@ class Calcular(unittest.TestCase):
             with self.subTest(args=args):
                 self.assertEqual(run(args), (["(x-2) (+2xe2+4x+8)"], "", 0))
 
+    def test_texts_are_utf8_in_any_locale(self):
+        for locale in ("C", "POSIX", "C.UTF-8"):
+            with self.subTest(locale=locale):
+                self.assertEqual(run(["--calcular", "2x³+0x²+0x-16"], locale=locale),
+                                 (["(x-2) (+2x²+4x+8)"], "", 0))
+
     def test_lines_found_before_a_message_are_printed(self):
         out, err, code = run(["--calcular", f"{MANY_DIVISORS}-{MANY_DIVISORS}"])
         self.assertEqual(len(out), 32767)
@@ -103,6 +114,8 @@ class Hostile(unittest.TestCase):
         ]:
             with self.subTest(name):
                 self.assertEqual(run(["--calcular", "-"], data), ([""], message + "\n", 1))
+                if b"\0" not in data:  # an argument cannot hold a NUL
+                    self.assertEqual(run([b"--calcular", data.rstrip(b"\n")]), ([], message + "\n", 1))
 
 
 class BrokenStreams(unittest.TestCase):
@@ -137,11 +150,14 @@ class StandardInput(unittest.TestCase):
                 self.assertEqual(run(["--calcular", "-"], data), (lines, err, status))
 
     def test_megabytes(self):
-        # a 3 MB coefficient, then a text that still gets its line
-        data = b"1" * 3_000_000 + b"xe2+0x-1\n2xe3+0xe2+0x-16\n"
-        out, err, code = run(["--calcular", "-"], data)
-        self.assertEqual(out, ["", "(x-2) (+2x²+4x+8)", ""])
-        self.assertEqual((err, code), (OTHER + "\n", 1))
+        # a 3 MB coefficient, and a line beyond the 64 MiB the program keeps;
+        # the text after each still gets its line
+        for name, long_text in [("3 MB", b"1" * 3_000_000 + b"xe2+0x-1"),
+                                ("65 MiB", b"0" * (65 << 20) + b"2xe3+0xe2+0x-16")]:
+            with self.subTest(name):
+                out, err, code = run(["--calcular", "-"], long_text + b"\n2xe3+0xe2+0x-16\n")
+                self.assertEqual(out, ["", "(x-2) (+2x²+4x+8)", ""])
+                self.assertEqual((err, code), (OTHER + "\n", 1))
 
     def test_texto(self):
         self.assertEqual(run(["--calcular", "-", "--texto"], b"2x\xc2\xb3+0xe2+0x-16\n"),

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/search/SearchResult.h"
+
+namespace factorix::bench {
+
+// What a row of the stress file expects, from its third column:
+//   roots:R1,R2,...   these roots, in line order, and no error
+//   errorN            the error N at the end (lines before it allowed)
+//   label: LINE       LINE (from its leading blank) as the first line
+struct Expectation {
+  enum class Kind { kNone, kRoots, kError, kFirstLine };
+  Kind kind = Kind::kNone;
+  std::vector<std::string> roots;
+  int error = 0;
+  std::string firstLine;
+};
+
+Expectation ParseExpectation(std::string_view column);
+
+// The root of each line, in order: " (x-2) ..." is "2", " (x+3) ..." is "-3".
+std::vector<std::string> RootsOf(const SearchResult& result);
+
+// Whether `result` is what `expected` asks for; true for kNone.
+bool Meets(const Expectation& expected, const SearchResult& result);
+
+// "roots:2,-3", or "error6 after 580 lines", or "no root".
+std::string Summary(const SearchResult& result);
+
+// One search run in a child process of its own, so that its peak memory
+// is its own.
+struct ChildRun {
+  bool finished = false;  // false: the child crashed or was stopped
+  double seconds = 0;     // wall time of the search alone
+  long peakKiB = 0;       // the child's peak resident memory
+  bool meets = false;
+  std::string summary;
+};
+
+// Runs Search(text) in a child, which is stopped after `killAfterSeconds`
+// and may not map more than `memoryCapMiB`.
+ChildRun RunInChild(std::string_view text, const Expectation& expected, unsigned killAfterSeconds = 20,
+                    unsigned long memoryCapMiB = 2048);
+
+}  // namespace factorix::bench
