@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <new>
 
+#include "app/ErrorMessages.h"
 #include "app/MessageBox.h"
 #include "app/RuffiniDialog.h"
 #include "engine/core/EngineError.h"
@@ -43,8 +44,8 @@ RuffiniDialog* RuffiniOpener::open(const QString& lineText) {
   QGuiApplication::restoreOverrideCursor();
 
   if (error != factorix::kNoError) {
-    MessageBox::show(window_, QString::fromStdString(factorix::MessageFor(error)), MessageBox::Critical,
-                     QStringLiteral("Error"));
+    MessageBox::show(window_, ErrorMessage(error), QStringLiteral("Error"), QMessageBox::Critical,
+                     QMessageBox::Ok);
     return nullptr;
   }
   dialog_->setAttribute(Qt::WA_DeleteOnClose);

@@ -10,6 +10,7 @@
 #include "app/cli/FormulaSpelling.h"
 #include "app/cli/LineReader.h"
 #include "app/cli/TextCommand.h"
+#include "app/ErrorMessages.h"
 #include "engine/core/EngineError.h"
 
 namespace {
@@ -74,7 +75,7 @@ int TextRunner::runStandardInput() const {
 int TextRunner::report(int error) {
   if (error == factorix::kNoError) return CommandLine::kLinesOnly;
   std::fflush(stdout);  // on a terminal the lines come before the message
-  write(stderr, factorix::MessageFor(error));
+  write(stderr, ErrorMessage(error));
   std::fputc('\n', stderr);
   return CommandLine::kMessage;
 }
