@@ -44,8 +44,8 @@ RuffiniDialog* RuffiniOpener::open(const QString& lineText) {
   QGuiApplication::restoreOverrideCursor();
 
   if (error != factorix::kNoError) {
-    MessageBox::show(window_, ErrorMessage(error), MessageBox::Critical,
-                     QStringLiteral("Error"));
+    MessageBox::show(window_, ErrorMessage(error), QStringLiteral("Error"), QMessageBox::Critical,
+                     QMessageBox::Ok);
     return nullptr;
   }
   dialog_->setAttribute(Qt::WA_DeleteOnClose);

@@ -11,6 +11,7 @@
 #include "app/cli/FormulaSpelling.h"
 #include "app/cli/LineReader.h"
 #include "app/cli/TextCommand.h"
+#include "app/ErrorMessages.h"
 #include "engine/core/EngineError.h"
 
 namespace {
