@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/ErrorMessages.h"
 #include "app/cli/CommandLine.h"
 #include "app/cli/FormulaSpelling.h"
 #include "app/cli/LineReader.h"
@@ -68,7 +69,7 @@ int TextRunner::runStandardInput() const {
 int TextRunner::report(int error) {
   if (error == factorix::kNoError) return CommandLine::kLinesOnly;
   std::fflush(stdout);  // on a terminal the lines come before the message
-  write(stderr, factorix::MessageFor(error));
+  write(stderr, ErrorMessage(error));
   std::fputc('\n', stderr);
   return CommandLine::kMessage;
 }
