@@ -132,6 +132,10 @@ std::vector<StressRow> Rows() {
     p.back() = 1;
     rows.push_back({"x^" + std::to_string(n) + " - 1 written out", DenseText(p), Roots({"-1", "1"})});
   }
+  // (x - 123456789)(x^99999 + 1): the highest degree, with a root far
+  // beyond the bound of the sparse polynomials above.
+  rows.push_back({"degree 10^5 with a large root", "1xe1e0e0e0e0e0-123456789xe9e9e9e9e9+1x-123456789",
+                  Roots({"-1", "123456789"})});
   rows.push_back({"powers with a caret", "2x^3+0x^2+0x-16", FirstLine(" (x-2) (+2xe2+4x+8)")});
   rows.push_back({"a caret power with missing terms", "1x^3-8", FirstLine(" (x-2) (+1xe2+2x+4)")});
   return rows;
