@@ -9,10 +9,15 @@
 #include <vector>
 
 #include "bench/StressRun.h"
-#include "engine/text/RaisedExponent.h"
+#include "tests/engine/TestPolynomials.h"
 
 namespace factorix {
 namespace {
+
+using test::Coefficients;
+using test::DenseText;
+using test::PowerOfFactor;
+using test::Times;
 
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kInstrumented = true;
@@ -32,35 +37,7 @@ constexpr bool kOptimised = true;
 constexpr bool kOptimised = false;
 #endif
 
-using Coefficients = std::vector<mpz_class>;  // [i] multiplies x^i
 
-Coefficients Times(const Coefficients& a, const Coefficients& b) {
-  Coefficients out(a.size() + b.size() - 1);
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (a[i] == 0) continue;
-    for (std::size_t j = 0; j < b.size(); ++j) out[i + j] += a[i] * b[j];
-  }
-  return out;
-}
-
-// (x - r)^k
-Coefficients PowerOfFactor(long r, int k) {
-  Coefficients p{1};
-  for (int i = 0; i < k; ++i) p = Times(p, {mpz_class(-r), 1});
-  return p;
-}
-
-// Every power written, highest first, as the pad stores it.
-std::string DenseText(const Coefficients& p) {
-  std::string text;
-  for (std::size_t i = p.size(); i-- > 0;) {
-    if (p[i] >= 0 && i + 1 != p.size()) text += '+';
-    text += p[i].get_str();
-    if (i >= 1) text += 'x';
-    if (i >= 2) text += RaisedExponentText(static_cast<int>(i));
-  }
-  return text;
-}
 
 bench::Expectation Roots(std::vector<std::string> roots) {
   bench::Expectation e;
