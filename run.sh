@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
 scripts/ensure-deps.sh "${BUILD_PACKAGES[@]}"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFACTORIX_TESTS=OFF >/dev/null
 cmake --build build -j"$(nproc)"
 if [[ -x build/app/factorix ]]; then
   exec build/app/factorix "$@"

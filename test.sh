@@ -5,7 +5,7 @@ cd "$(dirname "$0")"
 source scripts/packages.sh
 scripts/ensure-deps.sh "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFACTORIX_TESTS=ON -DFACTORIX_WERROR=ON >/dev/null
 cmake --build build -j"$(nproc)"
 ctest --test-dir build --output-on-failure -j"$(nproc)"
 

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QPaintEvent>
 
-#include "app/Twips.h"
+#include "formulapad/Twips.h"
 
 FlatContainer::FlatContainer(QWidget* parent) : QWidget(parent) {
   setBackgroundRole(QPalette::Button);

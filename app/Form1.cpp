@@ -6,9 +6,11 @@
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QUrl>
 #include <algorithm>
+#include <vector>
 
 #include "app/ClickLabel.h"
 #include "app/ErrorMessages.h"
@@ -18,12 +20,20 @@
 #include "app/Form2.h"
 #include "app/MessageBox.h"
 #include "app/ResultList.h"
-#include "app/Twips.h"
+#include "app/RuffiniOpener.h"
 #include "engine/core/EngineError.h"
 #include "engine/search/Search.h"
 #include "formulapad/FormulaPad.h"
+#include "formulapad/Twips.h"
 
 namespace {
+
+// The stored design entry `key`, which the window's code names: it exists.
+const ControlDesign& designOf(const char* key) {
+  const ControlDesign* design = Form1Design::find(QString::fromUtf8(key));
+  Q_ASSERT(design);
+  return *design;
+}
 
 // Screen readers announce a top-level window by its role: the main window is
 // a frame (a plain widget would be a "filler"), named after its caption.
@@ -45,120 +55,114 @@ Form1::Form1(QWidget* parent)
     return true;
   }();
   Q_UNUSED(accessibleInstalled);
+  ruffini_ = new RuffiniOpener(this);
   const WindowDesign window = Form1Design::window();
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(window.caption);
   setAccessibleName(window.caption);
   setFixedSize(twips::toPixels(window.clientWidth), twips::toPixels(window.clientHeight));
 
-  for (const ControlDesign& design : Form1Design::controls()) {
-    QWidget* container = design.container.isEmpty() ? this : controls_.value(design.container);
-    Q_ASSERT(container);
-    if (QWidget* widget = createControl(design, container)) controls_.insert(design.key(), widget);
-  }
+  // In the stored design's order, so that later controls lie above earlier
+  // ones where they overlap.
+  frame1_ = place(new QGroupBox(designOf("Frame1").text()), "Frame1");
+  command1_ = createCommand("Command1", &Form1::Command1_Click);
+
+  dividendo_ = place(new FormulaPad, "dividendo");
+  dividendo_->ReadProperties({});  // every pad setting at its default
+  dividendo_->setToolTip(QStringLiteral("Escriba aquí un polinomio"));
+  dividendo_->setAccessibleName(QStringLiteral("Polinomio"));
+
+  // The frame clips the result lines; nothing shows above the strip's
+  // lower edge.
+  frame2_ = place(new QGroupBox(designOf("Frame2").text()), "Frame2");
+  const ControlDesign& strip = designOf("FlatContainer1");
+  resultado_ = new ResultList(frame2_, strip.top + strip.height);
+  FormulaPad* heading = resultado_->createHeading(designOf("resultado(0)"), Form1Design::headingProperties());
+  heading->setAccessibleName(QStringLiteral("Encabezado de los resultados"));
+
+  command2_ = createCommand("Command2", &Form1::Command2_Click);
+  command4_ = createCommand("Command4", &Form1::Command4_Click);
+
+  // The link: the maker's web address, centred, blue, Arial 11.25 point,
+  // underlined.
+  label1_ = place(new ClickLabel(Footer::webHost(), ClickLabel::Role::Link), "Label1");
+  label1_->setAccessibleName(label1_->text());
+  label1_->setTextFormat(Qt::PlainText);
+  label1_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  label1_->setCursor(Qt::PointingHandCursor);
+  QFont linkFont(QStringLiteral("Arial"));
+  linkFont.setPointSizeF(11.25);
+  linkFont.setUnderline(true);
+  label1_->setFont(linkFont);
+  QPalette linkPalette = label1_->palette();
+  linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+  label1_->setPalette(linkPalette);
+  connect(label1_, &ClickLabel::clicked, this, &Form1::Label1_Click);
+
+  command3_ = createCommand("Command3", &Form1::Command3_Click);
+
+  flatContainer1_ = place(new FlatContainer, "FlatContainer1");
+  flatContainer1_->setAccessibleName(QStringLiteral("Desplazamiento de los resultados"));
+  label2_ = place(new QLabel(designOf("Label2").text()), "Label2");
+  label2_->setTextFormat(Qt::PlainText);
+  label2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label2_->adjustSize();  // sized to its text
+  // The arrows only show symbols: their accessible names say what they do.
+  desp_ = {createArrow(0, QStringLiteral("Desplazar a la izquierda")),
+           createArrow(1, QStringLiteral("Desplazar a la derecha"))};
+
   setTabOrderFromDesign();
 }
 
 Form1::~Form1() = default;
 
-QWidget* Form1::createControl(const ControlDesign& design, QWidget* container) {
-  QWidget* widget = nullptr;
-  switch (design.kind) {
-    case ControlKind::Frame: {
-      widget = new QGroupBox(design.caption, container);
-      if (design.name == QLatin1String("Frame2")) {
-        const ControlDesign* strip = Form1Design::find(QStringLiteral("FlatContainer1"));
-        resultado_ = new ResultList(widget, strip ? strip->top + strip->height : 0);
-      }
-      break;
-    }
-    case ControlKind::CommandButton: {
-      auto* button = new QPushButton(design.caption, container);
-      // Return and keypad Enter press the focused button, as Space does.
-      // Keys typed into a pad never reach a button.
-      button->setAutoDefault(true);
-      widget = button;
-      break;
-    }
-    case ControlKind::FormulaPad: {
-      if (design.name == QLatin1String("resultado")) {
-        widget = resultado_->createHeading(design);
-      } else {
-        auto* pad = new FormulaPad(container);
-        pad->ReadProperties(design.padProperties);
-        dividendo_ = pad;
-        widget = pad;
-      }
-      break;
-    }
-    case ControlKind::Label: {
-      QLabel* label = nullptr;
-      if (design.handCursor) {
-        const bool link = design.name == QLatin1String("Label1");
-        auto* clickable = new ClickLabel(design.caption, link ? ClickLabel::Role::Link : ClickLabel::Role::Button,
-                                         container);
-        if (link) {
-          connect(clickable, &ClickLabel::clicked, this, &Form1::Label1_Click);
-        } else {
-          const int index = design.index;
-          connect(clickable, &ClickLabel::clicked, this, [this, index] { desp_Click(index); });
-        }
-        label = clickable;
-      } else {
-        label = new QLabel(design.caption, container);
-      }
-      label->setTextFormat(Qt::PlainText);
-      label->setAlignment(design.alignment);
-      widget = label;
-      break;
-    }
-    case ControlKind::FlatContainer:
-      widget = new FlatContainer(container);
-      break;
-    case ControlKind::TextBox:
-    case ControlKind::ScriptControl:
-      return nullptr;  // the evaluator is part of the engine
-  }
+QWidget* Form1::control(const QString& key) const { return findChild<QWidget*>(key); }
 
-  widget->setObjectName(design.key());
+template <typename Widget>
+Widget* Form1::place(Widget* widget, const char* key) {
+  const ControlDesign& design = designOf(key);
+  QWidget* container = *design.container ? control(QString::fromUtf8(design.container)) : this;
+  Q_ASSERT(container);
+  widget->setParent(container);
+  widget->setObjectName(design.name());
   widget->setGeometry(twips::toPixels(design.left, design.top, design.width, design.height));
-  if (!design.accessibleName.isEmpty()) widget->setAccessibleName(design.accessibleName);
-  if (!design.toolTip.isEmpty()) widget->setToolTip(design.toolTip);
-  if (design.handCursor) widget->setCursor(Qt::PointingHandCursor);
-  if (design.autoSize) widget->adjustSize();
-  if (design.name == QLatin1String("Frame2")) resultado_->fitToFrame();
-
-  if (design.name == QLatin1String("Label1")) {
-    // The link: blue, Arial 11.25 point, underlined.
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(11.25);
-    font.setUnderline(true);
-    widget->setFont(font);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    widget->setPalette(palette);
-  } else if (design.name == QLatin1String("Command1")) {
-    connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this, &Form1::Command1_Click);
-  } else if (design.name == QLatin1String("Command2")) {
-    connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this, &Form1::Command2_Click);
-  } else if (design.name == QLatin1String("Command3")) {
-    connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this, &Form1::Command3_Click);
-  } else if (design.name == QLatin1String("Command4")) {
-    connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this, &Form1::Command4_Click);
-  }
+  if (*design.caption) widget->setAccessibleName(design.text());
   return widget;
+}
+
+QPushButton* Form1::createCommand(const char* key, void (Form1::*onClick)()) {
+  auto* button = place(new QPushButton(designOf(key).text()), key);
+  // Return and keypad Enter press the focused button, as Space does.
+  // Keys typed into a pad never reach a button.
+  button->setAutoDefault(true);
+  button->setCursor(Qt::PointingHandCursor);
+  connect(button, &QPushButton::clicked, this, onClick);
+  return button;
+}
+
+// A scroll arrow: its text centred, the container showing through, the
+// hand cursor; a click calls desp_Click with its index.
+ClickLabel* Form1::createArrow(int index, const QString& accessibleName) {
+  const QByteArray key = QStringLiteral("desp(%1)").arg(index).toUtf8();
+  auto* arrow = place(new ClickLabel(designOf(key.constData()).text(), ClickLabel::Role::Button), key.constData());
+  arrow->setTextFormat(Qt::PlainText);
+  arrow->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  arrow->setCursor(Qt::PointingHandCursor);
+  arrow->setAccessibleName(accessibleName);
+  connect(arrow, &ClickLabel::clicked, this, [this, index] { desp_Click(index); });
+  return arrow;
 }
 
 // The controls that take the focus follow each other in tab-index order.
 void Form1::setTabOrderFromDesign() {
-  QList<const ControlDesign*> ordered;
-  for (const ControlDesign& design : Form1Design::controls())
-    if (design.tabIndex >= 0) ordered << &design;
+  std::vector<const ControlDesign*> ordered;
+  for (const ControlDesign* design : Form1Design::controls())
+    if (design->tabIndex >= 0) ordered.push_back(design);
   std::stable_sort(ordered.begin(), ordered.end(),
                    [](const ControlDesign* a, const ControlDesign* b) { return a->tabIndex < b->tabIndex; });
   QWidget* previous = nullptr;
   for (const ControlDesign* design : ordered) {
-    QWidget* widget = controls_.value(design->key());
+    QWidget* widget = control(design->name());
     if (!widget || widget->focusPolicy() == Qt::NoFocus) continue;
     if (previous) setTabOrder(previous, widget);
     previous = widget;
@@ -167,7 +171,7 @@ void Form1::setTabOrderFromDesign() {
 
 void Form1::Form_Load() {
   FormulaPad* heading = resultado_->at(0);
-  heading->ChangeFont(QStringLiteral("Courier"));
+  heading->ChangeFont(Form1Design::headingFontName());
   heading->P();
   show();
   dividendo_->setFocus();
@@ -186,10 +190,12 @@ void Form1::Calcular() {
   const factorix::SearchResult result = factorix::Search(std::string_view(text.constData(), size_t(text.size())));
   QGuiApplication::restoreOverrideCursor();
 
+  ruffini_->setCalculation(dividendo_->Text.toString());
   resultado_->beginBatch();
   for (size_t i = 0; i < result.lines.size(); ++i) {
     FormulaPad* pad = resultado_->addLine();
     pad->Text = QString::fromStdString(result.lines[i]);
+    ruffini_->watch(pad);
     // A line whose division failed holds the factor alone and keeps the
     // picture it was created with.
     const bool unfinished = result.lastLineUnfinished && i + 1 == result.lines.size();
@@ -201,14 +207,15 @@ void Form1::Calcular() {
   resultado_->endBatch();
 
   if (result.error != factorix::kNoError)
-    MessageBox::show(this, ErrorMessage(result.error), MessageBox::Critical,
-                     QStringLiteral("Error"));
+    MessageBox::show(this, ErrorMessage(result.error), QStringLiteral("Error"), QMessageBox::Critical,
+                     QMessageBox::Ok);
 }
 
 void Form1::Borrar() { resultado_->Borrar(); }
 
 void Form1::Command2_Click() {
-  MessageBox::show(this, Footer::creditsText(), MessageBox::Information, QStringLiteral("Créditos"));
+  MessageBox::show(this, Footer::creditsText(), QStringLiteral("Créditos"), QMessageBox::Information,
+                   QMessageBox::Ok);
 }
 
 void Form1::Command3_Click() {
@@ -217,8 +224,8 @@ void Form1::Command3_Click() {
 }
 
 void Form1::Command4_Click() {
-  if (MessageBox::show(this, QStringLiteral("¿Está seguro de querer salir?"), MessageBox::YesNo,
-                       QStringLiteral("Salir")) == MessageBox::Yes)
+  if (MessageBox::show(this, QStringLiteral("¿Está seguro de querer salir?"), QStringLiteral("Salir"),
+                       QMessageBox::NoIcon, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
     quit_();
 }
 
@@ -232,7 +239,7 @@ void Form1::Label1_Click() {
                    QStringLiteral("No se pudo abrir el navegador.\n\nLa dirección %1 se ha copiado al "
                                   "portapapeles.")
                        .arg(address),
-                   MessageBox::Information, QStringLiteral("Factorix"));
+                   QStringLiteral("Factorix"), QMessageBox::Information, QMessageBox::Ok);
 }
 
 void Form1::desp_Click(int Index) {

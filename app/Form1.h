@@ -1,17 +1,22 @@
 #pragma once
 
-#include <QHash>
 #include <QWidget>
+#include <array>
 #include <functional>
 
+class ClickLabel;
+class FlatContainer;
 class FormulaPad;
+class QGroupBox;
+class QLabel;
+class QPushButton;
 class QUrl;
 class ResultList;
-struct ControlDesign;
+class RuffiniOpener;
 
 // The main window: the polynomial pad, "Calcular", the results with their
 // sideways scroll strip, "Ayuda", "Créditos", "Salir" and the link to the
-// maker's site. Built from its stored design; not resizable.
+// maker's site. Placed by its stored design; not resizable.
 class Form1 : public QWidget {
   Q_OBJECT
 
@@ -41,8 +46,10 @@ public:
 
   FormulaPad* dividendo() const { return dividendo_; }
   ResultList& resultado() const { return *resultado_; }
+  // Opens the Ruffini window from a result line.
+  RuffiniOpener& ruffini() const { return *ruffini_; }
   // The control stored under `key` ("Frame2", "desp(0)", "resultado(0)").
-  QWidget* control(const QString& key) const { return controls_.value(key); }
+  QWidget* control(const QString& key) const;
 
   // What "Salir" does once confirmed (by default: end the program at once).
   void setQuitAction(std::function<void()> quit) { quit_ = std::move(quit); }
@@ -51,12 +58,28 @@ public:
   void setLinkOpener(std::function<bool(const QUrl&)> open) { openLink_ = std::move(open); }
 
 private:
-  QWidget* createControl(const ControlDesign& design, QWidget* container);
+  // Gives `widget` its place from the stored design entry `key`: its
+  // container, its name, its rectangle and, when it has a caption, its
+  // accessible name.
+  template <typename Widget>
+  Widget* place(Widget* widget, const char* key);
+  QPushButton* createCommand(const char* key, void (Form1::*onClick)());
+  ClickLabel* createArrow(int index, const QString& accessibleName);
   void setTabOrderFromDesign();
 
-  QHash<QString, QWidget*> controls_;  // by design key
-  FormulaPad* dividendo_ = nullptr;
-  ResultList* resultado_ = nullptr;
+  QGroupBox* frame1_;
+  QPushButton* command1_;  // "Calcular"
+  FormulaPad* dividendo_;
+  QGroupBox* frame2_;
+  ResultList* resultado_;
+  QPushButton* command2_;  // "Créditos"
+  QPushButton* command4_;  // "Salir"
+  ClickLabel* label1_;     // the link
+  QPushButton* command3_;  // "Ayuda"
+  FlatContainer* flatContainer1_;
+  QLabel* label2_;                   // "Desplazar resultados"
+  std::array<ClickLabel*, 2> desp_;  // "<<" and ">>"
+  RuffiniOpener* ruffini_;  // opens the Ruffini window from a result line
   std::function<void()> quit_;
   std::function<bool(const QUrl&)> openLink_;
 };

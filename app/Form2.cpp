@@ -5,7 +5,7 @@
 #include <QScrollBar>
 
 #include "app/Form2Design.h"
-#include "app/Twips.h"
+#include "formulapad/Twips.h"
 
 Form2::Form2(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
@@ -15,13 +15,12 @@ Form2::Form2(QWidget* parent)
   setAccessibleName(design.caption);
   setSizeGripEnabled(false);
 
-  const auto& controls = Form2Design::controls();
-  const ControlDesign& textDesign = controls.at(0);
-  const ControlDesign& buttonDesign = controls.at(1);
+  const ControlDesign& textDesign = Form2Design::textBox();
+  const ControlDesign& buttonDesign = Form2Design::closeButton();
 
   h_ = new QPlainTextEdit(this);
-  h_->setObjectName(textDesign.name);
-  h_->setAccessibleName(textDesign.accessibleName);
+  h_->setObjectName(textDesign.name());
+  h_->setAccessibleName(QStringLiteral("Texto de ayuda"));
   h_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   h_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   h_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -33,9 +32,9 @@ Form2::Form2(QWidget* parent)
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   h_->setPlainText(text);
 
-  command1_ = new QPushButton(buttonDesign.caption, this);
-  command1_->setObjectName(buttonDesign.name);
-  command1_->setAccessibleName(buttonDesign.accessibleName);
+  command1_ = new QPushButton(buttonDesign.text(), this);
+  command1_->setObjectName(buttonDesign.name());
+  command1_->setAccessibleName(buttonDesign.text());
   command1_->resize(twips::toPixels(buttonDesign.width), twips::toPixels(buttonDesign.height));
   // Return and keypad Enter press "Cerrar" when it has the focus.
   command1_->setAutoDefault(true);

@@ -4,26 +4,19 @@
 
 WindowDesign Form2Design::window() { return {QStringLiteral("Ayuda"), 4680, 3195}; }
 
-const QList<ControlDesign>& Form2Design::controls() {
-  static const QList<ControlDesign> list = [] {
-    ControlDesign h;
-    h.name = QStringLiteral("h");
-    h.kind = ControlKind::TextBox;
-    h.tabIndex = 0;
-    h.accessibleName = QStringLiteral("Texto de ayuda");
+namespace {
 
-    ControlDesign close;
-    close.name = QStringLiteral("Command1");
-    close.kind = ControlKind::CommandButton;
-    close.width = 855;
-    close.height = 375;
-    close.tabIndex = 1;
-    close.caption = QStringLiteral("Cerrar");
-    close.accessibleName = close.caption;
-    return QList<ControlDesign>{h, close};
-  }();
-  return list;
-}
+constexpr ControlDesign kControls[] = {
+    // name      in  Left Top Width Height Tab caption
+    {"h",        "",    0,  0,    0,     0,  0, ""},
+    {"Command1", "",    0,  0,  855,   375,  1, "Cerrar"},
+};
+
+}  // namespace
+
+const ControlDesign& Form2Design::textBox() { return kControls[0]; }
+
+const ControlDesign& Form2Design::closeButton() { return kControls[1]; }
 
 QStringList Form2Design::helpLines() {
   // Lines that end with a blank keep it: the box wraps at word boundaries.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QList>
 #include <QString>
+#include <QStringList>
 
 #include "app/ControlDesign.h"
 
@@ -10,9 +10,10 @@
 class Form2Design {
 public:
   static WindowDesign window();
-  // `h` (the text box) and `Command1` ("Cerrar"), in tab order. Their
-  // positions are always set by the window's resize rule.
-  static const QList<ControlDesign>& controls();
+  // `h`, the text box, and `Command1`, "Cerrar". The resize rule sets their
+  // positions and the box's size; the button keeps its stored size.
+  static const ControlDesign& textBox();
+  static const ControlDesign& closeButton();
   // The help text, one entry per line, without line breaks.
   static QStringList helpLines();
   // The stored text: every line followed by CR LF, the last one included.

@@ -7,10 +7,11 @@
 #include <cmath>
 
 #include "app/ControlDesign.h"
-#include "app/Form1Design.h"
-#include "app/Twips.h"
 #include "formulapad/FormulaPad.h"
 #include "formulapad/FormulaRenderer.h"
+#include "formulapad/Twips.h"
+
+static_assert(ResultList::kLinePitch == FormulaPad::kHeightTwips + ResultList::kLineGap);
 
 ResultList::ResultList(QWidget* frame, int clipTop) : QObject(frame), frame_(frame), clipTop_(clipTop) {
   view_ = new QWidget(frame_);
@@ -25,11 +26,11 @@ ResultList::ResultList(QWidget* frame, int clipTop) : QObject(frame), frame_(fra
 
 ResultList::~ResultList() = default;
 
-FormulaPad* ResultList::createHeading(const ControlDesign& design) {
+FormulaPad* ResultList::createHeading(const ControlDesign& design, const PropertyBag& stored) {
   Q_ASSERT(pads_.isEmpty());
   auto* pad = new FormulaPad(canvas_);
-  pad->setObjectName(design.key());
-  pad->ReadProperties(design.padProperties);
+  pad->setObjectName(design.name());
+  pad->ReadProperties(stored);
   pad->setGeometry(twips::toPixels(design.left, design.top, design.width, design.height));
   headingTop_ = design.top;
   pads_.append(pad);
@@ -47,7 +48,7 @@ FormulaPad* ResultList::addLine() {
   pad->setObjectName(QStringLiteral("resultado(%1)").arg(pads_.size()));
   pad->setAccessibleName(QStringLiteral("Resultado %1").arg(pads_.size()));
   // Below the element above: its bottom plus the gap, at its Left.
-  const int top = twips::fromPixels(above->y()) + twips::fromPixels(above->height()) + Form1Design::kLineGap;
+  const int top = twips::fromPixels(above->y()) + twips::fromPixels(above->height()) + kLineGap;
   pads_.append(pad);
   if (batchDepth_ == 0) {
     place(int(pads_.size()) - 1, above->x(), twips::toPixels(top));
@@ -63,7 +64,7 @@ void ResultList::fitToText(int index) {
   FormulaPad* pad = pads_.at(index);
   // One empty cell after the text, as there is one before it.
   const double cell = std::clamp(FormulaRenderer::asNumber(pad->CellWidth).value_or(0), 0.0, 1e6);
-  const double wanted = double(pad->textWidth()) + cell / FormulaPad::kTwipsPerPixel;
+  const double wanted = double(pad->textWidth()) + cell / twips::kPerPixel;
   const int width = int(std::clamp(std::ceil(wanted), double(pads_.first()->width()), double(QWIDGETSIZE_MAX)));
   if (width == pad->width()) return;
   pad->resize(width, pad->height());  // a shown pad redraws at its new size

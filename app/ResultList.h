@@ -5,6 +5,7 @@
 #include <QPointer>
 
 class FormulaPad;
+class PropertyBag;
 class QWidget;
 struct ControlDesign;
 
@@ -27,16 +28,20 @@ class ResultList : public QObject {
   Q_OBJECT
 
 public:
-  // Lines 315 high set 120 apart: one notch of the wheel moves them by this.
-  static constexpr int kLinePitch = 435;  // twips
+  // Each line is this far below the bottom of the one above (twips).
+  static constexpr int kLineGap = 120;
+  // Lines 315 high set kLineGap apart: one notch of the wheel moves them by
+  // this (twips).
+  static constexpr int kLinePitch = 315 + kLineGap;
 
   // `frame` holds and clips the lines; nothing shows above `clipTop`
   // (twips, in the frame's coordinates).
   ResultList(QWidget* frame, int clipTop);
   ~ResultList() override;
 
-  // Creates element 0 from its stored design. Called once.
-  FormulaPad* createHeading(const ControlDesign& design);
+  // Creates element 0 at its place in the stored design, with its stored
+  // pad values. Called once.
+  FormulaPad* createHeading(const ControlDesign& design, const PropertyBag& stored);
 
   // The index of the last element (0 with the heading alone).
   int upperBound() const { return int(pads_.size()) - 1; }

@@ -14,26 +14,35 @@
 #include "formulapad/FormulaRenderer.h"
 #include "formulapad/KeyMapper.h"
 #include "formulapad/PropertyBag.h"
+#include "formulapad/Twips.h"
 #include "formulapad/pupupHelp.h"
 
 namespace {
 
 constexpr int kBlinkMs = 500;
-constexpr int kHintWidthTwips = 3375;  // the input pad's width in the main window
 
-// The five stored values: key and the value a pad has when the key is missing.
-const QString kKeyText = QStringLiteral("NewText");
-const QString kKeyNormSize = QStringLiteral("NewFontNormSize");
-const QString kKeySupSize = QStringLiteral("NewFontSupSize");
-const QString kKeyCellWidth = QStringLiteral("NewCellWidth");
-const QString kKeyFontName = QStringLiteral("NewFontName");
-const QVariant kDefaultText = QString();
-const QVariant kDefaultNormSize = 10;
-const QVariant kDefaultSupSize = 8;
-const QVariant kDefaultCellWidth = 120;
-const QVariant kDefaultFontName = QStringLiteral("Arial");
+const QVariant kDefaultCellWidth = 120;  // twips
 
-int pixels(int twips) { return twips / FormulaPad::kTwipsPerPixel; }
+// The five stored values, in the order they are loaded and saved: key, the
+// member, and the value a pad has when the key is missing.
+struct StoredValue {
+  QString key;
+  QVariant FormulaPad::*member;
+  QVariant defaultValue;
+};
+
+const StoredValue kStoredValues[] = {
+    {QStringLiteral("NewText"), &FormulaPad::Text, QString()},
+    {QStringLiteral("NewFontNormSize"), &FormulaPad::FontNormSize, 10},
+    {QStringLiteral("NewFontSupSize"), &FormulaPad::FontSupSize, 8},
+    {QStringLiteral("NewCellWidth"), &FormulaPad::CellWidth, kDefaultCellWidth},
+    {QStringLiteral("NewFontName"), &FormulaPad::FontName, QStringLiteral("Arial")},
+};
+
+// A size or width as the redraw takes it; NaN when it is not a number.
+double asNumberOrNaN(const QVariant& value) {
+  return FormulaRenderer::asNumber(value).value_or(std::numeric_limits<double>::quiet_NaN());
+}
 
 }  // namespace
 
@@ -51,16 +60,16 @@ public:
 
   // The cursor line's rectangle in pixels.
   QRect cursorRect() const {
-    const int x = FormulaRenderer::toPixels(cursorX);
-    return QRect(x, pixels(int(FormulaRenderer::kCursorTopTwips)), 1,
-                 pixels(int(FormulaRenderer::kCursorBottomTwips - FormulaRenderer::kCursorTopTwips)));
+    const int x = twips::toPixels(cursorX);
+    return QRect(x, twips::toPixels(FormulaRenderer::kCursorTopTwips), 1,
+                 twips::toPixels(FormulaRenderer::kCursorBottomTwips - FormulaRenderer::kCursorTopTwips));
   }
 };
 
 FormulaPad::FormulaPad(QWidget* parent) : QWidget(parent), d(new Private) {
   FormulaPadAccessible::installFactory();
   d->nativeCodes = KeyMapper::forPlatform(QGuiApplication::platformName());
-  setFixedHeight(pixels(kHeightTwips));
+  setFixedHeight(twips::toPixels(kHeightTwips));
   setFocusPolicy(Qt::StrongFocus);
   // The compose input method would swallow dead keys and digits after them.
   setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -78,7 +87,12 @@ FormulaPad::FormulaPad(QWidget* parent) : QWidget(parent), d(new Private) {
 
 FormulaPad::~FormulaPad() { delete d; }
 
-QSize FormulaPad::sizeHint() const { return QSize(pixels(kHintWidthTwips), pixels(kHeightTwips)); }
+QSize FormulaPad::sizeHint() const {
+  // Cell n has its left edge at n cell widths: n characters take n + 1 cells.
+  const std::optional<double> cell = FormulaRenderer::asNumber(CellWidth);
+  const double cellTwips = cell && *cell > 0 ? *cell : kDefaultCellWidth.toDouble();
+  return QSize(twips::toPixels((kHintCharacters + 1) * cellTwips), twips::toPixels(kHeightTwips));
+}
 
 FormulaScene FormulaPad::scene() const {
   FormulaScene scene;
@@ -89,8 +103,8 @@ FormulaScene FormulaPad::scene() const {
   scene.cursor = Cursor;
   scene.printText = PrintText;
   scene.fontName = d->drawingFont;
-  scene.widthTwips = double(width()) * kTwipsPerPixel;
-  scene.heightTwips = double(height()) * kTwipsPerPixel;
+  scene.widthTwips = double(twips::fromPixels(width()));
+  scene.heightTwips = double(twips::fromPixels(height()));
   scene.startFontSize = d->surfaceFontSize;
   return scene;
 }
@@ -122,30 +136,34 @@ QString FormulaPad::twcc(const QString& Text) {
   return out;
 }
 
-void FormulaPad::NewText(const QVariant& MyText) {
-  Text = MyText;
+double FormulaPad::cellWidth() const { return asNumberOrNaN(CellWidth); }
+
+int FormulaPad::cursor() const { return FormulaEditor::cursorFromVariant(Cursor); }
+
+double FormulaPad::fontNormSize() const { return asNumberOrNaN(FontNormSize); }
+
+double FormulaPad::fontSupSize() const { return asNumberOrNaN(FontSupSize); }
+
+void FormulaPad::storeAndRedraw(QVariant FormulaPad::*member, const QVariant& value) {
+  this->*member = value;
   P();
 }
 
+void FormulaPad::NewText(const QVariant& MyText) { storeAndRedraw(&FormulaPad::Text, MyText); }
+
 void FormulaPad::NewFontNormSize(const QVariant& MyFontNormSize) {
-  FontNormSize = MyFontNormSize;
-  P();
+  storeAndRedraw(&FormulaPad::FontNormSize, MyFontNormSize);
 }
 
 void FormulaPad::NewFontSupSize(const QVariant& MyFontSupSize) {
-  FontSupSize = MyFontSupSize;
-  P();
+  storeAndRedraw(&FormulaPad::FontSupSize, MyFontSupSize);
 }
 
-void FormulaPad::NewCellWidth(const QVariant& MyCellWidth) {
-  CellWidth = MyCellWidth;
-  P();
-}
+void FormulaPad::NewCellWidth(const QVariant& MyCellWidth) { storeAndRedraw(&FormulaPad::CellWidth, MyCellWidth); }
 
 void FormulaPad::NewFontName(const QVariant& MyFontName) {
-  FontName = MyFontName;
   d->drawingFont = MyFontName.toString();
-  P();
+  storeAndRedraw(&FormulaPad::FontName, MyFontName);
 }
 
 void FormulaPad::LF() {
@@ -156,20 +174,16 @@ void FormulaPad::LF() {
 
 void FormulaPad::ChangeFont(const QString& NewFont) { d->drawingFont = NewFont; }
 
+// Stored values of any kind go into the members unchanged: what the redraw
+// cannot use, it skips.
 void FormulaPad::ReadProperties(const PropertyBag& bag) {
-  Text = bag.ReadProperty(kKeyText, kDefaultText);
-  FontNormSize = bag.ReadProperty(kKeyNormSize, kDefaultNormSize);
-  FontSupSize = bag.ReadProperty(kKeySupSize, kDefaultSupSize);
-  CellWidth = bag.ReadProperty(kKeyCellWidth, kDefaultCellWidth);
-  FontName = bag.ReadProperty(kKeyFontName, kDefaultFontName);
+  for (const StoredValue& stored : kStoredValues)
+    this->*stored.member = bag.ReadProperty(stored.key, stored.defaultValue);
 }
 
 void FormulaPad::WriteProperties(PropertyBag& bag) const {
-  bag.WriteProperty(kKeyText, Text, kDefaultText);
-  bag.WriteProperty(kKeyNormSize, FontNormSize, kDefaultNormSize);
-  bag.WriteProperty(kKeySupSize, FontSupSize, kDefaultSupSize);
-  bag.WriteProperty(kKeyCellWidth, CellWidth, kDefaultCellWidth);
-  bag.WriteProperty(kKeyFontName, FontName, kDefaultFontName);
+  for (const StoredValue& stored : kStoredValues)
+    bag.WriteProperty(stored.key, this->*stored.member, stored.defaultValue);
 }
 
 FormulaPad* FormulaPad::CopyOf(const FormulaPad& source, QWidget* parent) {
@@ -189,9 +203,9 @@ int FormulaPad::accessibleCursorPosition() const { return d->picture.spokenCurso
 
 QRect FormulaPad::accessibleCharacterRect(int offset) const {
   if (offset < 0 || offset >= d->picture.spokenX.size()) return {};
-  const int x = FormulaRenderer::toPixels(d->picture.spokenX.at(offset));
+  const int x = twips::toPixels(d->picture.spokenX.at(offset));
   const std::optional<double> cell = FormulaRenderer::asNumber(CellWidth);
-  const int w = qMax(1, cell ? FormulaRenderer::toPixels(*cell) : 1);
+  const int w = qMax(1, cell ? twips::toPixels(*cell) : 1);
   return QRect(x, 0, w, height());
 }
 
@@ -207,8 +221,9 @@ int FormulaPad::cursorLineX() const {
 }
 
 int FormulaPad::textWidth() const {
+  // The last pixel the extent reaches into counts whole.
   const double extent = FormulaRenderer::extentTwips(scene());
-  return FormulaRenderer::toPixels(extent + FormulaRenderer::kTwipsPerPixel - 1);
+  return twips::toPixels(extent + twips::kPerPixel - 1);
 }
 
 bool FormulaPad::event(QEvent* event) {
@@ -285,6 +300,8 @@ void FormulaPad::showKeyHelpMenu(const QPoint& globalPos) {
   if (!d->menu) {
     d->menu = new QMenu(this);
     d->menu->setObjectName(QStringLiteral("mPopupmenu"));
+    // The caption it would show in a menu bar; a popup shows only its items.
+    d->menu->setTitle(QStringLiteral("popupmenu"));
     QAction* help = d->menu->addAction(QStringLiteral("Modo de utilización"));
     help->setObjectName(QStringLiteral("mAyuda"));
     // Queued, so that the menu has closed before the modal key help opens.

@@ -15,17 +15,30 @@ struct FormulaScene;
 // The members are untyped and empty until set; an empty value counts as 0
 // or as the empty string. Writing a member does not redraw: the screen shows
 // the picture of the last P().
+//
+// The same members as typed properties, for form designers and the meta-object
+// system: reading gives the value as the redraw takes it (a size or width that
+// is not a number reads as NaN), writing stores a typed value, and neither
+// redraws.
 class FormulaPad : public QWidget {
   Q_OBJECT
-  // What a form designer shows beside the members.
+  Q_PROPERTY(double CellWidth READ cellWidth WRITE setCellWidth)
+  Q_PROPERTY(QString Text READ text WRITE setText)
+  Q_PROPERTY(int Cursor READ cursor WRITE setCursor DESIGNABLE false)
+  Q_PROPERTY(double FontNormSize READ fontNormSize WRITE setFontNormSize)
+  Q_PROPERTY(double FontSupSize READ fontSupSize WRITE setFontSupSize)
+  Q_PROPERTY(QString FontName READ fontName WRITE setFontName)
+  Q_PROPERTY(bool PrintText READ printText WRITE setPrintText DESIGNABLE false)
+  // What a form designer shows beside the properties.
   Q_CLASSINFO("CellWidth", "Set the space between two elements in the box (numbers, operators...)")
   Q_CLASSINFO("Text", "Set the FormulaPad content. Note that powers are \"e\", not \"^\"")
   Q_CLASSINFO("FontNormSize", "Set the standard font size used by numbers, operators...")
   Q_CLASSINFO("FontSupSize", "Set the font size used by powers and subitems (smaller font size)")
 
 public:
-  static constexpr int kTwipsPerPixel = 15;
   static constexpr int kHeightTwips = 315;
+  // The size hint leaves room for this many characters of the cell width.
+  static constexpr int kHintCharacters = 27;
 
   explicit FormulaPad(QWidget* parent = nullptr);
   ~FormulaPad() override;
@@ -37,6 +50,22 @@ public:
   QVariant FontSupSize;   // points; 8 after loading; a root's index is 2 smaller
   QVariant FontName;      // recorded only: the drawing font is set by NewFontName/ChangeFont
   bool PrintText = false; // draw every character literally, no markers
+
+  // The typed properties over the members above.
+  double cellWidth() const;  // twips
+  void setCellWidth(double twips) { CellWidth = twips; }
+  QString text() const { return Text.toString(); }
+  void setText(const QString& text) { Text = text; }
+  int cursor() const;  // stored characters
+  void setCursor(int position) { Cursor = position; }
+  double fontNormSize() const;  // points
+  void setFontNormSize(double points) { FontNormSize = points; }
+  double fontSupSize() const;  // points
+  void setFontSupSize(double points) { FontSupSize = points; }
+  QString fontName() const { return FontName.toString(); }
+  void setFontName(const QString& name) { FontName = name; }
+  bool printText() const { return PrintText; }
+  void setPrintText(bool literal) { PrintText = literal; }
 
   // Redraws the retained picture from the members.
   void P();
@@ -78,6 +107,8 @@ public:
   // that its end shows.)
   int textWidth() const;
 
+  // Room for kHintCharacters characters at the current cell width (120
+  // twips when it is not a positive number), by the pad's fixed height.
   QSize sizeHint() const override;
 
 signals:
@@ -96,6 +127,8 @@ protected:
 
 private:
   FormulaScene scene() const;  // what P() draws from
+  // The setters' common step: `value` into `member`, then P().
+  void storeAndRedraw(QVariant FormulaPad::*member, const QVariant& value);
   void showKeyHelpMenu(const QPoint& globalPos);
   void announce(const QString& before, int cursorBefore);
 

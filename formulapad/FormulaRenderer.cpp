@@ -9,10 +9,11 @@
 #include <cmath>
 #include <limits>
 
+#include "formulapad/Twips.h"
+
 namespace {
 
 constexpr double kTwipsPerPoint = 20;
-constexpr int kPixelLimit = 1 << 20;  // pixel coordinates are clamped to +-this
 
 // Keeps the lists of the picture bounded; false once the cap is reached.
 template <typename T>
@@ -118,13 +119,6 @@ std::optional<double> FormulaRenderer::asNumber(const QVariant& value) {
   return double(single);
 }
 
-int FormulaRenderer::toPixels(double twips) {
-  const double px = std::floor(twips / kTwipsPerPixel);
-  if (!(px > -kPixelLimit)) return -kPixelLimit;
-  if (px > kPixelLimit) return kPixelLimit;
-  return int(px);
-}
-
 QChar FormulaRenderer::superscript(QChar c) {
   static constexpr char16_t kDigits[] = u"\u2070\u00B9\u00B2\u00B3\u2074\u2075\u2076\u2077\u2078\u2079";
   // Superscript small letters a..z; 0 where Unicode has none (q).
@@ -166,7 +160,7 @@ double FormulaRenderer::extentTwips(const FormulaScene& scene) {
 double FormulaRenderer::scrollFor(const FormulaPicture& unshifted, const FormulaScene& scene) {
   const std::optional<double> cellWidth = asNumber(scene.cellWidth);
   if (!cellWidth || !(*cellWidth > 0) || unshifted.extentTwips <= scene.widthTwips) return 0;
-  double cells = std::ceil((unshifted.extentTwips + kTwipsPerPixel - scene.widthTwips) / *cellWidth);
+  double cells = std::ceil((unshifted.extentTwips + twips::kPerPixel - scene.widthTwips) / *cellWidth);
   if (unshifted.cursorX) cells = std::min(cells, std::floor(*unshifted.cursorX / *cellWidth));
   const double shift = cells * *cellWidth;
   return cells > 0 && std::isfinite(shift) ? shift : 0;
@@ -206,7 +200,7 @@ FormulaPicture FormulaRenderer::layoutShifted(const FormulaScene& scene, double 
     pic.extentTwips = std::max({pic.extentTwips, x1, x2});
     const double lo = std::min(x1, x2) - shift;
     const double hi = std::max(x1, x2) - shift;
-    if (lo < scene.widthTwips && hi >= -kTwipsPerPixel && hasRoom(pic.strokes)) {
+    if (lo < scene.widthTwips && hi >= -twips::kPerPixel && hasRoom(pic.strokes)) {
       pic.strokes.append({x1 - shift, y1, x2 - shift, y2});
     }
     curX = x2;
@@ -304,12 +298,12 @@ void FormulaRenderer::paint(QPainter& painter, const FormulaPicture& picture,
       ascent = QFontMetricsF(painter.font(), painter.device()).ascent();
     }
     // The glyph's top left corner (not its baseline) is the cell's corner.
-    painter.drawText(QPointF(g.x / kTwipsPerPixel, g.y / kTwipsPerPixel + ascent),
+    painter.drawText(QPointF(g.x / twips::kPerPixel, g.y / twips::kPerPixel + ascent),
                      QString(g.character));
   }
 
   for (const FormulaPicture::Stroke& s : picture.strokes) {
-    drawPixelLine(painter, toPixels(s.x1), toPixels(s.y1), toPixels(s.x2), toPixels(s.y2),
-                  pixelWidth, pixelHeight, Qt::black);
+    drawPixelLine(painter, twips::toPixels(s.x1), twips::toPixels(s.y1), twips::toPixels(s.x2),
+                  twips::toPixels(s.y2), pixelWidth, pixelHeight, Qt::black);
   }
 }

@@ -61,7 +61,6 @@ struct FormulaPicture {
 // not a number, a size the surface refuses) skips only the step that uses it.
 class FormulaRenderer {
 public:
-  static constexpr double kTwipsPerPixel = 15;
   static constexpr double kCursorTopTwips = 0;
   static constexpr double kCursorBottomTwips = 240;
   static constexpr double kRootStrokeTwips = 30;  // each of the four strokes of a root sign
@@ -82,10 +81,6 @@ public:
   // line is not part of the picture.
   static void paint(QPainter& painter, const FormulaPicture& picture, const QPalette& palette,
                     int pixelWidth, int pixelHeight);
-
-  // Twips to whole device-independent pixels, rounding down; clamped far
-  // outside any screen so that hostile values stay finite and small.
-  static int toPixels(double twips);
 
   // The value of an untyped member as a number: empty counts as 0, numbers
   // and numeric strings are taken as single precision, anything else

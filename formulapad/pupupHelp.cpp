@@ -7,14 +7,9 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "formulapad/Twips.h"
+
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
-
-QRect twipRect(int left, int top, int width, int height) {
-  return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-               height / kTwipsPerPixel);
-}
 
 struct LabelSpec {
   const char* name;
@@ -60,7 +55,7 @@ pupupHelp::pupupHelp(QWidget* parent)
   // program's name: the native window gets a blank title instead. Screen
   // readers still read the empty caption.
   if (winId() && windowHandle()) windowHandle()->setTitle(QStringLiteral(" "));
-  setFixedSize(5460 / kTwipsPerPixel, 4320 / kTwipsPerPixel);
+  setFixedSize(twips::toPixels(5460), twips::toPixels(4320));
   QFont windowFont(QStringLiteral("Arial"));
   windowFont.setPointSizeF(9);
   setFont(windowFont);
@@ -70,14 +65,14 @@ pupupHelp::pupupHelp(QWidget* parent)
   for (const LabelSpec& spec : kLabels) {
     auto* label = new QLabel(QString::fromUtf8(spec.caption), this);
     label->setObjectName(QLatin1String(spec.name));
-    label->setGeometry(twipRect(spec.left, spec.top, spec.width, kLabelHeight));
+    label->setGeometry(twips::toPixels(spec.left, spec.top, spec.width, kLabelHeight));
     label->setTextFormat(Qt::PlainText);
     if (spec.bold) label->setFont(bold);
   }
 
   auto* ok = new QPushButton(QStringLiteral("Aceptar"), this);
   ok->setObjectName(QStringLiteral("Command1"));
-  ok->setGeometry(twipRect(2040, 3840, 1335, 375));
+  ok->setGeometry(twips::toPixels(2040, 3840, 1335, 375));
   ok->setDefault(true);
   ok->setFocus();
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -99,9 +94,9 @@ void pupupHelp::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QColor grey(128, 128, 128);
   for (const LineSpec& line : kLines) {
-    const int x = line.x / kTwipsPerPixel;
-    const int top = line.y1 / kTwipsPerPixel;
-    const int bottom = line.y2 / kTwipsPerPixel;  // the end point is left out
+    const int x = twips::toPixels(line.x);
+    const int top = twips::toPixels(line.y1);
+    const int bottom = twips::toPixels(line.y2);  // the end point is left out
     painter.fillRect(QRect(x, top, 1, bottom - top), grey);
   }
 }

@@ -25,7 +25,7 @@ cxx=$(command -v "${CXX:-clang++}")
 if [[ -f $build/CMakeCache.txt ]] && ! grep -qx "CMAKE_CXX_COMPILER:[A-Z]*=$cxx" $build/CMakeCache.txt; then
   rm -rf $build
 fi
-CXX=$cxx cmake -S . -B $build -DCMAKE_BUILD_TYPE=Debug \
+CXX=$cxx cmake -S . -B $build -DCMAKE_BUILD_TYPE=Debug -DFACTORIX_WERROR=ON \
   -DCMAKE_CXX_FLAGS_DEBUG="$flags" \
   -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
   -DCMAKE_SHARED_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null

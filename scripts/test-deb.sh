@@ -20,7 +20,7 @@ if dpkg-query -W -f='${Status}' factorix 2>/dev/null | grep -q "install ok insta
 fi
 
 # The package needs the program only, not every test.
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON -DFACTORIX_TESTS=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)" --target factorix
 rm -f "$build"/factorix_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)

@@ -11,6 +11,7 @@
 #include "app/cli/FormulaSpelling.h"
 #include "app/cli/LineReader.h"
 #include "app/cli/TextCommand.h"
+#include "app/ErrorMessages.h"
 #include "engine/core/EngineError.h"
 
 namespace {
@@ -33,11 +34,17 @@ int TextRunner::runText(const QString& shown) const {
   const QByteArray padText = FormulaSpelling::toPadText(shown).toUtf8();
   const CommandOutput output = command_.run(std::string_view(padText.constData(), size_t(padText.size())));
   for (const std::string& line : output.lines) {
-    if (padText_)
+    if (padText_ || output.plainText)
       write(stdout, line);
     else
       write(stdout, FormulaSpelling::toSpoken(QString::fromStdString(line)));
     std::fputc('\n', stdout);
+  }
+  if (!output.message.empty()) {
+    std::fflush(stdout);
+    write(stderr, output.message);
+    std::fputc('\n', stderr);
+    return CommandLine::kMessage;
   }
   return report(output.error);
 }

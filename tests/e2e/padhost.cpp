@@ -6,6 +6,7 @@
 
 #include "formulapad/FormulaPad.h"
 #include "formulapad/PropertyBag.h"
+#include "formulapad/Twips.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -13,13 +14,12 @@ int main(int argc, char** argv) {
 
   QWidget window;
   window.setWindowTitle(QStringLiteral("Pad host"));
-  window.setFixedSize(5415 / FormulaPad::kTwipsPerPixel, 1200 / FormulaPad::kTwipsPerPixel);
+  window.setFixedSize(twips::toPixels(5415), twips::toPixels(1200));
 
   auto* pad = new FormulaPad(&window);
   pad->setToolTip(QStringLiteral("Escriba aquí un polinomio"));
   pad->ReadProperties(PropertyBag());
-  pad->setGeometry(240 / FormulaPad::kTwipsPerPixel, 360 / FormulaPad::kTwipsPerPixel,
-                   3375 / FormulaPad::kTwipsPerPixel, FormulaPad::kHeightTwips / FormulaPad::kTwipsPerPixel);
+  pad->setGeometry(twips::toPixels(240, 360, 3375, FormulaPad::kHeightTwips));
 
   window.show();
   window.activateWindow();

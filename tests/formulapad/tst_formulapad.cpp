@@ -1,6 +1,7 @@
 // The pad as a widget: keys typed into it, the redraw after every key, the
 // blinking cursor line and focus, keys it leaves to its window, and the
 // right-click menu.
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -228,7 +229,15 @@ private slots:
     if (!menu) return;
     QCOMPARE(int(menu->actions().size()), 1);
     QCOMPARE(menu->actions().first()->text(), QStringLiteral("Modo de utilización"));
-    QVERIFY(menu->title().isEmpty() || !menu->title().contains(u"popupmenu"));
+    // The menu keeps its designed caption, which a popup never shows: not as
+    // an item, not as the window's title, not to a screen reader.
+    QCOMPARE(menu->title(), QStringLiteral("popupmenu"));
+    QVERIFY(!menu->windowTitle().contains(u"popupmenu"));
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(menu);
+    QVERIFY(spoken);
+    QVERIFY(!spoken->text(QAccessible::Name).contains(u"popupmenu"));
+    for (int i = 0; i < spoken->childCount(); ++i)
+      QVERIFY(!spoken->child(i)->text(QAccessible::Name).contains(u"popupmenu"));
     QVERIFY(qAbs(menu->pos().x() - host.pad->mapToGlobal(QPoint(30, 10)).x()) <= 1);
     menu->hide();
   }
@@ -242,6 +251,26 @@ private slots:
     auto* menu = host.pad->findChild<QMenu*>(QStringLiteral("mPopupmenu"));
     QVERIFY(menu && menu->isVisible());
     menu->hide();
+  }
+
+  // The hint leaves room for 27 characters of the pad's own cell width.
+  void sizeHintFollowsTheCellWidth_data() {
+    QTest::addColumn<QVariant>("cellWidth");
+    QTest::addColumn<int>("width");
+    QTest::newRow("not loaded") << QVariant() << 224;
+    QTest::newRow("default") << QVariant(120) << 224;
+    QTest::newRow("narrow") << QVariant(60) << 112;
+    QTest::newRow("as text") << QVariant(QStringLiteral("150")) << 280;
+    QTest::newRow("not a number") << QVariant(QStringLiteral("ancho")) << 224;
+    QTest::newRow("negative") << QVariant(-120) << 224;
+  }
+
+  void sizeHintFollowsTheCellWidth() {
+    QFETCH(QVariant, cellWidth);
+    QFETCH(int, width);
+    FormulaPad pad;
+    pad.CellWidth = cellWidth;
+    QCOMPARE(pad.sizeHint(), QSize(width, 21));
   }
 
   void inputMethodStaysOff() {

@@ -2,6 +2,9 @@
 // only what differs from the defaults, setters, and copies of a pad.
 #include <QTest>
 
+#include <cmath>
+#include <utility>
+
 #include "formulapad/FormulaPad.h"
 #include "formulapad/PropertyBag.h"
 
@@ -222,6 +225,67 @@ private slots:
     QCOMPARE(copy->grab().toImage(), header);
     copy->P();
     QCOMPARE(copy->accessibleText(), u" (x-2) (+2x\u00B2+4x+8)"_qs);
+  }
+
+  // The typed properties read the members as the redraw takes them, write
+  // them without redrawing, and carry the designer's notes.
+  void typedProperties_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QVariant>("member");  // stored in the member
+    QTest::addColumn<QVariant>("read");    // what the property reads
+    QTest::addColumn<bool>("note");        // a designer's note goes with it
+    QTest::newRow("cell width") << "CellWidth" << QVariant(200) << QVariant(200.0) << true;
+    QTest::newRow("cell width as text") << "CellWidth" << QVariant(" 150 ") << QVariant(150.0) << true;
+    QTest::newRow("cell width not loaded") << "CellWidth" << QVariant() << QVariant(0.0) << true;
+    QTest::newRow("text") << "Text" << QVariant("3xe2") << QVariant(QStringLiteral("3xe2")) << true;
+    QTest::newRow("text as number") << "Text" << QVariant(12) << QVariant(QStringLiteral("12")) << true;
+    QTest::newRow("norm size") << "FontNormSize" << QVariant(14) << QVariant(14.0) << true;
+    QTest::newRow("sup size") << "FontSupSize" << QVariant(7.5) << QVariant(7.5) << true;
+    QTest::newRow("font name") << "FontName" << QVariant("Courier") << QVariant(QStringLiteral("Courier")) << false;
+    QTest::newRow("cursor") << "Cursor" << QVariant(3) << QVariant(3) << false;
+    QTest::newRow("cursor not set") << "Cursor" << QVariant() << QVariant(0) << false;
+  }
+
+  void typedProperties() {
+    QFETCH(QString, name);
+    QFETCH(QVariant, member);
+    QFETCH(QVariant, read);
+    QFETCH(bool, note);
+    FormulaPad pad;
+    const QMetaObject* meta = pad.metaObject();
+    const int index = meta->indexOfProperty(qPrintable(name));
+    QVERIFY(index >= 0);
+    const QMetaProperty property = meta->property(index);
+    QVERIFY(property.isWritable());
+    QCOMPARE(meta->indexOfClassInfo(qPrintable(name)) >= 0, note);
+
+    QVariant* stored = nullptr;
+    for (auto [memberName, field] : {std::pair{"CellWidth", &pad.CellWidth}, std::pair{"Text", &pad.Text},
+                                     std::pair{"Cursor", &pad.Cursor}, std::pair{"FontNormSize", &pad.FontNormSize},
+                                     std::pair{"FontSupSize", &pad.FontSupSize}, std::pair{"FontName", &pad.FontName}})
+      if (name == QLatin1String(memberName)) stored = field;
+    QVERIFY(stored);
+    *stored = member;
+    QCOMPARE(pad.property(qPrintable(name)), read);
+
+    // Writing through the property stores the typed value and does not redraw.
+    pad.Text = QStringLiteral("x");
+    pad.P();
+    QVERIFY(pad.setProperty(qPrintable(name), read));
+    QCOMPARE(pad.property(qPrintable(name)), read);
+    QCOMPARE(stored->typeId(), read.typeId());
+    QCOMPARE(pad.accessibleText(), QStringLiteral("x"));
+  }
+
+  void sizeThatIsNotANumberReadsAsNaN() {
+    FormulaPad pad;
+    pad.FontNormSize = QStringLiteral("grande");
+    pad.CellWidth = 1e300;  // beyond single precision
+    QVERIFY(std::isnan(pad.fontNormSize()));
+    QVERIFY(std::isnan(pad.cellWidth()));
+    QVERIFY(!pad.printText());
+    QVERIFY(pad.setProperty("PrintText", true));
+    QVERIFY(pad.PrintText);
   }
 
   void twcc_data() {

@@ -295,22 +295,6 @@ private slots:
     QCOMPARE(picture.spokenCursor, expectedCursor);
     QCOMPARE(picture.spokenX.size(), picture.spoken.size());
   }
-
-  void toPixels_data() {
-    QTest::addColumn<double>("twips");
-    QTest::addColumn<int>("pixels");
-    QTest::newRow("cell") << 120.0 << 8;
-    QTest::newRow("half pixel") << 157.5 << 10;
-    QTest::newRow("negative") << -1.0 << -1;
-    QTest::newRow("huge") << 1e30 << (1 << 20);
-    QTest::newRow("huge negative") << -1e30 << -(1 << 20);
-  }
-
-  void toPixels() {
-    QFETCH(double, twips);
-    QFETCH(int, pixels);
-    QCOMPARE(FormulaRenderer::toPixels(twips), pixels);
-  }
 };
 
 QTEST_APPLESS_MAIN(TestFormulaRenderer)
