@@ -13,12 +13,14 @@
 #include <vector>
 
 #include "app/ClickLabel.h"
+#include "app/ErrorMessages.h"
 #include "app/FlatContainer.h"
 #include "app/Footer.h"
 #include "app/Form1Design.h"
 #include "app/Form2.h"
 #include "app/MessageBox.h"
 #include "app/ResultList.h"
+#include "app/RuffiniOpener.h"
 #include "engine/core/EngineError.h"
 #include "engine/search/Search.h"
 #include "formulapad/FormulaPad.h"
@@ -53,6 +55,7 @@ Form1::Form1(QWidget* parent)
     return true;
   }();
   Q_UNUSED(accessibleInstalled);
+  ruffini_ = new RuffiniOpener(this);
   const WindowDesign window = Form1Design::window();
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(window.caption);
@@ -187,10 +190,12 @@ void Form1::Calcular() {
   const factorix::SearchResult result = factorix::Search(std::string_view(text.constData(), size_t(text.size())));
   QGuiApplication::restoreOverrideCursor();
 
+  ruffini_->setCalculation(dividendo_->Text.toString());
   resultado_->beginBatch();
   for (size_t i = 0; i < result.lines.size(); ++i) {
     FormulaPad* pad = resultado_->addLine();
     pad->Text = QString::fromStdString(result.lines[i]);
+    ruffini_->watch(pad);
     // A line whose division failed holds the factor alone and keeps the
     // picture it was created with.
     const bool unfinished = result.lastLineUnfinished && i + 1 == result.lines.size();
@@ -202,8 +207,8 @@ void Form1::Calcular() {
   resultado_->endBatch();
 
   if (result.error != factorix::kNoError)
-    MessageBox::show(this, QString::fromStdString(factorix::MessageFor(result.error)), QStringLiteral("Error"),
-                     QMessageBox::Critical, QMessageBox::Ok);
+    MessageBox::show(this, ErrorMessage(result.error), QStringLiteral("Error"), QMessageBox::Critical,
+                     QMessageBox::Ok);
 }
 
 void Form1::Borrar() { resultado_->Borrar(); }

@@ -112,9 +112,11 @@ ChildRun RunInChild(std::string_view text, const Expectation& expected, unsigned
   if (pid == 0) {
     close(fds[0]);
     alarm(killAfterSeconds);
-    const rlim_t cap = static_cast<rlim_t>(memoryCapMiB) << 20;
-    const rlimit limit{cap, cap};
-    setrlimit(RLIMIT_AS, &limit);
+    if (memoryCapMiB != 0) {
+      const rlim_t cap = static_cast<rlim_t>(memoryCapMiB) << 20;
+      const rlimit limit{cap, cap};
+      setrlimit(RLIMIT_AS, &limit);
+    }
     const auto start = std::chrono::steady_clock::now();
     const SearchResult result = Search(text);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

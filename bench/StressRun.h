@@ -42,7 +42,8 @@ struct ChildRun {
 };
 
 // Runs Search(text) in a child, which is stopped after `killAfterSeconds`
-// and may not map more than `memoryCapMiB`.
+// and may not map more than `memoryCapMiB` (0: no cap, as under the
+// sanitizers, which map far more than they use).
 ChildRun RunInChild(std::string_view text, const Expectation& expected, unsigned killAfterSeconds = 20,
                     unsigned long memoryCapMiB = 2048);
 

@@ -3,7 +3,9 @@
 #  - start-up, from launching the program to its window's first paint;
 #  - "Calcular", from the click to the last line drawn (or to the message
 #    box on screen), for every row of the benchmark corpus, and the arrows,
-#    the wheel and clearing with the longest result on the window.
+#    the wheel and clearing with the longest result on the window;
+#  - the Ruffini window of line 1, from the call to the window drawn, for
+#    the corpus, the stress rows and degree 200 with 60-digit coefficients.
 # Timings are noisy, so this is not part of ./test.sh. Usage:
 #   scripts/measure-ui.sh [BUILD_DIR] [STARTS] [RUNS]   (default build 15 7)
 # The accessibility bridge stays off unless a screen reader asks for it,
@@ -14,6 +16,7 @@ build=${1:-build}
 starts=${2:-15}
 runs=${3:-7}
 corpus=${FACTORIX_CORPUS:-$(pwd)/../shared/bench/corpus.txt}
+stress=${FACTORIX_STRESS:-$(pwd)/../shared/bench/stress.txt}
 
 cmake --build "$build" -j"$(nproc)" --target factorix factorix-measure-ui >/dev/null
 export -n QT_LINUX_ACCESSIBILITY_ALWAYS_ON 2>/dev/null || true
@@ -21,4 +24,4 @@ tests/e2e/run-x11.sh env -u QT_LINUX_ACCESSIBILITY_ALWAYS_ON -u QT_ACCESSIBILITY
   /usr/bin/python3 scripts/measure_startup.py "$build/app/factorix" "$starts" 2>/dev/null
 echo
 tests/e2e/run-x11.sh env -u QT_LINUX_ACCESSIBILITY_ALWAYS_ON -u QT_ACCESSIBILITY \
-  "$build/tests/app/factorix-measure-ui" "$corpus" "$runs" 2> >(grep -v XDG_RUNTIME_DIR >&2)
+  "$build/tests/app/factorix-measure-ui" "$corpus" "$runs" "$stress" 2> >(grep -v XDG_RUNTIME_DIR >&2)

@@ -1,5 +1,9 @@
 #include "app/cli/TextCommand.h"
 
+#include <new>
+
+#include "engine/core/EngineError.h"
+#include "engine/factor/Report.h"
 #include "engine/search/Search.h"
 
 namespace {
@@ -18,12 +22,65 @@ CommandOutput calcular(std::string_view padText) {
   return output;
 }
 
+// A text whose search evaluates it candidate by candidate has no
+// polynomial to factor.
+constexpr const char* kNoFactorization =
+    "factorix: el texto no es una suma de términos en x; no hay factorización que dar.\n"
+    "Pruebe «factorix --help» para más información.";
+
+// Runs one of the work's reports; a polynomial too large to show ends with
+// the engine's error.
+template <typename Report>
+CommandOutput work(Report report) {
+  CommandOutput output;
+  try {
+    if (!report(output)) output.message = kNoFactorization;
+  } catch (const factorix::EngineError& e) {
+    output.lines.clear();
+    output.error = e.number();
+  } catch (const std::bad_alloc&) {
+    output.lines.clear();
+    output.error = factorix::kOverflow;
+  }
+  return output;
+}
+
+// The complete factorisation over the integers, one line.
+CommandOutput factorizar(std::string_view padText) {
+  return work([padText](CommandOutput& output) {
+    const std::optional<std::string> line = factorix::FactorizationLine(padText);
+    if (line) output.lines.push_back(*line);
+    return line.has_value();
+  });
+}
+
+// The Ruffini tables of the first root as plain text, then the
+// factorisation.
+CommandOutput ruffini(std::string_view padText) {
+  return work([padText](CommandOutput& output) {
+    std::optional<std::vector<std::string>> lines = factorix::RuffiniLines(padText);
+    if (lines) output.lines = std::move(*lines);
+    output.plainText = true;
+    return lines.has_value();
+  });
+}
+
 constexpr TextCommand kCommands[] = {
     {"calcular",
      "Busca las raíces enteras del polinomio TEXTO como el botón «Calcular» y "
      "escribe una línea por raíz: el factor y el cociente. Con «-» lee un "
      "polinomio por línea de la entrada estándar.",
      &calcular},
+    {"factorizar",
+     "Escribe en una línea la factorización completa de TEXTO sobre los enteros: "
+     "el contenido, los factores de las raíces enteras y los demás factores "
+     "irreducibles, con sus exponentes.",
+     &factorizar},
+    {"ruffini",
+     "Escribe, como tablas de texto, los pasos de la regla de Ruffini desde la "
+     "primera raíz de TEXTO, cada uno con su cociente y su resto, y después la "
+     "factorización completa.",
+     &ruffini},
 };
 
 }  // namespace

@@ -13,6 +13,12 @@ struct CommandOutput {
   // The engine's error number (factorix::ErrorNumber) that ended the work;
   // kNoError (0) when it ran to the end.
   int error = 0;
+  // True when `lines` are plain text (tables, captions) printed as they
+  // are, rather than formula lines in the pad's encoding.
+  bool plainText = false;
+  // A message of the command's own for standard error, without its line
+  // end; it ends the text as an error does. Empty for none.
+  std::string message;
 };
 
 // One option of the command line that takes a polynomial: `--<option> TEXTO`.

@@ -10,6 +10,7 @@
 #include "app/cli/FormulaSpelling.h"
 #include "app/cli/LineReader.h"
 #include "app/cli/TextCommand.h"
+#include "app/ErrorMessages.h"
 #include "engine/core/EngineError.h"
 
 namespace {
@@ -32,11 +33,17 @@ int TextRunner::runText(const QString& shown) const {
   const QByteArray padText = FormulaSpelling::toPadText(shown).toUtf8();
   const CommandOutput output = command_.run(std::string_view(padText.constData(), size_t(padText.size())));
   for (const std::string& line : output.lines) {
-    if (padText_)
+    if (padText_ || output.plainText)
       write(stdout, line);
     else
       write(stdout, FormulaSpelling::toSpoken(QString::fromStdString(line)));
     std::fputc('\n', stdout);
+  }
+  if (!output.message.empty()) {
+    std::fflush(stdout);
+    write(stderr, output.message);
+    std::fputc('\n', stderr);
+    return CommandLine::kMessage;
   }
   return report(output.error);
 }
@@ -68,7 +75,7 @@ int TextRunner::runStandardInput() const {
 int TextRunner::report(int error) {
   if (error == factorix::kNoError) return CommandLine::kLinesOnly;
   std::fflush(stdout);  // on a terminal the lines come before the message
-  write(stderr, factorix::MessageFor(error));
+  write(stderr, ErrorMessage(error));
   std::fputc('\n', stderr);
   return CommandLine::kMessage;
 }

@@ -1,20 +1,33 @@
 #pragma once
 
 #include <stdexcept>
-#include <string>
 
 namespace factorix {
 
-// Error numbers raised by the engine. A calculation stops at the first one;
-// the window tells apart only kSyntax from all the others.
+// The numbers of the errors that end a calculation. The window tells apart
+// only kSyntax, the evaluator's syntax error, whose number 1002 is fixed;
+// the others are the engine's own.
 enum ErrorNumber : int {
   kNoError = 0,
-  kInvalidCall = 5,      // invalid procedure call or argument (0^-1, (-8)^0.5, ...)
-  kOverflow = 6,         // a value beyond the size bound, a budget exhausted, line 32768
+  // An operation without a meaning: 0 to a negative power, a negative
+  // number to a non-integer power, the constant with its sign of a text
+  // that has no sign.
+  kInvalidCall = 5,
+  // Too large or too long: a number beyond the size bound, a power above
+  // the highest degree, a time budget spent, the line after the last one
+  // allowed, a constant whose divisors cannot be listed in time.
+  kOverflow = 6,
+  // A division by zero in the expression.
   kDivisionByZero = 11,
-  kTypeMismatch = 13,    // a text that is not a whole number
-  kSyntax = 1002,        // the evaluator could not read the expression
+  // A text where a whole number belongs: a coefficient, the constant or a
+  // root that is not one.
+  kTypeMismatch = 13,
+  // The evaluator could not read the expression.
+  kSyntax = 1002,
 };
+
+// True for the numbers above other than kNoError.
+bool IsErrorNumber(int number);
 
 // An error carrying its number, thrown by every engine routine and caught
 // only by the search.
@@ -26,8 +39,5 @@ public:
 private:
   int number_;
 };
-
-// The message the window shows for an error number; empty for kNoError.
-std::string MessageFor(int number);
 
 }  // namespace factorix

@@ -39,7 +39,7 @@ public:
 private:
   static constexpr std::uint64_t kWorkBetweenClockReads = 1 << 16;
 
-  enum class Kind { Empty, Boolean, Rational, Real };
+  using Kind = Value::Kind;
   // One operand. Empty, Boolean and Rational keep their arithmetic value in
   // q (canonical: Empty is 0, True -1); Real keeps it in real.
   struct Slot {

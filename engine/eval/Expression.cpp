@@ -52,21 +52,17 @@ bool Expression::IsZeroAt(const mpz_class& variable) {
 namespace {
 
 template <typename Magnitude>
-Expression::NonZeroPair ProvePair(ExactMachine& exact, ModularFilter& filter, const Magnitude& m) {
-  Expression::NonZeroPair proof;
-  if (!filter.applicable()) return proof;
+NonZeroPair ProvePair(ExactMachine& exact, ModularFilter& filter, const Magnitude& m) {
+  if (!filter.applicable()) return {};
   exact.AddWork(2 * filter.steps());
-  const ModularFilter::Pair p = filter.ProvesNonZeroPair(m);
-  proof.minus = p.minus;
-  proof.plus = p.plus;
-  return proof;
+  return filter.ProvesNonZeroPair(m);
 }
 
 }  // namespace
 
-Expression::NonZeroPair Expression::ProveNonZeroPair(std::uint64_t m) { return ProvePair(*exact_, *filter_, m); }
+NonZeroPair Expression::ProveNonZeroPair(std::uint64_t m) { return ProvePair(*exact_, *filter_, m); }
 
-Expression::NonZeroPair Expression::ProveNonZeroPair(const mpz_class& m) {
+NonZeroPair Expression::ProveNonZeroPair(const mpz_class& m) {
   return ProvePair(*exact_, *filter_, m);
 }
 

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string_view>
 
+#include "engine/eval/NonZeroPair.h"
 #include "engine/eval/Value.h"
 
 namespace factorix {
@@ -53,10 +54,6 @@ public:
   // (m >= 0): `minus` or `plus` is true when that value is proven non-zero,
   // where IsZeroAt would return false and raise nothing. False means: ask
   // IsZeroAt. Raises only kOverflow, when the deadline has passed.
-  struct NonZeroPair {
-    bool minus = false;
-    bool plus = false;
-  };
   NonZeroPair ProveNonZeroPair(std::uint64_t m);
   NonZeroPair ProveNonZeroPair(const mpz_class& m);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "engine/core/Characters.h"
 #include "engine/core/EngineError.h"
 #include "engine/eval/Expression.h"
 #include "engine/eval/SyntaxError.h"
@@ -11,7 +12,6 @@ namespace factorix {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
 // log2(10) rounded down, for a lower bound on the bits of a decimal number.
@@ -29,64 +29,61 @@ ExpressionCode ExpressionParser::Parse() {
   return std::move(out_);
 }
 
+// One left-associative level: first { op next }, op one of the characters
+// of `ops`; the opcode at the same index follows each right operand.
+void ExpressionParser::LeftAssociative(Rule first, Rule next, std::string_view ops, const Opcode* codes) {
+  (this->*first)();
+  for (std::size_t at; (at = ops.find(Peek())) != std::string_view::npos;) {
+    ++pos_;
+    (this->*next)();
+    Emit(codes[at]);
+  }
+}
+
 // comparison := additive { "=" additive }
 void ExpressionParser::Comparison() {
-  Additive();
-  while (Peek() == '=') {
-    ++pos_;
-    Additive();
-    Emit(Opcode::Equal);
-  }
+  static constexpr Opcode kCodes[] = {Opcode::Equal};
+  LeftAssociative(&ExpressionParser::Additive, &ExpressionParser::Additive, "=", kCodes);
 }
 
 // additive := term { ("+" | "-") term }
 void ExpressionParser::Additive() {
-  Term();
-  for (char c = Peek(); c == '+' || c == '-'; c = Peek()) {
-    ++pos_;
-    Term();
-    Emit(c == '+' ? Opcode::Add : Opcode::Subtract);
-  }
+  static constexpr Opcode kCodes[] = {Opcode::Add, Opcode::Subtract};
+  LeftAssociative(&ExpressionParser::Term, &ExpressionParser::Term, "+-", kCodes);
 }
 
 // term := unary { ("*" | "/") unary }
 void ExpressionParser::Term() {
-  Unary();
-  for (char c = Peek(); c == '*' || c == '/'; c = Peek()) {
-    ++pos_;
-    Unary();
-    Emit(c == '*' ? Opcode::Multiply : Opcode::Divide);
-  }
+  static constexpr Opcode kCodes[] = {Opcode::Multiply, Opcode::Divide};
+  LeftAssociative(&ExpressionParser::Unary, &ExpressionParser::Unary, "*/", kCodes);
 }
 
-// unary := { "+" | "-" } power
-void ExpressionParser::Unary() {
+// signs := { "+" | "-" }
+std::size_t ExpressionParser::Signs() {
   std::size_t minus = 0;  // signs are counted, not recursed into
   for (char c = Peek(); c == '+' || c == '-'; c = Peek()) {
     ++pos_;
     if (c == '-') ++minus;
   }
+  return minus;
+}
+
+// unary := signs power
+void ExpressionParser::Unary() {
+  std::size_t minus = Signs();
   Power();
   for (; minus > 0; --minus) Emit(Opcode::Negate);
 }
 
 // power := primary { "^" exponent }
 void ExpressionParser::Power() {
-  Primary();
-  while (Peek() == '^') {
-    ++pos_;
-    Exponent();
-    Emit(Opcode::Power);
-  }
+  static constexpr Opcode kCodes[] = {Opcode::Power};
+  LeftAssociative(&ExpressionParser::Primary, &ExpressionParser::Exponent, "^", kCodes);
 }
 
-// exponent := { "+" | "-" } primary
+// exponent := signs primary
 void ExpressionParser::Exponent() {
-  std::size_t minus = 0;
-  for (char c = Peek(); c == '+' || c == '-'; c = Peek()) {
-    ++pos_;
-    if (c == '-') ++minus;
-  }
+  std::size_t minus = Signs();
   Primary();
   for (; minus > 0; --minus) Emit(Opcode::Negate);
 }

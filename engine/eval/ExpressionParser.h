@@ -20,9 +20,12 @@ public:
   ExpressionCode Parse();
 
 private:
+  using Rule = void (ExpressionParser::*)();
+  void LeftAssociative(Rule first, Rule next, std::string_view ops, const Opcode* codes);
   void Comparison();
   void Additive();
   void Term();
+  std::size_t Signs();  // how many "-" among the signs skipped
   void Unary();
   void Power();
   void Exponent();

@@ -1,10 +1,11 @@
 #include "engine/eval/FormulaExpression.h"
 
+#include "engine/core/Characters.h"
+
 namespace factorix {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Every occurrence of `from` in `text`, left to right, becomes `to`.
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {

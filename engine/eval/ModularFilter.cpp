@@ -382,33 +382,25 @@ bool ModularFilter::ProvesNonZero(const mpz_class& variable) {
   return ResidueAt<Prime62>(ResidueOf(variable, Prime62::kP), poly2_, literals2_) != 0;
 }
 
-ModularFilter::Pair ModularFilter::ProvesNonZeroPair(std::uint64_t m) {
-  Pair proof;
-  if (!applicable_) return proof;
+NonZeroPair ModularFilter::ProvesNonZeroPair(std::uint64_t m) {
   const std::size_t bits = m == 0 ? 0 : 64 - static_cast<std::size_t>(__builtin_clzll(m));
-  if (!SafeFor(bits)) return proof;
-  std::uint64_t minus, plus;
-  ResiduePair<Mersenne61>(Mersenne61::Reduce(m), poly1_, literals1_, minus, plus);
-  proof.minus = minus != 0;
-  proof.plus = plus != 0;
-  if (proof.minus && proof.plus) return proof;
-  ResiduePair<Prime62>(Prime62::Reduce(m), poly2_, literals2_, minus, plus);
-  proof.minus = proof.minus || minus != 0;
-  proof.plus = proof.plus || plus != 0;
-  return proof;
+  return ProvesNonZeroPair(bits, Mersenne61::Reduce(m), Prime62::Reduce(m));
 }
 
-ModularFilter::Pair ModularFilter::ProvesNonZeroPair(const mpz_class& m) {
-  Pair proof;
-  if (!applicable_) return proof;
+NonZeroPair ModularFilter::ProvesNonZeroPair(const mpz_class& m) {
   const std::size_t bits = m == 0 ? 0 : mpz_sizeinbase(m.get_mpz_t(), 2);
-  if (!SafeFor(bits)) return proof;
+  return ProvesNonZeroPair(bits, ResidueOf(m, Mersenne61::kP), ResidueOf(m, Prime62::kP));
+}
+
+NonZeroPair ModularFilter::ProvesNonZeroPair(std::size_t bits, std::uint64_t r1, std::uint64_t r2) {
+  NonZeroPair proof;
+  if (!applicable_ || !SafeFor(bits)) return proof;
   std::uint64_t minus, plus;
-  ResiduePair<Mersenne61>(ResidueOf(m, Mersenne61::kP), poly1_, literals1_, minus, plus);
+  ResiduePair<Mersenne61>(r1, poly1_, literals1_, minus, plus);
   proof.minus = minus != 0;
   proof.plus = plus != 0;
   if (proof.minus && proof.plus) return proof;
-  ResiduePair<Prime62>(ResidueOf(m, Prime62::kP), poly2_, literals2_, minus, plus);
+  ResiduePair<Prime62>(r2, poly2_, literals2_, minus, plus);
   proof.minus = proof.minus || minus != 0;
   proof.plus = proof.plus || plus != 0;
   return proof;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/eval/ExpressionCode.h"
+#include "engine/eval/NonZeroPair.h"
 
 namespace factorix {
 
@@ -42,12 +43,8 @@ public:
   bool ProvesNonZero(const mpz_class& variable);
 
   // ProvesNonZero for the variables -m and +m at once; m >= 0.
-  struct Pair {
-    bool minus = false;
-    bool plus = false;
-  };
-  Pair ProvesNonZeroPair(std::uint64_t m);
-  Pair ProvesNonZeroPair(const mpz_class& m);
+  NonZeroPair ProvesNonZeroPair(std::uint64_t m);
+  NonZeroPair ProvesNonZeroPair(const mpz_class& m);
 
 private:
   template <typename Field>
@@ -68,6 +65,9 @@ private:
   void FindSafeBits();
   // Whether the bound allows a proof for a variable of `bits` bits.
   bool SafeFor(std::size_t bits) const;
+  // ProvesNonZeroPair for an m of `bits` bits whose residues modulo the
+  // two primes are r1 and r2.
+  NonZeroPair ProvesNonZeroPair(std::size_t bits, std::uint64_t r1, std::uint64_t r2);
 
   struct Step {
     Opcode op;

@@ -2,6 +2,7 @@
 
 #include <gmp.h>
 #include <flint/fmpz.h>
+#include <flint/fmpz_factor.h>
 #include <flint/fmpz_poly.h>
 #include <flint/nmod_poly.h>
 
@@ -11,44 +12,31 @@
 // moduli, degrees and sizes before it passes them on.
 namespace factorix {
 
-class FmpzPoly {
+// One FLINT object: `Init` (with the constructor's arguments) at creation,
+// `Clear` at destruction.
+template <class Struct, auto Init, auto Clear>
+class FlintObject {
 public:
-  FmpzPoly() { fmpz_poly_init(value_); }
-  ~FmpzPoly() { fmpz_poly_clear(value_); }
-  FmpzPoly(const FmpzPoly&) = delete;
-  FmpzPoly& operator=(const FmpzPoly&) = delete;
-  fmpz_poly_struct* get() { return value_; }
-  const fmpz_poly_struct* get() const { return value_; }
+  template <class... Args>
+  explicit FlintObject(Args... args) {
+    Init(value_, args...);
+  }
+  ~FlintObject() { Clear(value_); }
+  FlintObject(const FlintObject&) = delete;
+  FlintObject& operator=(const FlintObject&) = delete;
+
+  Struct* get() { return value_; }
+  const Struct* get() const { return value_; }
 
 private:
-  fmpz_poly_t value_;
+  Struct value_[1];
 };
 
-// A polynomial over Z/nZ; n must be at least 2.
-class NmodPoly {
-public:
-  explicit NmodPoly(mp_limb_t modulus) { nmod_poly_init(value_, modulus); }
-  ~NmodPoly() { nmod_poly_clear(value_); }
-  NmodPoly(const NmodPoly&) = delete;
-  NmodPoly& operator=(const NmodPoly&) = delete;
-  nmod_poly_struct* get() { return value_; }
-  const nmod_poly_struct* get() const { return value_; }
-
-private:
-  nmod_poly_t value_;
-};
-
-class Fmpz {
-public:
-  Fmpz() { fmpz_init(value_); }
-  ~Fmpz() { fmpz_clear(value_); }
-  Fmpz(const Fmpz&) = delete;
-  Fmpz& operator=(const Fmpz&) = delete;
-  fmpz* get() { return value_; }
-  const fmpz* get() const { return value_; }
-
-private:
-  fmpz_t value_;
-};
+using Fmpz = FlintObject<fmpz, fmpz_init, fmpz_clear>;
+using FmpzPoly = FlintObject<fmpz_poly_struct, fmpz_poly_init, fmpz_poly_clear>;
+using FmpzFactors = FlintObject<fmpz_factor_struct, fmpz_factor_init, fmpz_factor_clear>;
+// A polynomial over Z/nZ: constructed with n, which must be at least 2.
+using NmodPoly = FlintObject<nmod_poly_struct, nmod_poly_init, nmod_poly_clear>;
+using NmodPolyFactors = FlintObject<nmod_poly_factor_struct, nmod_poly_factor_init, nmod_poly_factor_clear>;
 
 }  // namespace factorix

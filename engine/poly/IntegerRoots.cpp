@@ -1,6 +1,5 @@
 #include "engine/poly/IntegerRoots.h"
 
-#include <flint/nmod_poly.h>
 #include <flint/ulong_extras.h>
 
 #include <algorithm>
@@ -46,18 +45,16 @@ bool StaysSquareFree(const fmpz_poly_struct* f, NmodPoly& fp) {
 
 // The roots of fp (degree >= 1, square-free) in [0, p).
 std::vector<mp_limb_t> RootsModulo(const NmodPoly& fp) {
-  nmod_poly_factor_t factors;
-  nmod_poly_factor_init(factors);
-  nmod_poly_roots(factors, fp.get(), 0);
+  NmodPolyFactors factors;
+  nmod_poly_roots(factors.get(), fp.get(), 0);
   std::vector<mp_limb_t> roots;
-  roots.reserve(static_cast<std::size_t>(factors->num));
+  roots.reserve(static_cast<std::size_t>(factors.get()->num));
   const mp_limb_t p = fp.get()->mod.n;
-  for (slong i = 0; i < factors->num; ++i) {
+  for (slong i = 0; i < factors.get()->num; ++i) {
     // Each factor is the monic x - r.
-    const mp_limb_t c = nmod_poly_get_coeff_ui(factors->p + i, 0);
+    const mp_limb_t c = nmod_poly_get_coeff_ui(factors.get()->p + i, 0);
     roots.push_back(c == 0 ? 0 : p - c);
   }
-  nmod_poly_factor_clear(factors);
   return roots;
 }
 

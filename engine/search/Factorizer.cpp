@@ -1,7 +1,5 @@
 #include "engine/search/Factorizer.h"
 
-#include <flint/fmpz.h>
-#include <flint/fmpz_factor.h>
 #include <flint/ulong_extras.h>
 
 #include <algorithm>
@@ -14,19 +12,6 @@ namespace factorix {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// Owner of a fmpz_factor_t.
-class FlintFactors {
-public:
-  FlintFactors() { fmpz_factor_init(value_); }
-  ~FlintFactors() { fmpz_factor_clear(value_); }
-  FlintFactors(const FlintFactors&) = delete;
-  FlintFactors& operator=(const FlintFactors&) = delete;
-  fmpz_factor_struct* get() { return value_; }
-
-private:
-  fmpz_factor_t value_;
-};
 
 void CheckDeadline(Clock::time_point deadline) {
   if (Clock::now() > deadline) throw EngineError(kOverflow);
@@ -62,7 +47,7 @@ void SplitPart(const fmpz* part, unsigned long times, bool withCurves, Clock::ti
   CheckDeadline(deadline);
   const flint_bitcnt_t bits = fmpz_bits(part);
   if (bits <= Factorizer::kMaxSplitBits) {
-    FlintFactors factors;
+    FmpzFactors factors;
     fmpz_factor(factors.get(), part);
     AppendAll(factors.get(), 0, times, out);
     return;
@@ -79,7 +64,7 @@ void SplitPart(const fmpz* part, unsigned long times, bool withCurves, Clock::ti
     }
   }
   if (withCurves && bits <= Factorizer::kMaxCurveBits) {
-    FlintFactors factors;
+    FmpzFactors factors;
     if (fmpz_factor_smooth(factors.get(), part, CurveFactorBits(bits), 0)) {
       AppendAll(factors.get(), 0, times, out);
       return;
@@ -119,13 +104,13 @@ std::vector<PrimePower> Factorizer::Factor(const mpz_class& n) const {
   std::vector<PrimePower> out;
   if (fmpz_cmp_ui(m.get(), 1) <= 0) return out;
   if (fmpz_bits(m.get()) <= FLINT_BITS) {
-    FlintFactors factors;
+    FmpzFactors factors;
     fmpz_factor(factors.get(), m.get());
     AppendAll(factors.get(), 0, 1, out);
     return out;
   }
   // Trial division; unless it finishes, its last entry is the rest.
-  FlintFactors factors;
+  FmpzFactors factors;
   if (fmpz_factor_trial(factors.get(), m.get(), FLINT_FACTOR_TRIAL_PRIMES)) {
     AppendAll(factors.get(), 0, 1, out);
     return Merged(std::move(out));

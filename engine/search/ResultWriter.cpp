@@ -21,8 +21,11 @@ void ResultWriter::AddRoot(const std::string& divisor, bool negative) {
   root_ += divisor;
   // The dividend is read once, at the first root, so that its errors come
   // where the division's would.
-  if (!dividend_) dividend_.emplace(reading_);
-  const std::string quotient = Chunga(dividend_->Divide(root_));
+  if (!dividend_) {
+    dividend_.emplace(reading_);
+    if (dividend_->QuotientIsZero()) sameQuotient_ = Chunga(dividend_->Divide(root_));
+  }
+  const std::string quotient = sameQuotient_ ? *sameQuotient_ : Chunga(dividend_->Divide(root_));
   if (bytes_ + line.size() + quotient.size() + 3 > kMaxLineBytes) {
     // Like the line after kMaxLines: this root adds nothing.
     result_.lines.pop_back();

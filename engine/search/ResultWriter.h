@@ -34,6 +34,9 @@ private:
   SearchResult& result_;
   Clock::time_point deadline_;
   std::optional<Dividend> dividend_;  // read at the first root
+  // The tidied quotient when it is the same for every root (see
+  // Dividend::QuotientIsZero), made once.
+  std::optional<std::string> sameQuotient_;
   std::size_t bytes_ = 0;             // line text written so far
   std::string root_;                  // scratch: the root's text for the division
 };

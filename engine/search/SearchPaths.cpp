@@ -105,7 +105,7 @@ template <typename Divisor>
 void TryEveryCandidate(const std::vector<Divisor>& list, Expression& expression, ResultWriter& writer) {
   mpz_class candidate;
   for (const Divisor& d : list) {
-    const Expression::NonZeroPair proof = expression.ProveNonZeroPair(d);
+    const NonZeroPair proof = expression.ProveNonZeroPair(d);
     if (!proof.minus) {
       SetCandidate(candidate, d, true);
       if (expression.IsZeroAt(candidate)) writer.AddRoot(DivisorText(d), true);

@@ -138,6 +138,11 @@ std::string Dividend::Divide(std::string_view root) const {
   return result;
 }
 
+bool Dividend::QuotientIsZero() const {
+  return std::all_of(coeffs_.begin() + (coeffs_.empty() ? 0 : 1), coeffs_.end(),
+                     [](const mpz_class& c) { return c == 0; });
+}
+
 std::string Dividir(std::string_view xMenos, std::string_view texto) {
   return Dividend(FormulaTerms(texto)).Divide(xMenos);
 }

@@ -32,6 +32,10 @@ public:
   // that is no root can give one) throws kOverflow.
   std::string Divide(std::string_view root) const;
 
+  // True when every coefficient but the constant is 0, so that the
+  // quotient is the same (every coefficient 0) whatever the root.
+  bool QuotientIsZero() const;
+
 private:
   std::vector<mpz_class> coeffs_;  // coeffs_[i] multiplies x^i; empty without "x"
   std::string leadingText_;        // the leading coefficient as written, with a sign

@@ -1,5 +1,6 @@
 #include "engine/text/Number.h"
 
+#include "engine/core/Characters.h"
 #include "engine/core/EngineError.h"
 
 namespace factorix {
@@ -10,7 +11,6 @@ namespace {
 // kOverflow so that no conversion can take unbounded memory or time.
 constexpr std::size_t kMaxDigits = 100000;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 

@@ -5,7 +5,13 @@
 // the most lines it also times the scroll arrows, the wheel and clearing,
 // to show that the window stays usable.
 //
-// Usage: factorix-measure-ui CORPUS [RUNS]
+// For every row with a result line it also times opening the Ruffini window
+// of line 1, from the call to the window drawn on screen (or to the message
+// box that says the work is too large), and closing it; then the same for
+// the rows of a second file, such as the stress rows, and for a polynomial
+// of degree 200 with 60-digit coefficients.
+//
+// Usage: factorix-measure-ui CORPUS [RUNS] [MORE_ROWS]
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -20,7 +26,12 @@
 
 #include "app/Form1.h"
 #include "app/ResultList.h"
+#include "app/RuffiniDialog.h"
+#include "app/RuffiniOpener.h"
+#include "engine/text/RaisedExponent.h"
 #include "formulapad/FormulaPad.h"
+
+#include <gmpxx.h>
 
 namespace {
 
@@ -70,6 +81,69 @@ double median(QList<double> values) {
   return n % 2 ? values.at(n / 2) : (values.at(n / 2 - 1) + values.at(n / 2)) / 2;
 }
 
+// Opens the Ruffini window of line 1 and waits until it is on screen; a
+// message box is timed when it shows and then closed. The window is closed
+// again afterwards.
+Run openRuffini(Form1& form) {
+  Run run;
+  QElapsedTimer clock;
+  QTimer poll;
+  poll.setInterval(0);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible() || !run.message.isEmpty()) return;
+    run.ms = double(clock.nsecsElapsed()) / 1e6;
+    run.message = box->text();
+    box->button(QMessageBox::Ok)->click();
+  });
+  poll.start();
+  clock.start();
+  RuffiniDialog* dialog = form.ruffini().open(form.resultado().at(1)->Text.toString());
+  if (dialog) {
+    dialog->repaint();
+    QApplication::sync();
+    run.ms = double(clock.nsecsElapsed()) / 1e6;
+    dialog->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  return run;
+}
+
+// (x - 7) times a polynomial of degree 199 with random 59-digit
+// coefficients: degree 200, coefficients of 60 digits, one integer root.
+QString degree200Text() {
+  gmp_randclass random(gmp_randinit_default);
+  random.seed(20261208);
+  const mpz_class low = mpz_class("1" + std::string(58, '0'));
+  std::vector<mpz_class> q(200);  // q[i] multiplies x^i
+  for (mpz_class& c : q) c = low + random.get_z_range(9 * low);
+  std::string text;
+  for (int i = 200; i >= 0; --i) {
+    const mpz_class c = (i >= 1 ? q[size_t(i - 1)] : mpz_class(0)) - (i <= 199 ? 7 * q[size_t(i)] : mpz_class(0));
+    if (c >= 0 && i < 200) text += '+';
+    text += c.get_str();
+    if (i >= 1) text += 'x' + (i > 1 ? factorix::RaisedExponentText(i) : std::string());
+  }
+  return QString::fromStdString(text);
+}
+
+// Times the Ruffini window for the row's line 1, when it has one.
+void measureRuffini(Form1& form, const QString& name, const QString& text, int runs) {
+  calculate(form, text);
+  if (form.resultado().upperBound() < 1 || !form.ruffini().hasWork()) return;
+  QList<double> times;
+  QString message;
+  for (int i = 0; i < runs; ++i) {
+    const Run run = openRuffini(form);
+    times << run.ms;
+    message = run.message;
+  }
+  std::printf("%-24s %5d %10.1f %10.1f  %s\n", qPrintable(name), runs, median(times),
+              *std::max_element(times.begin(), times.end()), qPrintable(message));
+  std::fflush(stdout);
+}
+
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -93,11 +167,13 @@ int main(int argc, char* argv[]) {
   std::printf("%-24s %5s %10s %10s %7s  %s\n", "row", "runs", "median_ms", "worst_ms", "lines", "message");
   QString biggest;
   int mostLines = 0;
+  QList<QStringList> rows;  // name and text of every row, for the Ruffini window
   while (!corpus.atEnd()) {
     const QString line = QString::fromUtf8(corpus.readLine()).trimmed();
     if (line.isEmpty() || line.startsWith(u'#')) continue;
     const QStringList fields = line.split(u'\t');
     if (fields.size() < 2) continue;
+    rows << fields.mid(0, 2);
     QList<double> times;
     QString message;
     const int n = fields.at(0).startsWith(QStringLiteral("g0")) ? std::min(runs, 3) : runs;
@@ -130,6 +206,26 @@ int main(int argc, char* argv[]) {
     std::printf("  \"<<\" click       %8.1f ms\n", timed([&] { form.desp_Click(0); }, form));
     std::printf("  wheel notch      %8.1f ms\n", timed(wheel, form));
     std::printf("  clearing (Borrar)%8.1f ms\n", timed([&] { form.Borrar(); }, form));
+  }
+
+  if (argc > 3) {
+    QFile more(QString::fromLocal8Bit(argv[3]));
+    if (more.open(QIODevice::ReadOnly | QIODevice::Text)) {
+      while (!more.atEnd()) {
+        const QString line = QString::fromUtf8(more.readLine()).trimmed();
+        if (line.isEmpty() || line.startsWith(u'#')) continue;
+        const QStringList fields = line.split(u'\t');
+        // A row whose search is expected to fail has no line to open.
+        if (fields.size() >= 2 && fields.value(2) != QLatin1String("error6")) rows << fields.mid(0, 2);
+      }
+    }
+  }
+  rows << QStringList{QStringLiteral("degree200_60digits"), degree200Text()};
+  std::printf("\nthe Ruffini window of line 1, opened and drawn:\n");
+  std::printf("%-24s %5s %10s %10s  %s\n", "row", "runs", "median_ms", "worst_ms", "message");
+  for (const QStringList& row : rows) {
+    const bool slow = row.at(0).startsWith(QStringLiteral("g0"));
+    measureRuffini(form, row.at(0), row.at(1), slow ? std::min(runs, 3) : runs);
   }
   return 0;
 }

@@ -41,8 +41,8 @@ std::string ExactVerdict(Expression& e, const mpz_class& v) {
 // Checks both overloads of ProveNonZeroPair at m against the exact values
 // at -m and +m; returns how many of the two were cleared.
 int ExpectProofsHold(Expression& e, std::uint64_t m, const std::string& text) {
-  const Expression::NonZeroPair word = e.ProveNonZeroPair(m);
-  const Expression::NonZeroPair big = e.ProveNonZeroPair(Word(m));
+  const NonZeroPair word = e.ProveNonZeroPair(m);
+  const NonZeroPair big = e.ProveNonZeroPair(Word(m));
   EXPECT_EQ(word.minus, big.minus) << text << " at -" << m;
   EXPECT_EQ(word.plus, big.plus) << text << " at " << m;
   if (word.minus) {
@@ -144,7 +144,7 @@ TEST(NonZeroProof, HoldsOnRandomExpressionsAndTheirRoots) {
       if (t == 1) {
         ++rootsSeen;
         // The value at the root is exactly 0 (or an error): never cleared.
-        const Expression::NonZeroPair p = e->ProveNonZeroPair(r);
+        const NonZeroPair p = e->ProveNonZeroPair(r);
         EXPECT_FALSE(negativeRoot ? p.minus : p.plus) << texts[t] << " at the root " << (negativeRoot ? "-" : "")
                                                       << r;
         if (ExactVerdict(*e, negativeRoot ? mpz_class(-Word(r)) : Word(r)) == "zero") ++roots;
@@ -162,12 +162,12 @@ TEST(NonZeroProof, ClearsNothingWhereTheExactValueMayOverflow) {
   // of 2^20; at 21 bits the bound may be passed and the exact evaluation
   // decides, raising the overflow where it really happens.
   Expression e = Expression::Compile("@^50000-@^50000+1", '@');
-  const Expression::NonZeroPair small = e.ProveNonZeroPair(std::uint64_t{(1u << 20) - 1});
+  const NonZeroPair small = e.ProveNonZeroPair(std::uint64_t{(1u << 20) - 1});
   EXPECT_TRUE(small.minus && small.plus);
-  const Expression::NonZeroPair near = e.ProveNonZeroPair(std::uint64_t{1} << 20);
+  const NonZeroPair near = e.ProveNonZeroPair(std::uint64_t{1} << 20);
   EXPECT_FALSE(near.minus || near.plus);
   EXPECT_FALSE(e.IsZeroAt(-(mpz_class(1) << 20)));  // 2^1000000 still fits
-  const Expression::NonZeroPair far = e.ProveNonZeroPair(std::uint64_t{3} << 20);
+  const NonZeroPair far = e.ProveNonZeroPair(std::uint64_t{3} << 20);
   EXPECT_FALSE(far.minus || far.plus);
   EXPECT_THROW(e.IsZeroAt(mpz_class(3) << 20), EngineError);
   // The bound holds per length: after a longer variable, shorter ones are
@@ -189,12 +189,12 @@ class NonZeroPairTable : public testing::TestWithParam<PairCase> {};
 TEST_P(NonZeroPairTable, ClearsExactlyTheNonZeroSide) {
   const PairCase& c = GetParam();
   Expression e = Expression::Compile(c.text, '@');
-  const Expression::NonZeroPair p = e.ProveNonZeroPair(mpz_class(c.m));
+  const NonZeroPair p = e.ProveNonZeroPair(mpz_class(c.m));
   EXPECT_EQ(p.minus, c.minus);
   EXPECT_EQ(p.plus, c.plus);
   const mpz_class m(c.m);
   if (m.fits_ulong_p()) {
-    const Expression::NonZeroPair w = e.ProveNonZeroPair(std::uint64_t{m.get_ui()});
+    const NonZeroPair w = e.ProveNonZeroPair(std::uint64_t{m.get_ui()});
     EXPECT_EQ(w.minus, c.minus);
     EXPECT_EQ(w.plus, c.plus);
   }
@@ -216,6 +216,12 @@ INSTANTIATE_TEST_SUITE_P(
         PairCase{"@+18446744073709551615", "18446744073709551615", false, true},
         // Degrees past the expansion are run step by step, with the same answers.
         PairCase{"@^65-2^65", "2", true, false}, PairCase{"(@^2)^40-3^80", "3", false, false},
+        // There a sum or a difference of residues must wrap around the
+        // modulus: 2^65 leaves 16 modulo 2^61 - 1, so these add 16 and
+        // p - 16, or take 16 from 1, on the way to 0.
+        PairCase{"@^65+(0-2^65)", "2", true, false}, PairCase{"(0-2^65)+@^65", "2", true, false},
+        PairCase{"(1-@^65)+(2^65-1)", "2", true, false},
+        PairCase{"(1-@^65)*(1-@^65)-(2^65-1)^2", "2", true, false},
         PairCase{"@^3-27", "340282366920938463463374607431768211457", true, true},
         // Code the check does not cover is always left to the exact evaluation.
         PairCase{"@/2+1", "5", false, false}, PairCase{"(@=1)+2", "5", false, false},

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <optional>
+
+#include "engine/factor/Coefficients.h"
+
+class FormulaPad;
+class QWidget;
+class RuffiniDialog;
+
+// Opens the Ruffini window for a result line: on a double-click on the
+// line's pad, or on Return or keypad Enter while that pad has the focus.
+// It knows the polynomial of the calculation whose lines it watches; lines
+// of a text that is no sum of terms are never watched, nor is the heading.
+class RuffiniOpener : public QObject {
+  Q_OBJECT
+
+public:
+  // The window opens over `window`.
+  explicit RuffiniOpener(QWidget* window);
+
+  // A new calculation of the formula text `text`: read once here.
+  void setCalculation(const QString& text);
+  // Whether the lines of the current calculation open the window.
+  bool hasWork() const { return polynomial_.has_value(); }
+  // Opens the window for `line` when there is work to show.
+  void watch(FormulaPad* line);
+
+  // Opens the window for the result line with this text; nullptr, after the
+  // error message, when the work is too large to show, or when the text is
+  // not a result line of a sum of terms.
+  RuffiniDialog* open(const QString& lineText);
+
+  // The window open now, if any.
+  RuffiniDialog* dialog() const;
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  QWidget* window_;
+  std::optional<factorix::Coefficients> polynomial_;
+  QPointer<RuffiniDialog> dialog_;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QTableView>
+
+namespace factorix {
+struct RuffiniTable;
+}
+class RuffiniTableModel;
+
+// One Ruffini table drawn as in class: no grid, a vertical rule right of the
+// root, a horizontal rule above the quotient, and a rule that sets the
+// remainder apart. It is as large as its cells and never scrolls itself:
+// the window around it does. To assistive technology it is a table whose
+// cells read their numbers.
+class RuffiniTableView : public QTableView {
+  Q_OBJECT
+
+public:
+  explicit RuffiniTableView(const factorix::RuffiniTable& table, QWidget* parent = nullptr);
+
+  RuffiniTableModel* tableModel() const { return model_; }
+
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+protected:
+  void paintEvent(QPaintEvent* event) override;
+
+private:
+  RuffiniTableModel* model_;
+};

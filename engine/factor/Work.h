@@ -1,0 +1,46 @@
+#pragma once
+
+#include <gmpxx.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/factor/Coefficients.h"
+#include "engine/factor/Factorization.h"
+#include "engine/factor/RuffiniSteps.h"
+
+namespace factorix {
+
+// The work behind a result line: the polynomial, the Ruffini tables from the
+// line's root on, and the complete factorisation.
+struct Work {
+  Coefficients polynomial;  // trimmed; empty for the zero polynomial
+  std::vector<RuffiniTable> steps;
+  Factorization factorization;
+};
+
+// Most characters all the tables of one piece of work may hold; more is
+// too large to show.
+inline constexpr std::size_t kMaxShownCharacters = 2000000;
+
+// The polynomial of a formula text that is a sum of terms, read once with
+// the engine's reader; nullopt for any other text (the search evaluates
+// those candidate by candidate, and there is no work to show).
+std::optional<Coefficients> ReadTerms(std::string_view text);
+
+// The root of a result line " (x-2) (...)" (2) or " (x+2) (...)" (-2);
+// nullopt for any other text.
+std::optional<mpz_class> RootOfLine(std::string_view line);
+
+// The work for `polynomial` (from ReadTerms) from `root` on; no tables when
+// `root` is nullopt. Throws EngineError(kOverflow) when the polynomial is
+// too large to factor, or its tables too large to show.
+Work ShowWork(const Coefficients& polynomial, const std::optional<mpz_class>& root);
+
+// The root of the first result line the search gives for `text`; nullopt
+// when it gives none.
+std::optional<mpz_class> FirstRoot(std::string_view text);
+
+}  // namespace factorix

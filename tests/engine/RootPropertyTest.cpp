@@ -1,0 +1,144 @@
+// Properties of the root finder and the division on random polynomials far
+// beyond what a table can list: planted roots come back exactly, and every
+// quotient times (x - r) plus the remainder gives the polynomial back.
+#include <gmpxx.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "engine/poly/IntegerRoots.h"
+#include "engine/text/Division.h"
+#include "engine/text/FormulaTerms.h"
+#include "engine/text/RaisedExponent.h"
+
+namespace factorix {
+namespace {
+
+using Coefficients = std::vector<mpz_class>;  // [i] multiplies x^i
+
+Coefficients Times(const Coefficients& a, const Coefficients& b) {
+  Coefficients out(a.size() + b.size() - 1);
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i] == 0) continue;
+    for (std::size_t j = 0; j < b.size(); ++j) out[i + j] += a[i] * b[j];
+  }
+  return out;
+}
+
+mpz_class ValueAt(const Coefficients& p, const mpz_class& x) {
+  mpz_class v;
+  for (std::size_t i = p.size(); i-- > 0;) v = v * x + p[i];
+  return v;
+}
+
+// Every power written, highest first, as the pad stores it.
+std::string DenseText(const Coefficients& p) {
+  std::string text;
+  for (std::size_t i = p.size(); i-- > 0;) {
+    if (p[i] >= 0 && i + 1 != p.size()) text += '+';
+    text += p[i].get_str();
+    if (i >= 1) text += 'x';
+    if (i >= 2) text += RaisedExponentText(static_cast<int>(i));
+  }
+  return text;
+}
+
+// The product of the primes below 100.
+mpz_class Primorial100() {
+  mpz_class product = 1;
+  for (unsigned long p = 2; p < 100; ++p) {
+    if (mpz_probab_prime_p(mpz_class(p).get_mpz_t(), 25)) product *= p;
+  }
+  return product;
+}
+
+// The search's order: by absolute value, -r before +r.
+void SortForSearch(std::vector<mpz_class>& roots) {
+  std::sort(roots.begin(), roots.end(), [](const mpz_class& a, const mpz_class& b) {
+    const int byMagnitude = mpz_cmpabs(a.get_mpz_t(), b.get_mpz_t());
+    return byMagnitude != 0 ? byMagnitude < 0 : a < b;
+  });
+}
+
+std::vector<std::string> Texts(const std::vector<mpz_class>& values) {
+  std::vector<std::string> out;
+  for (const mpz_class& v : values) out.push_back(v.get_str());
+  return out;
+}
+
+TEST(RootProperties, PlantedRootsComeBackExactly) {
+  // A leading coefficient divisible by every prime below 100 (no small prime
+  // keeps the degree), distinct planted roots up to 10^12 with
+  // multiplicities 1 to 50, times a factor with coefficients up to 10^60
+  // and no integer root; degree up to 300.
+  std::mt19937_64 rng(300);
+  gmp_randclass random(gmp_randinit_default);
+  random.seed(300);
+  const mpz_class primorial = Primorial100();
+  for (int round = 0; round < 60; ++round) {
+    Coefficients p{primorial * static_cast<long>(1 + rng() % 5) * (rng() % 2 ? 1 : -1)};
+    std::vector<mpz_class> planted;
+    int degree = 0;
+    const int distinct = 1 + static_cast<int>(rng() % 5);
+    while (static_cast<int>(planted.size()) < distinct) {
+      const mpz_class magnitude = rng() % 3 == 0 ? mpz_class(1 + static_cast<long>(rng() % 20))
+                                                 : mpz_class(random.get_z_range(1000000000000)) + 1;
+      const mpz_class r = rng() % 2 ? magnitude : mpz_class(-magnitude);
+      if (std::find(planted.begin(), planted.end(), r) != planted.end()) continue;
+      const int multiplicity = std::min(1 + static_cast<int>(rng() % 50), 296 - degree);
+      if (multiplicity < 1) break;
+      planted.push_back(r);
+      for (int k = 0; k < multiplicity; ++k) p = Times(p, {-r, 1});
+      degree += multiplicity;
+    }
+    // The extra factor: a x^2 + b x + c with b^2 < 4ac has no real root; a
+    // higher even power of it keeps its coefficients large.
+    mpz_class a = random.get_z_range(mpz_class("1000000000000000000000000000000")) + 1;
+    mpz_class c = random.get_z_range(mpz_class("1000000000000000000000000000000")) + 1;
+    mpz_class b;
+    mpz_sqrt(b.get_mpz_t(), mpz_class(4 * a * c).get_mpz_t());
+    b -= 1;
+    Coefficients extra{c, b, a};
+    extra = Times(extra, extra);  // coefficients up to about 10^60
+    p = Times(p, extra);
+
+    SortForSearch(planted);
+    const mpz_class constant = p[0];
+    EXPECT_EQ(Texts(IntegerRootsDividing(Polynomial{p}, constant)), Texts(planted))
+        << "round " << round << ", degree " << p.size() - 1;
+  }
+}
+
+TEST(RootProperties, QuotientTimesFactorPlusRemainderIsThePolynomial) {
+  std::mt19937_64 rng(2024);
+  gmp_randclass random(gmp_randinit_default);
+  random.seed(2024);
+  for (int round = 0; round < 200; ++round) {
+    const std::size_t degree = 1 + rng() % 40;
+    Coefficients p(degree + 1);
+    for (mpz_class& c : p) {
+      c = random.get_z_bits(1 + rng() % 200);
+      if (rng() % 2) c = -c;
+    }
+    if (p.back() == 0) p.back() = 1;
+    const std::string text = DenseText(p);
+    const mpz_class r = static_cast<long>(rng() % 2001) - 1000;
+
+    const std::string quotientText = Dividend(FormulaTerms(text)).Divide(r.get_str());
+    const FormulaTerms quotientReading(quotientText);
+    ASSERT_TRUE(quotientReading.polynomial()) << quotientText;
+    const Coefficients& q = quotientReading.polynomial()->coeffs;
+    ASSERT_EQ(q.size(), degree) << text;
+
+    Coefficients back = Times(q, {-r, 1});
+    back[0] += ValueAt(p, r);  // the remainder
+    EXPECT_EQ(Texts(back), Texts(p)) << text << " by x - " << r.get_str();
+  }
+}
+
+}  // namespace
+}  // namespace factorix

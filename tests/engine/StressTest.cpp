@@ -1,0 +1,155 @@
+// Hard inputs of the kinds the engine once refused or took too long on,
+// each searched in a child process of its own: the result must be the
+// expected one, within 1 s and 256 MB (checked in optimised builds without
+// sanitizers, whose instrumentation changes both).
+#include <gmpxx.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "bench/StressRun.h"
+#include "engine/text/RaisedExponent.h"
+
+namespace factorix {
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kInstrumented = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(undefined_behavior_sanitizer)
+constexpr bool kInstrumented = true;
+#else
+constexpr bool kInstrumented = false;
+#endif
+#else
+constexpr bool kInstrumented = false;
+#endif
+
+#ifdef NDEBUG
+constexpr bool kOptimised = true;
+#else
+constexpr bool kOptimised = false;
+#endif
+
+using Coefficients = std::vector<mpz_class>;  // [i] multiplies x^i
+
+Coefficients Times(const Coefficients& a, const Coefficients& b) {
+  Coefficients out(a.size() + b.size() - 1);
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i] == 0) continue;
+    for (std::size_t j = 0; j < b.size(); ++j) out[i + j] += a[i] * b[j];
+  }
+  return out;
+}
+
+// (x - r)^k
+Coefficients PowerOfFactor(long r, int k) {
+  Coefficients p{1};
+  for (int i = 0; i < k; ++i) p = Times(p, {mpz_class(-r), 1});
+  return p;
+}
+
+// Every power written, highest first, as the pad stores it.
+std::string DenseText(const Coefficients& p) {
+  std::string text;
+  for (std::size_t i = p.size(); i-- > 0;) {
+    if (p[i] >= 0 && i + 1 != p.size()) text += '+';
+    text += p[i].get_str();
+    if (i >= 1) text += 'x';
+    if (i >= 2) text += RaisedExponentText(static_cast<int>(i));
+  }
+  return text;
+}
+
+bench::Expectation Roots(std::vector<std::string> roots) {
+  bench::Expectation e;
+  e.kind = bench::Expectation::Kind::kRoots;
+  e.roots = std::move(roots);
+  return e;
+}
+
+bench::Expectation Error6() {
+  bench::Expectation e;
+  e.kind = bench::Expectation::Kind::kError;
+  e.error = 6;
+  return e;
+}
+
+bench::Expectation FirstLine(std::string line) {
+  bench::Expectation e;
+  e.kind = bench::Expectation::Kind::kFirstLine;
+  e.firstLine = std::move(line);
+  return e;
+}
+
+struct StressRow {
+  std::string name;
+  std::string text;
+  bench::Expectation expected;
+};
+
+std::vector<StressRow> Rows() {
+  std::vector<StressRow> rows;
+  {
+    // (x^64 + 1)(x - 1)(x - b): a degree past what bounds the roots cheaply.
+    const mpz_class b("10000000000000000000000009");
+    const Coefficients p = Times(Times(PowerOfFactor(1, 1), {-b, 1}), [] {
+      Coefficients c(65);
+      c[0] = 1;
+      c[64] = 1;
+      return c;
+    }());
+    rows.push_back({"degree 66, roots 1 and 10^25 + 9", DenseText(p), Roots({"1", b.get_str()})});
+  }
+  for (const int n : {65, 80}) {
+    Coefficients p{1};
+    std::vector<std::string> roots;
+    for (long r = 1; r <= n; ++r) {
+      p = Times(p, {mpz_class(n == 65 ? -r : r), 1});
+      roots.push_back(std::to_string(n == 65 ? r : -r));
+    }
+    rows.push_back({"product of " + std::to_string(n) + " factors", DenseText(p), Roots(roots)});
+  }
+  rows.push_back({"(x-2)^200 (x+3)^200", DenseText(Times(PowerOfFactor(2, 200), PowerOfFactor(-3, 200))),
+                  Roots({"2", "-3"})});
+  rows.push_back({"(x+4)^300 (x-1)", DenseText(Times(PowerOfFactor(-4, 300), PowerOfFactor(1, 1))),
+                  Roots({"1", "-4"})});
+  {
+    std::string text;
+    for (int i = 0; i < 20000; ++i) text += "1x+";
+    rows.push_back({"20000 terms of 1x", text + "0-20000", Roots({"1"})});
+    std::string twice;
+    for (int i = 0; i < 30000; ++i) twice += "+2x";
+    rows.push_back({"30000 terms of 2x", twice + "-60000", Roots({"1"})});
+  }
+  rows.push_back({"zero polynomial of degree 10^4",
+                  "1xe1e0e0e0e0-1xe1e0e0e0e0+897612484786617600-897612484786617600", Error6()});
+  rows.push_back({"zero polynomial of degree 10^5", "1xe1e0e0e0e0e0-1xe1e0e0e0e0e0+720720-720720", Error6()});
+  for (const int n : {10000, 20000}) {
+    Coefficients p(static_cast<std::size_t>(n) + 1);
+    p[0] = -1;
+    p.back() = 1;
+    rows.push_back({"x^" + std::to_string(n) + " - 1 written out", DenseText(p), Roots({"-1", "1"})});
+  }
+  rows.push_back({"powers with a caret", "2x^3+0x^2+0x-16", FirstLine(" (x-2) (+2xe2+4x+8)")});
+  rows.push_back({"a caret power with missing terms", "1x^3-8", FirstLine(" (x-2) (+1xe2+2x+4)")});
+  return rows;
+}
+
+TEST(Stress, HardInputsEndWithTheirResultWithinTimeAndMemory) {
+  for (const StressRow& row : Rows()) {
+    const bench::ChildRun run = bench::RunInChild(row.text, row.expected, 60, kInstrumented ? 0 : 2048);
+    ASSERT_TRUE(run.finished) << row.name;
+    EXPECT_TRUE(run.meets) << row.name << ": " << run.summary;
+    std::printf("  %-36s %8.1f ms %7.1f MB  %s\n", row.name.c_str(), run.seconds * 1e3,
+                static_cast<double>(run.peakKiB) / 1024.0, run.summary.substr(0, 60).c_str());
+    if (kOptimised && !kInstrumented) {
+      EXPECT_LE(run.seconds, 1.0) << row.name;
+      EXPECT_LE(run.peakKiB, 256 * 1024) << row.name;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace factorix

@@ -1,0 +1,55 @@
+#include "engine/core/EngineError.h"
+#include "engine/factor/Report.h"
+
+#include <gtest/gtest.h>
+
+namespace factorix {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(Report, FactorizationOnOneLineInThePadsEncoding) {
+  EXPECT_EQ(FactorizationLine("2xe3+0xe2+0x-16"), "2(x-2)(xe2+2x+4)");
+  EXPECT_EQ(FactorizationLine("1xe3-3xe2+3x-1"), "(x-1)e3");
+  EXPECT_EQ(FactorizationLine("1xe1e2"), "xe1e2");
+  EXPECT_EQ(FactorizationLine("1xe2+0x+1"), "xe2+1");
+  EXPECT_EQ(FactorizationLine("2x^3-16"), "2(x-2)(xe2+2x+4)");
+  EXPECT_EQ(FactorizationLine("2*x-4"), std::nullopt);
+}
+
+TEST(Report, RuffiniFromTheFirstLine) {
+  EXPECT_EQ(RuffiniLines("1xe2+0x-1"), (Lines{"P(x) = x\u00b2-1",
+                                             "",
+                                             "   |  1   0   -1",
+                                             "-1 |     -1    1",
+                                             "---+------------",
+                                             "      1  -1 |  0",
+                                             "Cociente: x-1",
+                                             "Resto: 0",
+                                             "",
+                                             "  |  1   -1",
+                                             "1 |       1",
+                                             "--+--------",
+                                             "     1 |  0",
+                                             "Cociente: 1",
+                                             "Resto: 0",
+                                             "",
+                                             "Factorizaci\u00f3n: (x+1)(x-1)"}));
+  // no root: the polynomial and its factorisation
+  EXPECT_EQ(RuffiniLines("1xe2+0x+1"), (Lines{"P(x) = x\u00b2+1", "", "Factorizaci\u00f3n: x\u00b2+1"}));
+  EXPECT_EQ(RuffiniLines("1xe2+0x+a-1"), std::nullopt);
+}
+
+TEST(Report, TooLargeToShow) {
+  for (const char* text : {"1xe4e0e1-1", "1xe1e0e0e0e0-1"}) {
+    try {
+      RuffiniLines(text);
+      ADD_FAILURE() << text;
+    } catch (const EngineError& e) {
+      EXPECT_EQ(e.number(), kOverflow);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace factorix
