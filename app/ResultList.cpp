@@ -90,7 +90,7 @@ void ResultList::Borrar() {
 void ResultList::shiftSideways(float offset) {
   for (int i = 0; i < pads_.size(); ++i) {
     const float left = float(twips::fromPixels(pads_.at(i)->x())) + offset;
-    place(i, twips::toPixels(left), pads_.at(i)->y());
+    place(i, twips::toPixels(double(left)), pads_.at(i)->y());
   }
 }
 

@@ -82,7 +82,7 @@ public:
       const int roll = int(random_.bounded(100));
       if (roll < 6 || text().size() > 200) {
         // A Backspace run, at times down to the empty text and beyond.
-        const int n = text().size() > 200 ? text().size() + 2 : 1 + int(random_.bounded(40));
+        const int n = text().size() > 200 ? int(text().size()) + 2 : 1 + int(random_.bounded(40));
         for (int i = 0; i < n; ++i)
           if (!press(Qt::Key_Backspace, randomModifiers(), true)) return false;
       } else if (roll < 14) {
