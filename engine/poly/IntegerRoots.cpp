@@ -61,9 +61,9 @@ void ReduceOnField(const NmodPoly& fp, NmodPoly& out) {
     nmod_poly_set(out.get(), fp.get());
     return;
   }
-  std::vector<mp_limb_t> folded(p, 0);
-  const mp_limb_t* c = fp.get()->coeffs;
-  folded[0] = c[0];
+  const mp_limb_t* c = fp.get()->coeffs;  // length > p >= 2 coefficients
+  std::vector<mp_limb_t> folded(c, c + 1);  // the constant stays where it is
+  folded.resize(p, 0);
   for (slong k = 1; k < length; ++k) {
     const std::size_t at = 1 + static_cast<std::size_t>(static_cast<mp_limb_t>(k - 1) % (p - 1));
     folded[at] = n_addmod(folded[at], c[k], p);
