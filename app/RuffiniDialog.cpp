@@ -18,12 +18,26 @@ namespace {
 
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 
-QLabel* TextLine(const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setTextFormat(Qt::PlainText);
-  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  return label;
-}
+// A line of plain text that may be thousands of characters long. Its size
+// is the sum of its characters' advances, read from the font's cache,
+// rather than the label's own measure, which shapes the whole text: with
+// many long quotients that shaping was most of the time the window took to
+// open. Only the lines in view are ever shaped, when they are painted.
+class TextLine : public QLabel {
+public:
+  TextLine(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    setTextFormat(Qt::PlainText);
+    const QFontMetrics metrics(font());
+    int width = 2 * metrics.averageCharWidth();  // slack for kerning and rounding
+    for (const QChar c : text) width += metrics.horizontalAdvance(c);
+    size_ = QSize(width + 2 * margin(), metrics.height() + 2 * margin());
+  }
+  QSize sizeHint() const override { return size_; }
+  QSize minimumSizeHint() const override { return size_; }
+
+private:
+  QSize size_;
+};
 
 // Blank space, in pixels, around the work and between its steps.
 constexpr int kMargin = 12;
@@ -49,7 +63,7 @@ RuffiniDialog::RuffiniDialog(const factorix::Work& work, QWidget* parent) : QDia
   column->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
   column->setSizeConstraint(QLayout::SetMinAndMaxSize);
 
-  polynomial_ = TextLine(QStringLiteral("P(x) = ") + Utf8(factorix::WritePolynomial(work.polynomial)), sheet);
+  polynomial_ = new TextLine(QStringLiteral("P(x) = ") + Utf8(factorix::WritePolynomial(work.polynomial)), sheet);
   polynomial_->setObjectName(QStringLiteral("polinomio"));
   column->addWidget(polynomial_);
 
@@ -65,11 +79,11 @@ RuffiniDialog::RuffiniDialog(const factorix::Work& work, QWidget* parent) : QDia
     tables_ << table;
 
     auto* quotient =
-        TextLine(QStringLiteral("Cociente: ") + Utf8(factorix::WritePolynomial(step.QuotientCoefficients())), sheet);
+        new TextLine(QStringLiteral("Cociente: ") + Utf8(factorix::WritePolynomial(step.QuotientCoefficients())), sheet);
     quotient->setObjectName(QStringLiteral("cociente%1").arg(i + 1));
     column->addWidget(quotient);
     quotients_ << quotient;
-    auto* remainder = TextLine(QStringLiteral("Resto: ") + Utf8(step.remainder.get_str()), sheet);
+    auto* remainder = new TextLine(QStringLiteral("Resto: ") + Utf8(step.remainder.get_str()), sheet);
     remainder->setObjectName(QStringLiteral("resto%1").arg(i + 1));
     column->addWidget(remainder);
     remainders_ << remainder;

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/ErrorMessages.h"
 #include "app/cli/CommandLine.h"
 #include "app/cli/FormulaSpelling.h"
 #include "app/cli/LineReader.h"

@@ -18,19 +18,6 @@ Coefficients DivideByRoot(const Coefficients& p, const mpz_class& r) {
   return q;
 }
 
-bool IsRoot(const Coefficients& p, const mpz_class& r) {
-  // p = (x - r) q gives a_0 = -r q_0 and a_i = q_(i-1) - r q_i, so
-  // q_i = (q_(i-1) - a_i) / r must divide exactly at every step, and the
-  // last one must equal the leading coefficient.
-  if (p.empty()) return true;
-  mpz_class q;  // q_(i-1), starting from q_(-1) = 0
-  mpz_class t;
-  for (std::size_t i = 0; i + 1 < p.size(); ++i) {
-    mpz_sub(t.get_mpz_t(), q.get_mpz_t(), p[i].get_mpz_t());
-    if (!mpz_divisible_p(t.get_mpz_t(), r.get_mpz_t())) return false;
-    mpz_divexact(q.get_mpz_t(), t.get_mpz_t(), r.get_mpz_t());
-  }
-  return q == p.back();
-}
+bool IsRootFactor(const Coefficients& f) { return f.size() == 2 && f[1] == 1; }
 
 }  // namespace factorix

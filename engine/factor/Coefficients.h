@@ -20,9 +20,7 @@ int Degree(const Coefficients& p);
 // p / (x - r) for a root r of the trimmed p, by Ruffini's rule.
 Coefficients DivideByRoot(const Coefficients& p, const mpz_class& r);
 
-// True when r (nonzero) is a root of the trimmed p, decided by dividing p
-// by (x - r) from the constant upwards: every step must divide exactly, so
-// the numbers involved stay below the sum of |coefficients|.
-bool IsRoot(const Coefficients& p, const mpz_class& r);
+// True for x - r: the factor of an integer root r.
+bool IsRootFactor(const Coefficients& f);
 
 }  // namespace factorix

@@ -55,20 +55,17 @@ long FactorsModPrime(const fmpz_poly_struct* f) {
   std::vector<slong> degrees(static_cast<std::size_t>(fmpz_poly_degree(f)) + 1);
   for (int tries = 0; tries < 40 && found < 2; ++tries) {
     p = n_nextprime(p, 1);
-    nmod_poly_t reduced, derivative, gcd;
-    nmod_poly_init(reduced, p);
-    nmod_poly_init(derivative, p);
-    nmod_poly_init(gcd, p);
-    fmpz_poly_get_nmod_poly(reduced, f);
-    if (nmod_poly_degree(reduced) == fmpz_poly_degree(f)) {
-      nmod_poly_derivative(derivative, reduced);
-      nmod_poly_gcd(gcd, reduced, derivative);
-      if (nmod_poly_degree(gcd) == 0) {
-        nmod_poly_make_monic(reduced, reduced);
+    NmodPoly reduced(p), derivative(p), gcd(p);
+    fmpz_poly_get_nmod_poly(reduced.get(), f);
+    if (nmod_poly_degree(reduced.get()) == fmpz_poly_degree(f)) {
+      nmod_poly_derivative(derivative.get(), reduced.get());
+      nmod_poly_gcd(gcd.get(), reduced.get(), derivative.get());
+      if (nmod_poly_degree(gcd.get()) == 0) {
+        nmod_poly_make_monic(reduced.get(), reduced.get());
         nmod_poly_factor_t groups;
         nmod_poly_factor_init(groups);
         slong* degree = degrees.data();
-        nmod_poly_factor_distinct_deg(groups, reduced, &degree);
+        nmod_poly_factor_distinct_deg(groups, reduced.get(), &degree);
         long count = 0;
         for (slong i = 0; i < groups->num; ++i) count += nmod_poly_degree(groups->p + i) / degree[i];
         nmod_poly_factor_clear(groups);
@@ -76,9 +73,6 @@ long FactorsModPrime(const fmpz_poly_struct* f) {
         ++found;
       }
     }
-    nmod_poly_clear(reduced);
-    nmod_poly_clear(derivative);
-    nmod_poly_clear(gcd);
   }
   return fewest;  // -1 only if every prime tried divided the discriminant
 }
@@ -120,77 +114,17 @@ std::vector<FactorPower> FactorSquarefree(const Coefficients& f, unsigned multip
   return out;
 }
 
-bool IsRootFactor(const Coefficients& f) { return f.size() == 2 && f[1] == 1; }
-
-// The integer roots of the squarefree `f` (constant term nonzero) when they
-// are all smaller than half a prime near 2^62: each root modulo that prime
-// then names one candidate, which is checked exactly. Empty when the bound
-// on the roots is larger, or no such prime keeps `f` squarefree.
-std::vector<mpz_class> RootsFromLargePrime(const Coefficients& f) {
-  // Fujiwara: no root exceeds 2 max |a_(n-i) / a_n|^(1/i), the term for
-  // i = n taken of |a_0 / 2a_n|; each root rounded up.
-  const int n = Degree(f);
-  const mpz_class lead = abs(f.back());
-  mpz_class bound, ratio, root;
-  for (int i = 1; i <= n; ++i) {
-    const mpz_class& a = f[static_cast<std::size_t>(n - i)];
-    if (a == 0) continue;
-    const mpz_class denominator = i == n ? mpz_class(2 * lead) : lead;
-    mpz_cdiv_q(ratio.get_mpz_t(), mpz_class(abs(a)).get_mpz_t(), denominator.get_mpz_t());
-    if (mpz_root(root.get_mpz_t(), ratio.get_mpz_t(), static_cast<unsigned long>(i)) == 0) ++root;
-    if (root > bound) bound = root;
-  }
-  bound *= 2;
-  mp_limb_t p = UWORD(1) << 62;
-  if (mpz_sizeinbase(bound.get_mpz_t(), 2) >= 61) return {};
-  FmpzPoly poly;
-  SetFlint(poly, f);
-  std::vector<mpz_class> roots;
-  for (int tries = 0; tries < 10; ++tries) {
-    p = n_nextprime(p, 1);
-    nmod_poly_t reduced, derivative, gcd;
-    nmod_poly_init(reduced, p);
-    nmod_poly_init(derivative, p);
-    nmod_poly_init(gcd, p);
-    fmpz_poly_get_nmod_poly(reduced, poly.get());
-    bool usable = nmod_poly_degree(reduced) == fmpz_poly_degree(poly.get());
-    if (usable) {
-      nmod_poly_derivative(derivative, reduced);
-      nmod_poly_gcd(gcd, reduced, derivative);
-      usable = nmod_poly_degree(gcd) == 0;
-    }
-    if (usable) {
-      nmod_poly_factor_t linear;
-      nmod_poly_factor_init(linear);
-      nmod_poly_roots(linear, reduced, 0);
-      for (slong i = 0; i < linear->num; ++i) {
-        // x + c modulo p: the root -c, taken between -p/2 and p/2
-        const mp_limb_t residue = nmod_sub(0, nmod_poly_get_coeff_ui(linear->p + i, 0), reduced->mod);
-        mpz_class candidate;
-        mpz_set_ui(candidate.get_mpz_t(), residue);
-        if (residue > p / 2) candidate -= mpz_class(static_cast<unsigned long>(p));
-        if (candidate != 0 && IsRoot(f, candidate)) roots.push_back(candidate);
-      }
-      nmod_poly_factor_clear(linear);
-    }
-    nmod_poly_clear(reduced);
-    nmod_poly_clear(derivative);
-    nmod_poly_clear(gcd);
-    if (usable) break;
-  }
-  return roots;
-}
-
 // Time the engine's root finder may take for one squarefree part.
 constexpr std::chrono::milliseconds kRootsBudget{500};
 
-// The integer roots of the squarefree `f` (constant term nonzero): the
-// engine's root finder, or the large prime when it gives up.
+// The integer roots of the squarefree `f` (constant term nonzero), from the
+// engine's root finder; none when it runs out of time, and then FLINT finds
+// them among the factors.
 std::vector<mpz_class> SquarefreeRoots(const Coefficients& f) {
   try {
     return IntegerRootsDividing(Polynomial{f}, f.front(), std::chrono::steady_clock::now() + kRootsBudget);
   } catch (const EngineError&) {
-    return RootsFromLargePrime(f);
+    return {};
   }
 }
 
@@ -259,7 +193,7 @@ Factorization Factorize(Coefficients p) {
 std::vector<mpz_class> IntegerRoots(const Factorization& factorization) {
   std::vector<mpz_class> roots;
   for (const FactorPower& power : factorization.factors) {
-    if (power.factor.size() != 2 || power.factor[1] != 1) continue;
+    if (!IsRootFactor(power.factor)) continue;
     roots.insert(roots.end(), power.multiplicity, -power.factor[0]);
   }
   std::stable_sort(roots.begin(), roots.end(), RootOrder);

@@ -10,8 +10,6 @@ namespace {
 constexpr const char* kSuperscriptDigits[] = {"\u2070", "\u00b9", "\u00b2", "\u00b3", "\u2074",
                                               "\u2075", "\u2076", "\u2077", "\u2078", "\u2079"};
 
-bool IsRootFactor(const Coefficients& f) { return f.size() == 2 && f[1] == 1; }
-
 }  // namespace
 
 std::string Superscript(unsigned exponent, Exponents style) {

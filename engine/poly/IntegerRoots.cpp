@@ -14,20 +14,27 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// The primes tried start just above 2^62: a prime that divides the leading
-// coefficient or the discriminant is then rare, and roots below 2^60 need
-// no lifting at all.
+// The primes tried start just above 2^10. The work modulo a prime grows
+// with its bits (x^p is found by squaring), and on the benchmark's
+// polynomials a prime this small is several times faster than one near
+// 2^62 even with the lifting it needs; a prime that divides the leading
+// coefficient or makes two roots meet is simply passed over.
 constexpr mp_limb_t kPrimesFrom = mp_limb_t{1} << 10;
 
-// Primes that leave f with a repeated factor before f's square-free part is
-// taken over the integers; with primes this large, a square-free f almost
-// never meets even one.
+// Primes that leave a root of f repeated before f's square-free part is
+// taken over the integers; a square-free f meets such a prime only where
+// two of its roots meet modulo it, or the prime divides a slope.
 constexpr int kRepeatedBeforeSquareFreePart = 2;
 
 // A prime with at most this many roots is taken at once; otherwise up to
 // kPrimesCompared primes are tried and the one with the fewest roots kept,
 // since every root modulo the prime is lifted and checked.
 constexpr std::size_t kFewRoots = 8;
+
+// When the bound on the roots is at most 2^kFewCandidateBits, the integer
+// candidates below it are checked exactly one by one: cheaper than any
+// work modulo a prime on a polynomial of high degree such as x^100000 - 1.
+constexpr ulong kFewCandidateBits = 5;
 constexpr int kPrimesCompared = 3;
 
 void CheckDeadline(Clock::time_point deadline) {
@@ -37,25 +44,67 @@ void CheckDeadline(Clock::time_point deadline) {
 slong Length(const fmpz_poly_struct* f) { return fmpz_poly_length(f); }
 
 // Reduces f modulo the prime of `fp`; true when the reduction keeps f's
-// degree and stays square-free, so that every root of f is simple there.
-bool StaysSquareFree(const fmpz_poly_struct* f, NmodPoly& fp) {
+// degree (the prime does not divide the leading coefficient).
+bool KeepsDegree(const fmpz_poly_struct* f, NmodPoly& fp) {
   fmpz_poly_get_nmod_poly(fp.get(), f);
-  return nmod_poly_degree(fp.get()) == fmpz_poly_degree(f) && nmod_poly_is_squarefree(fp.get());
+  return nmod_poly_degree(fp.get()) == fmpz_poly_degree(f);
 }
 
-// The roots of fp (degree >= 1, square-free) in [0, p).
-std::vector<mp_limb_t> RootsModulo(const NmodPoly& fp) {
-  NmodPolyFactors factors;
-  nmod_poly_roots(factors.get(), fp.get(), 0);
-  std::vector<mp_limb_t> roots;
-  roots.reserve(static_cast<std::size_t>(factors.get()->num));
+// `out` = fp modulo x^p - x, of degree below p: x^k for k >= 1 becomes
+// x^(1 + (k - 1) mod (p - 1)), which has the same value at every element
+// of Z/pZ. A polynomial of any degree thus has its roots modulo p found on
+// one of degree below p, after work linear in its length.
+void ReduceOnField(const NmodPoly& fp, NmodPoly& out) {
   const mp_limb_t p = fp.get()->mod.n;
+  const slong length = nmod_poly_length(fp.get());
+  if (static_cast<mp_limb_t>(length) <= p) {
+    nmod_poly_set(out.get(), fp.get());
+    return;
+  }
+  std::vector<mp_limb_t> folded(p, 0);
+  const mp_limb_t* c = fp.get()->coeffs;
+  folded[0] = c[0];
+  for (slong k = 1; k < length; ++k) {
+    const std::size_t at = 1 + static_cast<std::size_t>(static_cast<mp_limb_t>(k - 1) % (p - 1));
+    folded[at] = n_addmod(folded[at], c[k], p);
+  }
+  nmod_poly_zero(out.get());
+  for (std::size_t i = 0; i < folded.size(); ++i) {
+    if (folded[i] != 0) nmod_poly_set_coeff_ui(out.get(), static_cast<slong>(i), folded[i]);
+  }
+}
+
+// The distinct roots of fp (nonzero) in [0, p).
+std::vector<mp_limb_t> RootsModulo(const NmodPoly& fp) {
+  const mp_limb_t p = fp.get()->mod.n;
+  NmodPoly reduced(p);
+  ReduceOnField(fp, reduced);
+  std::vector<mp_limb_t> roots;
+  if (nmod_poly_is_zero(reduced.get())) {
+    // fp vanishes on all of Z/pZ.
+    for (mp_limb_t r = 0; r < p; ++r) roots.push_back(r);
+    return roots;
+  }
+  if (nmod_poly_degree(reduced.get()) < 1) return roots;
+  NmodPolyFactors factors;
+  nmod_poly_roots(factors.get(), reduced.get(), 0);
+  roots.reserve(static_cast<std::size_t>(factors.get()->num));
   for (slong i = 0; i < factors.get()->num; ++i) {
     // Each factor is the monic x - r.
     const mp_limb_t c = nmod_poly_get_coeff_ui(factors.get()->p + i, 0);
     roots.push_back(c == 0 ? 0 : p - c);
   }
   return roots;
+}
+
+// True when every root of fp is simple: fp' does not vanish there.
+bool AllSimple(const NmodPoly& fp, const std::vector<mp_limb_t>& roots) {
+  const mp_limb_t p = fp.get()->mod.n;
+  NmodPoly slope(p), reduced(p);
+  nmod_poly_derivative(slope.get(), fp.get());
+  ReduceOnField(slope, reduced);
+  return std::none_of(roots.begin(), roots.end(),
+                      [&](mp_limb_t r) { return nmod_poly_evaluate_nmod(reduced.get(), r) == 0; });
 }
 
 // f / gcd(f, f'): the same roots, each simple. f has degree >= 1.
@@ -199,8 +248,23 @@ std::vector<mpz_class> IntegerRootsDividing(const Polynomial& p, const mpz_class
   Fmpz divides;
   fmpz_set_mpz(divides.get(), divisorOf.get_mpz_t());
 
-  // A prime that keeps g square-free, where g is f or, when f has repeated
-  // factors, its square-free part.
+  // Candidates this few are checked one by one: below 2^kFewCandidateBits,
+  // the divisors of divisorOf that the bound on the roots allows.
+  const ulong bound = RootBoundBits(f.get());
+  if (bound <= kFewCandidateBits) {
+    Fmpz r;
+    for (ulong m = 1; m < (ulong{1} << bound); ++m) {
+      if (!mpz_divisible_ui_p(divisorOf.get_mpz_t(), m)) continue;
+      for (const slong sign : {-1L, 1L}) {
+        fmpz_set_si(r.get(), sign * static_cast<slong>(m));
+        if (IsRoot(f.get(), r.get())) found.emplace_back(sign * static_cast<long>(m));
+      }
+    }
+    return found;  // already in the search's order
+  }
+
+  // A prime modulo which every root of g is simple, where g is f or, when
+  // f has repeated factors, its square-free part.
   FmpzPoly part;
   const fmpz_poly_struct* g = f.get();
   int repeated = 0, compared = 0;
@@ -210,15 +274,18 @@ std::vector<mpz_class> IntegerRootsDividing(const Polynomial& p, const mpz_class
     CheckDeadline(deadline);
     prime = n_nextprime(prime, 1);
     NmodPoly gp(prime);
-    if (!StaysSquareFree(g, gp)) {
+    if (!KeepsDegree(g, gp)) continue;
+    std::vector<mp_limb_t> roots = RootsModulo(gp);
+    if (roots.empty()) return {};  // no root modulo p: none over the integers
+    if (!AllSimple(gp, roots)) {
+      // A repeated root modulo p: of a repeated factor of f (then every
+      // prime shows one), or of two roots that meet modulo p.
       if (g == f.get() && ++repeated == kRepeatedBeforeSquareFreePart) {
         SquareFreePart(f.get(), part);
         g = part.get();
       }
       continue;
     }
-    std::vector<mp_limb_t> roots = RootsModulo(gp);
-    if (roots.empty()) return {};  // no root modulo p: none over the integers
     if (bestPrime == 0 || roots.size() < best.size()) {
       bestPrime = prime;
       best = std::move(roots);

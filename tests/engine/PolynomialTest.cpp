@@ -1,6 +1,7 @@
 #include "engine/core/EngineError.h"
 #include "engine/poly/IntegerRoots.h"
 #include "engine/text/Polynomial.h"
+#include "tests/engine/TestPolynomials.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,9 @@
 
 namespace factorix {
 namespace {
+
+using test::Times;
+using test::ValueAt;
 
 std::vector<std::string> Texts(const std::vector<mpz_class>& values) {
   std::vector<std::string> out;
@@ -127,20 +131,6 @@ TEST(IntegerRoots, FindsExactlyTheRootsDividingTheConstant) {
   }
 }
 
-// Coefficients of the product of two polynomials, lowest power first.
-std::vector<mpz_class> Times(const std::vector<mpz_class>& a, const std::vector<mpz_class>& b) {
-  std::vector<mpz_class> out(a.size() + b.size() - 1);
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    for (std::size_t j = 0; j < b.size(); ++j) out[i + j] += a[i] * b[j];
-  }
-  return out;
-}
-
-mpz_class ValueAt(const std::vector<mpz_class>& p, const mpz_class& x) {
-  mpz_class v;
-  for (std::size_t i = p.size(); i-- > 0;) v = v * x + p[i];
-  return v;
-}
 
 // The reference: every ± divisor of the constant tried in turn.
 std::vector<mpz_class> BruteForceRoots(const std::vector<mpz_class>& p, long constant) {

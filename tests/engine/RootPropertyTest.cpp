@@ -13,39 +13,17 @@
 #include "engine/poly/IntegerRoots.h"
 #include "engine/text/Division.h"
 #include "engine/text/FormulaTerms.h"
-#include "engine/text/RaisedExponent.h"
+#include "tests/engine/TestPolynomials.h"
 
 namespace factorix {
 namespace {
 
-using Coefficients = std::vector<mpz_class>;  // [i] multiplies x^i
+using test::Coefficients;
+using test::DenseText;
+using test::Times;
+using test::ValueAt;
 
-Coefficients Times(const Coefficients& a, const Coefficients& b) {
-  Coefficients out(a.size() + b.size() - 1);
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (a[i] == 0) continue;
-    for (std::size_t j = 0; j < b.size(); ++j) out[i + j] += a[i] * b[j];
-  }
-  return out;
-}
 
-mpz_class ValueAt(const Coefficients& p, const mpz_class& x) {
-  mpz_class v;
-  for (std::size_t i = p.size(); i-- > 0;) v = v * x + p[i];
-  return v;
-}
-
-// Every power written, highest first, as the pad stores it.
-std::string DenseText(const Coefficients& p) {
-  std::string text;
-  for (std::size_t i = p.size(); i-- > 0;) {
-    if (p[i] >= 0 && i + 1 != p.size()) text += '+';
-    text += p[i].get_str();
-    if (i >= 1) text += 'x';
-    if (i >= 2) text += RaisedExponentText(static_cast<int>(i));
-  }
-  return text;
-}
 
 // The product of the primes below 100.
 mpz_class Primorial100() {

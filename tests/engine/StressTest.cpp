@@ -9,10 +9,15 @@
 #include <vector>
 
 #include "bench/StressRun.h"
-#include "engine/text/RaisedExponent.h"
+#include "tests/engine/TestPolynomials.h"
 
 namespace factorix {
 namespace {
+
+using test::Coefficients;
+using test::DenseText;
+using test::PowerOfFactor;
+using test::Times;
 
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kInstrumented = true;
@@ -32,35 +37,7 @@ constexpr bool kOptimised = true;
 constexpr bool kOptimised = false;
 #endif
 
-using Coefficients = std::vector<mpz_class>;  // [i] multiplies x^i
 
-Coefficients Times(const Coefficients& a, const Coefficients& b) {
-  Coefficients out(a.size() + b.size() - 1);
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (a[i] == 0) continue;
-    for (std::size_t j = 0; j < b.size(); ++j) out[i + j] += a[i] * b[j];
-  }
-  return out;
-}
-
-// (x - r)^k
-Coefficients PowerOfFactor(long r, int k) {
-  Coefficients p{1};
-  for (int i = 0; i < k; ++i) p = Times(p, {mpz_class(-r), 1});
-  return p;
-}
-
-// Every power written, highest first, as the pad stores it.
-std::string DenseText(const Coefficients& p) {
-  std::string text;
-  for (std::size_t i = p.size(); i-- > 0;) {
-    if (p[i] >= 0 && i + 1 != p.size()) text += '+';
-    text += p[i].get_str();
-    if (i >= 1) text += 'x';
-    if (i >= 2) text += RaisedExponentText(static_cast<int>(i));
-  }
-  return text;
-}
 
 bench::Expectation Roots(std::vector<std::string> roots) {
   bench::Expectation e;
@@ -132,6 +109,10 @@ std::vector<StressRow> Rows() {
     p.back() = 1;
     rows.push_back({"x^" + std::to_string(n) + " - 1 written out", DenseText(p), Roots({"-1", "1"})});
   }
+  // (x - 123456789)(x^99999 + 1): the highest degree, with a root far
+  // beyond the bound of the sparse polynomials above.
+  rows.push_back({"degree 10^5 with a large root", "1xe1e0e0e0e0e0-123456789xe9e9e9e9e9+1x-123456789",
+                  Roots({"-1", "123456789"})});
   rows.push_back({"powers with a caret", "2x^3+0x^2+0x-16", FirstLine(" (x-2) (+2xe2+4x+8)")});
   rows.push_back({"a caret power with missing terms", "1x^3-8", FirstLine(" (x-2) (+1xe2+2x+4)")});
   return rows;

@@ -1,8 +1,10 @@
 #include "engine/core/EngineError.h"
+#include "engine/text/FormulaTerms.h"
 #include "engine/text/Terms.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 namespace factorix {
@@ -98,6 +100,31 @@ TEST(Terms, SinSignosDropsOperatorsOnly) {
   EXPECT_EQ(SinSignos("2*3/4+5-6"), "23456");
   EXPECT_EQ(SinSignos("+-*/"), "");
   EXPECT_EQ(SinSignos("1xe2"), "1xe2");
+}
+
+}  // namespace
+}  // namespace factorix
+
+namespace factorix {
+namespace {
+
+TEST(FormulaTerms, ReadsEveryTermAsTheTermReadersDo) {
+  // The search reads the text once; each term must come out as the term
+  // readers give it, and the constant as ObtenerIndependiente does.
+  static const char kAlphabet[] = "0123456789xxxxee+-+-^*/()a ";
+  std::mt19937_64 rng(1105);
+  for (int round = 0; round < 3000; ++round) {
+    std::string text;
+    const std::size_t length = rng() % 30;
+    for (std::size_t i = 0; i < length; ++i) text += kAlphabet[rng() % (sizeof kAlphabet - 1)];
+    const FormulaTerms reading(text);
+    ASSERT_EQ(static_cast<int>(reading.terms().size()), ObtenerNumTerminos(text, 'x')) << text;
+    for (std::size_t k = 0; k < reading.terms().size(); ++k) {
+      EXPECT_EQ(reading.terms()[k].Coefficient(), ObtenerTermino(text, static_cast<int>(k) + 1, 'x'))
+          << text << " term " << k + 1;
+    }
+    EXPECT_EQ(reading.Constant(false), ObtenerIndependiente(text, false)) << text;
+  }
 }
 
 }  // namespace

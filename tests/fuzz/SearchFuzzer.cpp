@@ -8,6 +8,7 @@
 //  - for a text that reads as a polynomial p, quotient * (x - r) = p exactly,
 //    r being the root of the line.
 #include "engine/core/EngineError.h"
+#include "engine/text/FormulaTerms.h"
 #include "engine/text/Number.h"
 #include "engine/text/Polynomial.h"
 #include "engine/search/Search.h"
@@ -93,7 +94,8 @@ void CheckQuotient(const factorix::Polynomial& p, const Line& line, std::string_
     Check(p.IsZero(), "empty quotient for a polynomial that is not 0", text);
     return;
   }
-  const std::optional<factorix::Polynomial> q = factorix::ReadPolynomial(line.quotient);
+  const factorix::FormulaTerms quotient(line.quotient);
+  const std::optional<factorix::Polynomial>& q = quotient.polynomial();
   Check(q.has_value(), "quotient does not read as a polynomial", line.quotient);
   Check(Trimmed(TimesLinear(q->coeffs, root)) == Trimmed(p.coeffs),
         "quotient times the factor is not the polynomial", line.quotient);
@@ -114,7 +116,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const std::optional<mpz_class> constant = Constant(text);
   Check(constant.has_value() && *constant != 0, "lines for a text without a usable constant", text);
-  const std::optional<factorix::Polynomial> polynomial = factorix::ReadPolynomial(text);
+  // The text as the search read it: a polynomial, or (a power too large, or
+  // no sum of terms) none to check the quotients against.
+  const factorix::FormulaTerms reading(text);
+  const std::optional<factorix::Polynomial>& polynomial = reading.polynomial();
 
   std::optional<Line> previous;
   for (std::size_t i = 0; i < result.lines.size(); ++i) {
