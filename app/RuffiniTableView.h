@@ -18,10 +18,11 @@ class RuffiniTableView : public QTableView {
 public:
   explicit RuffiniTableView(const factorix::RuffiniTable& table, QWidget* parent = nullptr);
 
-  RuffiniTableModel* tableModel() const { return model_; }
-
+  // As large as its cells: the window around it scrolls.
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
+
+  RuffiniTableModel* tableModel() const { return model_; }
 
 protected:
   void paintEvent(QPaintEvent* event) override;
