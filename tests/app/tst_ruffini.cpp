@@ -200,6 +200,8 @@ void TestRuffini::closes_data() {
   QTest::addColumn<QString>("how");
   QTest::newRow("Escape") << "Escape";
   QTest::newRow("Cerrar") << "Cerrar";
+  QTest::newRow("Return on Cerrar") << "Return";
+  QTest::newRow("keypad Enter on Cerrar") << "Enter";
 }
 
 void TestRuffini::closes() {
@@ -210,6 +212,12 @@ void TestRuffini::closes() {
   QCOMPARE(dialog->closeButton()->text(), QStringLiteral("Cerrar"));
   if (how == QLatin1String("Escape")) {
     QTest::keyClick(dialog->focusWidget(), Qt::Key_Escape);
+  } else if (how == QLatin1String("Return")) {
+    dialog->closeButton()->setFocus();
+    QTest::keyClick(dialog->closeButton(), Qt::Key_Return);
+  } else if (how == QLatin1String("Enter")) {
+    dialog->closeButton()->setFocus();
+    QTest::keyClick(dialog->closeButton(), Qt::Key_Enter, Qt::KeypadModifier);
   } else {
     QTest::mouseClick(dialog->closeButton(), Qt::LeftButton);
   }
