@@ -7,13 +7,13 @@
 namespace factorix {
 
 std::optional<std::string> FactorizationLine(std::string_view text) {
-  const std::optional<Coefficients> polynomial = ReadTerms(text);
+  const std::optional<Coefficients> polynomial = ReadTermsWithinLimits(text);
   if (!polynomial) return std::nullopt;
   return WriteFactorization(Factorize(*polynomial), Exponents::kPadText);
 }
 
 std::optional<std::vector<std::string>> RuffiniLines(std::string_view text) {
-  const std::optional<Coefficients> polynomial = ReadTerms(text);
+  const std::optional<Coefficients> polynomial = ReadTermsWithinLimits(text);
   if (!polynomial) return std::nullopt;
   const Work work = ShowWork(*polynomial, FirstRoot(text));
   std::vector<std::string> lines{"P(x) = " + WritePolynomial(work.polynomial), ""};

@@ -7,7 +7,8 @@
 
 // What the command line prints for a formula text. Both give nullopt for a
 // text that is not a sum of terms, which has no factorisation to give, and
-// throw EngineError(kOverflow) for a polynomial too large to show.
+// throw EngineError(kOverflow) for a polynomial too large to show, including
+// a sum of terms beyond what the reader takes.
 namespace factorix {
 
 // The complete factorisation on one line, in the pad's encoding:

@@ -11,13 +11,17 @@ std::optional<Coefficients> ReadTerms(std::string_view text) {
   // The search takes a text the reader refuses, or finds too large, for a
   // general expression; so does this.
   try {
-    std::optional<Polynomial> p = ReadPolynomial(text);
-    if (!p) return std::nullopt;
-    Trim(p->coeffs);
-    return std::move(p->coeffs);
+    return ReadTermsWithinLimits(text);
   } catch (...) {
     return std::nullopt;
   }
+}
+
+std::optional<Coefficients> ReadTermsWithinLimits(std::string_view text) {
+  std::optional<Polynomial> p = ReadPolynomial(text);
+  if (!p) return std::nullopt;
+  Trim(p->coeffs);
+  return std::move(p->coeffs);
 }
 
 // line := " (x" sign digits ")" ...

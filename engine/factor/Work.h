@@ -30,6 +30,12 @@ inline constexpr std::size_t kMaxShownCharacters = 2000000;
 // those candidate by candidate, and there is no work to show).
 std::optional<Coefficients> ReadTerms(std::string_view text);
 
+// ReadTerms for a caller that must tell the user why there is nothing to
+// show: a sum of terms beyond the reader's limits (a power above kMaxDegree,
+// a coefficient too long for a number) throws EngineError(kOverflow) instead
+// of reading as no polynomial.
+std::optional<Coefficients> ReadTermsWithinLimits(std::string_view text);
+
 // The root of a result line " (x-2) (...)" (2) or " (x+2) (...)" (-2);
 // nullopt for any other text.
 std::optional<mpz_class> RootOfLine(std::string_view line);

@@ -37,6 +37,10 @@ constexpr std::size_t kFewRoots = 8;
 constexpr ulong kFewCandidateBits = 5;
 constexpr int kPrimesCompared = 3;
 
+// Where doubling the prime stops; the primes above it are taken one by one
+// (n_nextprime aborts past the largest prime of a limb).
+constexpr mp_limb_t kLargestDoubledPrime = mp_limb_t{1} << 40;
+
 void CheckDeadline(Clock::time_point deadline) {
   if (Clock::now() > deadline) throw EngineError(kOverflow);
 }
@@ -280,9 +284,16 @@ std::vector<mpz_class> IntegerRootsDividing(const Polynomial& p, const mpz_class
     if (!AllSimple(gp, roots)) {
       // A repeated root modulo p: of a repeated factor of f (then every
       // prime shows one), or of two roots that meet modulo p.
-      if (g == f.get() && ++repeated == kRepeatedBeforeSquareFreePart) {
-        SquareFreePart(f.get(), part);
-        g = part.get();
+      if (g == f.get()) {
+        if (++repeated == kRepeatedBeforeSquareFreePart) {
+          SquareFreePart(f.get(), part);
+          g = part.get();
+        }
+      } else {
+        // g is square-free, so two of its roots meet modulo p. With n roots
+        // that happens modulo most primes below about n^2: the next prime
+        // tried is twice as large, rather than the next one up.
+        prime = std::min(2 * prime, kLargestDoubledPrime);
       }
       continue;
     }
@@ -296,10 +307,18 @@ std::vector<mpz_class> IntegerRootsDividing(const Polynomial& p, const mpz_class
   // Every integer root is a simple root modulo bestPrime, so it is among the
   // lifted values once they carry more than twice the bound on the roots.
   const ulong boundBits = std::min(RootBoundBits(g), static_cast<ulong>(fmpz_bits(divides.get())));
+  // Every step of the lifting works modulo a divisor of the last modulus,
+  // so g's coefficients, which may be far longer, are reduced modulo it once
+  // for all the roots instead of at every step of every root.
+  Fmpz lastModulus;
+  fmpz_set_ui(lastModulus.get(), bestPrime);
+  while (fmpz_bits(lastModulus.get()) < boundBits + 2) fmpz_mul(lastModulus.get(), lastModulus.get(), lastModulus.get());
+  FmpzPoly reduced;
+  fmpz_poly_scalar_mod_fmpz(reduced.get(), g, lastModulus.get());
   Fmpz r;
   for (const mp_limb_t r0 : best) {
     fmpz_set_ui(r.get(), r0);
-    if (!Lift(g, bestPrime, boundBits, r.get(), deadline)) continue;
+    if (!Lift(reduced.get(), bestPrime, boundBits, r.get(), deadline)) continue;
     if (fmpz_is_zero(r.get()) || !fmpz_divisible(divides.get(), r.get())) continue;
     if (!IsRoot(g, r.get())) continue;
     mpz_class root;

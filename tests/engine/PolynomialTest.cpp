@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <random>
@@ -172,6 +173,33 @@ TEST(IntegerRoots, AgreeWithTryingEveryDivisor) {
     const std::vector<mpz_class> found = IntegerRootsDividing(Polynomial{p}, mpz_class(constant));
     ASSERT_EQ(Texts(found), Texts(expected)) << "round " << round;
   }
+}
+
+// Hundreds of distinct large roots: two of them meet modulo nearly every
+// prime below the square of their number, so the primes must not be tried
+// one by one. In an optimised build without sanitizers all of them are found
+// in under half a second, and the deadline leaves room for a busy machine;
+// one prime after another took several seconds.
+TEST(IntegerRoots, ManyLargeRootsMeetModuloSmallPrimes) {
+  std::mt19937_64 rng(20261208);
+  std::vector<mpz_class> planted;
+  std::vector<mpz_class> p{1};
+  for (int k = 0; k < 300; ++k) {
+    mpz_class r = mpz_class(rng() >> 1) * mpz_class(rng() >> 1) + 1;
+    if (k % 2 == 1) r = -r;
+    planted.push_back(r);
+    p = Times(p, {-r, 1});
+  }
+  std::sort(planted.begin(), planted.end(), [](const mpz_class& a, const mpz_class& b) {
+    const int byMagnitude = cmp(abs(a), abs(b));
+    return byMagnitude != 0 ? byMagnitude < 0 : a < b;
+  });
+#if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+#else
+  const auto deadline = std::chrono::steady_clock::time_point::max();
+#endif
+  EXPECT_EQ(Texts(IntegerRootsDividing(Polynomial{p}, abs(p[0]), deadline)), Texts(planted));
 }
 
 // The benchmark rows with a constant: the roots found and how long they take.

@@ -41,12 +41,21 @@ TEST(Report, RuffiniFromTheFirstLine) {
 }
 
 TEST(Report, TooLargeToShow) {
-  for (const char* text : {"1xe4e0e1-1", "1xe1e0e0e0e0-1"}) {
-    try {
-      RuffiniLines(text);
-      ADD_FAILURE() << text;
-    } catch (const EngineError& e) {
-      EXPECT_EQ(e.number(), kOverflow);
+  // Too large to factor or to show, and (the last two) beyond the powers
+  // the reader takes: a sum of terms all the same, never "no polynomial".
+  for (const char* text : {"1xe4e0e1-1", "1xe1e0e0e0e0-1", "1xe1e0e0e0e0e0e0-1xe1e0e0e0e0e0e0+12-12",
+                           "1x^99999999999999999999-1"}) {
+    for (const bool ruffini : {false, true}) {
+      try {
+        if (ruffini) {
+          RuffiniLines(text);
+        } else {
+          FactorizationLine(text);
+        }
+        ADD_FAILURE() << text << (ruffini ? " (Ruffini)" : "");
+      } catch (const EngineError& e) {
+        EXPECT_EQ(e.number(), kOverflow) << text;
+      }
     }
   }
 }
