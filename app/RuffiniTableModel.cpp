@@ -40,3 +40,8 @@ QVariant RuffiniTableModel::data(const QModelIndex& index, int role) const {
       return {};
   }
 }
+
+Qt::ItemFlags RuffiniTableModel::flags(const QModelIndex& index) const {
+  if (!index.isValid() || text(index.row(), index.column()).isEmpty()) return Qt::ItemNeverHasChildren;
+  return Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
+}

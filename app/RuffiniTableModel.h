@@ -26,6 +26,9 @@ public:
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+  // A number's cell is enabled, never selectable; a blank cell is neither,
+  // so that the keyboard's current cell is always a number.
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
 
   // The cell's text; empty for a blank cell.
   QString text(int row, int column) const;

@@ -1,5 +1,6 @@
 #include "app/RuffiniTableView.h"
 
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QPainter>
 #include <algorithm>
@@ -57,6 +58,14 @@ QSize RuffiniTableView::sizeHint() const {
 }
 
 QSize RuffiniTableView::minimumSizeHint() const { return sizeHint(); }
+
+void RuffiniTableView::focusInEvent(QFocusEvent* event) {
+  if (!currentIndex().isValid() && event->reason() != Qt::MouseFocusReason) {
+    const QModelIndex first = model_->index(RuffiniTableModel::kTopRow, 1);
+    if (first.isValid()) selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+  }
+  QTableView::focusInEvent(event);
+}
 
 void RuffiniTableView::paintEvent(QPaintEvent* event) {
   QTableView::paintEvent(event);

@@ -26,6 +26,9 @@ public:
 
 protected:
   void paintEvent(QPaintEvent* event) override;
+  // Coming in by the keyboard, the focus lands on the first number in
+  // reading order (the dividend's leading coefficient), never on a blank.
+  void focusInEvent(QFocusEvent* event) override;
 
 private:
   RuffiniTableModel* model_;

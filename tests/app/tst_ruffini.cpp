@@ -34,6 +34,7 @@ private slots:
   void closes_data();
   void closes();
   void tabReachesCerrar();
+  void keyboardCellIsANumber();
   void accessibleTables();
   void tooLargeToShow();
   void linesOfTheCalculationNotOfThePad();
@@ -230,6 +231,35 @@ void TestRuffini::tabReachesCerrar() {
   }
   QCOMPARE(visited, (QList<QWidget*>{dialog->tables().at(1), dialog->tables().at(2), dialog->factorization(),
                                      dialog->closeButton()}));
+}
+
+void TestRuffini::keyboardCellIsANumber() {
+  // The focus rectangle marks the keyboard's cell: it must never sit on a
+  // blank, and no cell is ever selected, whichever way the arrows go.
+  calculate(QStringLiteral("2xe3+0xe2+0x-16"));
+  RuffiniDialog* dialog = form->ruffini().open(line(1)->Text.toString());
+  QVERIFY(QTest::qWaitForWindowExposed(dialog));
+  QApplication::setActiveWindow(dialog);
+  RuffiniTableView* table = dialog->tables().first();
+  QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(table));
+  const auto current = [table] {
+    const QModelIndex index = table->currentIndex();
+    return index.isValid() ? table->tableModel()->text(index.row(), index.column()) : QStringLiteral("<none>");
+  };
+  // Cells: |2|0|0|-16  /  2||4|8|16  /  |2|4|8|0
+  QCOMPARE(table->currentIndex(), table->model()->index(0, 1));  // the leading coefficient
+  const struct {
+    Qt::Key key;
+    int row, column;
+  } walk[] = {{Qt::Key_Left, 0, 1},  {Qt::Key_Down, 2, 1}, {Qt::Key_Left, 2, 1}, {Qt::Key_Up, 0, 1},
+              {Qt::Key_Right, 0, 2}, {Qt::Key_Down, 1, 2}, {Qt::Key_Left, 1, 0}, {Qt::Key_Up, 1, 0},
+              {Qt::Key_Right, 1, 2}, {Qt::Key_End, 1, 4},  {Qt::Key_Home, 1, 0}};
+  for (const auto& step : walk) {
+    QTest::keyClick(table, step.key);
+    QVERIFY2(!current().isEmpty(), qPrintable(QStringLiteral("a blank cell after key %1").arg(step.key)));
+    QCOMPARE(table->currentIndex(), table->model()->index(step.row, step.column));
+    QVERIFY(!table->selectionModel()->hasSelection());
+  }
 }
 
 void TestRuffini::accessibleTables() {

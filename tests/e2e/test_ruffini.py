@@ -2,7 +2,7 @@
 Enter on a result line opens it; its tables and the factorisation read
 through AT-SPI; Escape and "Cerrar" close it.
 
-Usage (through run-x11.sh): test_ruffini.py FACTORIX [SCREENSHOT.png]
+Usage (through run-x11.sh): test_ruffini.py FACTORIX [LAYOUT [SCREENSHOT.png]]
 """
 
 import sys
@@ -10,6 +10,7 @@ import time
 
 import e2e
 from test_app import ROAD, calcular, clear, click, screenshot, showing, wait_for_lines
+from test_window import focused
 
 TITLE = "Regla de Ruffini"
 # x³ − x² − x + 1 = (x + 1)(x − 1)²: the root 1 twice.
@@ -71,6 +72,30 @@ def tables(window):
         index += 1
 
 
+def blank_corner_unmarked(window):
+    """The first table's top-left cell is blank: with the table focused it
+    must show no highlight or focus frame, only the table's background (its
+    right edge, where the root's rule runs, left out)."""
+    table = e2e.find(window, role="table", name="Paso 1")
+    e2e.wait_until(lambda: focused(table), "the first table to take the focus")
+    time.sleep(0.3)
+    x, y, width, height = e2e.extents(table.queryTable().getAccessibleAt(0, 0))
+    picture = e2e.Picture(x, y, width - 2, height)
+    colours = {picture.pixel(px, py) for px in range(picture.width) for py in range(picture.height)}
+    if len(colours) != 1:
+        picture.save("blank-corner.png")
+        raise e2e.Failure(f"the blank top-left cell is marked: {len(colours)} colours in it")
+
+
+def tab_to(accessible, limit=8):
+    """Presses Tab until `accessible` has the focus."""
+    for _ in range(limit):
+        if focused(accessible):
+            return
+        e2e.keys("Tab")
+    e2e.wait_until(lambda: focused(accessible), f"Tab to reach {e2e.describe(accessible)}", timeout=2)
+
+
 def check_window(window, expected_tables, factorization, polynomial):
     if window.getRoleName() != "dialog":
         raise e2e.Failure(f"the window is a {window.getRoleName()}, not a dialog")
@@ -85,8 +110,9 @@ def check_window(window, expected_tables, factorization, polynomial):
 
 def test():
     factorix = sys.argv[1]
-    shot = sys.argv[2] if len(sys.argv) > 2 else None
-    e2e.set_layout("es")
+    layout = sys.argv[2] if len(sys.argv) > 2 else "es"
+    shot = sys.argv[3] if len(sys.argv) > 3 else None
+    e2e.set_layout(layout)
     with e2e.App([factorix]) as app:
         # 2x³ − 16: one root, one table.
         type_polynomial(app, ROAD, "2x³+0x²+0x-16")
@@ -95,6 +121,7 @@ def test():
         window = dialog(app)
         check_window(window, [["|2|0|0|-16", "2||4|8|16", "|2|4|8|0"]], "2(x-2)(x²+2x+4)", "2x³-16")
         e2e.find(window, role="label", name="Cociente: 2x²+4x+8")
+        blank_corner_unmarked(window)
         focus_dialog()
         e2e.keys("Escape")
         closed(app)
@@ -107,6 +134,18 @@ def test():
         click(e2e.find(window, role="push button", name="Cerrar"))
         closed(app)
         e2e.log("2x³-16: Return opened the window, Cerrar closed it")
+
+        # Tab reaches "Cerrar"; Return and keypad Enter press it.
+        for key in ("Return", "KP_Enter"):
+            app.focus()
+            click(line(app, 1))
+            e2e.keys("Return")
+            window = dialog(app)
+            focus_dialog()
+            tab_to(e2e.find(window, role="push button", name="Cerrar"))
+            e2e.keys(key)
+            closed(app)
+        e2e.log("2x³-16: Tab reached Cerrar; Return and keypad Enter on it closed the window")
 
         # A single click on the heading, a double-click on it: nothing opens.
         double_click(e2e.find(app.app, role="text", name="Encabezado de los resultados"))
