@@ -10,9 +10,11 @@
 // a "\r" right before it is dropped, and a last line without "\n" counts.
 class LineReader {
 public:
-  // Longest line kept, in bytes: 64 MiB, far beyond any polynomial the
-  // search can finish, yet small enough for any machine.
-  static constexpr std::size_t kMaxLineBytes = std::size_t(64) << 20;
+  // Longest line kept, in bytes: 8 MiB, beyond a dense polynomial of the
+  // highest degree the search reads with 60-digit coefficients. Reading a
+  // polynomial takes up to about 30 bytes per byte of its text, so a line this
+  // long stays near 250 MB.
+  static constexpr std::size_t kMaxLineBytes = std::size_t(8) << 20;
 
   explicit LineReader(std::FILE* stream, std::size_t maxLineBytes = kMaxLineBytes);
 

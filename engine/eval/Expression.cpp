@@ -1,5 +1,6 @@
 #include "engine/eval/Expression.h"
 
+#include "engine/core/EngineError.h"
 #include "engine/eval/ExactMachine.h"
 #include "engine/eval/ExpressionCode.h"
 #include "engine/eval/ExpressionParser.h"
@@ -13,6 +14,7 @@ Expression& Expression::operator=(Expression&&) noexcept = default;
 Expression::~Expression() = default;
 
 Expression Expression::Compile(std::string_view text, char variableMarker) {
+  if (text.size() > kMaxTextBytes) throw EngineError(kOverflow);
   Expression e;
   e.code_ = std::make_unique<ExpressionCode>(ExpressionParser(text, variableMarker, kMaxDepth).Parse());
   e.exact_ = std::make_unique<ExactMachine>(*e.code_);

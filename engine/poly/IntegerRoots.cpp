@@ -293,7 +293,7 @@ std::vector<mpz_class> IntegerRootsDividing(const Polynomial& p, const mpz_class
         // g is square-free, so two of its roots meet modulo p. With n roots
         // that happens modulo most primes below about n^2: the next prime
         // tried is twice as large, rather than the next one up.
-        prime = std::min(2 * prime, kLargestDoubledPrime);
+        if (prime < kLargestDoubledPrime) prime = std::min(2 * prime, kLargestDoubledPrime);
       }
       continue;
     }

@@ -150,10 +150,12 @@ class StandardInput(unittest.TestCase):
                 self.assertEqual(run(["--calcular", "-"], data), (lines, err, status))
 
     def test_megabytes(self):
-        # a 3 MB coefficient, and a line beyond the 64 MiB the program keeps;
-        # the text after each still gets its line
+        # a 3 MB coefficient, a line beyond the 8 MiB the program keeps, and
+        # a sum of a million terms with a letter, which is evaluated rather
+        # than read as a polynomial; the text after each still gets its line
         for name, long_text in [("3 MB", b"1" * 3_000_000 + b"xe2+0x-1"),
-                                ("65 MiB", b"0" * (65 << 20) + b"2xe3+0xe2+0x-16")]:
+                                ("65 MiB", b"0" * (65 << 20) + b"2xe3+0xe2+0x-16"),
+                                ("3 MB to evaluate", b"1x+" * 1_000_000 + b"a-1")]:
             with self.subTest(name):
                 out, err, code = run(["--calcular", "-"], long_text + b"\n2xe3+0xe2+0x-16\n")
                 self.assertEqual(out, ["", "(x-2) (+2x²+4x+8)", ""])

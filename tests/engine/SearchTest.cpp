@@ -119,6 +119,20 @@ TEST(Search, DegreeBeyondTheReaderIsEvaluatedButNotDivided) {
   EXPECT_TRUE(r.lastLineUnfinished);
 }
 
+TEST(Search, OverlongExpressionIsRefusedBeforeItIsRead) {
+  // Compiled, an expression takes about 100 bytes per byte of its text; a
+  // text of megabytes that is no plain sum of terms ends with error 6 at
+  // once instead of taking gigabytes. The same terms as a plain sum are
+  // still searched.
+  std::string terms;
+  while (terms.size() < (std::size_t{3} << 20)) terms += "1x+";
+  const SearchResult general = Search(terms + "a-1");
+  EXPECT_TRUE(general.lines.empty());
+  EXPECT_EQ(general.error, kOverflow);
+  const SearchResult plain = Search(terms + "0-1");
+  EXPECT_EQ(plain.error, kNoError);
+}
+
 TEST(Search, SameLinesOnASecondRun) {
   EXPECT_EQ(Search("xe2+0x-1").lines, Search("xe2+0x-1").lines);
 }
