@@ -40,6 +40,20 @@ struct Run {
   QString message;        // the box's text, empty when none
 };
 
+// Watches for a message box while `poll` runs: the first one that shows is
+// timed on `clock` into `run`, read and closed with OK.
+void timeMessageBox(QTimer& poll, const QElapsedTimer& clock, Run& run) {
+  poll.setInterval(0);
+  QObject::connect(&poll, &QTimer::timeout, [&clock, &run] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible() || !run.message.isEmpty()) return;
+    run.ms = double(clock.nsecsElapsed()) / 1e6;  // ms
+    run.message = box->text();
+    box->button(QMessageBox::Ok)->click();
+  });
+  poll.start();
+}
+
 // Clicks "Calcular" with `text` in the pad and waits until the window has
 // drawn the result; a message box is timed when it shows and then closed.
 Run calculate(Form1& form, const QString& text) {
@@ -47,15 +61,7 @@ Run calculate(Form1& form, const QString& text) {
   Run run;
   QElapsedTimer clock;
   QTimer poll;
-  poll.setInterval(0);
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box || !box->isVisible() || !run.message.isEmpty()) return;
-    run.ms = double(clock.nsecsElapsed()) / 1e6;
-    run.message = box->text();
-    box->button(QMessageBox::Ok)->click();
-  });
-  poll.start();
+  timeMessageBox(poll, clock, run);
   clock.start();
   form.Command1_Click();
   if (run.message.isEmpty()) {
@@ -88,15 +94,7 @@ Run openRuffini(Form1& form) {
   Run run;
   QElapsedTimer clock;
   QTimer poll;
-  poll.setInterval(0);
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box || !box->isVisible() || !run.message.isEmpty()) return;
-    run.ms = double(clock.nsecsElapsed()) / 1e6;
-    run.message = box->text();
-    box->button(QMessageBox::Ok)->click();
-  });
-  poll.start();
+  timeMessageBox(poll, clock, run);
   clock.start();
   RuffiniDialog* dialog = form.ruffini().open(form.resultado().at(1)->Text.toString());
   if (dialog) {

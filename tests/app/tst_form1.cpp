@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/Footer.h"
+#include "tests/app/MainWindowFixture.h"
 #include "app/Form1.h"
 #include "app/Form2.h"
 #include "app/ResultList.h"
@@ -66,59 +67,7 @@ QRect geometryIn(const QWidget* widget, const QWidget* container) {
   return inTwips(QRect(widget->mapTo(container, QPoint(0, 0)), widget->size()));
 }
 
-// What a modal message box showed before the test answered it.
-struct SeenBox {
-  bool shown = false;
-  QString title;
-  QString text;
-  QMessageBox::Icon icon = QMessageBox::NoIcon;
-  QMessageBox::StandardButtons buttons;
-};
-
-// Runs `action`; the first message box it opens is read, then answered with
-// `answer`.
-SeenBox answerBox(const std::function<void()>& action, QMessageBox::StandardButton answer = QMessageBox::Ok) {
-  SeenBox seen;
-  QTimer poll;
-  poll.setInterval(5);
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box || seen.shown) return;
-    seen.shown = true;
-    seen.title = box->windowTitle();
-    seen.text = box->text();
-    seen.icon = box->icon();
-    seen.buttons = box->standardButtons();
-    if (QAbstractButton* button = box->button(answer)) button->click();
-    else box->close();
-  });
-  poll.start();
-  action();
-  return seen;
-}
-
-struct Window {
-  std::unique_ptr<Form1> form = std::make_unique<Form1>();
-  int quits = 0;
-  QList<QUrl> opened;
-
-  Window() {
-    form->setQuitAction([this] { ++quits; });
-    form->setLinkOpener([this](const QUrl& url) {
-      opened << url;
-      return true;
-    });
-    form->Form_Load();
-  }
-  ResultList& results() const { return form->resultado(); }
-  QWidget* frame2() const { return form->control(QStringLiteral("Frame2")); }
-
-  // Types `text` into the polynomial pad's member and clicks "Calcular";
-  // returns the message box it showed, if any.
-  SeenBox calculate(const QString& text) {
-    form->dividendo()->Text = text;
-    return answerBox([this] { form->Command1_Click(); });
-  }
+struct Window : MainWindowFixture {
   QStringList lines() const {
     QStringList texts;
     for (int i = 1; i <= results().upperBound(); ++i) texts << results().at(i)->Text.toString();

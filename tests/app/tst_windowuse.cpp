@@ -13,6 +13,7 @@
 #include "app/ResultList.h"
 #include "formulapad/FormulaPad.h"
 #include "formulapad/pupupHelp.h"
+#include "tests/app/MainWindowFixture.h"
 
 // The windows as a desktop user meets them: what screen readers are told,
 // the input field against its frame, Return on a focused button, long result
@@ -42,54 +43,9 @@ namespace {
 
 const QString kSevenLines = QStringLiteral("1xe7-6xe6-14xe5+84xe4+49xe3-294xe2-36x+216");
 
-// The first message box `action` opens, read and then answered.
-struct SeenBox {
-  bool shown = false;
-  QString title;
-  QString text;
-  QMessageBox::Icon icon = QMessageBox::NoIcon;
-};
 
-SeenBox answerBox(const std::function<void()>& action, QMessageBox::StandardButton answer = QMessageBox::Ok) {
-  SeenBox seen;
-  QTimer poll;
-  poll.setInterval(5);
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box || seen.shown) return;
-    seen = {true, box->windowTitle(), box->text(), box->icon()};
-    if (QAbstractButton* button = box->button(answer))
-      button->click();
-    else
-      box->close();
-  });
-  poll.start();
-  action();
-  QCoreApplication::processEvents();
-  return seen;
-}
-
-struct Window {
-  std::unique_ptr<Form1> form = std::make_unique<Form1>();
-  int quits = 0;
-  bool browserStarts = true;
-  QList<QUrl> opened;
-
-  Window() {
-    form->setQuitAction([this] { ++quits; });
-    form->setLinkOpener([this](const QUrl& url) {
-      opened << url;
-      return browserStarts;
-    });
-    form->Form_Load();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-  }
-  ResultList& results() const { return form->resultado(); }
-  QWidget* frame2() const { return form->control(QStringLiteral("Frame2")); }
-  SeenBox calculate(const QString& text) {
-    form->dividendo()->Text = text;
-    return answerBox([this] { form->Command1_Click(); });
-  }
+struct Window : MainWindowFixture {
+  Window() { QVERIFY(QTest::qWaitForWindowExposed(form.get())); }
   // The frame as the screen shows it: the window's backing store, so that
   // pixels copied by a move show as well as pixels painted.
   QImage frameOnScreen() const {
