@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/CaptionFont.h"
 #include "app/ClickLabel.h"
 #include "app/ErrorMessages.h"
 #include "app/FlatContainer.h"
@@ -61,6 +62,7 @@ Form1::Form1(QWidget* parent)
   setWindowTitle(window.caption);
   setAccessibleName(window.caption);
   setFixedSize(twips::toPixels(window.clientWidth), twips::toPixels(window.clientHeight));
+  CaptionFont* captionFont = CaptionFont::install(this);
 
   // In the stored design's order, so that later controls lie above earlier
   // ones where they overlap.
@@ -106,7 +108,8 @@ Form1::Form1(QWidget* parent)
   label2_ = place(new QLabel(designOf("Label2").text()), "Label2");
   label2_->setTextFormat(Qt::PlainText);
   label2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label2_->adjustSize();  // sized to its text
+  label2_->adjustSize();  // sized to its text, whatever the font
+  connect(captionFont, &CaptionFont::applied, label2_, &QLabel::adjustSize);
   // The arrows only show symbols: their accessible names say what they do.
   desp_ = {createArrow(0, QStringLiteral("Desplazar a la izquierda")),
            createArrow(1, QStringLiteral("Desplazar a la derecha"))};
