@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QUrl>
 #include <algorithm>
 #include <vector>
@@ -115,6 +116,7 @@ Form1::Form1(QWidget* parent)
            createArrow(1, QStringLiteral("Desplazar a la derecha"))};
 
   setTabOrderFromDesign();
+  createShortcuts();
 }
 
 Form1::~Form1() = default;
@@ -170,6 +172,14 @@ void Form1::setTabOrderFromDesign() {
     if (previous) setTabOrder(previous, widget);
     previous = widget;
   }
+}
+
+// F1 opens the help and Ctrl+Q asks to leave, wherever the focus is in the
+// window. Neither key writes in a pad; a pad claims the keys it writes (Ctrl
+// with a letter or a digit among them) before any shortcut sees them.
+void Form1::createShortcuts() {
+  new QShortcut(QKeySequence(Qt::Key_F1), this, this, &Form1::Command3_Click);
+  new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this, this, &Form1::Command4_Click);
 }
 
 void Form1::Form_Load() {

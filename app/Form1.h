@@ -66,6 +66,7 @@ private:
   QPushButton* createCommand(const char* key, void (Form1::*onClick)());
   ClickLabel* createArrow(int index, const QString& accessibleName);
   void setTabOrderFromDesign();
+  void createShortcuts();
 
   QGroupBox* frame1_;
   QPushButton* command1_;  // "Calcular"

@@ -5,18 +5,24 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyleOption>
+#include <functional>
 #include <memory>
 
 #include "app/Form1.h"
 #include "app/Form2.h"
 #include "formulapad/FormulaPad.h"
+#include "formulapad/pupupHelp.h"
 #include "tests/app/MainWindowFixture.h"
 
-// The program on a desktop: its captions under the desktop's font size.
+// The program on a desktop: the usual keys, and its captions under the
+// desktop's font size.
 class TestDesktop : public QObject {
   Q_OBJECT
 
 private slots:
+  void keysOpenAndEscapeCloses_data();
+  void keysOpenAndEscapeCloses();
+  void padKeysReachNoShortcut();
   void captionsFit_data();
   void captionsFit();
 };
@@ -91,7 +97,114 @@ QString captionFault(QWidget* window) {
   return {};
 }
 
+// Counts the shortcuts and mnemonics that fire while it lives.
+struct ShortcutCounter : QObject {
+  int fired = 0;
+  ShortcutCounter() { qApp->installEventFilter(this); }
+  ~ShortcutCounter() override { qApp->removeEventFilter(this); }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Shortcut) ++fired;
+    return false;
+  }
+};
+
+// Runs `open`; the first modal window it opens is read, then sent Escape
+// through its focus widget. Returns that window's title ("" for none) and
+// whether Escape closed it.
+std::pair<QString, bool> escapeFirstModal(const std::function<void()>& open) {
+  QString title;
+  bool closed = false;
+  QTimer poll;
+  poll.setInterval(5);  // ms
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || !title.isNull()) return;
+    title = modal->windowTitle();
+    QPointer<QWidget> watched = modal;
+    QWidget* focus = modal->focusWidget() ? modal->focusWidget() : modal;
+    QTest::keyClick(focus, Qt::Key_Escape);
+    closed = !watched || !watched->isVisible();
+    if (watched && watched->isVisible()) watched->close();  // so that the test goes on
+  });
+  poll.start();
+  open();
+  QCoreApplication::processEvents();
+  return {title.isNull() ? QString() : title, closed};
+}
+
 }  // namespace
+
+void TestDesktop::keysOpenAndEscapeCloses_data() {
+  QTest::addColumn<QString>("focus");  // the control with the focus; "" for a key that is not typed
+  QTest::addColumn<int>("key");
+  QTest::addColumn<int>("modifiers");
+  QTest::addColumn<QString>("title");
+  const int none = Qt::NoModifier;
+  const int ctrl = Qt::ControlModifier;
+  QTest::newRow("F1 in the pad") << "dividendo" << int(Qt::Key_F1) << none << "Ayuda";
+  QTest::newRow("F1 on a button") << "Command2" << int(Qt::Key_F1) << none << "Ayuda";
+  QTest::newRow("Ctrl+Q in the pad") << "dividendo" << int(Qt::Key_Q) << ctrl << "Salir";
+  QTest::newRow("Ctrl+Q on a button") << "Command1" << int(Qt::Key_Q) << ctrl << "Salir";
+  QTest::newRow("F2 opens nothing") << "dividendo" << int(Qt::Key_F2) << none << "";
+  QTest::newRow("credits") << "Command2" << int(Qt::Key_Space) << none << "Créditos";
+  QTest::newRow("an error") << "Command1" << int(Qt::Key_Space) << none << "Error";
+  QTest::newRow("key help") << "" << 0 << none << "";
+}
+
+// Each key opens its window from wherever the focus is; Escape closes every
+// window the main window opens, and "Salir" escaped does not quit.
+void TestDesktop::keysOpenAndEscapeCloses() {
+  QFETCH(QString, focus);
+  QFETCH(int, key);
+  QFETCH(int, modifiers);
+  QFETCH(QString, title);
+  MainWindowFixture w;
+  QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
+  w.form->dividendo()->Text = QStringLiteral("2xe2+3x");  // no constant term: an error
+  std::pair<QString, bool> seen;
+  if (focus.isEmpty()) {
+    seen = escapeFirstModal([&] { pupupHelp::showModal(w.form->screen()); });
+    QVERIFY(seen.second);
+    return;
+  }
+  QWidget* target = w.form->control(focus);
+  target->setFocus();
+  seen = escapeFirstModal([&] { QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers)); });
+  QCOMPARE(seen.first, title);
+  QVERIFY(title.isEmpty() || seen.second);
+  QCOMPARE(w.quits, 0);
+}
+
+// Every key a pad writes by design, a listed letter with any modifiers or
+// Ctrl with a digit, is the pad's: typed into it, it writes there; typed
+// anywhere in the window, no shortcut and no mnemonic takes it.
+void TestDesktop::padKeysReachNoShortcut() {
+  MainWindowFixture w;
+  QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
+  QList<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys;
+  const Qt::KeyboardModifiers mods[] = {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier,
+                                        Qt::ControlModifier | Qt::ShiftModifier, Qt::AltModifier | Qt::ShiftModifier,
+                                        Qt::ControlModifier | Qt::AltModifier};
+  for (char letter : QByteArray("abckmxyzr"))
+    for (Qt::KeyboardModifiers m : mods) keys.append({Qt::Key(Qt::Key_A + (letter - 'a')), m});
+  for (int digit = 0; digit <= 9; ++digit) keys.append({Qt::Key(Qt::Key_0 + digit), Qt::ControlModifier});
+
+  for (const QString& focus : {QStringLiteral("dividendo"), QStringLiteral("Command1")}) {
+    QWidget* target = w.form->control(focus);
+    FormulaPad* pad = w.form->dividendo();
+    ShortcutCounter counter;
+    for (const auto& [key, modifiers] : keys) {
+      target->setFocus();
+      const QString before = pad->Text.toString();
+      const std::pair<QString, bool> opened = escapeFirstModal([&] { QTest::keyClick(target, key, modifiers); });
+      const QString what = QStringLiteral("%1 on %2").arg(QKeySequence(key | modifiers).toString(), focus);
+      QVERIFY2(opened.first.isNull(), qPrintable(what + " opened " + opened.first));
+      QVERIFY2(counter.fired == 0, qPrintable(what + " fired a shortcut"));
+      const bool writes = key >= Qt::Key_A || key == Qt::Key_8 || key == Qt::Key_9 || key == Qt::Key_0;
+      if (focus == u"dividendo" && writes) QVERIFY2(pad->Text.toString().size() > before.size(), qPrintable(what));
+    }
+  }
+}
 
 void TestDesktop::captionsFit_data() {
   QTest::addColumn<double>("points");
