@@ -3,7 +3,6 @@
 #include <QAccessibleWidget>
 #include <QClipboard>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -20,6 +19,7 @@
 #include "app/Footer.h"
 #include "app/Form1Design.h"
 #include "app/Form2.h"
+#include "app/LinkOpener.h"
 #include "app/MessageBox.h"
 #include "app/ResultList.h"
 #include "app/RuffiniOpener.h"
@@ -50,14 +50,16 @@ QAccessibleInterface* accessibleFactory(const QString& className, QObject* objec
 Form1::Form1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
-      quit_([] { QCoreApplication::exit(0); }),
-      openLink_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
+      quit_([] { QCoreApplication::exit(0); }) {
   static const bool accessibleInstalled = [] {
     QAccessible::installFactory(accessibleFactory);
     return true;
   }();
   Q_UNUSED(accessibleInstalled);
   ruffini_ = new RuffiniOpener(this);
+  auto* linkOpener = new LinkOpener(this);
+  connect(linkOpener, &LinkOpener::failed, this, &Form1::showAddress);
+  openLink_ = [linkOpener](const QUrl& url) { return linkOpener->open(url); };
   const WindowDesign window = Form1Design::window();
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(window.caption);
@@ -244,14 +246,14 @@ void Form1::Command4_Click() {
 
 void Form1::Label1_Click() {
   const QUrl url = Footer::webUrl();
-  if (openLink_(url)) return;
-  // No browser could be started: the user gets the address to paste.
+  if (!openLink_(url)) showAddress(url);
+}
+
+void Form1::showAddress(const QUrl& url) {
   const QString address = url.toString();
   QGuiApplication::clipboard()->setText(address);
   MessageBox::show(this,
-                   QStringLiteral("No se pudo abrir el navegador.\n\nLa dirección %1 se ha copiado al "
-                                  "portapapeles.")
-                       .arg(address),
+                   tr("No se pudo abrir el navegador.\n\nLa dirección %1 se ha copiado al portapapeles.").arg(address),
                    QStringLiteral("Factorix"), QMessageBox::Information, QMessageBox::Ok);
 }
 

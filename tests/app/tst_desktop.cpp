@@ -10,6 +10,7 @@
 
 #include "app/Form1.h"
 #include "app/Form2.h"
+#include "app/LinkOpener.h"
 #include "formulapad/FormulaPad.h"
 #include "formulapad/pupupHelp.h"
 #include "tests/app/MainWindowFixture.h"
@@ -23,6 +24,8 @@ private slots:
   void keysOpenAndEscapeCloses_data();
   void keysOpenAndEscapeCloses();
   void padKeysReachNoShortcut();
+  void linkOpenerFails_data();
+  void linkOpenerFails();
   void captionsFit_data();
   void captionsFit();
 };
@@ -204,6 +207,52 @@ void TestDesktop::padKeysReachNoShortcut() {
       if (focus == u"dividendo" && writes) QVERIFY2(pad->Text.toString().size() > before.size(), qPrintable(what));
     }
   }
+}
+
+void TestDesktop::linkOpenerFails_data() {
+  QTest::addColumn<int>("status");  // xdg-open's exit status; -1: there is none
+  QTest::addColumn<bool>("opened");
+  QTest::addColumn<bool>("failed");
+  QTest::newRow("browser started") << 0 << true << false;
+  QTest::newRow("no browser found") << 3 << true << true;
+  QTest::newRow("browser failed") << 4 << true << true;
+  QTest::newRow("no opener") << -1 << false << false;
+}
+
+// xdg-open that starts and then fails counts as no browser, as a missing
+// one does; one that succeeds is left alone.
+void TestDesktop::linkOpenerFails() {
+  QFETCH(int, status);
+  QFETCH(bool, opened);
+  QFETCH(bool, failed);
+  QTemporaryDir bin;
+  const QString seen = bin.filePath(QStringLiteral("seen"));
+  if (status >= 0) {
+    QFile script(bin.filePath(QStringLiteral("xdg-open")));
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write(QStringLiteral("#!/bin/sh\necho \"$1\" > '%1'\nexit %2\n").arg(seen).arg(status).toUtf8());
+    script.close();
+    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+  }
+  const QByteArray path = qgetenv("PATH");
+  qputenv("PATH", bin.path().toUtf8());
+  qunsetenv("BROWSER");
+  qunsetenv("DEFAULT_BROWSER");
+  LinkOpener opener;
+  QSignalSpy failures(&opener, &LinkOpener::failed);
+  const QUrl url(QStringLiteral("https://factorix.example.org"));
+  const bool started = opener.open(url);
+  qputenv("PATH", path);
+  QCOMPARE(started, opened);
+  if (!opened) return;
+  QTRY_VERIFY(QFile::exists(seen));
+  QTRY_COMPARE_WITH_TIMEOUT(failures.size(), failed ? 1 : 0, 2000);
+  QTest::qWait(100);
+  QCOMPARE(failures.size(), failed ? 1 : 0);
+  if (failed) QCOMPARE(failures.first().first().toUrl(), url);
+  QFile file(seen);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QCOMPARE(file.readAll().trimmed(), url.toString().toUtf8());
 }
 
 void TestDesktop::captionsFit_data() {
