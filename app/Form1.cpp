@@ -23,7 +23,6 @@
 #include "app/SolutionOpener.h"
 #include "engine/core/EngineError.h"
 #include "engine/search/Search.h"
-#include "engine/factor/Work.h"  // FIXME
 #include "formulapad/FormulaPad.h"
 #include "formulapad/Twips.h"
 
@@ -197,7 +196,7 @@ void Form1::Calcular() {
   for (size_t i = 0; i < result.lines.size(); ++i) {
     FormulaPad* pad = resultado_->addLine();
     pad->Text = QString::fromStdString(result.lines[i]);
-    solution_->watch(pad, *factorix::RootOfLine(result.lines[i]));  // FIXME roots from the search
+    solution_->watch(pad, result.roots[i]);
     // A line whose division failed holds the factor alone and keeps the
     // picture it was created with.
     const bool unfinished = result.lastLineUnfinished && i + 1 == result.lines.size();
