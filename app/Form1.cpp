@@ -195,7 +195,7 @@ void Form1::Calcular() {
   for (size_t i = 0; i < result.lines.size(); ++i) {
     FormulaPad* pad = resultado_->addLine();
     pad->Text = QString::fromStdString(result.lines[i]);
-    ruffini_->watch(pad);
+    ruffini_->watch(pad, result.roots[i]);
     // A line whose division failed holds the factor alone and keeps the
     // picture it was created with.
     const bool unfinished = result.lastLineUnfinished && i + 1 == result.lines.size();

@@ -19,17 +19,20 @@ RuffiniDialog* RuffiniOpener::dialog() const { return dialog_.data(); }
 void RuffiniOpener::setCalculation(const QString& text) {
   const QByteArray utf8 = text.toUtf8();
   polynomial_ = factorix::ReadTerms(std::string_view(utf8.constData(), size_t(utf8.size())));
+  roots_.clear();
 }
 
-void RuffiniOpener::watch(FormulaPad* line) {
-  if (polynomial_) line->installEventFilter(this);
+void RuffiniOpener::watch(FormulaPad* line, const mpz_class& root) {
+  if (!polynomial_) return;
+  roots_[line] = root;
+  line->installEventFilter(this);
+  connect(line, &QObject::destroyed, this, [this, line] { roots_.erase(line); });
 }
 
-RuffiniDialog* RuffiniOpener::open(const QString& lineText) {
-  if (!polynomial_ || dialog_) return nullptr;
-  const QByteArray utf8 = lineText.toUtf8();
-  const std::optional<mpz_class> root = factorix::RootOfLine(std::string_view(utf8.constData(), size_t(utf8.size())));
-  if (!root) return nullptr;
+RuffiniDialog* RuffiniOpener::open(FormulaPad* line) {
+  const auto watched = roots_.find(line);
+  if (!polynomial_ || dialog_ || watched == roots_.end()) return nullptr;
+  const mpz_class root = watched->second;
 
   int error = factorix::kNoError;
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -59,14 +62,14 @@ bool RuffiniOpener::eventFilter(QObject* watched, QEvent* event) {
   if (!line) return false;
   if (event->type() == QEvent::MouseButtonDblClick) {
     if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) return false;
-    open(line->Text.toString());
+    open(line);
     return true;
   }
   if (event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
         (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-      open(line->Text.toString());
+      open(line);
       return true;
     }
   }

@@ -96,7 +96,7 @@ Run openRuffini(Form1& form) {
   QTimer poll;
   timeMessageBox(poll, clock, run);
   clock.start();
-  RuffiniDialog* dialog = form.ruffini().open(form.resultado().at(1)->Text.toString());
+  RuffiniDialog* dialog = form.ruffini().open(form.resultado().at(1));
   if (dialog) {
     dialog->repaint();
     QApplication::sync();

@@ -164,7 +164,7 @@ void TestRuffini::tables() {
   QFETCH(QStringList, rows);
   QCOMPARE(calculate(text), QString());
   QVERIFY2(form->resultado().upperBound() >= index, qPrintable(QString::number(form->resultado().upperBound())));
-  RuffiniDialog* dialog = form->ruffini().open(line(index)->Text.toString());
+  RuffiniDialog* dialog = form->ruffini().open(line(index));
   QVERIFY(dialog);
   QStringList seen;
   for (RuffiniTableView* table : dialog->tables())
@@ -183,7 +183,7 @@ void TestRuffini::tables() {
 
 void TestRuffini::quotientsAndFactorization() {
   calculate(QStringLiteral("1xe3-1xe2-1x+1"));
-  RuffiniDialog* dialog = form->ruffini().open(line(1)->Text.toString());
+  RuffiniDialog* dialog = form->ruffini().open(line(1));
   QVERIFY(dialog);
   QCOMPARE(dialog->polynomial()->text(), QStringLiteral("P(x) = x³-x²-x+1"));
   QStringList quotients, remainders;
@@ -207,7 +207,7 @@ void TestRuffini::closes_data() {
 void TestRuffini::closes() {
   QFETCH(QString, how);
   calculate(QStringLiteral("2xe3+0xe2+0x-16"));
-  RuffiniDialog* dialog = form->ruffini().open(line(1)->Text.toString());
+  RuffiniDialog* dialog = form->ruffini().open(line(1));
   QVERIFY(QTest::qWaitForWindowExposed(dialog));
   QCOMPARE(dialog->closeButton()->text(), QStringLiteral("Cerrar"));
   if (how == QLatin1String("Escape")) {
@@ -223,12 +223,12 @@ void TestRuffini::closes() {
   }
   QTRY_VERIFY(!openDialog());
   // and the line opens it again
-  QVERIFY(form->ruffini().open(line(1)->Text.toString()));
+  QVERIFY(form->ruffini().open(line(1)));
 }
 
 void TestRuffini::tabReachesCerrar() {
   calculate(QStringLiteral("1xe3-1xe2-1x+1"));
-  RuffiniDialog* dialog = form->ruffini().open(line(1)->Text.toString());
+  RuffiniDialog* dialog = form->ruffini().open(line(1));
   QVERIFY(QTest::qWaitForWindowExposed(dialog));
   QApplication::setActiveWindow(dialog);
   QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(dialog->tables().first()));
@@ -245,7 +245,7 @@ void TestRuffini::keyboardCellIsANumber() {
   // The focus rectangle marks the keyboard's cell: it must never sit on a
   // blank, and no cell is ever selected, whichever way the arrows go.
   calculate(QStringLiteral("2xe3+0xe2+0x-16"));
-  RuffiniDialog* dialog = form->ruffini().open(line(1)->Text.toString());
+  RuffiniDialog* dialog = form->ruffini().open(line(1));
   QVERIFY(QTest::qWaitForWindowExposed(dialog));
   QApplication::setActiveWindow(dialog);
   RuffiniTableView* table = dialog->tables().first();
@@ -272,7 +272,7 @@ void TestRuffini::keyboardCellIsANumber() {
 
 void TestRuffini::accessibleTables() {
   calculate(QStringLiteral("2xe3+0xe2+0x-16"));
-  RuffiniDialog* dialog = form->ruffini().open(line(1)->Text.toString());
+  RuffiniDialog* dialog = form->ruffini().open(line(1));
   QVERIFY(dialog);
   QAccessibleInterface* window = QAccessible::queryAccessibleInterface(dialog);
   QCOMPARE(window->role(), QAccessible::Dialog);
@@ -301,18 +301,21 @@ void TestRuffini::tooLargeToShow() {
   // factorisation takes.
   calculate(QStringLiteral("1xe4e0e1-1"));
   QCOMPARE(form->resultado().upperBound(), 1);
-  const QString seen = closingBoxes([] { QVERIFY(!form->ruffini().open(line(1)->Text.toString())); });
+  const QString seen = closingBoxes([] { QVERIFY(!form->ruffini().open(line(1))); });
   QCOMPARE(seen, QStringLiteral("Error|Se produjo un error. Revise el cálculo."));
   QVERIFY(!openDialog());
 }
 
 void TestRuffini::linesOfTheCalculationNotOfThePad() {
-  // Editing the pad after "Calcular" does not change what the lines show.
+  // Editing the pad, or the line itself, after "Calcular" does not change
+  // what the line shows: its calculation's polynomial and root.
   calculate(QStringLiteral("2xe3+0xe2+0x-16"));
   form->dividendo()->Text = QStringLiteral("1xe2+1");
-  RuffiniDialog* dialog = form->ruffini().open(line(1)->Text.toString());
+  line(1)->Text = QStringLiteral(" (x+7) (+1)");
+  RuffiniDialog* dialog = form->ruffini().open(line(1));
   QVERIFY(dialog);
   QCOMPARE(dialog->polynomial()->text(), QStringLiteral("P(x) = 2x³-16"));
+  QCOMPARE(dialog->tables().first()->tableModel()->text(RuffiniTableModel::kProductRow, 0), QStringLiteral("2"));
 }
 
 QTEST_MAIN(TestRuffini)
