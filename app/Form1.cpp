@@ -22,6 +22,7 @@
 #include "app/LinkOpener.h"
 #include "app/MessageBox.h"
 #include "app/ResultList.h"
+#include "app/ResultsNotice.h"
 #include "app/SolutionOpener.h"
 #include "engine/core/EngineError.h"
 #include "engine/search/Search.h"
@@ -120,6 +121,7 @@ Form1::Form1(QWidget* parent)
 
   setTabOrderFromDesign();
   createShortcuts();
+  notice_ = new ResultsNotice(this);
 }
 
 Form1::~Form1() = default;
@@ -222,9 +224,13 @@ void Form1::Calcular() {
   }
   resultado_->endBatch();
 
+  // A screen reader hears the message from its box, or else how many lines
+  // came: the focus stays on "Calcular" and the lines change out of it.
   if (result.error != factorix::kNoError)
     MessageBox::show(this, ErrorMessage(result.error), QStringLiteral("Error"), QMessageBox::Critical,
                      QMessageBox::Ok);
+  else
+    notice_->announceLines(resultado_->upperBound());
 }
 
 void Form1::Borrar() { resultado_->Borrar(); }
