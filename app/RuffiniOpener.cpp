@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <new>
 
 #include "app/ErrorMessages.h"
 #include "app/MessageBox.h"
@@ -34,16 +33,11 @@ RuffiniDialog* RuffiniOpener::open(FormulaPad* line) {
   if (!polynomial_ || dialog_ || watched == roots_.end()) return nullptr;
   const mpz_class root = watched->second;
 
-  int error = factorix::kNoError;
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-  try {
+  const int error = factorix::RunGuarded([this, &root] {
     const factorix::Work work = factorix::ShowWork(*polynomial_, root);
     dialog_ = new RuffiniDialog(work, window_);
-  } catch (const factorix::EngineError& e) {
-    error = e.number();
-  } catch (const std::bad_alloc&) {
-    error = factorix::kOverflow;
-  }
+  });
   QGuiApplication::restoreOverrideCursor();
 
   if (error != factorix::kNoError) {

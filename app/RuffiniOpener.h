@@ -7,7 +7,7 @@
 #include <map>
 #include <optional>
 
-#include "engine/factor/Coefficients.h"
+#include "engine/core/Polynomial.h"
 
 class FormulaPad;
 class QWidget;
@@ -47,7 +47,7 @@ protected:
 
 private:
   QWidget* window_;
-  std::optional<factorix::Coefficients> polynomial_;
+  std::optional<factorix::Polynomial> polynomial_;
   std::map<const QObject*, mpz_class> roots_;  // of the watched lines
   QPointer<RuffiniDialog> dialog_;
 };
