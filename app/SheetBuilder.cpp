@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "app/GraphSection.h"
 #include "engine/factor/PolynomialText.h"
 #include "engine/factor/Work.h"
 
@@ -56,5 +57,6 @@ SolutionSheet BuildSheet(const factorix::Polynomial& polynomial, const std::opti
   }
   sheet.sections << SheetSection{QCoreApplication::translate("SolutionSheet", "Factorización"),
                                  {{shown(factorix::WriteFactorization(work.factorization)), std::nullopt}}};
+  sheet.graph = GraphSection::data(work.polynomial);
   return sheet;
 }
