@@ -101,9 +101,7 @@ Form1::Form1(QWidget* parent)
   linkFont.setPointSizeF(11.25);
   linkFont.setUnderline(true);
   label1_->setFont(linkFont);
-  QPalette linkPalette = label1_->palette();
-  linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-  label1_->setPalette(linkPalette);
+  label1_->setDesignColour(QColor(0, 0, 255));
   connect(label1_, &ClickLabel::clicked, this, &Form1::Label1_Click);
 
   command3_ = createCommand("Command3", &Form1::Command3_Click);
