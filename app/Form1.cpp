@@ -24,7 +24,7 @@
 #include "engine/core/EngineError.h"
 #include "engine/search/Search.h"
 #include "formulapad/FormulaPad.h"
-#include "formulapad/Twips.h"
+#include "presentation/Twips.h"
 
 namespace {
 
@@ -183,18 +183,18 @@ void Form1::Command1_Click() {
 }
 
 void Form1::Calcular() {
-  const QByteArray text = dividendo_->Text.toString().toUtf8();
+  const QByteArray text = dividendo_->text().toUtf8();
   // A hard constant can keep the search busy for a moment (the engine bounds
   // it to a few seconds): say so with the busy cursor.
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
   const factorix::SearchResult result = factorix::Search(std::string_view(text.constData(), size_t(text.size())));
   QGuiApplication::restoreOverrideCursor();
 
-  ruffini_->setCalculation(dividendo_->Text.toString());
+  ruffini_->setCalculation(dividendo_->text());
   resultado_->beginBatch();
   for (size_t i = 0; i < result.lines.size(); ++i) {
     FormulaPad* pad = resultado_->addLine();
-    pad->Text = QString::fromStdString(result.lines[i]);
+    pad->setText(QString::fromStdString(result.lines[i]));
     ruffini_->watch(pad);
     // A line whose division failed holds the factor alone and keeps the
     // picture it was created with.

@@ -59,14 +59,14 @@ bool RuffiniOpener::eventFilter(QObject* watched, QEvent* event) {
   if (!line) return false;
   if (event->type() == QEvent::MouseButtonDblClick) {
     if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) return false;
-    open(line->Text.toString());
+    open(line->text());
     return true;
   }
   if (event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
         (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-      open(line->Text.toString());
+      open(line->text());
       return true;
     }
   }

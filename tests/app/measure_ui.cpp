@@ -57,7 +57,7 @@ void timeMessageBox(QTimer& poll, const QElapsedTimer& clock, Run& run) {
 // Clicks "Calcular" with `text` in the pad and waits until the window has
 // drawn the result; a message box is timed when it shows and then closed.
 Run calculate(Form1& form, const QString& text) {
-  form.dividendo()->Text = text;
+  form.dividendo()->setText(text);
   Run run;
   QElapsedTimer clock;
   QTimer poll;
@@ -96,7 +96,7 @@ Run openRuffini(Form1& form) {
   QTimer poll;
   timeMessageBox(poll, clock, run);
   clock.start();
-  RuffiniDialog* dialog = form.ruffini().open(form.resultado().at(1)->Text.toString());
+  RuffiniDialog* dialog = form.ruffini().open(form.resultado().at(1)->text());
   if (dialog) {
     dialog->repaint();
     QApplication::sync();

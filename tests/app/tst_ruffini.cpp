@@ -63,7 +63,7 @@ QString closingBoxes(const std::function<void()>& action) {
 
 // Every line of a calculation of `text`; the message box, if any, closed.
 QString calculate(const QString& text) {
-  form->dividendo()->Text = text;
+  form->dividendo()->setText(text);
   return closingBoxes([] { form->Command1_Click(); });
 }
 
@@ -118,7 +118,7 @@ void TestRuffini::opens() {
   // the second line is the root +1
   QCOMPARE(dialog->tables().first()->tableModel()->text(RuffiniTableModel::kProductRow, 0), QStringLiteral("1"));
   // the pad wrote nothing for the key
-  QCOMPARE(second->Text.toString(), QStringLiteral(" (x-1) (+1x+1)"));
+  QCOMPARE(second->text(), QStringLiteral(" (x-1) (+1x+1)"));
 }
 
 void TestRuffini::nothingOpens_data() {
@@ -164,7 +164,7 @@ void TestRuffini::tables() {
   QFETCH(QStringList, rows);
   QCOMPARE(calculate(text), QString());
   QVERIFY2(form->resultado().upperBound() >= index, qPrintable(QString::number(form->resultado().upperBound())));
-  RuffiniDialog* dialog = form->ruffini().open(line(index)->Text.toString());
+  RuffiniDialog* dialog = form->ruffini().open(line(index)->text());
   QVERIFY(dialog);
   QStringList seen;
   for (RuffiniTableView* table : dialog->tables())
@@ -183,7 +183,7 @@ void TestRuffini::tables() {
 
 void TestRuffini::quotientsAndFactorization() {
   calculate(QStringLiteral("1xe3-1xe2-1x+1"));
-  RuffiniDialog* dialog = form->ruffini().open(line(1)->Text.toString());
+  RuffiniDialog* dialog = form->ruffini().open(line(1)->text());
   QVERIFY(dialog);
   QCOMPARE(dialog->polynomial()->text(), QStringLiteral("P(x) = x³-x²-x+1"));
   QStringList quotients, remainders;
@@ -207,7 +207,7 @@ void TestRuffini::closes_data() {
 void TestRuffini::closes() {
   QFETCH(QString, how);
   calculate(QStringLiteral("2xe3+0xe2+0x-16"));
-  RuffiniDialog* dialog = form->ruffini().open(line(1)->Text.toString());
+  RuffiniDialog* dialog = form->ruffini().open(line(1)->text());
   QVERIFY(QTest::qWaitForWindowExposed(dialog));
   QCOMPARE(dialog->closeButton()->text(), QStringLiteral("Cerrar"));
   if (how == QLatin1String("Escape")) {
@@ -223,12 +223,12 @@ void TestRuffini::closes() {
   }
   QTRY_VERIFY(!openDialog());
   // and the line opens it again
-  QVERIFY(form->ruffini().open(line(1)->Text.toString()));
+  QVERIFY(form->ruffini().open(line(1)->text()));
 }
 
 void TestRuffini::tabReachesCerrar() {
   calculate(QStringLiteral("1xe3-1xe2-1x+1"));
-  RuffiniDialog* dialog = form->ruffini().open(line(1)->Text.toString());
+  RuffiniDialog* dialog = form->ruffini().open(line(1)->text());
   QVERIFY(QTest::qWaitForWindowExposed(dialog));
   QApplication::setActiveWindow(dialog);
   QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(dialog->tables().first()));
@@ -245,7 +245,7 @@ void TestRuffini::keyboardCellIsANumber() {
   // The focus rectangle marks the keyboard's cell: it must never sit on a
   // blank, and no cell is ever selected, whichever way the arrows go.
   calculate(QStringLiteral("2xe3+0xe2+0x-16"));
-  RuffiniDialog* dialog = form->ruffini().open(line(1)->Text.toString());
+  RuffiniDialog* dialog = form->ruffini().open(line(1)->text());
   QVERIFY(QTest::qWaitForWindowExposed(dialog));
   QApplication::setActiveWindow(dialog);
   RuffiniTableView* table = dialog->tables().first();
@@ -272,7 +272,7 @@ void TestRuffini::keyboardCellIsANumber() {
 
 void TestRuffini::accessibleTables() {
   calculate(QStringLiteral("2xe3+0xe2+0x-16"));
-  RuffiniDialog* dialog = form->ruffini().open(line(1)->Text.toString());
+  RuffiniDialog* dialog = form->ruffini().open(line(1)->text());
   QVERIFY(dialog);
   QAccessibleInterface* window = QAccessible::queryAccessibleInterface(dialog);
   QCOMPARE(window->role(), QAccessible::Dialog);
@@ -301,7 +301,7 @@ void TestRuffini::tooLargeToShow() {
   // factorisation takes.
   calculate(QStringLiteral("1xe4e0e1-1"));
   QCOMPARE(form->resultado().upperBound(), 1);
-  const QString seen = closingBoxes([] { QVERIFY(!form->ruffini().open(line(1)->Text.toString())); });
+  const QString seen = closingBoxes([] { QVERIFY(!form->ruffini().open(line(1)->text())); });
   QCOMPARE(seen, QStringLiteral("Error|Se produjo un error. Revise el cálculo."));
   QVERIFY(!openDialog());
 }
@@ -309,8 +309,8 @@ void TestRuffini::tooLargeToShow() {
 void TestRuffini::linesOfTheCalculationNotOfThePad() {
   // Editing the pad after "Calcular" does not change what the lines show.
   calculate(QStringLiteral("2xe3+0xe2+0x-16"));
-  form->dividendo()->Text = QStringLiteral("1xe2+1");
-  RuffiniDialog* dialog = form->ruffini().open(line(1)->Text.toString());
+  form->dividendo()->setText(QStringLiteral("1xe2+1"));
+  RuffiniDialog* dialog = form->ruffini().open(line(1)->text());
   QVERIFY(dialog);
   QCOMPARE(dialog->polynomial()->text(), QStringLiteral("P(x) = 2x³-16"));
 }
