@@ -1,6 +1,5 @@
 #include "app/Form1.h"
 
-#include <QAccessibleWidget>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -35,14 +34,6 @@ const ControlDesign& designOf(const char* key) {
   return *design;
 }
 
-// Screen readers announce a top-level window by its role: the main window is
-// a frame (a plain widget would be a "filler"), named after its caption.
-QAccessibleInterface* accessibleFactory(const QString& className, QObject* object) {
-  if (className == QLatin1String("Form1") && object && object->isWidgetType())
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
-  return nullptr;
-}
-
 }  // namespace
 
 Form1::Form1(QWidget* parent)
@@ -50,11 +41,6 @@ Form1::Form1(QWidget* parent)
                           Qt::WindowCloseButtonHint),
       quit_([] { QCoreApplication::exit(0); }),
       openLink_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
-  static const bool accessibleInstalled = [] {
-    QAccessible::installFactory(accessibleFactory);
-    return true;
-  }();
-  Q_UNUSED(accessibleInstalled);
   const WindowDesign window = Form1Design::window();
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(window.caption);

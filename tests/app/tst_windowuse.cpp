@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/AccessibleInterfaces.h"
 #include "app/Form1.h"
 #include "app/Form2.h"
 #include "app/ResultList.h"
@@ -23,6 +24,8 @@ class TestWindowUse : public QObject {
   Q_OBJECT
 
 private slots:
+  // As the program does before it makes a window.
+  void initTestCase() { AccessibleInterfaces::install(); }
   void accessibleRoles_data();
   void accessibleRoles();
   void inputFieldStandsOut();
