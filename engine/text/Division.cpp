@@ -71,7 +71,7 @@ Dividend::Dividend(const FormulaTerms& reading) {
   // so a text that is not a number fails whatever its place.
   std::vector<mpz_class> values;
   values.reserve(terms.size());
-  for (const VariableTerm& term : terms) values.push_back(ToNumber(term.Coefficient()));
+  for (const VariableTerm& term : terms) values.push_back(ToNumber(term.SignedCoefficient()));
   const mpz_class constant = ToNumber(constantText);
   if (terms.empty()) return;
 
@@ -85,7 +85,7 @@ Dividend::Dividend(const FormulaTerms& reading) {
   }
   coeffs_[0] += constant;
   ordinary_ = IsOrdinaryShape(terms);
-  if (ordinary_) leadingText_ = Signed(terms.front().Coefficient());
+  if (ordinary_) leadingText_ = Signed(terms.front().SignedCoefficient());
 }
 
 std::string Dividend::Divide(std::string_view root) const {

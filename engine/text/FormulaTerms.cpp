@@ -13,16 +13,21 @@ namespace {
 bool IsSign(char c) { return c == '+' || c == '-'; }
 
 // Every "x" with ObtenerTermino's coefficient text, in one pass: the term's
-// own sign is the nearest sign before its variable.
+// own sign is the nearest sign before its variable, and the signs right
+// before that one turn it for each "-" among them.
 std::vector<VariableTerm> ReadVariableTerms(std::string_view text) {
   std::vector<VariableTerm> terms;
   std::size_t termStart = 0;  // 0-based: the last sign seen, or 0
+  bool negatedByRun = false;  // an odd number of "-" right before termStart
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (IsSign(text[i])) {
+      const bool inRun = i > 0 && IsSign(text[i - 1]);
+      negatedByRun = inRun && (negatedByRun != (text[i - 1] == '-'));
       termStart = i;
     } else if (text[i] == 'x') {
       VariableTerm term;
       term.written = text.substr(termStart, i - termStart);
+      term.negatedByRun = negatedByRun;
       std::size_t after = i + 1;
       term.power = ReadExponent(text, after).value_or(1);
       terms.push_back(term);
@@ -76,6 +81,14 @@ std::optional<Polynomial> ReadSumOfTerms(std::string_view text) {
 std::string VariableTerm::Coefficient() const {
   if (written.empty() || written == "+" || written == "-") return std::string(written) + "1";
   return std::string(written);
+}
+
+std::string VariableTerm::SignedCoefficient() const {
+  std::string coefficient = Coefficient();
+  if (!negatedByRun) return coefficient;
+  // A run stands before the term's own sign, so `written` begins with it.
+  coefficient[0] = coefficient[0] == '-' ? '+' : '-';
+  return coefficient;
 }
 
 FormulaTerms::FormulaTerms(std::string_view text) : text_(text), terms_(ReadVariableTerms(text)) {

@@ -17,10 +17,18 @@ struct VariableTerm {
   // The exponent as the evaluator reads it after this "x" (see
   // ReadExponent); 1 when none is written, kTooLargePower past kMaxDegree.
   int power = 1;
+  // True when the signs right before the term's own sign hold an odd number
+  // of "-": the evaluator reads "--x" as x and "-+x" as -x, so the term's
+  // value is the opposite of what its own sign says.
+  bool negatedByRun = false;
 
   // The coefficient's text as ObtenerTermino returns it: `written`, or
   // the sign followed by "1" when the coefficient is left out.
   std::string Coefficient() const;
+
+  // The coefficient with the sign the evaluator gives the term: Coefficient()
+  // with its sign turned when negatedByRun ("-1" for "-+x", "+1" for "--x").
+  std::string SignedCoefficient() const;
 };
 
 // A formula text read once, left to right. The search takes the constant

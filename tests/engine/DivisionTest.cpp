@@ -88,6 +88,14 @@ INSTANTIATE_TEST_SUITE_P(
         DivisionCase{"1xe1e2+0x-1", "1",
                      "+1xe1e1+1xe1e0+1xe9+1xe8+1xe7+1xe6+1xe5+1xe4+1xe3+1xe2+1xe1+1xe0"}));
 
+// A run of signs before a term gives it the sign the evaluator gives it:
+// each "-" in the run turns it.
+INSTANTIATE_TEST_SUITE_P(
+    SignRuns, DivisionTable,
+    testing::Values(DivisionCase{"--x-2", "2", "+1xe0"}, DivisionCase{"-+x+1", "1", "-1xe0"},
+                    DivisionCase{"x--x-2", "1", "+2xe0"}, DivisionCase{"--x^2-4", "-2", "+1xe1-2xe0"},
+                    DivisionCase{"---3x+6", "2", "-3xe0"}, DivisionCase{"1xe2+-+3x+2", "1", "+1xe1-2xe0"}));
+
 TEST(Division, ErrorsOfTheTextAndTheRoot) {
   const struct {
     const char* text;
