@@ -3,22 +3,15 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 
-namespace {
-
-QAccessibleInterface* noticeFactory(const QString& className, QObject* object) {
-  if (className == QLatin1String(ResultsNotice::staticMetaObject.className()) && object->isWidgetType())
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+QAccessibleInterface* ResultsNotice::create(const QString& className, QObject* object) {
+  if (className == QLatin1String(staticMetaObject.className())) {
+    if (auto* notice = qobject_cast<ResultsNotice*>(object))
+      return new QAccessibleWidget(notice, QAccessible::Notification);
+  }
   return nullptr;
 }
 
-}  // namespace
-
 ResultsNotice::ResultsNotice(QWidget* parent) : QWidget(parent) {
-  static const bool installed = [] {
-    QAccessible::installFactory(noticeFactory);
-    return true;
-  }();
-  Q_UNUSED(installed);
   setObjectName(QStringLiteral("resultsNotice"));
   setFocusPolicy(Qt::NoFocus);
   setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QAccessibleInterface;
+
 // Tells screen readers how a calculation ended, without changing what the
 // window shows. It is an empty, zero-sized notification: each announce()
 // shows it afresh under a new name, and a screen reader speaks a
@@ -11,6 +13,10 @@ class ResultsNotice : public QWidget {
 
 public:
   explicit ResultsNotice(QWidget* parent);
+
+  // The accessibility framework's factory for notices: a notification
+  // named by the last announcement; null for any other object.
+  static QAccessibleInterface* create(const QString& className, QObject* object);
 
   // Announces that a calculation wrote `lines` result lines.
   void announceLines(int lines);
