@@ -2,7 +2,7 @@
 
 #include <QMouseEvent>
 
-#include "app/PaletteTone.h"
+#include "formulapad/PaletteTone.h"
 
 ClickLabel::ClickLabel(const QString& text, Role role, QWidget* parent) : QLabel(text, parent), role_(role) {}
 
@@ -21,7 +21,7 @@ void ClickLabel::changeEvent(QEvent* event) {
 void ClickLabel::followPalette() {
   if (!designColour_.isValid()) return;
   const QColor window = palette().color(QPalette::Window);
-  const QColor wanted = PaletteTone::isDark(palette())
+  const QColor wanted = PaletteTone::isDark(window)
                             ? PaletteTone::readableOn(palette().color(QPalette::Link), window)
                             : designColour_;
   if (palette().color(QPalette::WindowText) == wanted) return;  // also ends the change this causes

@@ -1,4 +1,4 @@
-#include "app/PaletteTone.h"
+#include "formulapad/PaletteTone.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,13 +21,13 @@ double PaletteTone::contrast(const QColor& a, const QColor& b) {
   return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-bool PaletteTone::isDark(const QPalette& palette) { return palette.color(QPalette::Window).lightnessF() < 0.5f; }
+bool PaletteTone::isDark(const QColor& background) { return background.lightnessF() < 0.5f; }
 
 QColor PaletteTone::readableOn(const QColor& ink, const QColor& background, double ratio) {
   // Towards white on a dark background, towards black on a light one, in
   // steps of 1/64 of the lightness, until the ratio is met or the colour is
   // white or black (a mid-grey background may allow no more).
-  const float step = background.lightnessF() < 0.5f ? 1.0f / 64 : -1.0f / 64;
+  const float step = isDark(background) ? 1.0f / 64 : -1.0f / 64;
   QColor colour = ink.toHsl();
   const float hue = std::max(0.0f, colour.hslHueF());  // -1 for greys
   for (int i = 0; i < 64 && contrast(colour, background) < ratio; ++i)
