@@ -26,9 +26,9 @@ namespace factorix {
 // the offset of the fault, for any text outside the grammar (and for an
 // empty text); kDivisionByZero; kInvalidCall for 0 to a negative power or a
 // negative base to a non-integer power; kOverflow for a numerator or
-// denominator beyond Expression::kMaxBits bits (found before the number is
+// denominator beyond kMaxValueBits bits (found before the number is
 // built), a double that is infinite or not a number, or parentheses nested
-// deeper than Expression::kMaxDepth. Nothing else is thrown but
+// deeper than kMaxNestingDepth. Nothing else is thrown but
 // std::bad_alloc.
 class Evaluator {
 public:

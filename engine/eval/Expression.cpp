@@ -1,6 +1,7 @@
 #include "engine/eval/Expression.h"
 
 #include "engine/core/EngineError.h"
+#include "engine/eval/EvaluatorLimits.h"
 #include "engine/eval/ExactMachine.h"
 #include "engine/eval/ExpressionCode.h"
 #include "engine/eval/ExpressionParser.h"
@@ -14,9 +15,9 @@ Expression& Expression::operator=(Expression&&) noexcept = default;
 Expression::~Expression() = default;
 
 Expression Expression::Compile(std::string_view text, char variableMarker) {
-  if (text.size() > kMaxTextBytes) throw EngineError(kOverflow);
+  if (text.size() > kMaxExpressionBytes) throw EngineError(kOverflow);
   Expression e;
-  e.code_ = std::make_unique<ExpressionCode>(ExpressionParser(text, variableMarker, kMaxDepth).Parse());
+  e.code_ = std::make_unique<ExpressionCode>(ExpressionParser(text, variableMarker, kMaxNestingDepth).Parse());
   e.exact_ = std::make_unique<ExactMachine>(*e.code_);
   e.filter_ = std::make_unique<ModularFilter>(*e.code_);
   return e;

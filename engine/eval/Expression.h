@@ -23,21 +23,11 @@ class ModularFilter;
 // reuses its own scratch numbers so that it allocates nothing per operation.
 class Expression {
 public:
-  // Bound on the bits of a numerator or a denominator; a result beyond it
-  // raises kOverflow before it is computed.
-  static constexpr std::size_t kMaxBits = std::size_t{1} << 20;
-  // Bound on the nesting of parentheses; deeper raises kOverflow.
-  static constexpr int kMaxDepth = 200;
-  // Bound on the length of the text, in bytes; longer raises kOverflow
-  // before it is read. The compiled form takes about 100 bytes per byte of
-  // text, so this keeps it near 200 MB.
-  static constexpr std::size_t kMaxTextBytes = std::size_t{2} << 20;
-
   // Reads `text` in the evaluator's grammar (see Evaluator.h). When
   // `variableMarker` is not '\0', that character is a primary that stands for
   // the variable; otherwise it is outside the grammar like any other.
   // Throws SyntaxError, or EngineError(kOverflow) for too deep a nesting or
-  // too long a text.
+  // too long a text (see EvaluatorLimits.h).
   static Expression Compile(std::string_view text, char variableMarker = '\0');
 
   Expression(Expression&&) noexcept;
