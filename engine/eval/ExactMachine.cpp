@@ -99,7 +99,7 @@ void ExactMachine::CountWork(const Slot& a, const Slot& b) {
   // Operations on long numbers cost in proportion to their length at least;
   // short ones are covered by the count of instructions.
   const std::size_t limbs = mpz_size(Num(a.q)) + mpz_size(Den(a.q)) + mpz_size(Num(b.q)) + mpz_size(Den(b.q));
-  if (limbs > 8) AddWork(limbs);
+  if (limbs > kShortOperandLimbs) AddWork(limbs);
 }
 
 Value ExactMachine::Result() const {

@@ -39,10 +39,6 @@ void Expression::SetDeadline(std::optional<std::chrono::steady_clock::time_point
   exact_->SetDeadline(deadline);
 }
 
-void Expression::PrepareForVariableBits(std::size_t) {
-  // The size bound is worked out for every length at compile time.
-}
-
 bool Expression::IsZeroAt(const mpz_class& variable) {
   if (filter_->applicable()) {
     exact_->AddWork(filter_->steps());
