@@ -5,11 +5,11 @@
 #include <QWidget>
 #include <string_view>
 
-#include "app/ErrorMessages.h"
 #include "app/MessageBox.h"
 #include "engine/core/EngineError.h"
 #include "engine/text/WrittenPolynomial.h"
 #include "formulapad/FormulaPad.h"
+#include "presentation/ErrorMessages.h"
 
 PolynomialPaste::PolynomialPaste(QWidget* window)
     : QObject(window),
