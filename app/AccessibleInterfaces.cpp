@@ -7,6 +7,7 @@
 #include "app/Form1.h"
 #include "app/RuffiniTableAccessible.h"
 #include "formulapad/FormulaPadAccessible.h"
+#include "graphview/GraphViewAccessible.h"
 
 namespace {
 
@@ -27,6 +28,7 @@ void AccessibleInterfaces::install() {
     QAccessible::installFactory(&FormulaPadAccessible::create);
     QAccessible::installFactory(&ClickLabelAccessible::create);
     QAccessible::installFactory(&RuffiniTableAccessible::create);
+    QAccessible::installFactory(&GraphViewAccessible::create);
     return true;
   }();
   Q_UNUSED(installed);
