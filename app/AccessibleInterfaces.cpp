@@ -9,6 +9,7 @@
 #include "app/ResultsNotice.h"
 #include "app/RuffiniTableAccessible.h"
 #include "formulapad/FormulaPadAccessible.h"
+#include "graphview/GraphViewAccessible.h"
 
 namespace {
 
@@ -30,6 +31,7 @@ void AccessibleInterfaces::install() {
     QAccessible::installFactory(&ResultLineAccessible::create);  // asked before the pads' own
     QAccessible::installFactory(&ClickLabelAccessible::create);
     QAccessible::installFactory(&RuffiniTableAccessible::create);
+    QAccessible::installFactory(&GraphViewAccessible::create);
     QAccessible::installFactory(&ResultsNotice::create);
     return true;
   }();
