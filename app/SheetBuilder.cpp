@@ -32,11 +32,11 @@ SheetTable tableOf(const factorix::RuffiniTable& step) {
 
 }  // namespace
 
-SolutionSheet BuildSheet(const factorix::Coefficients& polynomial, const std::optional<mpz_class>& root) {
+SolutionSheet BuildSheet(const factorix::Polynomial& polynomial, const std::optional<mpz_class>& root) {
   std::optional<mpz_class> from = root;
   if (!from) {
     // The whole solution: from the first integer root, if any.
-    factorix::Coefficients p = polynomial;
+    factorix::Polynomial p = polynomial;
     factorix::Trim(p);
     const std::vector<mpz_class> roots = factorix::IntegerRoots(factorix::Factorize(p));
     if (!roots.empty()) from = roots.front();
