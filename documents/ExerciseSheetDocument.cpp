@@ -37,11 +37,22 @@ QStringList rootTexts(const factorix::Exercise& exercise) {
   return roots;
 }
 
+// `pattern` (a translated text with one %1) escaped for LaTeX, `latex` in
+// place of its %1.
+QString latexWith(const QString& pattern, const QString& latex) {
+  const qsizetype at = pattern.indexOf(QStringLiteral("%1"));
+  return MathMarkup::escapeLatex(pattern.left(at)) + latex + MathMarkup::escapeLatex(pattern.mid(at + 2));
+}
+
 QString plainList(const QStringList& roots) {
   QStringList shown;
   for (const QString& root : roots) shown << MathMarkup::plain(root);
   return shown.join(QStringLiteral(", "));
 }
+
+// A PDF's text is what a reader searches and copies: its polynomials are
+// written as the sheet's JSON writes them, "x³-2x²+4".
+QString pdfMath(const QString& padText) { return MathMarkup::escapeHtml(MathMarkup::superscripts(padText)); }
 
 }  // namespace
 
@@ -86,8 +97,9 @@ QString ExerciseSheetDocument::text() const {
   return out;
 }
 
-QString ExerciseSheetDocument::html() const {
-  auto math = [](const QString& pad) { return MathMarkup::html(pad); };
+QString ExerciseSheetDocument::html() const { return htmlWith(&MathMarkup::html); }
+
+QString ExerciseSheetDocument::htmlWith(QString (*math)(const QString&)) const {
   QString out = QStringLiteral("<!DOCTYPE html>\n<html lang=\"es\">\n<head>\n<meta charset=\"utf-8\">\n<title>%1</title>\n"
                                "</head>\n<body>\n<h1>%1</h1>\n<p>%2</p>\n<p>%3</p>\n<ol>\n")
                     .arg(MathMarkup::escapeHtml(title()), MathMarkup::escapeHtml(choices()),
@@ -110,6 +122,16 @@ QString ExerciseSheetDocument::html() const {
   return out + QStringLiteral("</ol>\n</body>\n</html>\n");
 }
 
+QString ExerciseSheetDocument::previewHtml(int count) const {
+  QString out = QStringLiteral("<h3>%1</h3><p>%2</p><ol>")
+                    .arg(MathMarkup::escapeHtml(title()), MathMarkup::escapeHtml(choices()));
+  for (qsizetype i = 0; i < std::min<qsizetype>(count, entries_.size()); ++i)
+    out += QStringLiteral("<li>P(x) = %1</li>").arg(MathMarkup::html(entries_[i].polynomial));
+  out += QStringLiteral("</ol>");
+  if (entries_.size() > count) out += QStringLiteral("<p>…</p>");
+  return out;
+}
+
 QString ExerciseSheetDocument::latex() const {
   auto math = [](const QString& pad) { return QLatin1Char('$') + MathMarkup::latex(pad) + QLatin1Char('$'); };
   QString body = MathMarkup::escapeLatex(choices()) + QStringLiteral("\n\n") +
@@ -124,8 +146,8 @@ QString ExerciseSheetDocument::latex() const {
     for (const QString& root : entry.roots) roots << math(root);
     body += QStringLiteral("\\item $P(x) = %1$\\\\\n%2\\\\\n%3\n")
                 .arg(MathMarkup::latex(entry.polynomial),
-                     MathMarkup::escapeLatex(tr("Factorización: %1")).arg(math(entry.factorization)),
-                     MathMarkup::escapeLatex(tr("Raíces: %1")).arg(roots.join(QStringLiteral(", "))));
+                     latexWith(tr("Factorización: %1"), math(entry.factorization)),
+                     latexWith(tr("Raíces: %1"), roots.join(QStringLiteral(", "))));
     if (i < worked_.size() && !worked_[i].isEmpty())
       body += QStringLiteral("\\begin{verbatim}\n%1\n\\end{verbatim}\n").arg(worked_[i].join(QLatin1Char('\n')));
   }
@@ -148,6 +170,6 @@ QByteArray ExerciseSheetDocument::bytes(DocumentFormat format) const {
 }
 
 QString ExerciseSheetDocument::write(const QString& path, DocumentFormat format) const {
-  if (format == DocumentFormat::kPdf) return DocumentFiles::writePdf(path, html(), title());
+  if (format == DocumentFormat::kPdf) return DocumentFiles::writePdf(path, htmlWith(&pdfMath), title());
   return DocumentFiles::writeBytes(path, bytes(format));
 }

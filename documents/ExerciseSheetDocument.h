@@ -24,6 +24,8 @@ public:
   QString title() const;
   QString text() const;
   QString html() const;
+  // The title, the choices and the first `count` exercises, as HTML.
+  QString previewHtml(int count) const;
   QString latex() const;
   QByteArray json() const;
   // The document in `format` (kPdf is laid out from the HTML).
@@ -41,6 +43,8 @@ private:
   };
 
   QString choices() const;
+  // The whole sheet as HTML, its mathematics written by `math`.
+  QString htmlWith(QString (*math)(const QString&)) const;
 
   factorix::SheetOptions options_;
   std::vector<factorix::Exercise> exercises_;

@@ -31,7 +31,9 @@ QString raise(const QString& text, const QString& open, const QString& close, bo
 
 namespace MathMarkup {
 
-QString plain(const QString& padText) { return raise(padText, {}, {}, true).replace(QLatin1Char('-'), kMinus); }
+QString plain(const QString& padText) { return superscripts(padText).replace(QLatin1Char('-'), kMinus); }
+
+QString superscripts(const QString& padText) { return raise(padText, {}, {}, true); }
 
 QString html(const QString& padText) {
   return raise(escapeHtml(padText), QStringLiteral("<sup>"), QStringLiteral("</sup>"), false)

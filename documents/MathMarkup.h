@@ -10,6 +10,9 @@ namespace MathMarkup {
 
 // "2x³−16".
 QString plain(const QString& padText);
+// "2x³-16": raised digits, the hyphen-minus kept, as the JSON of a sheet
+// writes a polynomial (and a PDF holds it, for whoever searches it).
+QString superscripts(const QString& padText);
 // "2x<sup>3</sup>−16", with &, < and > escaped.
 QString html(const QString& padText);
 // "2x^{3}-16", for math mode; "√3" becomes \sqrt{3}, "p/q" \frac{p}{q}.
