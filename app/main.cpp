@@ -3,6 +3,7 @@
 #include <QIcon>
 
 #include "app/AccessibleInterfaces.h"
+#include "app/DrawingCommandLine.h"
 #include "app/FirstPaintProbe.h"
 #include "app/Form1.h"
 #include "app/SpanishTranslation.h"
@@ -26,6 +27,7 @@ int runCommandLine(int argc, char* argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  if (DrawingCommandLine::requested(argc, argv)) return DrawingCommandLine::run(argc, argv);
   if (CommandLine::requested(argc, argv)) return runCommandLine(argc, argv);
 
   QApplication app(argc, argv);

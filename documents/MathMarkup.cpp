@@ -43,6 +43,8 @@ QString html(const QString& padText) {
 QString latex(const QString& padText) {
   QString out = raise(padText, QStringLiteral("^{"), QStringLiteral("}"), false);
   out.replace(kMinus, QLatin1Char('-'));
+  static const QRegularExpression bracketed(QStringLiteral("\\(([^()]*)\\)/(\\d+)"));
+  out.replace(bracketed, QStringLiteral("\\frac{\\1}{\\2}"));
   static const QRegularExpression fraction(QStringLiteral("(\\d*(?:√\\d+)?)/(\\d+)"));
   out.replace(fraction, QStringLiteral("\\frac{\\1}{\\2}"));
   static const QRegularExpression root(QStringLiteral("√(\\d+)"));

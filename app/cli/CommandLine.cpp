@@ -69,6 +69,11 @@ int CommandLine::run(const QStringList& arguments) {
       "Sin opciones abre la ventana del programa.\n\n"
       "TEXTO es el polinomio tal como lo guarda la casilla de fórmula (2xe3+0xe2+0x-16,\n"
       "con «e» delante de cada cifra elevada) o tal como se ve (2x³+0x²+0x-16).\n\n"
+      "--grafica TEXTO --salida ARCHIVO.svg|.png [--tamano ANCHOxALTO] [--descripcion]\n"
+      "dibuja la gráfica de P(x); --ejercicios N [--grado G] [--raices=A..B] [--racionales]\n"
+      "[--complejas] [--semilla S] [--con-pasos] [--formato texto|json|html|latex|pdf]\n"
+      "[--salida ARCHIVO] escribe una hoja de ejercicios con sus soluciones; --hoja abre\n"
+      "la ventana «Hoja de ejercicios». Más en «man factorix».\n\n"
       "Estado de salida: 0 si solo se escribieron líneas, 1 si un cálculo terminó\n"
       "con un mensaje de error, 2 si las opciones no son válidas."));
   // Qt's own help and version options describe themselves in English.

@@ -48,7 +48,7 @@ void TestExerciseSheet::ctrlEOpensTheDialog() {
   QVERIFY(dialog);
   QCOMPARE(dialog->windowTitle(), QStringLiteral("Hoja de ejercicios"));
   QVERIFY(dialog->isVisible());
-  QVERIFY(fixture.form->dividendo()->Text.toString().isEmpty());  // the pad wrote nothing
+  QVERIFY(fixture.form->dividendo()->text().isEmpty());  // the pad wrote nothing
   QVERIFY(dialog->preview()->toPlainText().contains(QStringLiteral("1. P(x) = ")) ||
           dialog->preview()->toHtml().contains(QStringLiteral("P(x) = ")));
 }
