@@ -5,6 +5,7 @@
 
 #include "app/ClickLabelAccessible.h"
 #include "app/Form1.h"
+#include "app/ResultsNotice.h"
 #include "app/RuffiniTableAccessible.h"
 #include "formulapad/FormulaPadAccessible.h"
 
@@ -27,6 +28,7 @@ void AccessibleInterfaces::install() {
     QAccessible::installFactory(&FormulaPadAccessible::create);
     QAccessible::installFactory(&ClickLabelAccessible::create);
     QAccessible::installFactory(&RuffiniTableAccessible::create);
+    QAccessible::installFactory(&ResultsNotice::create);
     return true;
   }();
   Q_UNUSED(installed);

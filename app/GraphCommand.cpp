@@ -1,17 +1,19 @@
 #include "app/GraphCommand.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <optional>
 
-#include "app/DrawingOptions.h"
-#include "app/ErrorMessages.h"
+#include "app/DrawingOutput.h"
 #include "engine/core/EngineError.h"
+#include "cli/ExitStatus.h"
 #include "engine/factor/Work.h"
 #include "graphview/GraphData.h"
 #include "graphview/GraphDescription.h"
 #include "graphview/GraphImage.h"
+#include "presentation/ErrorMessages.h"
 #include "presentation/FormulaSpelling.h"
 
 namespace {
@@ -34,22 +36,22 @@ std::optional<QSize> pictureSize(const QString& text) {
 
 }  // namespace
 
-int RunGraphCommand(const DrawingOptions& o) {
-  for (const QCommandLineOption* other : {&o.degree, &o.roots, &o.rationals, &o.complexFactor, &o.seed, &o.worked, &o.format})
-    if (o.parser.isSet(*other))
-      return DrawingOptions::usageError(tr("--%1 no es una opción de --grafica.").arg(other->names().first()));
-  const QStringList texts = o.parser.values(o.graph);
-  const QString path = o.parser.value(o.output);
-  if (texts.size() != 1 || o.parser.values(o.output).size() > 1)
-    return DrawingOptions::usageError(tr("indique un solo TEXTO y una sola --salida."));
-  if (path.isEmpty() && !o.parser.isSet(o.describe))
-    return DrawingOptions::usageError(tr("indique --salida ARCHIVO.svg o ARCHIVO.png, o --descripcion."));
+int RunGraphCommand(const QCommandLineParser& parser) {
+  for (const char* other : {"ejercicios", "hoja", "grado", "raices", "racionales", "complejas", "semilla", "con-pasos", "formato"})
+    if (parser.isSet(QLatin1String(other)))
+      return DrawingOutput::usageError(tr("--%1 no es una opción de --grafica.").arg(QLatin1String(other)));
+  const QStringList texts = parser.values(QStringLiteral("grafica"));
+  const QString path = parser.value(QStringLiteral("salida"));
+  if (texts.size() != 1 || parser.values(QStringLiteral("salida")).size() > 1)
+    return DrawingOutput::usageError(tr("indique un solo TEXTO y una sola --salida."));
+  if (path.isEmpty() && !parser.isSet(QStringLiteral("descripcion")))
+    return DrawingOutput::usageError(tr("indique --salida ARCHIVO.svg o ARCHIVO.png, o --descripcion."));
   if (!path.isEmpty() && !GraphImage::knownFormat(path))
-    return DrawingOptions::usageError(tr("la gráfica se escribe en un archivo .svg o .png, no en «%1».").arg(path));
+    return DrawingOutput::usageError(tr("la gráfica se escribe en un archivo .svg o .png, no en «%1».").arg(path));
   std::optional<QSize> size = GraphImage::kDefaultSize;
-  if (o.parser.isSet(o.size)) size = pictureSize(o.parser.value(o.size));
+  if (parser.isSet(QStringLiteral("tamano"))) size = pictureSize(parser.value(QStringLiteral("tamano")));
   if (!size)
-    return DrawingOptions::usageError(
+    return DrawingOutput::usageError(
         tr("--tamano es ANCHOxALTO en píxeles, de %1 a %2 cada uno (800x600).").arg(kSmallestSide).arg(kLargestSide));
 
   std::unique_ptr<GraphData> data;
@@ -60,14 +62,14 @@ int RunGraphCommand(const DrawingOptions& o) {
     sumOfTerms = polynomial.has_value();
     if (polynomial) data = std::make_unique<GraphData>(*polynomial);
   });
-  if (error != factorix::kNoError) return DrawingOptions::failure(ErrorMessage(error));
-  if (!sumOfTerms) return DrawingOptions::failure(tr("el texto no es una suma de términos en x; no hay gráfica que dar."));
+  if (error != factorix::kNoError) return DrawingOutput::failure(ErrorMessage(error));
+  if (!sumOfTerms) return DrawingOutput::failure(tr("el texto no es una suma de términos en x; no hay gráfica que dar."));
 
   if (!path.isEmpty()) {
     const QString failure = GraphImage::write(*data, path, *size);
-    if (!failure.isEmpty()) return DrawingOptions::failure(tr("no se pudo escribir «%1»: %2").arg(path, failure));
+    if (!failure.isEmpty()) return DrawingOutput::failure(tr("no se pudo escribir «%1»: %2").arg(path, failure));
   }
-  if (o.parser.isSet(o.describe) && !DrawingOptions::writeOut((GraphDescription::text(*data) + QLatin1Char('\n')).toUtf8()))
-    return DrawingOptions::failure(tr("no se pudo escribir la salida."));
-  return DrawingOptions::kDone;
+  if (parser.isSet(QStringLiteral("descripcion")) && !DrawingOutput::write((GraphDescription::text(*data) + QLatin1Char('\n')).toUtf8()))
+    return DrawingOutput::failure(tr("no se pudo escribir la salida."));
+  return kLinesOnly;
 }

@@ -1,10 +1,13 @@
 #include "app/SheetCommand.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QCommandLineParser>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
-#include "app/DrawingOptions.h"
+#include "app/DrawingOutput.h"
+#include "app/ExerciseSheetDialog.h"
+#include "cli/ExitStatus.h"
 #include "documents/ExerciseSheetDocument.h"
 #include "documents/SheetProblemText.h"
 #include "documents/WorkedSolutionText.h"
@@ -16,27 +19,27 @@ constexpr quint32 kSeedsOffered = 1000000000;  // a seed the program picks has a
 QString tr(const char* text) { return QCoreApplication::translate("SheetCommand", text); }
 
 // The options as numbers; an empty string, or what is wrong with them.
-QString readOptions(const DrawingOptions& o, factorix::SheetOptions& options) {
+QString readOptions(const QCommandLineParser& parser, factorix::SheetOptions& options) {
   bool ok = false;
-  options.count = o.parser.value(o.sheet).toInt(&ok);
+  options.count = parser.value(QStringLiteral("ejercicios")).toInt(&ok);
   if (!ok) return tr("--ejercicios necesita un número de ejercicios, de 1 a 200.");
-  if (o.parser.isSet(o.degree)) {
-    options.degree = o.parser.value(o.degree).toInt(&ok);
+  if (parser.isSet(QStringLiteral("grado"))) {
+    options.degree = parser.value(QStringLiteral("grado")).toInt(&ok);
     if (!ok) return tr("--grado necesita un número, de 2 a 8.");
   }
-  if (o.parser.isSet(o.roots)) {
+  if (parser.isSet(QStringLiteral("raices"))) {
     static const QRegularExpression range(QStringLiteral("^(-?\\d{1,9})\\.\\.(-?\\d{1,9})$"));
-    const QRegularExpressionMatch match = range.match(o.parser.value(o.roots));
+    const QRegularExpressionMatch match = range.match(parser.value(QStringLiteral("raices")));
     if (!match.hasMatch()) return tr("--raices es A..B, dos enteros, por ejemplo --raices=-6..6.");
     options.lowest = match.captured(1).toLong();
     options.highest = match.captured(2).toLong();
   }
-  options.rationals = o.parser.isSet(o.rationals);
-  options.complexFactor = o.parser.isSet(o.complexFactor);
+  options.rationals = parser.isSet(QStringLiteral("racionales"));
+  options.complexFactor = parser.isSet(QStringLiteral("complejas"));
   options.seed = QRandomGenerator::global()->bounded(kSeedsOffered);
-  if (o.parser.isSet(o.seed)) {
+  if (parser.isSet(QStringLiteral("semilla"))) {
     static const QRegularExpression digits(QStringLiteral("^\\d{1,20}$"));
-    const QString seed = o.parser.value(o.seed);
+    const QString seed = parser.value(QStringLiteral("semilla"));
     options.seed = seed.toULongLong(&ok);
     if (!digits.match(seed).hasMatch() || !ok) return tr("--semilla necesita un entero de 0 a 18446744073709551615.");
   }
@@ -45,12 +48,12 @@ QString readOptions(const DrawingOptions& o, factorix::SheetOptions& options) {
 
 // --formato, else the ending of --salida, else text; nullopt with `problem`
 // set when neither can be used.
-std::optional<DocumentFormat> chosenFormat(const DrawingOptions& o, QString& problem) {
-  const QString path = o.parser.value(o.output);
+std::optional<DocumentFormat> chosenFormat(const QCommandLineParser& parser, QString& problem) {
+  const QString path = parser.value(QStringLiteral("salida"));
   std::optional<DocumentFormat> format = DocumentFormat::kText;
-  if (o.parser.isSet(o.format)) {
-    format = formatNamed(o.parser.value(o.format));
-    if (!format) problem = tr("--formato es texto, json, html, latex o pdf, no «%1».").arg(o.parser.value(o.format));
+  if (parser.isSet(QStringLiteral("formato"))) {
+    format = formatNamed(parser.value(QStringLiteral("formato")));
+    if (!format) problem = tr("--formato es texto, json, html, latex o pdf, no «%1».").arg(parser.value(QStringLiteral("formato")));
   } else if (!path.isEmpty()) {
     format = formatOfPath(path);
     if (!format) problem = tr("no se sabe en qué formato escribir «%1»: indique --formato.").arg(path);
@@ -64,31 +67,43 @@ std::optional<DocumentFormat> chosenFormat(const DrawingOptions& o, QString& pro
 
 }  // namespace
 
-int RunSheetCommand(const DrawingOptions& o) {
-  for (const QCommandLineOption* other : {&o.size, &o.describe})
-    if (o.parser.isSet(*other))
-      return DrawingOptions::usageError(tr("--%1 no es una opción de --ejercicios.").arg(other->names().first()));
-  for (const QCommandLineOption* single : {&o.sheet, &o.degree, &o.roots, &o.seed, &o.format, &o.output})
-    if (o.parser.values(*single).size() > 1)
-      return DrawingOptions::usageError(tr("--%1 se indica una sola vez.").arg(single->names().first()));
+int RunSheetCommand(const QCommandLineParser& parser) {
+  for (const char* other : {"grafica", "hoja", "tamano", "descripcion"})
+    if (parser.isSet(QLatin1String(other)))
+      return DrawingOutput::usageError(tr("--%1 no es una opción de --ejercicios.").arg(QLatin1String(other)));
+  for (const char* single : {"ejercicios", "grado", "raices", "semilla", "formato", "salida"})
+    if (parser.values(QLatin1String(single)).size() > 1)
+      return DrawingOutput::usageError(tr("--%1 se indica una sola vez.").arg(QLatin1String(single)));
   factorix::SheetOptions options;
-  QString problem = readOptions(o, options);
-  if (!problem.isEmpty()) return DrawingOptions::usageError(problem);
-  const std::optional<DocumentFormat> format = chosenFormat(o, problem);
-  if (!format) return DrawingOptions::usageError(problem);
+  QString problem = readOptions(parser, options);
+  if (!problem.isEmpty()) return DrawingOutput::usageError(problem);
+  const std::optional<DocumentFormat> format = chosenFormat(parser, problem);
+  if (!format) return DrawingOutput::usageError(problem);
 
   std::vector<factorix::Exercise> exercises = factorix::MakeSheet(options);
   if (exercises.empty())
-    return DrawingOptions::usageError(SheetProblemText::text(factorix::SheetProblem::kTooFewPolynomials, options.count));
-  QList<QStringList> worked = o.parser.isSet(o.worked) ? WorkedSolutions(exercises) : QList<QStringList>();
+    return DrawingOutput::usageError(SheetProblemText::text(factorix::SheetProblem::kTooFewPolynomials, options.count));
+  QList<QStringList> worked = parser.isSet(QStringLiteral("con-pasos")) ? WorkedSolutions(exercises) : QList<QStringList>();
   const ExerciseSheetDocument document(options, std::move(exercises), std::move(worked));
 
-  const QString path = o.parser.value(o.output);
+  const QString path = parser.value(QStringLiteral("salida"));
   if (!path.isEmpty()) {
     const QString failure = document.write(path, *format);
-    if (!failure.isEmpty()) return DrawingOptions::failure(tr("no se pudo escribir «%1»: %2").arg(path, failure));
-  } else if (!DrawingOptions::writeOut(document.bytes(*format))) {
-    return DrawingOptions::failure(tr("no se pudo escribir la salida."));
+    if (!failure.isEmpty()) return DrawingOutput::failure(tr("no se pudo escribir «%1»: %2").arg(path, failure));
+  } else if (!DrawingOutput::write(document.bytes(*format))) {
+    return DrawingOutput::failure(tr("no se pudo escribir la salida."));
   }
-  return DrawingOptions::kDone;
+  return kLinesOnly;
+}
+
+int RunSheetWindow(const QCommandLineParser& parser) {
+  for (const QString& option : parser.optionNames())
+    if (option != QLatin1String("hoja")) return DrawingOutput::usageError(tr("--hoja abre la ventana y no lleva más opciones."));
+  ExerciseSheetDialog dialog;
+  dialog.show();
+  return QApplication::exec();
+}
+
+int RunOptionAlone(const QCommandLineParser&) {
+  return DrawingOutput::usageError(tr("indique la orden de esta opción: --grafica TEXTO o --ejercicios N."));
 }
