@@ -7,6 +7,8 @@
 
 #include "engine/core/EngineError.h"
 #include "engine/poly/FlintTypes.h"
+#include "engine/poly/SparseTerms.h"
+#include "engine/poly/SquareFreePart.h"
 
 namespace factorix {
 
@@ -44,8 +46,6 @@ constexpr mp_limb_t kLargestDoubledPrime = mp_limb_t{1} << 40;
 void CheckDeadline(Clock::time_point deadline) {
   if (Clock::now() > deadline) throw EngineError(kOverflow);
 }
-
-slong Length(const fmpz_poly_struct* f) { return fmpz_poly_length(f); }
 
 // Reduces f modulo the prime of `fp`; true when the reduction keeps f's
 // degree (the prime does not divide the leading coefficient).
@@ -111,14 +111,6 @@ bool AllSimple(const NmodPoly& fp, const std::vector<mp_limb_t>& roots) {
                       [&](mp_limb_t r) { return nmod_poly_evaluate_nmod(reduced.get(), r) == 0; });
 }
 
-// f / gcd(f, f'): the same roots, each simple. f has degree >= 1.
-void SquareFreePart(const fmpz_poly_struct* f, FmpzPoly& part) {
-  FmpzPoly derivative, common;
-  fmpz_poly_derivative(derivative.get(), f);    // nonzero: f has degree >= 1
-  fmpz_poly_gcd(common.get(), f, derivative.get());
-  fmpz_poly_div(part.get(), f, common.get());  // common divides f, and is nonzero
-}
-
 // b such that every root r of f (degree >= 1) has |r| < 2^b, from Fujiwara's
 // bound 2 max |a_(n-i) / a_n|^(1/i) taken on the coefficients' bit lengths.
 ulong RootBoundBits(const fmpz_poly_struct* f) {
@@ -135,31 +127,17 @@ ulong RootBoundBits(const fmpz_poly_struct* f) {
   return static_cast<ulong>(largest + 1);
 }
 
-// value = f(r) mod m and slope = f'(r) mod m, by Horner's rule.
-void EvaluateModulo(const fmpz_poly_struct* f, const fmpz* r, const fmpz* m, fmpz* value, fmpz* slope) {
-  fmpz_zero(value);
-  fmpz_zero(slope);
-  for (slong i = Length(f) - 1; i >= 0; --i) {
-    fmpz_mul(slope, slope, r);
-    fmpz_add(slope, slope, value);
-    fmpz_mod(slope, slope, m);
-    fmpz_mul(value, value, r);
-    fmpz_add(value, value, f->coeffs + i);
-    fmpz_mod(value, value, m);
-  }
-}
-
 // Lifts the simple root r modulo p to a root modulo a power of p with more
 // than `bits` + 1 bits (Newton's iteration, doubling the precision each
 // step), and leaves r as the residue of least absolute value. False when
 // the slope is not invertible (r is then no simple root).
-bool Lift(const fmpz_poly_struct* f, mp_limb_t p, ulong bits, fmpz* r, Clock::time_point deadline) {
+bool Lift(const SparseTerms& f, mp_limb_t p, ulong bits, fmpz* r, Clock::time_point deadline) {
   Fmpz modulus, value, slope, inverse;
   fmpz_set_ui(modulus.get(), p);
   while (fmpz_bits(modulus.get()) < bits + 2) {
     CheckDeadline(deadline);
     fmpz_mul(modulus.get(), modulus.get(), modulus.get());
-    EvaluateModulo(f, r, modulus.get(), value.get(), slope.get());
+    f.ValueAndSlopeModulo(r, modulus.get(), value.get(), slope.get());
     if (!fmpz_invmod(inverse.get(), slope.get(), modulus.get())) return false;
     fmpz_mul(value.get(), value.get(), inverse.get());
     fmpz_sub(r, r, value.get());
@@ -167,20 +145,6 @@ bool Lift(const fmpz_poly_struct* f, mp_limb_t p, ulong bits, fmpz* r, Clock::ti
   }
   fmpz_smod(r, r, modulus.get());
   return true;
-}
-
-// True when r (nonzero) is a root of f, decided by dividing f by (x - r)
-// from the constant upwards: f = (x - r) q gives q_i = (q_(i-1) - a_i) / r,
-// which must divide exactly at every step and end at the leading
-// coefficient; the numbers stay below the sum of |a_i|.
-bool IsRoot(const fmpz_poly_struct* f, const fmpz* r) {
-  Fmpz q, t;
-  for (slong i = 0; i + 1 < Length(f); ++i) {
-    fmpz_sub(t.get(), q.get(), f->coeffs + i);
-    if (!fmpz_divisible(t.get(), r)) return false;
-    fmpz_divexact(q.get(), t.get(), r);
-  }
-  return fmpz_equal(q.get(), fmpz_poly_lead(f));
 }
 
 // The search's candidate order: by absolute value, -r before +r.
@@ -211,6 +175,100 @@ void QuadraticRoots(const mpz_class& a2, const mpz_class& a1, const mpz_class& a
   if (s != 0) LinearRoots(2 * a2, a1 + s, roots);
 }
 
+// The roots of f (degree >= 3) below 2^bound in absolute value that divide
+// `divisorOf`, when the bound is small enough to try them all: each is
+// tested modulo two primes before it is checked exactly.
+std::vector<mpz_class> FewCandidateRoots(const fmpz_poly_struct* f, ulong bound, const mpz_class& divisorOf,
+                                         Clock::time_point deadline) {
+  const SparseTerms terms(f);
+  const RootFilter filter(terms);
+  std::vector<mpz_class> found;
+  Fmpz r;
+  for (ulong m = 1; m < (ulong{1} << bound); ++m) {
+    if (!mpz_divisible_ui_p(divisorOf.get_mpz_t(), m)) continue;
+    for (const slong sign : {-1L, 1L}) {
+      fmpz_set_si(r.get(), sign * static_cast<slong>(m));
+      if (filter.MayBeRoot(r.get()) && terms.IsRoot(r.get(), deadline)) {
+        found.emplace_back(sign * static_cast<long>(m));
+      }
+    }
+  }
+  return found;  // already in the search's order
+}
+
+// A prime modulo which every root of g is simple, with those roots, where g
+// is f or, when f has repeated factors, its square-free part (left in
+// `part`, and g pointed at it). Empty roots when f has none modulo the
+// prime, and so none over the integers.
+mp_limb_t PrimeWithSimpleRoots(const fmpz_poly_struct* f, FmpzPoly& part, const fmpz_poly_struct*& g,
+                               std::vector<mp_limb_t>& best, Clock::time_point deadline) {
+  int repeated = 0, compared = 0;
+  mp_limb_t prime = kPrimesFrom, bestPrime = 0;
+  for (;;) {
+    CheckDeadline(deadline);
+    prime = n_nextprime(prime, 1);
+    NmodPoly gp(prime);
+    if (!KeepsDegree(g, gp)) continue;
+    std::vector<mp_limb_t> roots = RootsModulo(gp);
+    if (roots.empty()) {
+      best.clear();
+      return prime;
+    }
+    if (!AllSimple(gp, roots)) {
+      // A repeated root modulo p: of a repeated factor of f (then every
+      // prime shows one), or of two roots that meet modulo p.
+      if (g == f) {
+        if (++repeated == kRepeatedBeforeSquareFreePart) {
+          SquareFreePart(f, part, deadline);
+          g = part.get();
+        }
+      } else {
+        // g is square-free, so two of its roots meet modulo p. With n roots
+        // that happens modulo most primes below about n^2: the next prime
+        // tried is twice as large, rather than the next one up.
+        if (prime < kLargestDoubledPrime) prime = std::min(2 * prime, kLargestDoubledPrime);
+      }
+      continue;
+    }
+    if (bestPrime == 0 || roots.size() < best.size()) {
+      bestPrime = prime;
+      best = std::move(roots);
+    }
+    if (best.size() <= kFewRoots || ++compared == kPrimesCompared) return bestPrime;
+  }
+}
+
+// The integer roots of g that divide `divides` among the lifts of its
+// simple roots `roots` modulo `prime`: every integer root is one of them
+// once they carry more than twice the bound on the roots.
+std::vector<mpz_class> LiftedRoots(const fmpz_poly_struct* g, mp_limb_t prime, const std::vector<mp_limb_t>& roots,
+                                   const fmpz* divides, Clock::time_point deadline) {
+  const ulong boundBits = std::min(RootBoundBits(g), static_cast<ulong>(fmpz_bits(divides)));
+  // Every step of the lifting works modulo a divisor of the last modulus,
+  // so g's coefficients, which may be far longer, are reduced modulo it once
+  // for all the roots instead of at every step of every root.
+  Fmpz lastModulus;
+  fmpz_set_ui(lastModulus.get(), prime);
+  while (fmpz_bits(lastModulus.get()) < boundBits + 2) fmpz_mul(lastModulus.get(), lastModulus.get(), lastModulus.get());
+  FmpzPoly reduced;
+  fmpz_poly_scalar_mod_fmpz(reduced.get(), g, lastModulus.get());
+  const SparseTerms reducedTerms(reduced.get()), terms(g);
+  const RootFilter filter(terms);
+  std::vector<mpz_class> found;
+  Fmpz r;
+  for (const mp_limb_t r0 : roots) {
+    fmpz_set_ui(r.get(), r0);
+    if (!Lift(reducedTerms, prime, boundBits, r.get(), deadline)) continue;
+    if (fmpz_is_zero(r.get()) || !fmpz_divisible(divides, r.get())) continue;
+    if (!filter.MayBeRoot(r.get()) || !terms.IsRoot(r.get(), deadline)) continue;
+    mpz_class root;
+    fmpz_get_mpz(root.get_mpz_t(), r.get());
+    found.push_back(std::move(root));
+  }
+  SortForSearch(found);
+  return found;
+}
+
 }  // namespace
 
 std::vector<mpz_class> IntegerRootsDividing(const Polynomial& p, const mpz_class& constant,
@@ -226,9 +284,9 @@ std::vector<mpz_class> IntegerRootsDividing(const Polynomial& p, const mpz_class
   // Every nonzero root divides both f's constant and the search's constant.
   mpz_class divisorOf;
   mpz_gcd(divisorOf.get_mpz_t(), p.coeffs[low].get_mpz_t(), constant.get_mpz_t());
-  std::vector<mpz_class> found;
   if (high - low <= 3) {
     // Degree 1 or 2: the roots in closed form.
+    std::vector<mpz_class> found;
     const mpz_class* a = p.coeffs.data() + low;
     if (high - low == 2) {
       LinearRoots(a[1], a[0], found);
@@ -249,84 +307,17 @@ std::vector<mpz_class> IntegerRootsDividing(const Polynomial& p, const mpz_class
   for (std::size_t i = low; i < high; ++i) {
     fmpz_poly_set_coeff_mpz(f.get(), static_cast<slong>(i - low), p.coeffs[i].get_mpz_t());
   }
-  Fmpz divides;
-  fmpz_set_mpz(divides.get(), divisorOf.get_mpz_t());
-
-  // Candidates this few are checked one by one: below 2^kFewCandidateBits,
-  // the divisors of divisorOf that the bound on the roots allows.
   const ulong bound = RootBoundBits(f.get());
-  if (bound <= kFewCandidateBits) {
-    Fmpz r;
-    for (ulong m = 1; m < (ulong{1} << bound); ++m) {
-      if (!mpz_divisible_ui_p(divisorOf.get_mpz_t(), m)) continue;
-      for (const slong sign : {-1L, 1L}) {
-        fmpz_set_si(r.get(), sign * static_cast<slong>(m));
-        if (IsRoot(f.get(), r.get())) found.emplace_back(sign * static_cast<long>(m));
-      }
-    }
-    return found;  // already in the search's order
-  }
+  if (bound <= kFewCandidateBits) return FewCandidateRoots(f.get(), bound, divisorOf, deadline);
 
-  // A prime modulo which every root of g is simple, where g is f or, when
-  // f has repeated factors, its square-free part.
   FmpzPoly part;
   const fmpz_poly_struct* g = f.get();
-  int repeated = 0, compared = 0;
-  mp_limb_t prime = kPrimesFrom, bestPrime = 0;
-  std::vector<mp_limb_t> best;
-  for (;;) {
-    CheckDeadline(deadline);
-    prime = n_nextprime(prime, 1);
-    NmodPoly gp(prime);
-    if (!KeepsDegree(g, gp)) continue;
-    std::vector<mp_limb_t> roots = RootsModulo(gp);
-    if (roots.empty()) return {};  // no root modulo p: none over the integers
-    if (!AllSimple(gp, roots)) {
-      // A repeated root modulo p: of a repeated factor of f (then every
-      // prime shows one), or of two roots that meet modulo p.
-      if (g == f.get()) {
-        if (++repeated == kRepeatedBeforeSquareFreePart) {
-          SquareFreePart(f.get(), part);
-          g = part.get();
-        }
-      } else {
-        // g is square-free, so two of its roots meet modulo p. With n roots
-        // that happens modulo most primes below about n^2: the next prime
-        // tried is twice as large, rather than the next one up.
-        if (prime < kLargestDoubledPrime) prime = std::min(2 * prime, kLargestDoubledPrime);
-      }
-      continue;
-    }
-    if (bestPrime == 0 || roots.size() < best.size()) {
-      bestPrime = prime;
-      best = std::move(roots);
-    }
-    if (best.size() <= kFewRoots || ++compared == kPrimesCompared) break;
-  }
-
-  // Every integer root is a simple root modulo bestPrime, so it is among the
-  // lifted values once they carry more than twice the bound on the roots.
-  const ulong boundBits = std::min(RootBoundBits(g), static_cast<ulong>(fmpz_bits(divides.get())));
-  // Every step of the lifting works modulo a divisor of the last modulus,
-  // so g's coefficients, which may be far longer, are reduced modulo it once
-  // for all the roots instead of at every step of every root.
-  Fmpz lastModulus;
-  fmpz_set_ui(lastModulus.get(), bestPrime);
-  while (fmpz_bits(lastModulus.get()) < boundBits + 2) fmpz_mul(lastModulus.get(), lastModulus.get(), lastModulus.get());
-  FmpzPoly reduced;
-  fmpz_poly_scalar_mod_fmpz(reduced.get(), g, lastModulus.get());
-  Fmpz r;
-  for (const mp_limb_t r0 : best) {
-    fmpz_set_ui(r.get(), r0);
-    if (!Lift(reduced.get(), bestPrime, boundBits, r.get(), deadline)) continue;
-    if (fmpz_is_zero(r.get()) || !fmpz_divisible(divides.get(), r.get())) continue;
-    if (!IsRoot(g, r.get())) continue;
-    mpz_class root;
-    fmpz_get_mpz(root.get_mpz_t(), r.get());
-    found.push_back(std::move(root));
-  }
-  SortForSearch(found);
-  return found;
+  std::vector<mp_limb_t> roots;
+  const mp_limb_t prime = PrimeWithSimpleRoots(f.get(), part, g, roots, deadline);
+  if (roots.empty()) return {};
+  Fmpz divides;
+  fmpz_set_mpz(divides.get(), divisorOf.get_mpz_t());
+  return LiftedRoots(g, prime, roots, divides.get(), deadline);
 }
 
 }  // namespace factorix

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/text/DecimalNumber.h"
 #include "engine/text/FormulaTerms.h"
 
 namespace factorix {
@@ -28,19 +29,37 @@ public:
   // ("xe1e0" for 10). The remainder is dropped. In the ordinary shape
   // (powers n, n-1, ..., 1, each once) the leading coefficient keeps its
   // text as written. Empty when the text has no "x". A root that is not a
-  // number throws kTypeMismatch; a quotient too large to hold (only a value
-  // that is no root can give one) throws kOverflow.
+  // number throws kTypeMismatch; a quotient of more than kMaxQuotientDigits
+  // digits throws kOverflow.
   std::string Divide(std::string_view root) const;
+
+  // Appends Chunga(Divide(root)) to `out`, written once: the power 1 as the
+  // bare "x", the power 0 without the variable. When it throws, `out` may
+  // hold part of the quotient.
+  void AppendTidiedQuotient(std::string_view root, std::string& out) const;
+
+  // Most digits all the quotient's coefficients may have together.
+  static constexpr std::size_t kMaxQuotientDigits = 10000000;
 
   // True when every coefficient but the constant is 0, so that the
   // quotient is the same (every coefficient 0) whatever the root.
   bool QuotientIsZero() const;
 
 private:
-  std::vector<mpz_class> coeffs_;  // coeffs_[i] multiplies x^i; empty without "x"
-  std::string leadingText_;        // the leading coefficient as written, with a sign
+  // Writes the quotient by (x - r), each coefficient made from the one
+  // above it, so that nothing but the text is kept.
+  void WriteQuotient(std::string_view root, bool tidy, std::string& out) const;
+  void WriteBinaryCoefficients(const mpz_class& r, bool tidy, std::string& out) const;
+  void WriteDecimalCoefficients(const DecimalNumber& r, bool tidy, std::string& out) const;
+
+  // coefficients_[i] multiplies x^i, for i >= 1; coefficients_[0] stays 0,
+  // since the constant only reaches the remainder. Empty without "x". In
+  // base 10^9, so that a short root's quotient is written without any
+  // conversion from binary.
+  std::vector<DecimalNumber> coefficients_;
+  mutable std::vector<mpz_class> binary_;  // the same in binary, made for the first long root
+  std::string leadingText_;                // the leading coefficient as written, with a sign
   bool ordinary_ = false;
-  mutable std::vector<mpz_class> quotient_;  // scratch, kept between divisions
 };
 
 // Divides the polynomial in `texto` by (x - xMenos) with Ruffini's rule and
