@@ -123,21 +123,22 @@ Dividend::Dividend(const FormulaTerms& reading) {
   if (ordinary_) leadingText_ = Signed(terms.front().SignedCoefficient());
 }
 
-std::string Dividend::Divide(std::string_view root) const {
+std::string Dividend::Divide(const mpz_class& root) const {
   std::string result;
   WriteQuotient(root, false, result);
   return result;
 }
 
-void Dividend::AppendTidiedQuotient(std::string_view root, std::string& out) const { WriteQuotient(root, true, out); }
+void Dividend::AppendTidiedQuotient(const mpz_class& root, std::string& out) const {
+  WriteQuotient(root, true, out);
+}
 
-void Dividend::WriteQuotient(std::string_view root, bool tidy, std::string& out) const {
-  const mpz_class r = ToNumber(root);
+void Dividend::WriteQuotient(const mpz_class& root, bool tidy, std::string& out) const {
   if (coefficients_.size() < 2) return;  // no "x", or only x^0
-  if (mpz_sizeinbase(r.get_mpz_t(), 10) <= kMaxDecimalRootLimbs * DecimalNumber::kDigitsPerLimb) {
-    WriteDecimalCoefficients(DecimalNumber(root), tidy, out);
+  if (mpz_sizeinbase(root.get_mpz_t(), 10) <= kMaxDecimalRootLimbs * DecimalNumber::kDigitsPerLimb) {
+    WriteDecimalCoefficients(DecimalNumber(root.get_str()), tidy, out);
   } else {
-    WriteBinaryCoefficients(r, tidy, out);
+    WriteBinaryCoefficients(root, tidy, out);
   }
 }
 
@@ -195,7 +196,8 @@ bool Dividend::QuotientIsZero() const {
 }
 
 std::string Dividir(std::string_view xMenos, std::string_view texto) {
-  return Dividend(FormulaTerms(texto)).Divide(xMenos);
+  const Dividend dividend{FormulaTerms(texto)};
+  return dividend.Divide(ToNumber(xMenos));
 }
 
 }  // namespace factorix

@@ -4,8 +4,8 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
+#include "engine/core/Polynomial.h"
 #include "engine/text/DecimalNumber.h"
 #include "engine/text/FormulaTerms.h"
 
@@ -17,26 +17,25 @@ class Dividend {
 public:
   // Reads the terms with the variable of `reading` and its constant with
   // its sign. Each term's power is the one the evaluator reads (a missing
-  // power counts 0, a repeated one adds up). A power above kMaxDegree throws
-  // kOverflow; a text without any sign throws kInvalidCall (it has no
-  // constant with a sign); a coefficient or constant that is not a number
-  // throws kTypeMismatch.
+  // power counts 0, a repeated one adds up). A power above
+  // kMaxFormulaDegree throws kOverflow; a text without any sign throws
+  // kInvalidCall (it has no constant with a sign); a coefficient or
+  // constant that is not a number throws kTypeMismatch.
   explicit Dividend(const FormulaTerms& reading);
 
-  // The quotient by (x - r), r the decimal text `root`, by Ruffini's rule,
-  // in formula text: one term per power from its degree down to 0, each as
-  // sign, coefficient, "xe" and the exponent as a run of raised digits
-  // ("xe1e0" for 10). The remainder is dropped. In the ordinary shape
-  // (powers n, n-1, ..., 1, each once) the leading coefficient keeps its
-  // text as written. Empty when the text has no "x". A root that is not a
-  // number throws kTypeMismatch; a quotient of more than kMaxQuotientDigits
+  // The quotient by (x - root) by Ruffini's rule, in formula text: one
+  // term per power from its degree down to 0, each as sign, coefficient,
+  // "xe" and the exponent as a run of raised digits ("xe1e0" for 10). The
+  // remainder is dropped. In the ordinary shape (powers n, n-1, ..., 1,
+  // each once) the leading coefficient keeps its text as written. Empty
+  // when the text has no "x". A quotient of more than kMaxQuotientDigits
   // digits throws kOverflow.
-  std::string Divide(std::string_view root) const;
+  std::string Divide(const mpz_class& root) const;
 
   // Appends Chunga(Divide(root)) to `out`, written once: the power 1 as the
   // bare "x", the power 0 without the variable. When it throws, `out` may
   // hold part of the quotient.
-  void AppendTidiedQuotient(std::string_view root, std::string& out) const;
+  void AppendTidiedQuotient(const mpz_class& root, std::string& out) const;
 
   // Most digits all the quotient's coefficients may have together.
   static constexpr std::size_t kMaxQuotientDigits = 10000000;
@@ -48,7 +47,7 @@ public:
 private:
   // Writes the quotient by (x - r), each coefficient made from the one
   // above it, so that nothing but the text is kept.
-  void WriteQuotient(std::string_view root, bool tidy, std::string& out) const;
+  void WriteQuotient(const mpz_class& root, bool tidy, std::string& out) const;
   void WriteBinaryCoefficients(const mpz_class& r, bool tidy, std::string& out) const;
   void WriteDecimalCoefficients(const DecimalNumber& r, bool tidy, std::string& out) const;
 
@@ -57,14 +56,14 @@ private:
   // base 10^9, so that a short root's quotient is written without any
   // conversion from binary.
   std::vector<DecimalNumber> coefficients_;
-  mutable std::vector<mpz_class> binary_;  // the same in binary, made for the first long root
+  mutable Polynomial binary_;              // the same in binary, made for the first long root
   std::string leadingText_;                // the leading coefficient as written, with a sign
   bool ordinary_ = false;
 };
 
 // Divides the polynomial in `texto` by (x - xMenos) with Ruffini's rule and
 // returns the quotient in formula text (see Dividend). Exact for numbers of
-// any length.
+// any length; an `xMenos` that is no number throws kTypeMismatch.
 std::string Dividir(std::string_view xMenos, std::string_view texto);
 
 }  // namespace factorix

@@ -39,7 +39,7 @@ std::vector<VariableTerm> ReadVariableTerms(std::string_view text) {
 // polynomial := [ sign ] term { sign term }
 // term       := digits [ "x" [ exponent ] ] | "x" [ exponent ]
 // The terms' values add up by power. nullopt for any other text; throws
-// kOverflow for a power above kMaxDegree or a coefficient too long.
+// kOverflow for a power above kMaxFormulaDegree or a coefficient too long.
 std::optional<Polynomial> ReadSumOfTerms(std::string_view text) {
   Polynomial p;
   std::size_t pos = 0;
@@ -70,8 +70,8 @@ std::optional<Polynomial> ReadSumOfTerms(std::string_view text) {
     mpz_class coefficient = digits.empty() ? mpz_class(1) : ToNumber(digits);
     if (negative) coefficient = -coefficient;
     const auto at = static_cast<std::size_t>(power);
-    if (p.coeffs.size() <= at) p.coeffs.resize(at + 1);
-    p.coeffs[at] += coefficient;
+    if (p.size() <= at) p.resize(at + 1);
+    p[at] += coefficient;
   }
   return p;
 }
@@ -100,5 +100,11 @@ FormulaTerms::FormulaTerms(std::string_view text) : text_(text), terms_(ReadVari
 }
 
 std::string FormulaTerms::Constant(bool withSign) const { return ObtenerIndependiente(text_, withSign); }
+
+std::optional<Polynomial> ReadPolynomial(std::string_view text) {
+  FormulaTerms reading(text);
+  if (reading.polynomialTooLarge()) throw EngineError(kOverflow);
+  return reading.polynomial();
+}
 
 }  // namespace factorix

@@ -1,6 +1,6 @@
 #include "engine/text/Division.h"
 #include "engine/core/EngineError.h"
-#include "engine/text/Polynomial.h"
+#include "engine/text/FormulaTerms.h"
 #include "engine/text/RaisedExponent.h"
 #include "engine/text/Tidy.h"
 
@@ -208,17 +208,17 @@ void ExpectQuotientRebuilds(const std::vector<mpz_class>& p, const mpz_class& r,
   const std::optional<Polynomial> q = ReadPolynomial(quotient);
   ASSERT_TRUE(q.has_value()) << quotient;
   std::vector<mpz_class> rebuilt(p.size());
-  for (std::size_t i = 0; i < q->coeffs.size(); ++i) {
-    rebuilt[i + 1] += q->coeffs[i];
-    rebuilt[i] -= r * q->coeffs[i];
+  for (std::size_t i = 0; i < q->size(); ++i) {
+    rebuilt[i + 1] += (*q)[i];
+    rebuilt[i] -= r * (*q)[i];
   }
   rebuilt[0] += Evaluate(p, r);
   EXPECT_EQ(rebuilt, p) << text << " / " << r.get_str() << " -> " << quotient;
   // One term for every power below the degree.
-  EXPECT_EQ(q->coeffs.size(), p.size() - 1) << quotient;
+  EXPECT_EQ(q->size(), p.size() - 1) << quotient;
   // The line's quotient is the tidied one, written at once.
   std::string tidied = "(";
-  Dividend(FormulaTerms(text)).AppendTidiedQuotient(r.get_str(), tidied);
+  Dividend(FormulaTerms(text)).AppendTidiedQuotient(r, tidied);
   EXPECT_EQ(tidied, "(" + Chunga(quotient)) << text;
 }
 
