@@ -1,5 +1,6 @@
 #include "engine/poly/IntegerRoots.h"
 
+#include <flint/fmpz_vec.h>
 #include <flint/ulong_extras.h>
 
 #include <algorithm>
@@ -232,6 +233,28 @@ mp_limb_t PrimeWithSimpleRoots(const fmpz_poly_struct* f, FmpzPoly& part, const 
   }
 }
 
+// The candidates (distinct) that are roots of g, checked exactly. Many
+// are checked at once: their product divides g when each of them is a
+// root, and one division costs far less than a pass over g for each.
+std::vector<mpz_class> ExactRoots(const fmpz_poly_struct* g, const SparseTerms& terms,
+                                  const std::vector<mpz_class>& candidates, Clock::time_point deadline) {
+  if (candidates.size() > kFewRoots) {
+    FmpzPoly product, quotient;
+    fmpz* values = _fmpz_vec_init(static_cast<slong>(candidates.size()));
+    for (std::size_t i = 0; i < candidates.size(); ++i) fmpz_set_mpz(values + i, candidates[i].get_mpz_t());
+    fmpz_poly_product_roots_fmpz_vec(product.get(), values, static_cast<slong>(candidates.size()));
+    _fmpz_vec_clear(values, static_cast<slong>(candidates.size()));
+    if (fmpz_poly_divides(quotient.get(), g, product.get())) return candidates;
+  }
+  std::vector<mpz_class> found;
+  Fmpz r;
+  for (const mpz_class& candidate : candidates) {
+    fmpz_set_mpz(r.get(), candidate.get_mpz_t());
+    if (terms.IsRoot(r.get(), deadline)) found.push_back(candidate);
+  }
+  return found;
+}
+
 // The integer roots of g that divide `divides` among the lifts of its
 // simple roots `roots` modulo `prime`: every integer root is one of them
 // once they carry more than twice the bound on the roots.
@@ -248,17 +271,15 @@ std::vector<mpz_class> LiftedRoots(const fmpz_poly_struct* g, mp_limb_t prime, c
   fmpz_poly_scalar_mod_fmpz(reduced.get(), g, lastModulus.get());
   const SparseTerms reducedTerms(reduced.get()), terms(g);
   const RootFilter filter(terms);
-  std::vector<mpz_class> found;
+  std::vector<mpz_class> candidates;
   Fmpz r;
   for (const mp_limb_t r0 : roots) {
     fmpz_set_ui(r.get(), r0);
     if (!Lift(reducedTerms, prime, boundBits, r.get(), deadline)) continue;
-    if (fmpz_is_zero(r.get()) || !fmpz_divisible(divides, r.get())) continue;
-    if (!filter.MayBeRoot(r.get()) || !terms.IsRoot(r.get(), deadline)) continue;
-    mpz_class root;
-    fmpz_get_mpz(root.get_mpz_t(), r.get());
-    found.push_back(std::move(root));
+    if (fmpz_is_zero(r.get()) || !fmpz_divisible(divides, r.get()) || !filter.MayBeRoot(r.get())) continue;
+    fmpz_get_mpz(candidates.emplace_back().get_mpz_t(), r.get());
   }
+  std::vector<mpz_class> found = ExactRoots(g, terms, candidates, deadline);
   SortInRootOrder(found);
   return found;
 }
