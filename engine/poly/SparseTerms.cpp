@@ -131,4 +131,16 @@ bool RootFilter::MayBeRoot(const fmpz* r) const {
   return true;
 }
 
+bool RootFilter::MayBeRootOf(const mpz_class& b, const mpz_class& a) const {
+  for (int i = 0; i < 2; ++i) {
+    const mp_limb_t p = kFilterPrimes[i];
+    const mp_limb_t slope = mpz_fdiv_ui(a.get_mpz_t(), p);
+    if (slope == 0) continue;  // the root has no residue modulo p
+    const mp_limb_t root = n_mulmod2_preinv(n_negmod(mpz_fdiv_ui(b.get_mpz_t(), p), p), n_invmod(slope, p), p,
+                                            n_preinvert_limb(p));
+    if (terms_.ValueModulo(root, p, residues_[i]) != 0) return false;
+  }
+  return true;
+}
+
 }  // namespace factorix

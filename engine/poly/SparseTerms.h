@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gmpxx.h>
+
 #include <chrono>
 #include <vector>
 
@@ -53,6 +55,10 @@ public:
 
   // False when f(r) is certainly not 0; true means: check exactly.
   bool MayBeRoot(const fmpz* r) const;
+
+  // The same for the root -b/a of a x + b (a nonzero): false when it is
+  // certainly no root of f.
+  bool MayBeRootOf(const mpz_class& b, const mpz_class& a) const;
 
 private:
   const SparseTerms& terms_;
