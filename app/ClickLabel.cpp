@@ -1,29 +1,34 @@
 #include "app/ClickLabel.h"
 
-#include <QAccessible>
 #include <QMouseEvent>
 
-#include "app/ClickLabelAccessible.h"
+#include "formulapad/PaletteTone.h"
 
-namespace {
-
-QAccessibleInterface* accessibleFactory(const QString& className, QObject* object) {
-  if (className == QLatin1String("ClickLabel") && object && object->isWidgetType())
-    return new ClickLabelAccessible(static_cast<ClickLabel*>(object));
-  return nullptr;
-}
-
-}  // namespace
-
-ClickLabel::ClickLabel(const QString& text, Role role, QWidget* parent) : QLabel(text, parent), role_(role) {
-  static const bool installed = [] {
-    QAccessible::installFactory(accessibleFactory);
-    return true;
-  }();
-  Q_UNUSED(installed);
-}
+ClickLabel::ClickLabel(const QString& text, Role role, QWidget* parent) : QLabel(text, parent), role_(role) {}
 
 void ClickLabel::click() { emit clicked(); }
+
+void ClickLabel::setDesignColour(const QColor& colour) {
+  designColour_ = colour;
+  followPalette();
+}
+
+void ClickLabel::changeEvent(QEvent* event) {
+  QLabel::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange) followPalette();
+}
+
+void ClickLabel::followPalette() {
+  if (!designColour_.isValid()) return;
+  const QColor window = palette().color(QPalette::Window);
+  const QColor wanted = PaletteTone::isDark(window)
+                            ? PaletteTone::readableOn(palette().color(QPalette::Link), window)
+                            : designColour_;
+  if (palette().color(QPalette::WindowText) == wanted) return;  // also ends the change this causes
+  QPalette own = palette();
+  own.setColor(QPalette::WindowText, wanted);
+  setPalette(own);
+}
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {
   pressed_ = event->button() == Qt::LeftButton;

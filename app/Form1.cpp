@@ -1,6 +1,5 @@
 #include "app/Form1.h"
 
-#include <QAccessibleWidget>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -14,7 +13,7 @@
 
 #include "app/CaptionFont.h"
 #include "app/ClickLabel.h"
-#include "app/ErrorMessages.h"
+#include "presentation/ErrorMessages.h"
 #include "app/FlatContainer.h"
 #include "app/Footer.h"
 #include "app/Form1Design.h"
@@ -22,11 +21,12 @@
 #include "app/LinkOpener.h"
 #include "app/MessageBox.h"
 #include "app/ResultList.h"
+#include "app/ResultsNotice.h"
 #include "app/SolutionOpener.h"
 #include "engine/core/EngineError.h"
 #include "engine/search/Search.h"
 #include "formulapad/FormulaPad.h"
-#include "formulapad/Twips.h"
+#include "presentation/Twips.h"
 
 namespace {
 
@@ -37,25 +37,12 @@ const ControlDesign& designOf(const char* key) {
   return *design;
 }
 
-// Screen readers announce a top-level window by its role: the main window is
-// a frame (a plain widget would be a "filler"), named after its caption.
-QAccessibleInterface* accessibleFactory(const QString& className, QObject* object) {
-  if (className == QLatin1String("Form1") && object && object->isWidgetType())
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
-  return nullptr;
-}
-
 }  // namespace
 
 Form1::Form1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
       quit_([] { QCoreApplication::exit(0); }) {
-  static const bool accessibleInstalled = [] {
-    QAccessible::installFactory(accessibleFactory);
-    return true;
-  }();
-  Q_UNUSED(accessibleInstalled);
   auto* linkOpener = new LinkOpener(this);
   connect(linkOpener, &LinkOpener::failed, this, &Form1::showAddress);
   openLink_ = [linkOpener](const QUrl& url) { return linkOpener->open(url); };
@@ -100,9 +87,7 @@ Form1::Form1(QWidget* parent)
   linkFont.setPointSizeF(11.25);
   linkFont.setUnderline(true);
   label1_->setFont(linkFont);
-  QPalette linkPalette = label1_->palette();
-  linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-  label1_->setPalette(linkPalette);
+  label1_->setDesignColour(QColor(0, 0, 255));
   connect(label1_, &ClickLabel::clicked, this, &Form1::Label1_Click);
 
   command3_ = createCommand("Command3", &Form1::Command3_Click);
@@ -120,6 +105,7 @@ Form1::Form1(QWidget* parent)
 
   setTabOrderFromDesign();
   createShortcuts();
+  notice_ = new ResultsNotice(this);
 }
 
 Form1::~Form1() = default;
@@ -199,18 +185,18 @@ void Form1::Command1_Click() {
 }
 
 void Form1::Calcular() {
-  const QByteArray text = dividendo_->Text.toString().toUtf8();
+  const QByteArray text = dividendo_->text().toUtf8();
   // A hard constant can keep the search busy for a moment (the engine bounds
   // it to a few seconds): say so with the busy cursor.
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
   const factorix::SearchResult result = factorix::Search(std::string_view(text.constData(), size_t(text.size())));
   QGuiApplication::restoreOverrideCursor();
 
-  solution_->setCalculation(dividendo_->Text.toString());
+  solution_->setCalculation(dividendo_->text());
   resultado_->beginBatch();
   for (size_t i = 0; i < result.lines.size(); ++i) {
     FormulaPad* pad = resultado_->addLine();
-    pad->Text = QString::fromStdString(result.lines[i]);
+    pad->setText(QString::fromStdString(result.lines[i]));
     solution_->watch(pad, result.roots[i]);
     // A line whose division failed holds the factor alone and keeps the
     // picture it was created with.
@@ -222,9 +208,13 @@ void Form1::Calcular() {
   }
   resultado_->endBatch();
 
+  // A screen reader hears the message from its box, or else how many lines
+  // came: the focus stays on "Calcular" and the lines change out of it.
   if (result.error != factorix::kNoError)
     MessageBox::show(this, ErrorMessage(result.error), QStringLiteral("Error"), QMessageBox::Critical,
                      QMessageBox::Ok);
+  else
+    notice_->announceLines(resultado_->upperBound());
 }
 
 void Form1::Borrar() { resultado_->Borrar(); }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "engine/eval/Expression.h"
+#include "engine/eval/EvaluatorLimits.h"
 
 namespace factorix {
 
@@ -319,7 +319,7 @@ bool ModularFilter::BoundHolds(std::size_t bits) const {
       default:
         break;
     }
-    if (!s.empty() && (s.back().num > Expression::kMaxBits || s.back().den > Expression::kMaxBits)) return false;
+    if (!s.empty() && (s.back().num > kMaxValueBits || s.back().den > kMaxValueBits)) return false;
   }
   return true;
 }

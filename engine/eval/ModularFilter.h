@@ -23,7 +23,7 @@ namespace factorix {
 // modulo the prime proves nothing. Such code can otherwise only fail by
 // overflow, so the proof is accepted only while upper bounds on the sizes
 // of the numerator and the denominator of every intermediate value stay
-// within Expression::kMaxBits: then the exact evaluation would raise
+// within kMaxValueBits: then the exact evaluation would raise
 // nothing either.
 //
 // Such code is a polynomial in the variable when it divides only by
@@ -64,7 +64,7 @@ private:
   template <typename Field>
   std::uint64_t ResidueAt(std::uint64_t r, const std::vector<std::uint64_t>& poly,
                           const std::vector<std::uint64_t>& literals) const;
-  // Whether every intermediate value stays within Expression::kMaxBits by
+  // Whether every intermediate value stays within kMaxValueBits by
   // the size bound when the variable has at most `bits` bits.
   bool BoundHolds(std::size_t bits) const;
   // Sets safeBelow_ from BoundHolds, once.

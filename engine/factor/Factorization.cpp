@@ -40,7 +40,8 @@ void CheckSize(const Polynomial& p) {
   if (static_cast<unsigned long>(degree) * bits > kMaxFactorBits) throw EngineError(kOverflow);
 }
 
-// Polynomial compared from the highest power down.
+// Factors compared by degree, then by their coefficients from the highest
+// power down.
 bool ComesBefore(const FactorPower& a, const FactorPower& b) {
   if (a.factor.size() != b.factor.size()) return a.factor.size() < b.factor.size();
   for (std::size_t i = a.factor.size(); i-- > 0;) {

@@ -41,7 +41,7 @@ struct Divisors {
 Divisors ListCandidates(const std::string& constantText, SearchClock::time_point deadline) {
   const mpz_class n = abs(ToNumber(constantText));
   Divisors out;
-  if (mpz_sizeinbase(n.get_mpz_t(), 2) <= 64) {
+  if (mpz_sizeinbase(n.get_mpz_t(), 2) <= kDivisorWordBits) {
     out.words = ListWordDivisors(n, deadline);
   } else {
     out.big = ListDivisors(n, deadline);
