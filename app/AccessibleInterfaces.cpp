@@ -8,6 +8,7 @@
 #include "app/ResultsNotice.h"
 #include "app/RuffiniTableAccessible.h"
 #include "formulapad/FormulaPadAccessible.h"
+#include "graphview/GraphViewAccessible.h"
 
 namespace {
 
@@ -28,6 +29,7 @@ void AccessibleInterfaces::install() {
     QAccessible::installFactory(&FormulaPadAccessible::create);
     QAccessible::installFactory(&ClickLabelAccessible::create);
     QAccessible::installFactory(&RuffiniTableAccessible::create);
+    QAccessible::installFactory(&GraphViewAccessible::create);
     QAccessible::installFactory(&ResultsNotice::create);
     return true;
   }();
