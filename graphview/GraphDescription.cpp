@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <algorithm>
+#include <cmath>
+
 #include "graphview/GraphData.h"
 #include "graphview/NumberText.h"
 
@@ -22,11 +25,19 @@ QString rootList(const QVector<RootText>& roots) {
 
 }  // namespace
 
-QString GraphDescription::rangeEnd(double value) { return NumberText::decimal(value, 4); }
+QString GraphDescription::rangeEnd(double value, double from, double to) {
+  const double largest = std::max(std::abs(from), std::abs(to));
+  const double resolution = (to - from) / 1000;
+  int digits = 4;
+  if (largest > 0 && resolution > 0)
+    digits = static_cast<int>(std::floor(std::log10(largest)) - std::floor(std::log10(resolution))) + 1;
+  return NumberText::decimal(value, std::clamp(digits, 4, 15));
+}
 
 QString GraphDescription::text(const GraphData& data) {
   const QString range = tr("Gráfica de P(x) en [%1; %2]")
-                            .arg(rangeEnd(data.plot().xMin), rangeEnd(data.plot().xMax));
+                            .arg(rangeEnd(data.plot().xMin, data.plot().xMin, data.plot().xMax),
+                                 rangeEnd(data.plot().xMax, data.plot().xMin, data.plot().xMax));
   if (data.polynomial().empty()) return tr("%1; coincide con el eje X").arg(range);
   if (data.rootTexts().isEmpty()) return tr("%1; no corta el eje X").arg(range);
   return tr("%1; corta el eje X en %2").arg(range, rootList(data.rootTexts()));

@@ -10,6 +10,7 @@ class GraphData;
 class GraphDescription {
 public:
   static QString text(const GraphData& data);
-  // The ends of an x-range as the description writes them: "−2,5".
-  static QString rangeEnd(double value);
+  // An end of the x-range [from, to] as the description writes it, with
+  // the digits that tell a thousandth of the range apart: "−2,5".
+  static QString rangeEnd(double value, double from, double to);
 };

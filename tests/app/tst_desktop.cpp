@@ -225,6 +225,7 @@ void TestDesktop::keysOpenAndEscapeCloses_data() {
   QTest::newRow("F1 on a button") << "Command2" << int(Qt::Key_F1) << none << "Ayuda";
   QTest::newRow("Ctrl+Q in the pad") << "dividendo" << int(Qt::Key_Q) << ctrl << "Salir";
   QTest::newRow("Ctrl+Q on a button") << "Command1" << int(Qt::Key_Q) << ctrl << "Salir";
+  QTest::newRow("Ctrl+E in the pad") << "dividendo" << int(Qt::Key_E) << ctrl << "Hoja de ejercicios";
   QTest::newRow("F2 opens nothing") << "dividendo" << int(Qt::Key_F2) << none << "";
   QTest::newRow("credits") << "Command2" << int(Qt::Key_Space) << none << "Créditos";
   QTest::newRow("an error") << "Command1" << int(Qt::Key_Space) << none << "Error";
