@@ -1,11 +1,16 @@
 #include "documents/DocumentFiles.h"
 
+#include <QFont>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextDocument>
+
+namespace {
+constexpr qreal kPointSize = 12;  // the body text of a printed page
+}
 
 namespace DocumentFiles {
 
@@ -28,6 +33,9 @@ QString writePdf(const QString& path, const QString& html, const QString& title)
                                   QPageLayout::Millimeter));
     pdf.setResolution(300);
     QTextDocument document;
+    QFont font = document.defaultFont();
+    font.setPointSizeF(kPointSize);
+    document.setDefaultFont(font);
     document.setHtml(html);
     document.print(&pdf);
   }

@@ -104,7 +104,9 @@ QString ExerciseSheetDocument::htmlWith(QString (*math)(const QString&)) const {
                                "</head>\n<body>\n<h1>%1</h1>\n<p>%2</p>\n<p>%3</p>\n<ol>\n")
                     .arg(MathMarkup::escapeHtml(title()), MathMarkup::escapeHtml(choices()),
                          MathMarkup::escapeHtml(tr("Factoriza y halla las raíces de cada polinomio.")));
-  for (const Entry& entry : entries_) out += QStringLiteral("<li>P(x) = %1</li>\n").arg(math(entry.polynomial));
+  // Room under each exercise to work it out on the page.
+  for (const Entry& entry : entries_)
+    out += QStringLiteral("<li style=\"margin-bottom: 28pt\">P(x) = %1</li>\n").arg(math(entry.polynomial));
   out += QStringLiteral("</ol>\n<h2 style=\"page-break-before: always\">%1</h2>\n<ol>\n")
              .arg(MathMarkup::escapeHtml(tr("Soluciones")));
   for (qsizetype i = 0; i < entries_.size(); ++i) {

@@ -170,6 +170,8 @@ class Graphs(unittest.TestCase):
                 self.assertEqual(status, 0, err)
                 self.assertTrue(out.startswith("Gráfica de P(x) en ["), out)
                 self.assertEqual(description_roots(out), roots)
+                if text in ("xe4-2xe2+1", "xe3-3x+2"):
+                    self.assertTrue(out.rstrip().endswith("1 (doble)"), out)
                 if not roots:
                     self.assertTrue(out.endswith("; no corta el eje X\n"), out)
 
