@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr auto kPlanningTime = std::chrono::seconds(2);
+constexpr auto kPlanningTime = std::chrono::seconds(1);  // a drawing that takes longer is too large
 constexpr int kSamples = 1600;   // evenly spaced points of the curve, besides its roots and turning points
 constexpr int kLargestDenominator = 12;  // fractions with a larger one are written approximately
 
