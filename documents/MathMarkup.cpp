@@ -52,6 +52,51 @@ QString latex(const QString& padText) {
   return out;
 }
 
+QString htmlOfShown(const QString& shown) {
+  static const QString digits = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
+  const QString escaped = escapeHtml(shown);
+  QString out;
+  out.reserve(escaped.size());
+  bool raised = false;
+  for (const QChar c : escaped) {
+    const qsizetype digit = digits.indexOf(c);
+    if ((digit >= 0) != raised) out += raised ? QStringLiteral("</sup>") : QStringLiteral("<sup>");
+    raised = digit >= 0;
+    out += raised ? QChar(u'0' + digit) : c;
+  }
+  return raised ? out + QStringLiteral("</sup>") : out;
+}
+
+QString latexOfShown(const QString& shown) {
+  static const QString digits = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
+  const QString escaped = escapeLatex(shown);
+  QString out;
+  out.reserve(escaped.size());
+  bool raised = false;
+  for (const QChar c : escaped) {
+    const qsizetype digit = digits.indexOf(c);
+    if ((digit >= 0) != raised) out += raised ? QStringLiteral("}") : QStringLiteral("\\textsuperscript{");
+    raised = digit >= 0;
+    if (raised) {
+      out += QChar(u'0' + digit);
+      continue;
+    }
+    switch (c.unicode()) {
+      case 0x2212: out += QStringLiteral("\\ensuremath{-}"); break;
+      case 0x221A: out += QStringLiteral("\\ensuremath{\\surd}"); break;
+      case 0x2248: out += QStringLiteral("\\ensuremath{\\approx}"); break;
+      case 0x0394: out += QStringLiteral("\\ensuremath{\\Delta}"); break;
+      case 0x00B7: out += QStringLiteral("\\ensuremath{\\cdot}"); break;
+      case 0x00B1: out += QStringLiteral("\\ensuremath{\\pm}"); break;
+      case 0x2026: out += QStringLiteral("\\ldots{}"); break;
+      default: out += c;
+    }
+  }
+  return raised ? out + QLatin1Char('}') : out;
+}
+
+QString latexOfShownNumber(const QString& shown) { return latex(QString(shown).replace(kMinus, QLatin1Char('-'))); }
+
 QString escapeHtml(const QString& text) { return text.toHtmlEscaped(); }
 
 QString escapeLatex(const QString& text) {
