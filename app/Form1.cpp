@@ -20,7 +20,7 @@
 #include "app/Form2.h"
 #include "app/MessageBox.h"
 #include "app/ResultList.h"
-#include "app/RuffiniOpener.h"
+#include "app/SolutionOpener.h"
 #include "engine/core/EngineError.h"
 #include "engine/search/Search.h"
 #include "formulapad/FormulaPad.h"
@@ -55,7 +55,6 @@ Form1::Form1(QWidget* parent)
     return true;
   }();
   Q_UNUSED(accessibleInstalled);
-  ruffini_ = new RuffiniOpener(this);
   const WindowDesign window = Form1Design::window();
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(window.caption);
@@ -71,6 +70,7 @@ Form1::Form1(QWidget* parent)
   dividendo_->ReadProperties({});  // every pad setting at its default
   dividendo_->setToolTip(QStringLiteral("Escriba aquí un polinomio"));
   dividendo_->setAccessibleName(QStringLiteral("Polinomio"));
+  solution_ = new SolutionOpener(this, dividendo_);
 
   // The frame clips the result lines; nothing shows above the strip's
   // lower edge.
@@ -79,6 +79,7 @@ Form1::Form1(QWidget* parent)
   resultado_ = new ResultList(frame2_, strip.top + strip.height);
   FormulaPad* heading = resultado_->createHeading(designOf("resultado(0)"), Form1Design::headingProperties());
   heading->setAccessibleName(QStringLiteral("Encabezado de los resultados"));
+  solution_->watchHeading(heading);
 
   command2_ = createCommand("Command2", &Form1::Command2_Click);
   command4_ = createCommand("Command4", &Form1::Command4_Click);
@@ -190,12 +191,12 @@ void Form1::Calcular() {
   const factorix::SearchResult result = factorix::Search(std::string_view(text.constData(), size_t(text.size())));
   QGuiApplication::restoreOverrideCursor();
 
-  ruffini_->setCalculation(dividendo_->Text.toString());
+  solution_->setCalculation(dividendo_->Text.toString());
   resultado_->beginBatch();
   for (size_t i = 0; i < result.lines.size(); ++i) {
     FormulaPad* pad = resultado_->addLine();
     pad->Text = QString::fromStdString(result.lines[i]);
-    ruffini_->watch(pad);
+    solution_->watch(pad, result.roots[i]);
     // A line whose division failed holds the factor alone and keeps the
     // picture it was created with.
     const bool unfinished = result.lastLineUnfinished && i + 1 == result.lines.size();

@@ -12,7 +12,7 @@ class QLabel;
 class QPushButton;
 class QUrl;
 class ResultList;
-class RuffiniOpener;
+class SolutionOpener;
 
 // The main window: the polynomial pad, "Calcular", the results with their
 // sideways scroll strip, "Ayuda", "Créditos", "Salir" and the link to the
@@ -46,8 +46,8 @@ public:
 
   FormulaPad* dividendo() const { return dividendo_; }
   ResultList& resultado() const { return *resultado_; }
-  // Opens the Ruffini window from a result line.
-  RuffiniOpener& ruffini() const { return *ruffini_; }
+  // Opens «Resolución paso a paso» from the heading or a result line.
+  SolutionOpener& solution() const { return *solution_; }
   // The control stored under `key` ("Frame2", "desp(0)", "resultado(0)").
   QWidget* control(const QString& key) const;
 
@@ -79,7 +79,7 @@ private:
   FlatContainer* flatContainer1_;
   QLabel* label2_;                   // "Desplazar resultados"
   std::array<ClickLabel*, 2> desp_;  // "<<" and ">>"
-  RuffiniOpener* ruffini_;  // opens the Ruffini window from a result line
+  SolutionOpener* solution_;  // opens the worked solution from the results
   std::function<void()> quit_;
   std::function<bool(const QUrl&)> openLink_;
 };

@@ -1,22 +1,17 @@
 #include "app/RuffiniTableModel.h"
 
-#include "engine/factor/RuffiniSteps.h"
+#include "app/SolutionSheet.h"
+#include "engine/factor/PolynomialText.h"
 
-namespace {
-
-QString Decimal(const mpz_class& value) { return QString::fromStdString(value.get_str()); }
-
-}  // namespace
-
-RuffiniTableModel::RuffiniTableModel(const factorix::RuffiniTable& table, QObject* parent)
+RuffiniTableModel::RuffiniTableModel(const SheetTable& table, QObject* parent)
     : QAbstractTableModel(parent), columns_(int(table.dividend.size()) + 1) {
   cells_.resize(3 * qsizetype(columns_));
   const auto at = [this](int row, int column) -> QString& { return cells_[row * qsizetype(columns_) + column]; };
-  at(kProductRow, 0) = Decimal(table.root);
-  for (size_t i = 0; i < table.dividend.size(); ++i) at(kTopRow, int(i) + 1) = Decimal(table.dividend[i]);
-  for (size_t i = 0; i < table.products.size(); ++i) at(kProductRow, int(i) + 2) = Decimal(table.products[i]);
-  for (size_t i = 0; i < table.quotient.size(); ++i) at(kQuotientRow, int(i) + 1) = Decimal(table.quotient[i]);
-  at(kQuotientRow, columns_ - 1) = Decimal(table.remainder);
+  at(kProductRow, 0) = table.root;
+  for (int i = 0; i < table.dividend.size() && i + 1 < columns_; ++i) at(kTopRow, i + 1) = table.dividend.at(i);
+  for (int i = 0; i < table.products.size() && i + 2 < columns_; ++i) at(kProductRow, i + 2) = table.products.at(i);
+  for (int i = 0; i < table.quotient.size() && i + 1 < columns_; ++i) at(kQuotientRow, i + 1) = table.quotient.at(i);
+  if (columns_ > 1) at(kQuotientRow, columns_ - 1) = table.remainder;
 }
 
 int RuffiniTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 3; }
@@ -26,6 +21,28 @@ int RuffiniTableModel::columnCount(const QModelIndex& parent) const { return par
 QString RuffiniTableModel::text(int row, int column) const {
   if (row < 0 || row >= 3 || column < 0 || column >= columns_) return {};
   return cells_.at(row * qsizetype(columns_) + column);
+}
+
+QString RuffiniTableModel::rowName(int row) const {
+  switch (row) {
+    case kTopRow:
+      return tr("Dividendo");
+    case kProductRow:
+      return tr("Productos");
+    case kQuotientRow:
+      return tr("Cociente y resto");
+    default:
+      return {};
+  }
+}
+
+QString RuffiniTableModel::columnName(int column) const {
+  if (column == 0) return tr("Raíz");
+  const int power = columns_ - 1 - column;  // column 1 holds the highest power
+  if (column < 0 || power < 0) return {};
+  if (power == 0) return tr("término independiente");
+  if (power == 1) return QStringLiteral("x");
+  return QStringLiteral("x") + QString::fromStdString(factorix::Superscript(unsigned(power)));
 }
 
 QVariant RuffiniTableModel::data(const QModelIndex& index, int role) const {
@@ -39,6 +56,11 @@ QVariant RuffiniTableModel::data(const QModelIndex& index, int role) const {
     default:
       return {};
   }
+}
+
+QVariant RuffiniTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
+  return orientation == Qt::Horizontal ? columnName(section) : rowName(section);
 }
 
 Qt::ItemFlags RuffiniTableModel::flags(const QModelIndex& index) const {

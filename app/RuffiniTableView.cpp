@@ -1,21 +1,38 @@
 #include "app/RuffiniTableView.h"
 
+#include <QAccessible>
+#include <QEvent>
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QPainter>
+#include <QScrollArea>
 #include <algorithm>
 
+#include "app/RuffiniTableAccessible.h"
 #include "app/RuffiniTableModel.h"
+#include "app/SolutionSheet.h"
 
 namespace {
 
 // Blank space, in pixels, left and right of every number.
 constexpr int kCellPadding = 8;
+// Blank space, in pixels, above and below every number.
+constexpr int kRowPadding = 6;
+
+// The width of `text` in pixels without shaping it: the digits of the usual
+// fonts share one width, so taking the widest digit for each keeps this an
+// upper bound; other characters (the minus sign, the fraction bar) are few.
+int cellWidth(const QString& text, const QFontMetrics& metrics, int digitWidth) {
+  int width = 0;
+  for (const QChar c : text) width += c.isDigit() ? digitWidth : metrics.horizontalAdvance(c);
+  return width;
+}
 
 }  // namespace
 
-RuffiniTableView::RuffiniTableView(const factorix::RuffiniTable& table, QWidget* parent)
+RuffiniTableView::RuffiniTableView(const SheetTable& table, QWidget* parent)
     : QTableView(parent), model_(new RuffiniTableModel(table, this)) {
+  RuffiniTableAccessible::install();
   setModel(model_);
   setShowGrid(false);
   horizontalHeader()->hide();
@@ -31,25 +48,22 @@ RuffiniTableView::RuffiniTableView(const factorix::RuffiniTable& table, QWidget*
   // Tab leaves the table for the next control; the arrows walk its cells.
   setTabKeyNavigation(false);
   setAutoScroll(false);
+  setAccessibleName(table.caption);
+  fitToCells();
+}
 
-  // Every column as wide as its longest number. The digits of the usual
-  // fonts share one width; taking the widest digit for each keeps this an
-  // upper bound without shaping every number.
+void RuffiniTableView::fitToCells() {
   const QFontMetrics metrics(font());
-  const int rowHeight = metrics.height() + 6;
   int digitWidth = 0;
   for (char16_t d = u'0'; d <= u'9'; ++d) digitWidth = std::max(digitWidth, metrics.horizontalAdvance(QChar(d)));
-  const int minusWidth = metrics.horizontalAdvance(QChar(u'-'));
   for (int column = 0; column < model_->columnCount(); ++column) {
     int widest = 0;
-    for (int row = 0; row < model_->rowCount(); ++row) {
-      const QString text = model_->text(row, column);
-      const bool negative = text.startsWith(u'-');
-      widest = std::max(widest, int(text.size() - negative) * digitWidth + (negative ? minusWidth : 0));
-    }
+    for (int row = 0; row < model_->rowCount(); ++row)
+      widest = std::max(widest, cellWidth(model_->text(row, column), metrics, digitWidth));
     horizontalHeader()->resizeSection(column, widest + 2 * kCellPadding);
   }
-  for (int row = 0; row < model_->rowCount(); ++row) verticalHeader()->resizeSection(row, rowHeight);
+  for (int row = 0; row < model_->rowCount(); ++row)
+    verticalHeader()->resizeSection(row, metrics.height() + kRowPadding);
   setFixedSize(sizeHint());
 }
 
@@ -59,12 +73,48 @@ QSize RuffiniTableView::sizeHint() const {
 
 QSize RuffiniTableView::minimumSizeHint() const { return sizeHint(); }
 
+void RuffiniTableView::changeEvent(QEvent* event) {
+  QTableView::changeEvent(event);
+  if (event->type() == QEvent::FontChange) fitToCells();
+}
+
 void RuffiniTableView::focusInEvent(QFocusEvent* event) {
+  arriving_ = true;
   if (!currentIndex().isValid() && event->reason() != Qt::MouseFocusReason) {
     const QModelIndex first = model_->index(RuffiniTableModel::kTopRow, 1);
     if (first.isValid()) selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
   }
   QTableView::focusInEvent(event);
+  arriving_ = false;
+  // The table's own focus is announced once this returns: its cell's comes
+  // after it.
+  QMetaObject::invokeMethod(
+      this, [this] { if (hasFocus()) followCurrent(); }, Qt::QueuedConnection);
+}
+
+// QTableView's own focus event counts cells as if the hidden headers were
+// there; the table's accessible interface counts the cells alone.
+void RuffiniTableView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+  QAbstractItemView::currentChanged(current, previous);
+  if (hasFocus() && !arriving_) followCurrent();
+}
+
+void RuffiniTableView::followCurrent() {
+  const QModelIndex current = currentIndex();
+  if (!current.isValid()) return;
+  if (QAccessible::isActive()) {
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(RuffiniTableAccessible::childIndex(current.row(), current.column(), model_->columnCount()));
+    QAccessible::updateAccessibility(&focus);
+  }
+  // The scroll area brings a widget's micro focus into view: for an item
+  // view, the current cell.
+  for (QWidget* up = parentWidget(); up; up = up->parentWidget()) {
+    if (auto* area = qobject_cast<QScrollArea*>(up)) {
+      area->ensureWidgetVisible(this, kCellPadding, kCellPadding);
+      break;
+    }
+  }
 }
 
 void RuffiniTableView::paintEvent(QPaintEvent* event) {

@@ -81,6 +81,7 @@ SearchResult NaiveSearch::Run(std::string_view text) {
         if (evaluator.Eval(e) != 0.0) continue;
         if (result.lines.size() >= kMaxLines) throw EngineError(kOverflow);
         result.lines.push_back((s == 1 ? " (x+" : " (x-") + d + ")");
+        result.roots.emplace_back(v);
         result.lines.back() += " (" + Chunga(Divide(v, text)) + ")";
       }
     }

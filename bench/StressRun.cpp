@@ -55,16 +55,7 @@ Expectation ParseExpectation(std::string_view column) {
 
 std::vector<std::string> RootsOf(const SearchResult& result) {
   std::vector<std::string> roots;
-  for (const std::string& line : result.lines) {
-    // " (x+d) ..." is the root -d, " (x-d) ..." the root d.
-    const std::size_t close = line.find(')');
-    if (line.size() < 5 || close == std::string::npos) {
-      roots.push_back("?");
-      continue;
-    }
-    const std::string d = line.substr(4, close - 4);
-    roots.push_back(line[3] == '+' ? "-" + d : d);
-  }
+  for (const mpz_class& root : result.roots) roots.push_back(root.get_str());
   return roots;
 }
 

@@ -22,7 +22,7 @@ struct Expectation {
 
 Expectation ParseExpectation(std::string_view column);
 
-// The root of each line, in order: " (x-2) ..." is "2", " (x+3) ..." is "-3".
+// The root of each line, in order, in decimal: "2", "-3".
 std::vector<std::string> RootsOf(const SearchResult& result);
 
 // Whether `result` is what `expected` asks for; true for kNone.

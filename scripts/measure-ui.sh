@@ -4,8 +4,9 @@
 #  - "Calcular", from the click to the last line drawn (or to the message
 #    box on screen), for every row of the benchmark corpus, and the arrows,
 #    the wheel and clearing with the longest result on the window;
-#  - the Ruffini window of line 1, from the call to the window drawn, for
-#    the corpus, the stress rows and degree 200 with 60-digit coefficients.
+#  - «Resolución paso a paso» from the heading and from line 1, from the
+#    call to the window drawn, for the corpus, the stress rows, degree 30
+#    with 20-digit and degree 200 with 60-digit coefficients.
 # Timings are noisy, so this is not part of ./test.sh. Usage:
 #   scripts/measure-ui.sh [BUILD_DIR] [STARTS] [RUNS]   (default build 15 7)
 # The accessibility bridge stays off unless a screen reader asks for it,

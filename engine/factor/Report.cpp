@@ -3,6 +3,7 @@
 #include "engine/factor/PolynomialText.h"
 #include "engine/factor/RuffiniText.h"
 #include "engine/factor/Work.h"
+#include "engine/search/Search.h"
 
 namespace factorix {
 
@@ -15,7 +16,11 @@ std::optional<std::string> FactorizationLine(std::string_view text) {
 std::optional<std::vector<std::string>> RuffiniLines(std::string_view text) {
   const std::optional<Coefficients> polynomial = ReadTermsWithinLimits(text);
   if (!polynomial) return std::nullopt;
-  const Work work = ShowWork(*polynomial, FirstRoot(text));
+  // The tables start at the root of the first result line, if any.
+  const SearchResult result = Search(text);
+  std::optional<mpz_class> first;
+  if (!result.roots.empty()) first = result.roots.front();
+  const Work work = ShowWork(*polynomial, first);
   std::vector<std::string> lines{"P(x) = " + WritePolynomial(work.polynomial), ""};
   for (const RuffiniTable& table : work.steps) {
     const std::string rows = RuffiniTableText(table);

@@ -36,17 +36,9 @@ std::optional<Coefficients> ReadTerms(std::string_view text);
 // of reading as no polynomial.
 std::optional<Coefficients> ReadTermsWithinLimits(std::string_view text);
 
-// The root of a result line " (x-2) (...)" (2) or " (x+2) (...)" (-2);
-// nullopt for any other text.
-std::optional<mpz_class> RootOfLine(std::string_view line);
-
 // The work for `polynomial` (from ReadTerms) from `root` on; no tables when
 // `root` is nullopt. Throws EngineError(kOverflow) when the polynomial is
 // too large to factor, or its tables too large to show.
 Work ShowWork(const Coefficients& polynomial, const std::optional<mpz_class>& root);
-
-// The root of the first result line the search gives for `text`; nullopt
-// when it gives none.
-std::optional<mpz_class> FirstRoot(std::string_view text);
 
 }  // namespace factorix

@@ -8,13 +8,17 @@ namespace factorix {
 ResultWriter::ResultWriter(const FormulaTerms& reading, SearchResult& result, Clock::time_point deadline)
     : reading_(reading), result_(result), deadline_(deadline) {}
 
-void ResultWriter::AddRoot(const std::string& divisor, bool negative) {
+void ResultWriter::AddRoot(const mpz_class& root) {
   if (result_.lines.size() >= kMaxLines || bytes_ >= kMaxLineBytes) throw EngineError(kOverflow);
   if (deadline_ != Clock::time_point::max() && Clock::now() > deadline_) throw EngineError(kOverflow);
   // The factor of the root -d is (x+d), that of +d is (x-d).
+  const bool negative = sgn(root) < 0;
+  mpz_abs(magnitude_.get_mpz_t(), root.get_mpz_t());
   std::string& line = result_.lines.emplace_back(negative ? " (x+" : " (x-");
+  const std::string divisor = magnitude_.get_str();
   line += divisor;
   line += ')';
+  result_.roots.push_back(root);
   result_.lastLineUnfinished = true;  // until the quotient is in
   root_.clear();
   if (negative) root_ += '-';
@@ -29,6 +33,7 @@ void ResultWriter::AddRoot(const std::string& divisor, bool negative) {
   if (bytes_ + line.size() + quotient.size() + 3 > kMaxLineBytes) {
     // Like the line after kMaxLines: this root adds nothing.
     result_.lines.pop_back();
+    result_.roots.pop_back();
     result_.lastLineUnfinished = false;
     throw EngineError(kOverflow);
   }

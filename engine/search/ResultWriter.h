@@ -21,13 +21,12 @@ public:
   ResultWriter(const FormulaTerms& reading, SearchResult& result,
                Clock::time_point deadline = Clock::time_point::max());
 
-  // Adds the line of the root -d (`negative`) or +d, where `divisor` is the
-  // decimal text of d. Throws EngineError(kOverflow), adding nothing, when
+  // Adds the line of `root` (nonzero) and the root itself. Throws EngineError(kOverflow), adding nothing, when
   // the result already holds kMaxLines lines, when this line would take
   // the lines past kMaxLineBytes, or past the deadline. When the division
   // throws, the line keeps the factor alone, lastLineUnfinished is set and
   // the error goes on to the caller.
-  void AddRoot(const std::string& divisor, bool negative);
+  void AddRoot(const mpz_class& root);
 
 private:
   const FormulaTerms& reading_;
@@ -39,6 +38,7 @@ private:
   std::optional<std::string> sameQuotient_;
   std::size_t bytes_ = 0;             // line text written so far
   std::string root_;                  // scratch: the root's text for the division
+  mpz_class magnitude_;               // scratch: |root|
 };
 
 }  // namespace factorix

@@ -2,7 +2,6 @@
 
 #include <gmpxx.h>
 
-#include <charconv>
 #include <cstdint>
 #include <exception>
 #include <new>
@@ -60,14 +59,6 @@ Divisors ListCandidates(const std::string& constantText) {
   return out;
 }
 
-std::string DivisorText(std::uint64_t d) {
-  char buffer[24];
-  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, d);
-  return std::string(buffer, end);
-}
-
-std::string DivisorText(const mpz_class& d) { return ToText(d); }
-
 void SetCandidate(mpz_class& candidate, std::uint64_t d, bool negative) {
   static_assert(sizeof(unsigned long) == sizeof(std::uint64_t), "a divisor word is an unsigned long");
   mpz_set_ui(candidate.get_mpz_t(), d);
@@ -85,10 +76,12 @@ void SetCandidate(mpz_class& candidate, const mpz_class& d, bool negative) {
 // Every candidate is a root: -d and +d for every divisor, in order.
 template <typename Divisor>
 void EveryCandidate(const std::vector<Divisor>& list, ResultWriter& writer) {
+  mpz_class root;
   for (const Divisor& d : list) {
-    const std::string text = DivisorText(d);
-    writer.AddRoot(text, true);
-    writer.AddRoot(text, false);
+    SetCandidate(root, d, true);
+    writer.AddRoot(root);
+    SetCandidate(root, d, false);
+    writer.AddRoot(root);
   }
 }
 
@@ -108,11 +101,11 @@ void TryEveryCandidate(const std::vector<Divisor>& list, Expression& expression,
     const NonZeroPair proof = expression.ProveNonZeroPair(d);
     if (!proof.minus) {
       SetCandidate(candidate, d, true);
-      if (expression.IsZeroAt(candidate)) writer.AddRoot(DivisorText(d), true);
+      if (expression.IsZeroAt(candidate)) writer.AddRoot(candidate);
     }
     if (!proof.plus) {
       SetCandidate(candidate, d, false);
-      if (expression.IsZeroAt(candidate)) writer.AddRoot(DivisorText(d), false);
+      if (expression.IsZeroAt(candidate)) writer.AddRoot(candidate);
     }
   }
 }
@@ -156,11 +149,7 @@ SearchResult SearchPolynomial(const FormulaTerms& reading, std::chrono::millisec
       EveryCandidate(ListCandidates(constantText), writer);
       return;
     }
-    mpz_class magnitude;
-    for (const mpz_class& root : IntegerRootsDividing(polynomial, constant, deadline)) {
-      mpz_abs(magnitude.get_mpz_t(), root.get_mpz_t());
-      writer.AddRoot(ToText(magnitude), root < 0);
-    }
+    for (const mpz_class& root : IntegerRootsDividing(polynomial, constant, deadline)) writer.AddRoot(root);
   });
 }
 

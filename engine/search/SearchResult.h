@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gmpxx.h>
+
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -11,6 +13,10 @@ struct SearchResult {
   // Result lines in candidate order, each " (x+d) (quotient)" or
   // " (x-d) (quotient)", beginning with a blank.
   std::vector<std::string> lines;
+  // The root of each line: roots[i] is the r of the factor (x - r) of
+  // lines[i], the unfinished last line's included. Whoever needs a line's
+  // root takes it from here; the lines are for showing only.
+  std::vector<mpz_class> roots;
   // The error that ended the search (an ErrorNumber), kNoError when every
   // candidate was tried.
   int error = 0;

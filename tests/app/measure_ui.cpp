@@ -5,11 +5,12 @@
 // the most lines it also times the scroll arrows, the wheel and clearing,
 // to show that the window stays usable.
 //
-// For every row with a result line it also times opening the Ruffini window
-// of line 1, from the call to the window drawn on screen (or to the message
-// box that says the work is too large), and closing it; then the same for
-// the rows of a second file, such as the stress rows, and for a polynomial
-// of degree 200 with 60-digit coefficients.
+// For every row it also times opening «Resolución paso a paso» from the
+// heading (the whole solution) and from line 1 when there is one, from the
+// call to the window drawn on screen (or to the message box that says the
+// work is too large); then the same for the rows of a second file, such as
+// the stress rows, and for polynomials of degree 30 with 20-digit and of
+// degree 200 with 60-digit coefficients.
 //
 // Usage: factorix-measure-ui CORPUS [RUNS] [MORE_ROWS]
 
@@ -26,8 +27,8 @@
 
 #include "app/Form1.h"
 #include "app/ResultList.h"
-#include "app/RuffiniDialog.h"
-#include "app/RuffiniOpener.h"
+#include "app/SolutionDialog.h"
+#include "app/SolutionOpener.h"
 #include "engine/text/RaisedExponent.h"
 #include "formulapad/FormulaPad.h"
 
@@ -87,16 +88,16 @@ double median(QList<double> values) {
   return n % 2 ? values.at(n / 2) : (values.at(n / 2 - 1) + values.at(n / 2)) / 2;
 }
 
-// Opens the Ruffini window of line 1 and waits until it is on screen; a
-// message box is timed when it shows and then closed. The window is closed
-// again afterwards.
-Run openRuffini(Form1& form) {
+// Opens «Resolución paso a paso» from result pad `index` (0, the heading)
+// and waits until it is on screen; a message box is timed when it shows and
+// then closed. The window is closed again afterwards.
+Run openSolution(Form1& form, int index) {
   Run run;
   QElapsedTimer clock;
   QTimer poll;
   timeMessageBox(poll, clock, run);
   clock.start();
-  RuffiniDialog* dialog = form.ruffini().open(form.resultado().at(1)->Text.toString());
+  SolutionDialog* dialog = form.solution().open(form.resultado().at(index));
   if (dialog) {
     dialog->repaint();
     QApplication::sync();
@@ -107,40 +108,47 @@ Run openRuffini(Form1& form) {
   return run;
 }
 
-// (x - 7) times a polynomial of degree 199 with random 59-digit
-// coefficients: degree 200, coefficients of 60 digits, one integer root.
-QString degree200Text() {
+// (x - 7) times a polynomial of degree `degree` - 1 with random
+// coefficients of `digits` - 1 digits: coefficients of about `digits`
+// digits, one integer root.
+QString withRootText(int degree, int digits) {
   gmp_randclass random(gmp_randinit_default);
   random.seed(20261208);
-  const mpz_class low = mpz_class("1" + std::string(58, '0'));
-  std::vector<mpz_class> q(200);  // q[i] multiplies x^i
+  const mpz_class low = mpz_class("1" + std::string(size_t(digits - 2), '0'));
+  std::vector<mpz_class> q(static_cast<size_t>(degree));  // q[i] multiplies x^i
   for (mpz_class& c : q) c = low + random.get_z_range(9 * low);
   std::string text;
-  for (int i = 200; i >= 0; --i) {
-    const mpz_class c = (i >= 1 ? q[size_t(i - 1)] : mpz_class(0)) - (i <= 199 ? 7 * q[size_t(i)] : mpz_class(0));
-    if (c >= 0 && i < 200) text += '+';
+  for (int i = degree; i >= 0; --i) {
+    const mpz_class c =
+        (i >= 1 ? q[size_t(i - 1)] : mpz_class(0)) - (i < degree ? 7 * q[size_t(i)] : mpz_class(0));
+    if (c >= 0 && i < degree) text += '+';
     text += c.get_str();
     if (i >= 1) text += 'x' + (i > 1 ? factorix::RaisedExponentText(i) : std::string());
   }
   return QString::fromStdString(text);
 }
 
-// Times the Ruffini window for the row's line 1, when it has one.
-void measureRuffini(Form1& form, const QString& name, const QString& text, int runs) {
+// Times the window from the heading and from line 1, when the row has one.
+void measureSolution(Form1& form, const QString& name, const QString& text, int runs) {
   calculate(form, text);
-  if (form.resultado().upperBound() < 1 || !form.ruffini().hasWork()) return;
-  QList<double> times;
+  const bool hasLine = form.resultado().upperBound() >= 1 && form.solution().hasWork();
+  QList<double> heading, line;
   QString message;
   for (int i = 0; i < runs; ++i) {
-    const Run run = openRuffini(form);
-    times << run.ms;
-    message = run.message;
+    const Run whole = openSolution(form, 0);
+    heading << whole.ms;
+    message = whole.message;
+    if (hasLine) line << openSolution(form, 1).ms;
   }
-  std::printf("%-24s %5d %10.1f %10.1f  %s\n", qPrintable(name), runs, median(times),
-              *std::max_element(times.begin(), times.end()), qPrintable(message));
+  const auto worst = [](const QList<double>& times) { return *std::max_element(times.begin(), times.end()); };
+  std::printf("%-24s %5d %10.1f %10.1f", qPrintable(name), runs, median(heading), worst(heading));
+  if (hasLine)
+    std::printf(" %10.1f %10.1f", median(line), worst(line));
+  else
+    std::printf(" %10s %10s", "-", "-");
+  std::printf("  %s\n", qPrintable(message));
   std::fflush(stdout);
 }
-
 
 }  // namespace
 
@@ -165,7 +173,7 @@ int main(int argc, char* argv[]) {
   std::printf("%-24s %5s %10s %10s %7s  %s\n", "row", "runs", "median_ms", "worst_ms", "lines", "message");
   QString biggest;
   int mostLines = 0;
-  QList<QStringList> rows;  // name and text of every row, for the Ruffini window
+  QList<QStringList> rows;  // name and text of every row, for the worked solution
   while (!corpus.atEnd()) {
     const QString line = QString::fromUtf8(corpus.readLine()).trimmed();
     if (line.isEmpty() || line.startsWith(u'#')) continue;
@@ -218,12 +226,14 @@ int main(int argc, char* argv[]) {
       }
     }
   }
-  rows << QStringList{QStringLiteral("degree200_60digits"), degree200Text()};
-  std::printf("\nthe Ruffini window of line 1, opened and drawn:\n");
-  std::printf("%-24s %5s %10s %10s  %s\n", "row", "runs", "median_ms", "worst_ms", "message");
+  rows << QStringList{QStringLiteral("degree30_20digits"), withRootText(30, 20)}
+       << QStringList{QStringLiteral("degree200_60digits"), withRootText(200, 60)};
+  std::printf("\n«Resolución paso a paso», opened and drawn, from the heading and from line 1:\n");
+  std::printf("%-24s %5s %10s %10s %10s %10s  %s\n", "row", "runs", "whole_ms", "worst_ms", "line1_ms", "worst_ms",
+              "message");
   for (const QStringList& row : rows) {
     const bool slow = row.at(0).startsWith(QStringLiteral("g0"));
-    measureRuffini(form, row.at(0), row.at(1), slow ? std::min(runs, 3) : runs);
+    measureSolution(form, row.at(0), row.at(1), slow ? std::min(runs, 3) : runs);
   }
   return 0;
 }

@@ -263,8 +263,9 @@ SearchResult ReferenceSearch(const std::string& text) {
     const FormulaTerms reading(text);
     ResultWriter writer(reading, result);
     for (const std::string& d : list.Divisores) {
-      if (e.Evaluate(-mpz_class(d)).IsZero()) writer.AddRoot(d, true);
-      if (e.Evaluate(mpz_class(d)).IsZero()) writer.AddRoot(d, false);
+      for (const mpz_class& candidate : {mpz_class(-mpz_class(d)), mpz_class(d)}) {
+        if (e.Evaluate(candidate).IsZero()) writer.AddRoot(candidate);
+      }
     }
   } catch (const EngineError& err) {
     result.error = err.number();
@@ -278,6 +279,7 @@ void ExpectSameAsReference(const std::string& text) {
   const SearchResult expected = ReferenceSearch(text);
   const SearchResult got = SearchGeneral(text);
   EXPECT_EQ(got.lines, expected.lines) << text;
+  EXPECT_EQ(got.roots, expected.roots) << text;
   EXPECT_EQ(got.error, expected.error) << text;
   EXPECT_EQ(got.lastLineUnfinished, expected.lastLineUnfinished) << text;
 }

@@ -59,6 +59,7 @@ std::vector<mpz_class> Multiply(const std::vector<mpz_class>& a, const std::vect
 
 void ExpectSameResult(const SearchResult& a, const SearchResult& b, const std::string& text) {
   EXPECT_EQ(a.lines, b.lines) << text;
+  EXPECT_EQ(a.roots, b.roots) << text;
   EXPECT_EQ(a.error, b.error) << text;
   EXPECT_EQ(a.lastLineUnfinished, b.lastLineUnfinished) << text;
 }

@@ -23,9 +23,19 @@ void PrintTo(const SearchCase& c, std::ostream* os) { *os << '"' << c.text << '"
 
 class SearchTable : public testing::TestWithParam<SearchCase> {};
 
+// Each line begins with the factor of the root given beside it.
+void ExpectRootsOfTheLines(const SearchResult& r) {
+  ASSERT_EQ(r.roots.size(), r.lines.size());
+  for (std::size_t i = 0; i < r.lines.size(); ++i) {
+    const std::string factor = std::string(r.roots[i] < 0 ? " (x+" : " (x-") + mpz_class(abs(r.roots[i])).get_str() + ")";
+    EXPECT_EQ(r.lines[i].substr(0, factor.size()), factor) << "root " << r.roots[i].get_str();
+  }
+}
+
 TEST_P(SearchTable, WritesOneLinePerRootInCandidateOrder) {
   const SearchResult r = Search(GetParam().text);
   EXPECT_EQ(r.lines, GetParam().lines);
+  ExpectRootsOfTheLines(r);
   EXPECT_EQ(r.error, GetParam().error);
   EXPECT_FALSE(r.lastLineUnfinished);
 }
@@ -78,6 +88,7 @@ TEST(Search, StopsAtTheLineBoundWithOverflow) {
   for (const char* text : {"897612484786617600-897612484786617600", "a+897612484786617600-897612484786617600"}) {
     const SearchResult r = Search(text);
     ASSERT_EQ(r.lines.size(), kMaxLines) << text;
+    ExpectRootsOfTheLines(r);
     EXPECT_EQ(r.error, kOverflow) << text;
     EXPECT_FALSE(r.lastLineUnfinished);
     EXPECT_EQ(r.lines[0], " (x+1) ()");
@@ -93,6 +104,7 @@ TEST(Search, FailedDivisionLeavesTheFactorAlone) {
   // number for the division.
   const SearchResult r = Search("ax+x-1");
   EXPECT_EQ(r.lines, std::vector<std::string>{" (x-1)"});
+  EXPECT_EQ(r.roots, std::vector<mpz_class>{1});
   EXPECT_EQ(r.error, kTypeMismatch);
   EXPECT_TRUE(r.lastLineUnfinished);
 }

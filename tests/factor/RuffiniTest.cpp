@@ -95,28 +95,6 @@ TEST(Ruffini, TooLargeToShow) {
   }
 }
 
-TEST(Ruffini, ReadsTheRootOfAResultLine) {
-  const struct {
-    const char* line;
-    const char* root;  // "" for none
-  } cases[] = {
-      {" (x-2) (+2xe2+4x+8)", "2"},
-      {" (x+1) (+1x-1)", "-1"},
-      {" (x-12345678901234567890123) ()", "12345678901234567890123"},
-      {" (x+5)", "-5"},  // a line whose division failed holds the factor alone
-      {"EL POLINOMIO SE PUEDE DESCOMPONER EN:", ""},
-      {" (x-) ()", ""},
-      {" (x*2) ()", ""},
-      {" (x-2a) ()", ""},
-      {"(x-2) ()", ""},
-      {"", ""},
-  };
-  for (const auto& c : cases) {
-    const std::optional<mpz_class> root = RootOfLine(c.line);
-    EXPECT_EQ(root ? root->get_str() : "", c.root) << c.line;
-  }
-}
-
 TEST(Ruffini, OnlySumsOfTermsHaveWorkToShow) {
   EXPECT_TRUE(ReadTerms("2xe3+0xe2+0x-16"));
   EXPECT_TRUE(ReadTerms("5"));
@@ -125,12 +103,6 @@ TEST(Ruffini, OnlySumsOfTermsHaveWorkToShow) {
   EXPECT_FALSE(ReadTerms("2*x-4"));
   EXPECT_FALSE(ReadTerms(""));
   EXPECT_FALSE(ReadTerms("1xe9e9e9e9e9e9-1"));  // beyond the reader's degree
-}
-
-TEST(Ruffini, FirstRootIsTheFirstResultLine) {
-  EXPECT_EQ(FirstRoot("1xe4-3xe3+1xe2+3x-2"), mpz_class(-1));
-  EXPECT_EQ(FirstRoot("2xe3+0xe2+0x-16"), mpz_class(2));
-  EXPECT_EQ(FirstRoot("1xe2+0x+1"), std::nullopt);
 }
 
 }  // namespace

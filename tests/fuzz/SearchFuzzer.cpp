@@ -1,8 +1,8 @@
 // Fuzz target: arbitrary bytes as the text of the input pad, through the
 // whole search. The search must return (never throw, never hang) with result
 // lines, an error number or both, and every line it writes must be right:
-//  - each line is " (x+d) (quotient)" or " (x-d) (quotient)", d a positive
-//    divisor of the constant term, the factors in candidate order (by d, then
+//  - each line is " (x+d) (quotient)" or " (x-d) (quotient)" for the root
+//    -d or +d given beside it, d a positive divisor of the constant term, the factors in candidate order (by d, then
 //    -d before +d), none twice; only the last line of a failed search may
 //    hold the factor alone;
 //  - for a text that reads as a polynomial p, quotient * (x - r) = p exactly,
@@ -36,24 +36,15 @@ struct Line {
   std::string quotient;  // between " (" and the final ")"; empty when incomplete
 };
 
-bool AllDigits(std::string_view s) {
-  if (s.empty()) return false;
-  for (char c : s)
-    if (c < '0' || c > '9') return false;
-  return true;
-}
-
-Line Parse(std::string_view text) {
+// The line of `root` taken apart: it must begin with the root's factor.
+Line Split(std::string_view text, const mpz_class& root) {
   Line line;
-  Check(text.size() > 4 && text.substr(0, 3) == " (x", "line does not begin with \" (x\"", text);
-  Check(text[3] == '+' || text[3] == '-', "factor has no sign", text);
-  line.pass = text[3] == '+' ? 1 : 2;
-  const std::size_t close = text.find(')', 4);
-  Check(close != std::string_view::npos, "factor is not closed", text);
-  const std::string_view digits = text.substr(4, close - 4);
-  Check(AllDigits(digits) && digits[0] != '0', "divisor is not a positive decimal", text);
-  line.divisor = mpz_class(std::string(digits));
-  const std::string_view rest = text.substr(close + 1);
+  Check(root != 0, "root 0", text);
+  line.pass = root < 0 ? 1 : 2;
+  line.divisor = abs(root);
+  const std::string factor = std::string(root < 0 ? " (x+" : " (x-") + line.divisor.get_str() + ")";
+  Check(text.substr(0, factor.size()) == factor, "line does not begin with the factor of its root", text);
+  const std::string_view rest = text.substr(factor.size());
   if (rest.empty()) return line;
   Check(rest.size() >= 3 && rest.substr(0, 2) == " (" && rest.back() == ')',
         "quotient is not \" (...)\"", text);
@@ -108,6 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const factorix::SearchResult result = factorix::Search(text);
 
   Check(result.lines.size() <= factorix::kMaxLines, "more lines than the bound");
+  Check(result.roots.size() == result.lines.size(), "not one root per line");
   Check(result.error == factorix::kNoError || factorix::IsErrorNumber(result.error),
         "an error number the engine does not have");
   Check(!result.lastLineUnfinished || (result.error != factorix::kNoError && !result.lines.empty()),
@@ -124,7 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::optional<Line> previous;
   for (std::size_t i = 0; i < result.lines.size(); ++i) {
     const std::string& lineText = result.lines[i];
-    const Line line = Parse(lineText);
+    const Line line = Split(lineText, result.roots[i]);
     const bool last = i + 1 == result.lines.size();
     Check(line.complete || (last && result.lastLineUnfinished), "line holds the factor alone", lineText);
     Check(!(last && result.lastLineUnfinished) || !line.complete, "unfinished line has a quotient", lineText);

@@ -1,0 +1,166 @@
+"""«Resolución paso a paso» from end to end: Return on the focused heading,
+a double-click or keypad Enter on a result line open it; its sections,
+tables and roots read through AT-SPI; Ctrl++ zooms it; Escape closes it. A
+line the user has rewritten still opens the work of its calculation's root.
+
+Usage (through run-x11.sh): test_solution.py FACTORIX [LAYOUT [SCREENSHOT.png]]
+"""
+
+import sys
+import time
+
+import e2e
+from test_app import ROAD, calcular, clear, click, screenshot, showing, wait_for_lines
+from test_window import focused
+
+TITLE = "Resolución paso a paso"
+MINUS = "\u2212"
+
+
+def type_polynomial(app, keys, drawn):
+    pad = e2e.find(app.app, role="text", name="Polinomio")
+    app.focus()
+    clear(pad)
+    e2e.keys(*keys)
+    e2e.wait_for_text(pad, drawn)
+    calcular(app)
+
+
+def pad(app, index):
+    if index == 0:
+        return e2e.find(app.app, role="text", name="Encabezado de los resultados")
+    return e2e.find(app.app, role="text", name=f"Resultado {index}")
+
+
+def double_click(accessible):
+    x, y, width, height = e2e.extents(accessible)
+    e2e.run("xdotool", "mousemove", "1023", "767")
+    e2e.run("xdotool", "mousemove", "--sync", str(x + width // 2), str(y + height // 2),
+            "click", "--repeat", "2", "--delay", "80", "1")
+
+
+def open_with_key(app, index, key):
+    """Focuses pad `index` with a click and presses `key` on it."""
+    target = pad(app, index)
+    click(target)
+    e2e.wait_until(lambda: focused(target), "the pad to take the focus")
+    e2e.keys(key)
+    return dialog(app)
+
+
+def dialog(app):
+    return e2e.wait_until(
+        lambda: next((w for w in e2e.children(app.app) if w.name == TITLE and showing(w)), None),
+        "«Resolución paso a paso»")
+
+
+def close_with_escape(app):
+    window_id = e2e.wait_until(
+        lambda: e2e.run("xdotool", "search", "--onlyvisible", "--name", TITLE).split()[-1:],
+        "the window on the X server")[0]
+    e2e.run("xdotool", "windowfocus", "--sync", window_id)
+    e2e.keys("Escape")
+    e2e.wait_until(lambda: not [w for w in e2e.children(app.app) if w.name == TITLE and showing(w)],
+                   "the window to close")
+    time.sleep(0.6)  # a click after this must not pair with an earlier one into a double-click
+
+
+def sections(window):
+    """The names of the window's sections, top to bottom."""
+    return [n.name for n in e2e.find_all(window, role="panel") if n.name]
+
+
+def section_texts(window, name):
+    """The lines of text of section `name`."""
+    section = e2e.find(window, role="panel", name=name)
+    return [line for n in e2e.find_all(section, role="label") for line in n.name.split("\n")]
+
+
+def read_table(window, caption):
+    """The table named `caption`: its rows' and columns' names, its cells
+    row by row joined by "|"; every cell must offer no action."""
+    table = e2e.find(window, role="table", name=caption).queryTable()
+    rows = [table.getRowDescription(r) for r in range(table.nRows)]
+    columns = [table.getColumnDescription(c) for c in range(table.nColumns)]
+    cells = []
+    for r in range(table.nRows):
+        line = []
+        for c in range(table.nColumns):
+            cell = table.getAccessibleAt(r, c)
+            try:
+                actions = cell.queryAction().nActions
+            except NotImplementedError:
+                actions = 0
+            if actions:
+                raise e2e.Failure(f"the cell {r},{c} of {caption!r} offers {actions} actions")
+            line.append(cell.name)
+        cells.append("|".join(line))
+    return rows, columns, cells
+
+
+def expect(what, seen, expected):
+    if seen != expected:
+        raise e2e.Failure(f"{what}: expected {expected!r}, read {seen!r}")
+
+
+def check_road(window):
+    """The whole work of 2x³ − 16, as the heading opens it."""
+    expect("the sections", sections(window), ["Raíces enteras", "Factorización"])
+    rows, columns, cells = read_table(window, f"División entre (x{MINUS}2)")
+    expect("the rows", rows, ["Dividendo", "Productos", "Cociente y resto"])
+    expect("the columns", columns, ["Raíz", "x³", "x²", "x", "término independiente"])
+    expect("the cells", cells, [f"|2|0|0|{MINUS}16", "2||4|8|16", "|2|4|8|0"])
+    expect("the factorisation", section_texts(window, "Factorización"), [f"2(x{MINUS}2)(x²+2x+4)"])
+
+
+def zoom_grows(window, key):
+    """`key` (Ctrl++ as the layout types it) makes the first table larger."""
+    table = e2e.find(window, role="table")
+    before = e2e.extents(table)
+    e2e.keys(key)
+    e2e.wait_until(lambda: e2e.extents(table)[2] > before[2], f"{key} to zoom the table", timeout=5)
+
+
+def test():
+    factorix = sys.argv[1]
+    layout = sys.argv[2] if len(sys.argv) > 2 else "es"
+    shot = sys.argv[3] if len(sys.argv) > 3 else None
+    e2e.set_layout(layout)
+    with e2e.App([factorix]) as app:
+        type_polynomial(app, ROAD, "2x³+0x²+0x-16")
+        wait_for_lines(app, [" (x-2) (+2x²+4x+8)"])
+        expect("the heading's tool tip", pad(app, 0).description, "Doble clic: resolución paso a paso")
+
+        window = open_with_key(app, 0, "Return")
+        check_road(window)
+        if shot:
+            time.sleep(0.5)
+            screenshot(window, shot)
+        zoom_grows(window, "ctrl+plus" if layout == "es" else "ctrl+equal")
+        close_with_escape(app)
+        e2e.log("2x³-16: Return on the heading opened the whole work, Ctrl++ zoomed it, Escape closed it")
+
+        double_click(pad(app, 1))
+        window = dialog(app)
+        expect("the first table", read_table(window, f"División entre (x{MINUS}2)")[2][0], f"|2|0|0|{MINUS}16")
+        close_with_escape(app)
+        window = open_with_key(app, 1, "KP_Enter")
+        close_with_escape(app)
+        e2e.log("2x³-16: a double-click and keypad Enter on the line opened its work")
+
+        # The user rewrites the line to (x-3): it still opens the root 2.
+        line = pad(app, 1)
+        click(line)
+        e2e.keys(*["BackSpace"] * 24, delay_ms=10)
+        e2e.keys("ctrl+8", "x", "KP_Subtract", "3", "ctrl+9")
+        e2e.wait_for_text(line, "(x-3)")
+        e2e.keys("Return")
+        window = dialog(app)
+        expect("the edited line's table", read_table(window, f"División entre (x{MINUS}2)")[2][2],
+               "|2|4|8|0")
+        close_with_escape(app)
+        e2e.log("a line rewritten to (x-3) opened the work of its root 2")
+
+
+if __name__ == "__main__":
+    e2e.main(test)
