@@ -3,21 +3,23 @@
 #include <QAccessibleWidget>
 #include <QClipboard>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QUrl>
 #include <algorithm>
 #include <vector>
 
+#include "app/CaptionFont.h"
 #include "app/ClickLabel.h"
 #include "app/ErrorMessages.h"
 #include "app/FlatContainer.h"
 #include "app/Footer.h"
 #include "app/Form1Design.h"
 #include "app/Form2.h"
+#include "app/LinkOpener.h"
 #include "app/MessageBox.h"
 #include "app/ResultList.h"
 #include "app/SolutionOpener.h"
@@ -48,18 +50,21 @@ QAccessibleInterface* accessibleFactory(const QString& className, QObject* objec
 Form1::Form1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
-      quit_([] { QCoreApplication::exit(0); }),
-      openLink_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
+      quit_([] { QCoreApplication::exit(0); }) {
   static const bool accessibleInstalled = [] {
     QAccessible::installFactory(accessibleFactory);
     return true;
   }();
   Q_UNUSED(accessibleInstalled);
+  auto* linkOpener = new LinkOpener(this);
+  connect(linkOpener, &LinkOpener::failed, this, &Form1::showAddress);
+  openLink_ = [linkOpener](const QUrl& url) { return linkOpener->open(url); };
   const WindowDesign window = Form1Design::window();
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(window.caption);
   setAccessibleName(window.caption);
   setFixedSize(twips::toPixels(window.clientWidth), twips::toPixels(window.clientHeight));
+  CaptionFont* captionFont = CaptionFont::install(this);
 
   // In the stored design's order, so that later controls lie above earlier
   // ones where they overlap.
@@ -107,12 +112,14 @@ Form1::Form1(QWidget* parent)
   label2_ = place(new QLabel(designOf("Label2").text()), "Label2");
   label2_->setTextFormat(Qt::PlainText);
   label2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label2_->adjustSize();  // sized to its text
+  label2_->adjustSize();  // sized to its text, whatever the font
+  connect(captionFont, &CaptionFont::applied, label2_, &QLabel::adjustSize);
   // The arrows only show symbols: their accessible names say what they do.
   desp_ = {createArrow(0, QStringLiteral("Desplazar a la izquierda")),
            createArrow(1, QStringLiteral("Desplazar a la derecha"))};
 
   setTabOrderFromDesign();
+  createShortcuts();
 }
 
 Form1::~Form1() = default;
@@ -168,6 +175,14 @@ void Form1::setTabOrderFromDesign() {
     if (previous) setTabOrder(previous, widget);
     previous = widget;
   }
+}
+
+// F1 opens the help and Ctrl+Q asks to leave, wherever the focus is in the
+// window. Neither key writes in a pad; a pad claims the keys it writes (Ctrl
+// with a letter or a digit among them) before any shortcut sees them.
+void Form1::createShortcuts() {
+  new QShortcut(QKeySequence(Qt::Key_F1), this, this, &Form1::Command3_Click);
+  new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this, this, &Form1::Command4_Click);
 }
 
 void Form1::Form_Load() {
@@ -232,14 +247,14 @@ void Form1::Command4_Click() {
 
 void Form1::Label1_Click() {
   const QUrl url = Footer::webUrl();
-  if (openLink_(url)) return;
-  // No browser could be started: the user gets the address to paste.
+  if (!openLink_(url)) showAddress(url);
+}
+
+void Form1::showAddress(const QUrl& url) {
   const QString address = url.toString();
   QGuiApplication::clipboard()->setText(address);
   MessageBox::show(this,
-                   QStringLiteral("No se pudo abrir el navegador.\n\nLa dirección %1 se ha copiado al "
-                                  "portapapeles.")
-                       .arg(address),
+                   tr("No se pudo abrir el navegador.\n\nLa dirección %1 se ha copiado al portapapeles.").arg(address),
                    QStringLiteral("Factorix"), QMessageBox::Information, QMessageBox::Ok);
 }
 

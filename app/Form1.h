@@ -38,8 +38,9 @@ public:
   void Command2_Click();  // "Créditos"
   void Command3_Click();  // "Ayuda"
   void Command4_Click();  // "Salir", after confirmation
-  // The link to the maker's site. When no browser starts, the address goes
-  // to the clipboard and an information box titled "Factorix" shows it.
+  // The link to the maker's site. When no browser starts, or the opener
+  // fails soon after, the address goes to the clipboard and an information
+  // box titled "Factorix" shows it.
   void Label1_Click();
   // The scroll arrows: 0 is "<<", 1 is ">>"; other indices do nothing.
   void desp_Click(int Index);
@@ -54,7 +55,8 @@ public:
   // What "Salir" does once confirmed (by default: end the program at once).
   void setQuitAction(std::function<void()> quit) { quit_ = std::move(quit); }
   // What the link does with the maker's address (by default: hand it to
-  // the desktop's web browser); false when no browser could be started.
+  // the desktop's opener, which may still fail later); false when no
+  // browser could be started.
   void setLinkOpener(std::function<bool(const QUrl&)> open) { openLink_ = std::move(open); }
 
 private:
@@ -66,6 +68,9 @@ private:
   QPushButton* createCommand(const char* key, void (Form1::*onClick)());
   ClickLabel* createArrow(int index, const QString& accessibleName);
   void setTabOrderFromDesign();
+  void createShortcuts();
+  // The maker's address for the user to paste, when no browser opened it.
+  void showAddress(const QUrl& url);
 
   QGroupBox* frame1_;
   QPushButton* command1_;  // "Calcular"

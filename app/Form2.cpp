@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "app/CaptionFont.h"
 #include "app/Form2Design.h"
 #include "formulapad/Twips.h"
 
@@ -14,6 +15,7 @@ Form2::Form2(QWidget* parent)
   setWindowTitle(design.caption);
   setAccessibleName(design.caption);
   setSizeGripEnabled(false);
+  CaptionFont::install(this);
 
   const ControlDesign& textDesign = Form2Design::textBox();
   const ControlDesign& buttonDesign = Form2Design::closeButton();

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "app/GraphSection.h"
 #include "engine/factor/PolynomialText.h"
 #include "engine/factor/Work.h"
 
@@ -31,11 +32,11 @@ SheetTable tableOf(const factorix::RuffiniTable& step) {
 
 }  // namespace
 
-SolutionSheet BuildSheet(const factorix::Coefficients& polynomial, const std::optional<mpz_class>& root) {
+SolutionSheet BuildSheet(const factorix::Polynomial& polynomial, const std::optional<mpz_class>& root) {
   std::optional<mpz_class> from = root;
   if (!from) {
     // The whole solution: from the first integer root, if any.
-    factorix::Coefficients p = polynomial;
+    factorix::Polynomial p = polynomial;
     factorix::Trim(p);
     const std::vector<mpz_class> roots = factorix::IntegerRoots(factorix::Factorize(p));
     if (!roots.empty()) from = roots.front();
@@ -56,5 +57,6 @@ SolutionSheet BuildSheet(const factorix::Coefficients& polynomial, const std::op
   }
   sheet.sections << SheetSection{QCoreApplication::translate("SolutionSheet", "Factorización"),
                                  {{shown(factorix::WriteFactorization(work.factorization)), std::nullopt}}};
+  sheet.graph = GraphSection::data(work.polynomial);
   return sheet;
 }

@@ -11,6 +11,7 @@
 #include <array>
 #include <iterator>
 
+#include "app/GraphSection.h"
 #include "app/RuffiniTableView.h"
 #include "app/TextBlock.h"
 
@@ -59,6 +60,10 @@ SolutionDialog::SolutionDialog(SolutionSheet sheet, QWidget* parent) : QDialog(p
   polynomial_->setObjectName(QStringLiteral("polinomio"));
   column->addWidget(polynomial_);
   for (const SheetSection& section : std::as_const(sheet_.sections)) column->addWidget(addSection(section, page_));
+  if (sheet_.graph) {
+    sections_ << GraphSection::make(sheet_.graph, page_);
+    column->addWidget(sections_.back());
+  }
   scroll_->setWidget(page_);
 
   auto* buttons = new QDialogButtonBox(this);

@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <new>
 
 #include "app/ErrorMessages.h"
 #include "app/MessageBox.h"
@@ -18,17 +17,14 @@ SolutionOpener::SolutionOpener(QWidget* window, FormulaPad* input)
 
 SolutionDialog* SolutionOpener::dialog() const { return dialog_.data(); }
 
-std::optional<factorix::Coefficients> SolutionOpener::read(const QString& text, bool& tooLarge) {
+std::optional<factorix::Polynomial> SolutionOpener::read(const QString& text, bool& tooLarge) {
   tooLarge = false;
   const QByteArray utf8 = text.toUtf8();
-  try {
-    return factorix::ReadTermsWithinLimits(std::string_view(utf8.constData(), size_t(utf8.size())));
-  } catch (const factorix::EngineError&) {
-    tooLarge = true;
-  } catch (const std::bad_alloc&) {
-    tooLarge = true;
-  }
-  return std::nullopt;
+  std::optional<factorix::Polynomial> polynomial;
+  tooLarge = factorix::RunGuarded([&utf8, &polynomial] {
+               polynomial = factorix::ReadTermsWithinLimits(std::string_view(utf8.constData(), size_t(utf8.size())));
+             }) != factorix::kNoError;
+  return polynomial;
 }
 
 void SolutionOpener::setCalculation(const QString& text) {
@@ -56,7 +52,7 @@ SolutionDialog* SolutionOpener::open(FormulaPad* pad) {
   if (pad == heading_) {
     if (calculated_) return show(polynomial_, tooLarge_, std::nullopt);
     bool tooLarge = false;
-    const std::optional<factorix::Coefficients> typed = read(input_->Text.toString(), tooLarge);
+    const std::optional<factorix::Polynomial> typed = read(input_->Text.toString(), tooLarge);
     return show(typed, tooLarge, std::nullopt);
   }
   const auto watched = roots_.find(pad);
@@ -64,19 +60,14 @@ SolutionDialog* SolutionOpener::open(FormulaPad* pad) {
   return show(polynomial_, tooLarge_, watched->second);
 }
 
-SolutionDialog* SolutionOpener::show(const std::optional<factorix::Coefficients>& polynomial, bool tooLarge,
+SolutionDialog* SolutionOpener::show(const std::optional<factorix::Polynomial>& polynomial, bool tooLarge,
                                      const std::optional<mpz_class>& root) {
   int error = tooLarge ? factorix::kOverflow : factorix::kNoError;
   if (!polynomial && !tooLarge) return nullptr;
   if (polynomial) {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    try {
-      dialog_ = new SolutionDialog(BuildSheet(*polynomial, root), window_);
-    } catch (const factorix::EngineError& e) {
-      error = e.number();
-    } catch (const std::bad_alloc&) {
-      error = factorix::kOverflow;
-    }
+    error = factorix::RunGuarded(
+        [&] { dialog_ = new SolutionDialog(BuildSheet(*polynomial, root), window_); });
     QGuiApplication::restoreOverrideCursor();
   }
   if (error != factorix::kNoError) {

@@ -7,7 +7,7 @@
 #include <map>
 #include <optional>
 
-#include "engine/factor/Coefficients.h"
+#include "engine/core/Polynomial.h"
 
 class FormulaPad;
 class QWidget;
@@ -50,15 +50,15 @@ protected:
 private:
   // The polynomial of a text, or nullopt; sets `tooLarge` for a sum of
   // terms beyond the reader's limits.
-  static std::optional<factorix::Coefficients> read(const QString& text, bool& tooLarge);
-  SolutionDialog* show(const std::optional<factorix::Coefficients>& polynomial, bool tooLarge,
+  static std::optional<factorix::Polynomial> read(const QString& text, bool& tooLarge);
+  SolutionDialog* show(const std::optional<factorix::Polynomial>& polynomial, bool tooLarge,
                        const std::optional<mpz_class>& root);
 
   QWidget* window_;
   FormulaPad* input_;
   FormulaPad* heading_ = nullptr;
   bool calculated_ = false;  // whether a calculation has been made
-  std::optional<factorix::Coefficients> polynomial_;  // of the last calculation
+  std::optional<factorix::Polynomial> polynomial_;  // of the last calculation
   bool tooLarge_ = false;                             // its text was too large to read
   std::map<const QObject*, mpz_class> roots_;         // of the watched lines
   QPointer<SolutionDialog> dialog_;

@@ -3,7 +3,10 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
+
+class GraphData;
 
 // What «Resolución paso a paso» shows, as the texts a person reads, apart
 // from the widgets that show it: the same sheet can be copied, saved or
@@ -42,4 +45,5 @@ struct SheetSection {
 struct SolutionSheet {
   QString polynomial;  // "P(x) = 2x³ − 16", above the sections
   QList<SheetSection> sections;
+  std::shared_ptr<const GraphData> graph;  // the section «Gráfica», after the others; null when none
 };

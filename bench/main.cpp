@@ -98,7 +98,7 @@ std::string GpPolynomial(const std::string& text) {
   const factorix::FormulaTerms reading(text);
   if (!reading.polynomial()) return {};
   std::string out = "0";
-  const std::vector<mpz_class>& c = reading.polynomial()->coeffs;
+  const std::vector<mpz_class>& c = *reading.polynomial();
   for (std::size_t i = 0; i < c.size(); ++i) {
     if (c[i] == 0) continue;
     out += "+(" + c[i].get_str() + ")*x^" + std::to_string(i);

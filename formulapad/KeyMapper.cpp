@@ -12,6 +12,13 @@ constexpr quint32 kXkbDigit0 = 19;
 // dead grave on a Spanish keyboard, "[" on a US one), Windows VK_OEM_1.
 constexpr quint32 kXkbCaretKey = 34;
 constexpr quint32 kWindowsCaretKey = 0xBA;
+// XKB keycodes of the numeric keypad: "*" 63, the block from KP_7 (79) to
+// the decimal point (91, "-" being 82 and "+" 86), Enter 104 and "/" 106.
+constexpr quint32 kXkbKeypadMultiply = 63;
+constexpr quint32 kXkbKeypadFirst = 79;
+constexpr quint32 kXkbKeypadLast = 91;
+constexpr quint32 kXkbKeypadEnter = 104;
+constexpr quint32 kXkbKeypadDivide = 106;
 
 int modifierState(Qt::KeyboardModifiers mods) {
   int state = KeyState::None;
@@ -46,6 +53,17 @@ bool isCaretKey(const QKeyEvent& event, KeyMapper::NativeCodes native) {
   if (native == KeyMapper::NativeCodes::Xkb) return event.nativeScanCode() == kXkbCaretKey;
   if (native == KeyMapper::NativeCodes::Windows) return event.nativeVirtualKey() == kWindowsCaretKey;
   return false;
+}
+
+// Whether the key lies on the numeric keypad. Qt's xcb plugin says so with
+// Qt::KeypadModifier; its Wayland plugin (6.4) leaves that out, so on XKB
+// platforms the keycode decides as well.
+bool onKeypad(const QKeyEvent& event, KeyMapper::NativeCodes native) {
+  if (event.modifiers() & Qt::KeypadModifier) return true;
+  if (native != KeyMapper::NativeCodes::Xkb) return false;
+  const quint32 scan = event.nativeScanCode();
+  return scan == kXkbKeypadMultiply || (scan >= kXkbKeypadFirst && scan <= kXkbKeypadLast) ||
+         scan == kXkbKeypadEnter || scan == kXkbKeypadDivide;
 }
 
 int keypadKey(int key) {
@@ -106,7 +124,7 @@ PadKey KeyMapper::map(const QKeyEvent& event, NativeCodes native) {
     out.key = common;
     return out;
   }
-  if (event.modifiers() & Qt::KeypadModifier) {
+  if (onKeypad(event, native)) {
     out.key = keypadKey(key);
     return out;
   }

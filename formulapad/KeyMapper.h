@@ -22,7 +22,8 @@ struct PadKey {
 // key() Key_0..Key_9. The key right of P writes "^" on every layout, found
 // the same way (XKB keycode 34, Windows VK_OEM_1), as do the dead grave and
 // circumflex keys wherever a layout has them. Keypad keys carry
-// Qt::KeypadModifier and are never main-row digits. Letters go by key();
+// Qt::KeypadModifier on X11 and are known by their XKB keycode on Wayland,
+// which does not set it; they are never main-row digits. Letters go by key();
 // text() is never used, since Ctrl turns it into control characters.
 class KeyMapper {
 public:

@@ -1,6 +1,7 @@
 # Debian packages, by what needs them. Sourced by run.sh and test.sh.
 # shellcheck disable=SC2034
-BUILD_PACKAGES=(g++ cmake make libgmp-dev libflint-dev qt6-base-dev qt6-qpa-plugins
+BUILD_PACKAGES=(g++ cmake make libgmp-dev libflint-dev libflint-arb-dev qt6-base-dev qt6-charts-dev
+                libqt6opengl6-dev qt6-svg-dev qt6-qpa-plugins
                 qt6-translations-l10n fonts-liberation)
 TEST_PACKAGES=(libgtest-dev xvfb xauth xdotool x11-xkb-utils dbus at-spi2-core
                python3-pyatspi imagemagick x11-utils xclip clang libclang-rt-14-dev

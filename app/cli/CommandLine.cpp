@@ -36,6 +36,23 @@ QString versionText() {
       .arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion());
 }
 
+// "--calcular -- TEXTO": the "--" ends the options, so that a TEXTO that
+// begins with signs ("--x-2") is not read as one. The parser would take the
+// "--" as the value, so the three become "--calcular=TEXTO".
+QStringList withTextAfterEndOfOptions(QStringList arguments) {
+  for (qsizetype i = 1; i + 2 < arguments.size(); ++i) {
+    if (arguments[i + 1] != QLatin1String("--")) continue;
+    for (const TextCommand& command : textCommands()) {
+      const QString option = QStringLiteral("--") + QLatin1String(command.option);
+      if (arguments[i] != option) continue;
+      arguments[i] = option + u'=' + arguments[i + 2];
+      arguments.remove(i + 1, 2);
+      return arguments;
+    }
+  }
+  return arguments;
+}
+
 }  // namespace
 
 bool CommandLine::requested(int argc, const char* const* argv) {
@@ -73,7 +90,7 @@ int CommandLine::run(const QStringList& arguments) {
       QStringLiteral("Escribe las líneas en la codificación de la casilla de fórmula (2xe2 por 2x²)."));
   parser.addOption(padText);
 
-  if (!parser.parse(arguments)) return usageError(parser.errorText());
+  if (!parser.parse(withTextAfterEndOfOptions(arguments))) return usageError(parser.errorText());
   if (parser.isSet(help)) {
     write(stdout, parser.helpText().toUtf8());
     return kLinesOnly;

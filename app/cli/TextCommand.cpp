@@ -1,7 +1,5 @@
 #include "app/cli/TextCommand.h"
 
-#include <new>
-
 #include "engine/core/EngineError.h"
 #include "engine/factor/Report.h"
 #include "engine/search/Search.h"
@@ -33,15 +31,10 @@ constexpr const char* kNoFactorization =
 template <typename Report>
 CommandOutput work(Report report) {
   CommandOutput output;
-  try {
+  output.error = factorix::RunGuarded([&report, &output] {
     if (!report(output)) output.message = kNoFactorization;
-  } catch (const factorix::EngineError& e) {
-    output.lines.clear();
-    output.error = e.number();
-  } catch (const std::bad_alloc&) {
-    output.lines.clear();
-    output.error = factorix::kOverflow;
-  }
+  });
+  if (output.error != factorix::kNoError) output.lines.clear();
   return output;
 }
 

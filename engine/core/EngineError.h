@@ -30,7 +30,7 @@ enum ErrorNumber : int {
 bool IsErrorNumber(int number);
 
 // An error carrying its number, thrown by every engine routine and caught
-// only by the search.
+// only by RunGuarded.
 class EngineError : public std::runtime_error {
 public:
   explicit EngineError(int number);
@@ -39,5 +39,23 @@ public:
 private:
   int number_;
 };
+
+// Runs `body` and returns the number of the error that ended it, kNoError
+// when it ran to the end: an EngineError gives its own number; running out
+// of memory, a container beyond its size or any other exception means the
+// work was too large, kOverflow. Whatever `body` wrote before the error
+// stays. Every caller that turns the engine's work into an error number
+// goes through here.
+template <typename Body>
+int RunGuarded(Body&& body) noexcept {
+  try {
+    body();
+  } catch (const EngineError& e) {
+    return e.number();
+  } catch (...) {
+    return kOverflow;
+  }
+  return kNoError;
+}
 
 }  // namespace factorix

@@ -51,7 +51,7 @@ std::uint64_t SubMod(std::uint64_t a, std::uint64_t b) {
 
 // Polynomials modulo a prime for the expansion: coefficient i multiplies
 // variable^i, no trailing zero (0 is the empty polynomial). `work` counts
-// coefficient operations; an operation that would pass kMaxDegree or the
+// coefficient operations; an operation that would pass kMaxExpandedDegree or the
 // work bound returns false.
 using Poly = std::vector<std::uint64_t>;
 constexpr std::size_t kMaxExpansionWork = std::size_t{1} << 20;
@@ -205,12 +205,12 @@ std::vector<std::uint64_t> ModularFilter::Expand(const std::vector<std::uint64_t
       case Opcode::Multiply: {
         Poly b = std::move(s.back());
         s.pop_back();
-        if (!PolyMul<Field>(s.back(), b, t, kMaxDegree, work)) return {};
+        if (!PolyMul<Field>(s.back(), b, t, kMaxExpandedDegree, work)) return {};
         s.back().swap(t);
         break;
       }
       case Opcode::Power:
-        if (!PolyPow<Field>(std::move(s.back()), step.operand, t, kMaxDegree, work)) return {};
+        if (!PolyPow<Field>(std::move(s.back()), step.operand, t, kMaxExpandedDegree, work)) return {};
         s.back().swap(t);
         break;
       default:

@@ -27,15 +27,16 @@ namespace factorix {
 // -m and +m share the powers of m^2 through the even and odd parts.
 class ModularFilter {
 public:
-  // Highest degree expanded into coefficients; beyond it the code itself is
-  // run for every residue.
-  static constexpr std::size_t kMaxDegree = 64;
+  // Highest degree in the variable that the code is expanded to, as
+  // coefficients modulo each prime; beyond it the code itself is run for
+  // every residue.
+  static constexpr std::size_t kMaxExpandedDegree = 64;
 
   explicit ModularFilter(const ExpressionCode& code);
 
   bool applicable() const { return applicable_; }
   std::size_t steps() const { return steps_.size(); }
-  // Whether the code was expanded into coefficients (see kMaxDegree).
+  // Whether the code was expanded into coefficients (see kMaxExpandedDegree).
   bool expanded() const { return !poly1_.empty(); }
 
   // True when the value at `variable` is certainly not 0 and evaluating it

@@ -13,7 +13,7 @@
 
 #include "engine/core/EngineError.h"
 #include "engine/poly/IntegerRoots.h"
-#include "engine/text/Polynomial.h"
+#include "engine/core/RootOrder.h"
 #include "engine/factor/FlintConversion.h"
 
 namespace factorix {
@@ -34,7 +34,7 @@ private:
 };
 
 // Refuses what FLINT could not factor in a moment.
-void CheckSize(const Coefficients& p) {
+void CheckSize(const Polynomial& p) {
   const int degree = Degree(p);
   if (degree > kMaxFactorDegree) throw EngineError(kOverflow);
   std::size_t bits = 0;
@@ -84,7 +84,7 @@ void CheckFactorsModPrime(const fmpz_poly_struct* f) {
   if (count < 0 || count > kMaxFactorsModPrime) throw EngineError(kOverflow);
 }
 
-// Coefficients compared from the highest power down.
+// Polynomial compared from the highest power down.
 bool ComesBefore(const FactorPower& a, const FactorPower& b) {
   if (a.factor.size() != b.factor.size()) return a.factor.size() < b.factor.size();
   for (std::size_t i = a.factor.size(); i-- > 0;) {
@@ -96,7 +96,7 @@ bool ComesBefore(const FactorPower& a, const FactorPower& b) {
 // The irreducible factors of the squarefree `f` (primitive, positive
 // leading coefficient, degree >= 1), each primitive with a positive leading
 // coefficient and the given multiplicity.
-std::vector<FactorPower> FactorSquarefree(const Coefficients& f, unsigned multiplicity) {
+std::vector<FactorPower> FactorSquarefree(const Polynomial& f, unsigned multiplicity) {
   if (Degree(f) == 1) return {FactorPower{f, multiplicity}};
   FmpzPoly poly;
   SetFlint(poly, f);
@@ -105,7 +105,7 @@ std::vector<FactorPower> FactorSquarefree(const Coefficients& f, unsigned multip
   fmpz_poly_factor(factors.get(), poly.get());
   std::vector<FactorPower> out;
   for (slong i = 0; i < factors.get()->num; ++i) {
-    FactorPower power{ToCoefficients(factors.get()->p + i), multiplicity};
+    FactorPower power{ToPolynomial(factors.get()->p + i), multiplicity};
     if (!power.factor.empty() && power.factor.back() < 0) {
       for (mpz_class& c : power.factor) c = -c;
     }
@@ -120,9 +120,9 @@ constexpr std::chrono::milliseconds kRootsBudget{500};
 // The integer roots of the squarefree `f` (constant term nonzero), from the
 // engine's root finder; none when it runs out of time, and then FLINT finds
 // them among the factors.
-std::vector<mpz_class> SquarefreeRoots(const Coefficients& f) {
+std::vector<mpz_class> SquarefreeRoots(const Polynomial& f) {
   try {
-    return IntegerRootsDividing(Polynomial{f}, f.front(), std::chrono::steady_clock::now() + kRootsBudget);
+    return IntegerRootsDividing(f, f.front(), std::chrono::steady_clock::now() + kRootsBudget);
   } catch (const EngineError&) {
     return {};
   }
@@ -130,13 +130,9 @@ std::vector<mpz_class> SquarefreeRoots(const Coefficients& f) {
 
 }  // namespace
 
-bool RootOrder(const mpz_class& a, const mpz_class& b) {
-  const int magnitude = mpz_cmpabs(a.get_mpz_t(), b.get_mpz_t());
-  if (magnitude != 0) return magnitude < 0;
-  return a < b;
-}
+bool IsRootFactor(const Polynomial& f) { return f.size() == 2 && f[1] == 1; }
 
-Factorization Factorize(Coefficients p) {
+Factorization Factorize(Polynomial p) {
   Trim(p);
   Factorization out;
   if (p.size() <= 1) {
@@ -169,7 +165,7 @@ Factorization Factorize(Coefficients p) {
   FlintFactors parts;
   fmpz_poly_factor_squarefree(parts.get(), primitive.get());
   for (slong i = 0; i < parts.get()->num; ++i) {
-    Coefficients part = ToCoefficients(parts.get()->p + i);
+    Polynomial part = ToPolynomial(parts.get()->p + i);
     const auto multiplicity = static_cast<unsigned>(parts.get()->exp[i]);
     if (part.back() < 0) {
       for (mpz_class& c : part) c = -c;

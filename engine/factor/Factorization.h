@@ -4,13 +4,13 @@
 
 #include <vector>
 
-#include "engine/factor/Coefficients.h"
+#include "engine/core/Polynomial.h"
 
 namespace factorix {
 
 // One irreducible factor over the integers and how many times it divides.
 struct FactorPower {
-  Coefficients factor;  // trimmed, primitive, positive leading coefficient
+  Polynomial factor;  // trimmed, primitive, positive leading coefficient
   unsigned multiplicity = 1;
 };
 
@@ -37,14 +37,13 @@ inline constexpr long kMaxFactorsModPrime = 64;          // of the part without 
 
 // Factors `p` (coeffs[i] multiplies x^i; trailing zeros allowed). Throws
 // EngineError(kOverflow) when it passes one of the bounds above.
-Factorization Factorize(Coefficients p);
+Factorization Factorize(Polynomial p);
 
 // The integer roots, each as often as it divides, ascending |r| with -r
 // before +r: read from the factors x - r.
 std::vector<mpz_class> IntegerRoots(const Factorization& factorization);
 
-// True when `a` comes before `b` in the order of the roots: ascending |r|,
-// -r before +r.
-bool RootOrder(const mpz_class& a, const mpz_class& b);
+// True for x - r: the factor of an integer root r.
+bool IsRootFactor(const Polynomial& f);
 
 }  // namespace factorix

@@ -4,7 +4,7 @@
 
 namespace factorix {
 
-void SetFlint(FmpzPoly& poly, const Coefficients& coeffs) {
+void SetFlint(FmpzPoly& poly, const Polynomial& coeffs) {
   fmpz_poly_zero(poly.get());
   fmpz_poly_fit_length(poly.get(), static_cast<slong>(coeffs.size()));
   Fmpz value;
@@ -14,9 +14,9 @@ void SetFlint(FmpzPoly& poly, const Coefficients& coeffs) {
   }
 }
 
-Coefficients ToCoefficients(const fmpz_poly_struct* poly) {
+Polynomial ToPolynomial(const fmpz_poly_struct* poly) {
   const slong length = fmpz_poly_length(poly);
-  Coefficients out(static_cast<std::size_t>(length));
+  Polynomial out(static_cast<std::size_t>(length));
   for (slong i = 0; i < length; ++i) fmpz_get_mpz(out[static_cast<std::size_t>(i)].get_mpz_t(), poly->coeffs + i);
   Trim(out);
   return out;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/factor/Coefficients.h"
+#include "engine/core/Polynomial.h"
 #include "engine/poly/FlintTypes.h"
 
 // Between the dense coefficients and FLINT's polynomials. FLINT aborts on
@@ -8,9 +8,9 @@
 namespace factorix {
 
 // Sets `poly` to `coeffs`.
-void SetFlint(FmpzPoly& poly, const Coefficients& coeffs);
+void SetFlint(FmpzPoly& poly, const Polynomial& coeffs);
 
 // Trimmed coefficients of a FLINT polynomial.
-Coefficients ToCoefficients(const fmpz_poly_struct* poly);
+Polynomial ToPolynomial(const fmpz_poly_struct* poly);
 
 }  // namespace factorix

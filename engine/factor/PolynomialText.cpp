@@ -25,7 +25,7 @@ std::string Superscript(unsigned exponent, Exponents style) {
   return out;
 }
 
-std::string WritePolynomial(const Coefficients& coeffs, Exponents style) {
+std::string WritePolynomial(const Polynomial& coeffs, Exponents style) {
   std::string out;
   for (std::size_t i = coeffs.size(); i-- > 0;) {
     const mpz_class& c = coeffs[i];

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/factor/Coefficients.h"
+#include "engine/core/Polynomial.h"
 #include "engine/factor/Factorization.h"
 
 // Polynomials and factorisations written for people, in UTF-8: exponents as
@@ -19,7 +19,7 @@ std::string Superscript(unsigned exponent, Exponents style = Exponents::kSupersc
 
 // 2x³-16, x²+2x+4, -x, 7; "0" for the zero polynomial. coeffs[i]
 // multiplies x^i; trailing zeros allowed.
-std::string WritePolynomial(const Coefficients& coeffs, Exponents style = Exponents::kSuperscript);
+std::string WritePolynomial(const Polynomial& coeffs, Exponents style = Exponents::kSuperscript);
 
 // 2(x-2)(x²+2x+4), -2(x+2)(x-2), 3x²(x+1)(x-3), (2x-1)², x²+1: the content
 // when it is not 1 ("-" for -1), then every factor in parentheses with its

@@ -8,13 +8,13 @@
 namespace factorix {
 
 std::optional<std::string> FactorizationLine(std::string_view text) {
-  const std::optional<Coefficients> polynomial = ReadTermsWithinLimits(text);
+  const std::optional<Polynomial> polynomial = ReadTermsWithinLimits(text);
   if (!polynomial) return std::nullopt;
   return WriteFactorization(Factorize(*polynomial), Exponents::kPadText);
 }
 
 std::optional<std::vector<std::string>> RuffiniLines(std::string_view text) {
-  const std::optional<Coefficients> polynomial = ReadTermsWithinLimits(text);
+  const std::optional<Polynomial> polynomial = ReadTermsWithinLimits(text);
   if (!polynomial) return std::nullopt;
   // The tables start at the root of the first result line, if any.
   const SearchResult result = Search(text);

@@ -5,29 +5,10 @@
 
 namespace factorix {
 
-Coefficients RuffiniTable::QuotientCoefficients() const { return Coefficients(quotient.rbegin(), quotient.rend()); }
-
-RuffiniTable DivideWithTable(const Coefficients& dividend, const mpz_class& root) {
-  RuffiniTable table;
-  table.root = root;
-  table.dividend.assign(dividend.rbegin(), dividend.rend());
-  const std::size_t n = table.dividend.size() - 1;
-  table.products.resize(n);
-  table.quotient.resize(n);
-  mpz_class carried = table.dividend[0];  // b_0 = a_0
-  for (std::size_t i = 1; i <= n; ++i) {
-    table.quotient[i - 1] = carried;
-    table.products[i - 1] = root * carried;
-    carried = table.dividend[i] + table.products[i - 1];
-  }
-  table.remainder = carried;
-  return table;
-}
-
-std::vector<RuffiniTable> RuffiniSteps(const Coefficients& p, const mpz_class& root,
+std::vector<RuffiniTable> RuffiniSteps(const Polynomial& p, const mpz_class& root,
                                        const Factorization& factorization) {
   std::vector<RuffiniTable> steps;
-  Coefficients dividend = p;
+  Polynomial dividend = p;
   Trim(dividend);
   if (Degree(dividend) < 1) return steps;
   steps.push_back(DivideWithTable(dividend, root));

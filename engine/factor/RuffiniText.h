@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/factor/RuffiniSteps.h"
+#include "engine/core/Polynomial.h"
 
 namespace factorix {
 

@@ -1,11 +1,11 @@
 #include "engine/factor/Work.h"
 
 #include "engine/core/EngineError.h"
-#include "engine/text/Polynomial.h"
+#include "engine/text/FormulaTerms.h"
 
 namespace factorix {
 
-std::optional<Coefficients> ReadTerms(std::string_view text) {
+std::optional<Polynomial> ReadTerms(std::string_view text) {
   // The search takes a text the reader refuses, or finds too large, for a
   // general expression; so does this.
   try {
@@ -15,14 +15,13 @@ std::optional<Coefficients> ReadTerms(std::string_view text) {
   }
 }
 
-std::optional<Coefficients> ReadTermsWithinLimits(std::string_view text) {
+std::optional<Polynomial> ReadTermsWithinLimits(std::string_view text) {
   std::optional<Polynomial> p = ReadPolynomial(text);
-  if (!p) return std::nullopt;
-  Trim(p->coeffs);
-  return std::move(p->coeffs);
+  if (p) Trim(*p);
+  return p;
 }
 
-Work ShowWork(const Coefficients& polynomial, const std::optional<mpz_class>& root) {
+Work ShowWork(const Polynomial& polynomial, const std::optional<mpz_class>& root) {
   Work work;
   work.polynomial = polynomial;
   Trim(work.polynomial);

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/factor/Coefficients.h"
+#include "engine/core/Polynomial.h"
 #include "engine/factor/Factorization.h"
 #include "engine/factor/RuffiniSteps.h"
 
@@ -16,7 +16,7 @@ namespace factorix {
 // The work behind a result line: the polynomial, the Ruffini tables from the
 // line's root on, and the complete factorisation.
 struct Work {
-  Coefficients polynomial;  // trimmed; empty for the zero polynomial
+  Polynomial polynomial;  // trimmed; empty for the zero polynomial
   std::vector<RuffiniTable> steps;
   Factorization factorization;
 };
@@ -28,17 +28,17 @@ inline constexpr std::size_t kMaxShownCharacters = 2000000;
 // The polynomial of a formula text that is a sum of terms, read once with
 // the engine's reader; nullopt for any other text (the search evaluates
 // those candidate by candidate, and there is no work to show).
-std::optional<Coefficients> ReadTerms(std::string_view text);
+std::optional<Polynomial> ReadTerms(std::string_view text);
 
 // ReadTerms for a caller that must tell the user why there is nothing to
-// show: a sum of terms beyond the reader's limits (a power above kMaxDegree,
+// show: a sum of terms beyond the reader's limits (a power above kMaxFormulaDegree,
 // a coefficient too long for a number) throws EngineError(kOverflow) instead
 // of reading as no polynomial.
-std::optional<Coefficients> ReadTermsWithinLimits(std::string_view text);
+std::optional<Polynomial> ReadTermsWithinLimits(std::string_view text);
 
 // The work for `polynomial` (from ReadTerms) from `root` on; no tables when
 // `root` is nullopt. Throws EngineError(kOverflow) when the polynomial is
 // too large to factor, or its tables too large to show.
-Work ShowWork(const Coefficients& polynomial, const std::optional<mpz_class>& root);
+Work ShowWork(const Polynomial& polynomial, const std::optional<mpz_class>& root);
 
 }  // namespace factorix

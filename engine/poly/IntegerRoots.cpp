@@ -6,6 +6,7 @@
 #include <cstddef>
 
 #include "engine/core/EngineError.h"
+#include "engine/core/RootOrder.h"
 #include "engine/poly/FlintTypes.h"
 
 namespace factorix {
@@ -183,14 +184,6 @@ bool IsRoot(const fmpz_poly_struct* f, const fmpz* r) {
   return fmpz_equal(q.get(), fmpz_poly_lead(f));
 }
 
-// The search's candidate order: by absolute value, -r before +r.
-void SortForSearch(std::vector<mpz_class>& roots) {
-  std::sort(roots.begin(), roots.end(), [](const mpz_class& a, const mpz_class& b) {
-    const int byMagnitude = mpz_cmpabs(a.get_mpz_t(), b.get_mpz_t());
-    return byMagnitude != 0 ? byMagnitude < 0 : a < b;
-  });
-}
-
 // Appends the integer roots of a1 x + a0 (a1 nonzero) to `roots`.
 void LinearRoots(const mpz_class& a1, const mpz_class& a0, std::vector<mpz_class>& roots) {
   if (!mpz_divisible_p(a0.get_mpz_t(), a1.get_mpz_t())) return;
@@ -218,18 +211,18 @@ std::vector<mpz_class> IntegerRootsDividing(const Polynomial& p, const mpz_class
   if (constant == 0) return {};
   // f is p without its factors of x: 0 is never a candidate.
   std::size_t low = 0;
-  while (low < p.coeffs.size() && p.coeffs[low] == 0) ++low;
-  std::size_t high = p.coeffs.size();
-  while (high > low && p.coeffs[high - 1] == 0) --high;
+  while (low < p.size() && p[low] == 0) ++low;
+  std::size_t high = p.size();
+  while (high > low && p[high - 1] == 0) --high;
   if (high - low < 2) return {};  // zero, or a constant times a power of x
 
   // Every nonzero root divides both f's constant and the search's constant.
   mpz_class divisorOf;
-  mpz_gcd(divisorOf.get_mpz_t(), p.coeffs[low].get_mpz_t(), constant.get_mpz_t());
+  mpz_gcd(divisorOf.get_mpz_t(), p[low].get_mpz_t(), constant.get_mpz_t());
   std::vector<mpz_class> found;
   if (high - low <= 3) {
     // Degree 1 or 2: the roots in closed form.
-    const mpz_class* a = p.coeffs.data() + low;
+    const mpz_class* a = p.data() + low;
     if (high - low == 2) {
       LinearRoots(a[1], a[0], found);
     } else {
@@ -240,14 +233,14 @@ std::vector<mpz_class> IntegerRootsDividing(const Polynomial& p, const mpz_class
                                  return !mpz_divisible_p(divisorOf.get_mpz_t(), r.get_mpz_t());
                                }),
                 found.end());
-    SortForSearch(found);
+    SortInRootOrder(found);
     return found;
   }
 
   FmpzPoly f;
   fmpz_poly_fit_length(f.get(), static_cast<slong>(high - low));
   for (std::size_t i = low; i < high; ++i) {
-    fmpz_poly_set_coeff_mpz(f.get(), static_cast<slong>(i - low), p.coeffs[i].get_mpz_t());
+    fmpz_poly_set_coeff_mpz(f.get(), static_cast<slong>(i - low), p[i].get_mpz_t());
   }
   Fmpz divides;
   fmpz_set_mpz(divides.get(), divisorOf.get_mpz_t());
@@ -325,7 +318,7 @@ std::vector<mpz_class> IntegerRootsDividing(const Polynomial& p, const mpz_class
     fmpz_get_mpz(root.get_mpz_t(), r.get());
     found.push_back(std::move(root));
   }
-  SortForSearch(found);
+  SortInRootOrder(found);
   return found;
 }
 

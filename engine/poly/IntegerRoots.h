@@ -5,7 +5,7 @@
 #include <chrono>
 #include <vector>
 
-#include "engine/text/Polynomial.h"
+#include "engine/core/Polynomial.h"
 
 namespace factorix {
 

@@ -5,32 +5,28 @@
 
 namespace factorix {
 
-ResultWriter::ResultWriter(const FormulaTerms& reading, SearchResult& result, Clock::time_point deadline)
-    : reading_(reading), result_(result), deadline_(deadline) {}
+ResultWriter::ResultWriter(const FormulaTerms& reading, SearchResult& result, Clock::time_point deadline,
+                           std::size_t maxLineBytes)
+    : reading_(reading), result_(result), deadline_(deadline), maxLineBytes_(maxLineBytes) {}
 
 void ResultWriter::AddRoot(const mpz_class& root) {
-  if (result_.lines.size() >= kMaxLines || bytes_ >= kMaxLineBytes) throw EngineError(kOverflow);
+  if (result_.lines.size() >= kMaxLines || bytes_ >= maxLineBytes_) throw EngineError(kOverflow);
   if (deadline_ != Clock::time_point::max() && Clock::now() > deadline_) throw EngineError(kOverflow);
   // The factor of the root -d is (x+d), that of +d is (x-d).
-  const bool negative = sgn(root) < 0;
+  std::string& line = result_.lines.emplace_back(sgn(root) < 0 ? " (x+" : " (x-");
   mpz_abs(magnitude_.get_mpz_t(), root.get_mpz_t());
-  std::string& line = result_.lines.emplace_back(negative ? " (x+" : " (x-");
-  const std::string divisor = magnitude_.get_str();
-  line += divisor;
+  line += magnitude_.get_str();
   line += ')';
   result_.roots.push_back(root);
   result_.lastLineUnfinished = true;  // until the quotient is in
-  root_.clear();
-  if (negative) root_ += '-';
-  root_ += divisor;
   // The dividend is read once, at the first root, so that its errors come
   // where the division's would.
   if (!dividend_) {
     dividend_.emplace(reading_);
-    if (dividend_->QuotientIsZero()) sameQuotient_ = Chunga(dividend_->Divide(root_));
+    if (dividend_->QuotientIsZero()) sameQuotient_ = Chunga(dividend_->Divide(root));
   }
-  const std::string quotient = sameQuotient_ ? *sameQuotient_ : Chunga(dividend_->Divide(root_));
-  if (bytes_ + line.size() + quotient.size() + 3 > kMaxLineBytes) {
+  const std::string quotient = sameQuotient_ ? *sameQuotient_ : Chunga(dividend_->Divide(root));
+  if (bytes_ + line.size() + quotient.size() + 3 > maxLineBytes_) {
     // Like the line after kMaxLines: this root adds nothing.
     result_.lines.pop_back();
     result_.roots.pop_back();

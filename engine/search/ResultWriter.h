@@ -17,13 +17,15 @@ public:
   using Clock = std::chrono::steady_clock;
 
   // `reading` is the polynomial's formula text read once; `result`
-  // receives the lines; past `deadline` the next root raises kOverflow.
+  // receives the lines; past `deadline` the next root raises kOverflow;
+  // the lines may take `maxLineBytes` bytes of text in all.
   ResultWriter(const FormulaTerms& reading, SearchResult& result,
-               Clock::time_point deadline = Clock::time_point::max());
+               Clock::time_point deadline = Clock::time_point::max(), std::size_t maxLineBytes = kMaxLineBytes);
 
-  // Adds the line of `root` (nonzero) and the root itself. Throws EngineError(kOverflow), adding nothing, when
-  // the result already holds kMaxLines lines, when this line would take
-  // the lines past kMaxLineBytes, or past the deadline. When the division
+  // Adds the line of `root` (nonzero) and the root itself. Throws
+  // EngineError(kOverflow), adding nothing, when the result already holds
+  // kMaxLines lines, when this line would take the lines past
+  // maxLineBytes, or past the deadline. When the division
   // throws, the line keeps the factor alone, lastLineUnfinished is set and
   // the error goes on to the caller.
   void AddRoot(const mpz_class& root);
@@ -36,8 +38,8 @@ private:
   // The tidied quotient when it is the same for every root (see
   // Dividend::QuotientIsZero), made once.
   std::optional<std::string> sameQuotient_;
+  std::size_t maxLineBytes_;
   std::size_t bytes_ = 0;             // line text written so far
-  std::string root_;                  // scratch: the root's text for the division
   mpz_class magnitude_;               // scratch: |root|
 };
 

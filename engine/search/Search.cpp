@@ -1,7 +1,5 @@
 #include "engine/search/Search.h"
 
-#include <new>
-
 #include "engine/core/EngineError.h"
 #include "engine/search/SearchPaths.h"
 #include "engine/text/FormulaTerms.h"
@@ -9,18 +7,19 @@
 namespace factorix {
 
 SearchResult Search(std::string_view text) {
-  try {
+  SearchResult result;
+  // Each path guards its own work; what is left to fail here is reading
+  // the text, which can only run out of memory.
+  const int error = RunGuarded([text, &result] {
     // Read once: the constant, the polynomial and the division's terms.
     const FormulaTerms reading(text);
     // A plain sum of terms is searched through its polynomial; anything
     // else (letters, parentheses, operators, a degree beyond what the
     // reader takes) is evaluated candidate by candidate.
-    return reading.polynomial() ? SearchPolynomial(reading) : SearchGeneral(reading);
-  } catch (const std::bad_alloc&) {
-    SearchResult result;
-    result.error = kOverflow;
-    return result;
-  }
+    result = reading.polynomial() ? SearchPolynomial(reading) : SearchGeneral(reading);
+  });
+  if (error != kNoError) result.error = error;
+  return result;
 }
 
 }  // namespace factorix

@@ -3,8 +3,6 @@
 #include <gmpxx.h>
 
 #include <cstdint>
-#include <exception>
-#include <new>
 #include <string>
 #include <vector>
 
@@ -24,15 +22,7 @@ namespace {
 template <typename Body>
 SearchResult Guarded(Body&& body) {
   SearchResult result;
-  try {
-    body(result);
-  } catch (const EngineError& e) {
-    result.error = e.number();
-  } catch (...) {
-    // Out of memory or a container beyond its size: the calculation was
-    // too large, like any other overflow.
-    result.error = kOverflow;
-  }
+  result.error = RunGuarded([&body, &result] { body(result); });
   return result;
 }
 
@@ -145,7 +135,7 @@ SearchResult SearchPolynomial(const FormulaTerms& reading, std::chrono::millisec
     if (constant == 0) return;  // no candidate
     ResultWriter writer(reading, result, deadline);
     const Polynomial& polynomial = *reading.polynomial();
-    if (polynomial.IsZero()) {
+    if (IsZero(polynomial)) {
       EveryCandidate(ListCandidates(constantText), writer);
       return;
     }

@@ -71,7 +71,7 @@ Dividend::Dividend(const FormulaTerms& reading) {
   // so a text that is not a number fails whatever its place.
   std::vector<mpz_class> values;
   values.reserve(terms.size());
-  for (const VariableTerm& term : terms) values.push_back(ToNumber(term.Coefficient()));
+  for (const VariableTerm& term : terms) values.push_back(ToNumber(term.SignedCoefficient()));
   const mpz_class constant = ToNumber(constantText);
   if (terms.empty()) return;
 
@@ -85,30 +85,19 @@ Dividend::Dividend(const FormulaTerms& reading) {
   }
   coeffs_[0] += constant;
   ordinary_ = IsOrdinaryShape(terms);
-  if (ordinary_) leadingText_ = Signed(terms.front().Coefficient());
+  if (ordinary_) leadingText_ = Signed(terms.front().SignedCoefficient());
 }
 
-std::string Dividend::Divide(std::string_view root) const {
-  const mpz_class r = ToNumber(root);
+std::string Dividend::Divide(const mpz_class& root) const {
   if (coeffs_.size() < 2) return {};  // no "x", or only x^0
   const std::size_t degree = coeffs_.size() - 1;
-
-  // Ruffini from the top: quotient[i] multiplies x^i. For a root the
-  // quotient's coefficients stay below the sum of |coefficients|; for a
-  // value that is not one they grow like r^i, so their total size is bounded.
   std::vector<mpz_class>& quotient = quotient_;
-  quotient.resize(degree);
-  quotient[degree - 1] = coeffs_[degree];
+  DivideByRoot(coeffs_, root, quotient, kMaxQuotientBits);
   std::size_t totalBits = 0;
-  for (std::size_t i = degree - 1; i >= 1; --i) {
-    mpz_mul(quotient[i - 1].get_mpz_t(), r.get_mpz_t(), quotient[i].get_mpz_t());
-    quotient[i - 1] += coeffs_[i];
-    totalBits += mpz_sizeinbase(quotient[i - 1].get_mpz_t(), 2);
-    if (totalBits > kMaxQuotientBits) throw EngineError(kOverflow);
-  }
+  for (const mpz_class& q : quotient) totalBits += mpz_sizeinbase(q.get_mpz_t(), 2);
 
   // Each term: sign, digits, "x" and the raised exponent (at most 12
-  // characters below kMaxDegree).
+  // characters below kMaxFormulaDegree).
   std::string result;
   result.reserve(totalBits * 10 / 33 + degree * 16 + leadingText_.size());
   mpz_class magnitude;
@@ -138,13 +127,11 @@ std::string Dividend::Divide(std::string_view root) const {
   return result;
 }
 
-bool Dividend::QuotientIsZero() const {
-  return std::all_of(coeffs_.begin() + (coeffs_.empty() ? 0 : 1), coeffs_.end(),
-                     [](const mpz_class& c) { return c == 0; });
-}
+bool Dividend::QuotientIsZero() const { return Degree(coeffs_) < 1; }
 
 std::string Dividir(std::string_view xMenos, std::string_view texto) {
-  return Dividend(FormulaTerms(texto)).Divide(xMenos);
+  const Dividend dividend{FormulaTerms(texto)};
+  return dividend.Divide(ToNumber(xMenos));
 }
 
 }  // namespace factorix

@@ -13,16 +13,21 @@ namespace {
 bool IsSign(char c) { return c == '+' || c == '-'; }
 
 // Every "x" with ObtenerTermino's coefficient text, in one pass: the term's
-// own sign is the nearest sign before its variable.
+// own sign is the nearest sign before its variable, and the signs right
+// before that one turn it for each "-" among them.
 std::vector<VariableTerm> ReadVariableTerms(std::string_view text) {
   std::vector<VariableTerm> terms;
   std::size_t termStart = 0;  // 0-based: the last sign seen, or 0
+  bool negatedByRun = false;  // an odd number of "-" right before termStart
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (IsSign(text[i])) {
+      const bool inRun = i > 0 && IsSign(text[i - 1]);
+      negatedByRun = inRun && (negatedByRun != (text[i - 1] == '-'));
       termStart = i;
     } else if (text[i] == 'x') {
       VariableTerm term;
       term.written = text.substr(termStart, i - termStart);
+      term.negatedByRun = negatedByRun;
       std::size_t after = i + 1;
       term.power = ReadExponent(text, after).value_or(1);
       terms.push_back(term);
@@ -34,7 +39,7 @@ std::vector<VariableTerm> ReadVariableTerms(std::string_view text) {
 // polynomial := [ sign ] term { sign term }
 // term       := digits [ "x" [ exponent ] ] | "x" [ exponent ]
 // The terms' values add up by power. nullopt for any other text; throws
-// kOverflow for a power above kMaxDegree or a coefficient too long.
+// kOverflow for a power above kMaxFormulaDegree or a coefficient too long.
 std::optional<Polynomial> ReadSumOfTerms(std::string_view text) {
   Polynomial p;
   std::size_t pos = 0;
@@ -65,8 +70,8 @@ std::optional<Polynomial> ReadSumOfTerms(std::string_view text) {
     mpz_class coefficient = digits.empty() ? mpz_class(1) : ToNumber(digits);
     if (negative) coefficient = -coefficient;
     const auto at = static_cast<std::size_t>(power);
-    if (p.coeffs.size() <= at) p.coeffs.resize(at + 1);
-    p.coeffs[at] += coefficient;
+    if (p.size() <= at) p.resize(at + 1);
+    p[at] += coefficient;
   }
   return p;
 }
@@ -78,6 +83,14 @@ std::string VariableTerm::Coefficient() const {
   return std::string(written);
 }
 
+std::string VariableTerm::SignedCoefficient() const {
+  std::string coefficient = Coefficient();
+  if (!negatedByRun) return coefficient;
+  // A run stands before the term's own sign, so `written` begins with it.
+  coefficient[0] = coefficient[0] == '-' ? '+' : '-';
+  return coefficient;
+}
+
 FormulaTerms::FormulaTerms(std::string_view text) : text_(text), terms_(ReadVariableTerms(text)) {
   try {
     polynomial_ = ReadSumOfTerms(text);
@@ -87,5 +100,11 @@ FormulaTerms::FormulaTerms(std::string_view text) : text_(text), terms_(ReadVari
 }
 
 std::string FormulaTerms::Constant(bool withSign) const { return ObtenerIndependiente(text_, withSign); }
+
+std::optional<Polynomial> ReadPolynomial(std::string_view text) {
+  FormulaTerms reading(text);
+  if (reading.polynomialTooLarge()) throw EngineError(kOverflow);
+  return reading.polynomial();
+}
 
 }  // namespace factorix

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/text/Polynomial.h"
+#include "engine/core/Polynomial.h"
 
 namespace factorix {
 
@@ -15,12 +15,20 @@ struct VariableTerm {
   // up to the variable; a view into the text that was read.
   std::string_view written;
   // The exponent as the evaluator reads it after this "x" (see
-  // ReadExponent); 1 when none is written, kTooLargePower past kMaxDegree.
+  // ReadExponent); 1 when none is written, kTooLargePower past kMaxFormulaDegree.
   int power = 1;
+  // True when the signs right before the term's own sign hold an odd number
+  // of "-": the evaluator reads "--x" as x and "-+x" as -x, so the term's
+  // value is the opposite of what its own sign says.
+  bool negatedByRun = false;
 
   // The coefficient's text as ObtenerTermino returns it: `written`, or
   // the sign followed by "1" when the coefficient is left out.
   std::string Coefficient() const;
+
+  // The coefficient with the sign the evaluator gives the term: Coefficient()
+  // with its sign turned when negatedByRun ("-1" for "-+x", "+1" for "--x").
+  std::string SignedCoefficient() const;
 };
 
 // A formula text read once, left to right. The search takes the constant
@@ -46,7 +54,7 @@ public:
   const std::optional<Polynomial>& polynomial() const { return polynomial_; }
 
   // True when the text has the shape of a sum of terms but a power above
-  // kMaxDegree or a coefficient too long for a number: ReadPolynomial
+  // kMaxFormulaDegree or a coefficient too long for a number: ReadPolynomial
   // throws kOverflow for it.
   bool polynomialTooLarge() const { return polynomialTooLarge_; }
 
@@ -56,5 +64,14 @@ private:
   std::optional<Polynomial> polynomial_;
   bool polynomialTooLarge_ = false;
 };
+
+// Reads a formula text that is a sum of terms, each [sign]digits or
+// [sign][digits]x with an optional exponent read as the evaluator reads it
+// (a run of raised digits and the plain digits after it, or "^" and digits;
+// see ReadExponent). Repeated powers add up. Returns nullopt for any other
+// text (letters, parentheses, "*", "/", "=", roots, ...). A power above
+// kMaxFormulaDegree, or a coefficient longer than a number may be, throws
+// EngineError(kOverflow).
+std::optional<Polynomial> ReadPolynomial(std::string_view text);
 
 }  // namespace factorix

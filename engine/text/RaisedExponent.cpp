@@ -7,11 +7,11 @@ namespace factorix {
 
 namespace {
 
-// value * 10 + digit, held at kTooLargePower once past kMaxDegree.
+// value * 10 + digit, held at kTooLargePower once past kMaxFormulaDegree.
 int AddDigit(int value, char digit) {
   if (value >= kTooLargePower) return kTooLargePower;
-  const int next = value * 10 + (digit - '0');  // at most 10 * kMaxDegree + 9
-  return next > kMaxDegree ? kTooLargePower : next;
+  const int next = value * 10 + (digit - '0');  // at most 10 * kMaxFormulaDegree + 9
+  return next > kMaxFormulaDegree ? kTooLargePower : next;
 }
 
 // power := raised-run { digit } | "^" digit { digit }
@@ -57,7 +57,7 @@ std::optional<int> ReadExponent(std::string_view text, std::size_t& pos) {
       exponent = kTooLargePower;
     } else {
       const long long product = static_cast<long long>(*exponent) * *next;
-      exponent = product > kMaxDegree ? kTooLargePower : static_cast<int>(product);
+      exponent = product > kMaxFormulaDegree ? kTooLargePower : static_cast<int>(product);
     }
   }
   return exponent;

@@ -9,18 +9,19 @@
 // digit, so x^12 is "xe1e2". These helpers read and write such runs.
 namespace factorix {
 
-// Highest power the engine reads or writes. Anything above it throws
-// kOverflow, so that no text can make the engine build a gigantic dense
-// array of coefficients.
-inline constexpr int kMaxDegree = 100000;
+// Highest power of x a formula text may hold, read or written (the
+// division's quotients included); anything above it throws kOverflow, so
+// that no text can make the engine build a gigantic dense array of
+// coefficients.
+inline constexpr int kMaxFormulaDegree = 100000;
 
-// What ReadExponent gives for a power above kMaxDegree.
-inline constexpr int kTooLargePower = kMaxDegree + 1;
+// What ReadExponent gives for a power above kMaxFormulaDegree.
+inline constexpr int kTooLargePower = kMaxFormulaDegree + 1;
 
 // raised-run := "e" digit { "e" digit }
 // Reads the run that starts at `pos` (0-based) as one decimal exponent and
 // moves `pos` past it. nullopt, with `pos` unchanged, when no raised digit
-// starts there. A value above kMaxDegree throws EngineError(kOverflow).
+// starts there. A value above kMaxFormulaDegree throws EngineError(kOverflow).
 std::optional<int> ReadRaisedExponent(std::string_view text, std::size_t& pos);
 
 // exponent := power { power }            chained powers multiply
@@ -30,7 +31,7 @@ std::optional<int> ReadRaisedExponent(std::string_view text, std::size_t& pos);
 // right after it make one number ("xe23" is x^23), "^" and digits is a power
 // ("x^3"), and powers in a row apply in turn ("x^2e3" is (x^2)^3). Moves
 // `pos` past it; nullopt, with `pos` unchanged, when no exponent starts
-// there. Never throws: a power above kMaxDegree reads as kTooLargePower.
+// there. Never throws: a power above kMaxFormulaDegree reads as kTooLargePower.
 std::optional<int> ReadExponent(std::string_view text, std::size_t& pos);
 
 // The run for `exponent` (>= 0): "e0" for 0, "e1e2" for 12.

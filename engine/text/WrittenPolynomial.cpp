@@ -34,11 +34,11 @@ int SuperscriptDigit(char32_t c) {
   }
 }
 
-// value * 10 + digit, held at kTooLargePower once past kMaxDegree.
+// value * 10 + digit, held at kTooLargePower once past kMaxFormulaDegree.
 void AddExponentDigit(int& value, int digit) {
   if (value >= kTooLargePower) return;
-  value = value * 10 + digit;  // at most 10 * kMaxDegree + 9
-  if (value > kMaxDegree) value = kTooLargePower;
+  value = value * 10 + digit;  // at most 10 * kMaxFormulaDegree + 9
+  if (value > kMaxFormulaDegree) value = kTooLargePower;
 }
 
 // The code point that starts at byte `pos` of `text` and its length in bytes;
@@ -250,7 +250,7 @@ private:
   // large the rest is only read, so that a later unreadable character is
   // still the answer.
   void add(int power, const std::string& digits, bool negative) {
-    if (power > kMaxDegree) tooLarge_ = true;
+    if (power > kMaxFormulaDegree) tooLarge_ = true;
     if (tooLarge_) return;
     mpz_class coefficient = 1;
     try {

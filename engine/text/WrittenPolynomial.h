@@ -16,7 +16,7 @@ struct WrittenPolynomial {
   enum class Status {
     kRead,        // padText holds the polynomial
     kUnreadable,  // the text is no polynomial in x: see position, character
-    kTooLarge,    // a polynomial, but a power above kMaxDegree or a
+    kTooLarge,    // a polynomial, but a power above kMaxFormulaDegree or a
                   // coefficient longer than a number may be
   };
   Status status = Status::kRead;

@@ -182,8 +182,17 @@ void TestSolution::sections() {
     names << iface->text(QAccessible::Name);
     QCOMPARE(dialog->section(names.last()), section);
   }
-  QCOMPARE(names, (QStringList{"Raíces enteras", "Factorización"}));
+  QCOMPARE(names, (QStringList{"Raíces enteras", "Factorización", "Gráfica"}));
   QVERIFY(!dialog->section(QStringLiteral("Bicuadrada")));
+
+  // The graph is an image named "Gráfica" that names the range and the root.
+  auto* graph = dialog->section(QStringLiteral("Gráfica"))->findChild<QWidget*>(QStringLiteral("grafica"));
+  QVERIFY(graph);
+  QAccessibleInterface* image = QAccessible::queryAccessibleInterface(graph);
+  QCOMPARE(image->role(), QAccessible::Graphic);
+  QCOMPARE(image->text(QAccessible::Name), QStringLiteral("Gráfica"));
+  QVERIFY(image->text(QAccessible::Description).startsWith(QStringLiteral("Gráfica de P(x) en [")));
+  QVERIFY(image->text(QAccessible::Description).endsWith(QStringLiteral("; corta el eje X en x = 2")));
 }
 
 void TestSolution::tableNames() {

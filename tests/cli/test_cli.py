@@ -67,6 +67,12 @@ class Calcular(unittest.TestCase):
                 self.assertEqual(err, message + "\n" if message else "")
                 self.assertEqual(code, status)
 
+    def test_text_after_end_of_options(self):
+        # A run of signs reads as the evaluator reads it, in the quotient too.
+        for text, line in (("--x-2", "(x-2) (+1)"), ("x--x-2", "(x-1) (+2)"), ("-+x+1", "(x-1) (-1)")):
+            with self.subTest(text=text):
+                self.assertEqual(run(["--calcular", "--", text]), ([line], "", 0))
+
     def test_pad_encoding_with_texto(self):
         for args in (["--calcular", "2x³+0x²+0x-16", "--texto"], ["--texto", "--calcular=2xe3+0xe2+0x-16"]):
             with self.subTest(args=args):

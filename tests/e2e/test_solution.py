@@ -105,7 +105,9 @@ def expect(what, seen, expected):
 
 def check_road(window):
     """The whole work of 2x³ − 16, as the heading opens it."""
-    expect("the sections", sections(window), ["Raíces enteras", "Factorización"])
+    expect("the sections", sections(window), ["Raíces enteras", "Factorización", "Gráfica"])
+    graph = e2e.find(e2e.find(window, role="panel", name="Gráfica"), role="image", name="Gráfica")
+    expect("the graph's roots", graph.description.split("; ")[-1], "corta el eje X en x = 2")
     rows, columns, cells = read_table(window, f"División entre (x{MINUS}2)")
     expect("the rows", rows, ["Dividendo", "Productos", "Cociente y resto"])
     expect("the columns", columns, ["Raíz", "x³", "x²", "x", "término independiente"])

@@ -12,6 +12,7 @@ Usage (through run-x11.sh): test_window.py FACTORIX LAYOUT [WORK_DIR]
 
 import os
 import sys
+import tempfile
 import time
 
 import pyatspi
@@ -190,7 +191,70 @@ class Check:
             self.fail(f"the clipboard holds {copied!r}")
         click(e2e.find(box, role="push button", name="Aceptar"))
         e2e.gone(self.app.app, role="label", name=label.name)
-        self.log("with no browser, a box titled Factorix gives the address, which is on the clipboard")
+        self.log("when the opener finds no browser, a box titled Factorix gives the address, "
+                 "which is on the clipboard")
+
+    def closed(self, title):
+        e2e.wait_until(lambda: not [w for w in e2e.children(self.app.app) if w.name == title and showing(w)],
+                       f"the window {title!r} to close")
+
+    def usual_keys(self):
+        self.type(["x"], "x")
+        e2e.keys("ctrl+c", "ctrl+x")
+        e2e.wait_for_text(self.pad, "xcx")
+        e2e.keys("F1")
+        self.app.window("Ayuda")
+        e2e.keys("Escape")
+        self.closed("Ayuda")
+        self.app.focus()  # no window manager hands it back
+        e2e.keys("ctrl+q")
+        self.app.window("Salir")
+        e2e.keys("Escape")
+        self.closed("Salir")
+        self.app.focus()
+        click(e2e.find(self.app.app, role="push button", name="Créditos"))
+        self.app.window("Créditos")
+        e2e.keys("Escape")
+        self.closed("Créditos")
+        if not self.app.alive():
+            self.fail("Escape on the exit box ended the program")
+        self.log("Ctrl+C writes c in the pad; F1 opens the help, Ctrl+Q the exit box; Escape closes them")
+
+    def title_bars(self):
+        """The window manager is told: the main window only closes (fixed
+        size, no minimise, no maximise); the help also resizes."""
+        for title, resizable in (("Factorix", False), ("Ayuda", True)):
+            if title == "Ayuda":
+                self.app.focus()
+                e2e.keys("F1")
+            window_id = e2e.wait_until(lambda: next((w[0] for w in e2e.x_windows(self.app.pid) if w[1] == title),
+                                                    None), f"the window {title!r} on the X server")
+            hints = e2e.run("xprop", "-id", window_id, "_MOTIF_WM_HINTS", "WM_NORMAL_HINTS")
+            motif = [int(v, 16) for v in hints.split("=", 1)[1].splitlines()[0].split(",")]
+            functions, decorations = motif[1], motif[2]
+            if functions & (0x08 | 0x10) or decorations & (0x20 | 0x40) or not functions & 0x20:
+                self.fail(f"{title}: the window manager may minimise or maximise it: {hints}")
+            sizes = {line.split(":")[0].strip(): line.split(":")[1].strip() for line in hints.splitlines()
+                     if "size:" in line}
+            smallest = sizes.get("program specified minimum size")
+            fixed = smallest is not None and smallest == sizes.get("program specified maximum size")
+            if fixed == resizable:
+                self.fail(f"{title}: resizable is {not fixed}: {hints}")
+            if title == "Ayuda":
+                e2e.keys("Escape")
+                self.closed("Ayuda")
+        self.log("title bars: the main window only closes; the help closes and resizes")
+
+    def quit_by_keys(self):
+        self.app.focus()
+        e2e.keys("ctrl+q")
+        self.app.window("Salir")
+        e2e.keys("Return")  # "Sí" is the default
+        try:
+            self.app.process.wait(10)
+        except Exception:
+            self.fail("Ctrl+Q and Return did not end the program")
+        self.log("Ctrl+Q and Return ended the program")
 
     def help_windows(self):
         click(e2e.find(self.app.app, role="push button", name="Ayuda"))
@@ -231,8 +295,17 @@ def test():
     factorix, layout = sys.argv[1], sys.argv[2]
     work_dir = sys.argv[3] if len(sys.argv) > 3 else None
     e2e.set_layout(layout)
-    # No browser can be found: the program looks for one on PATH.
-    with e2e.App([factorix], env={"PATH": "/nonexistent", "BROWSER": "", "DEFAULT_BROWSER": ""}) as app:
+    # The desktop's opener is there but finds no browser: it exits with 3.
+    with tempfile.TemporaryDirectory(prefix="factorix-opener.") as opener_dir:
+        opener = os.path.join(opener_dir, "xdg-open")
+        with open(opener, "w") as script:
+            script.write("#!/bin/sh\nexit 3\n")
+        os.chmod(opener, 0o755)
+        run_checks(factorix, layout, work_dir, {"PATH": opener_dir, "BROWSER": "", "DEFAULT_BROWSER": ""})
+
+
+def run_checks(factorix, layout, work_dir, env):
+    with e2e.App([factorix], env=env) as app:
         check = Check(app, layout, work_dir)
         e2e.wait_for_text(e2e.find(app.app, role="text", name="Encabezado de los resultados"), HEADING)
         check.roles()
@@ -243,6 +316,9 @@ def test():
         check.long_lines_and_scrolling()
         check.link_without_browser()
         check.help_windows()
+        check.usual_keys()
+        check.title_bars()
+        check.quit_by_keys()
 
 
 if __name__ == "__main__":

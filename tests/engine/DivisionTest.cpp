@@ -1,6 +1,6 @@
 #include "engine/text/Division.h"
 #include "engine/core/EngineError.h"
-#include "engine/text/Polynomial.h"
+#include "engine/text/FormulaTerms.h"
 #include "engine/text/RaisedExponent.h"
 
 #include <gtest/gtest.h>
@@ -87,6 +87,14 @@ INSTANTIATE_TEST_SUITE_P(
                      "+1xe1e0+1xe9+1xe8+1xe7+1xe6+1xe5+1xe4+1xe3+1xe2+1xe1+1xe0"},
         DivisionCase{"1xe1e2+0x-1", "1",
                      "+1xe1e1+1xe1e0+1xe9+1xe8+1xe7+1xe6+1xe5+1xe4+1xe3+1xe2+1xe1+1xe0"}));
+
+// A run of signs before a term gives it the sign the evaluator gives it:
+// each "-" in the run turns it.
+INSTANTIATE_TEST_SUITE_P(
+    SignRuns, DivisionTable,
+    testing::Values(DivisionCase{"--x-2", "2", "+1xe0"}, DivisionCase{"-+x+1", "1", "-1xe0"},
+                    DivisionCase{"x--x-2", "1", "+2xe0"}, DivisionCase{"--x^2-4", "-2", "+1xe1-2xe0"},
+                    DivisionCase{"---3x+6", "2", "-3xe0"}, DivisionCase{"1xe2+-+3x+2", "1", "+1xe1-2xe0"}));
 
 TEST(Division, ErrorsOfTheTextAndTheRoot) {
   const struct {
@@ -194,14 +202,14 @@ void ExpectQuotientRebuilds(const std::vector<mpz_class>& p, const mpz_class& r,
   const std::optional<Polynomial> q = ReadPolynomial(quotient);
   ASSERT_TRUE(q.has_value()) << quotient;
   std::vector<mpz_class> rebuilt(p.size());
-  for (std::size_t i = 0; i < q->coeffs.size(); ++i) {
-    rebuilt[i + 1] += q->coeffs[i];
-    rebuilt[i] -= r * q->coeffs[i];
+  for (std::size_t i = 0; i < q->size(); ++i) {
+    rebuilt[i + 1] += (*q)[i];
+    rebuilt[i] -= r * (*q)[i];
   }
   rebuilt[0] += Evaluate(p, r);
   EXPECT_EQ(rebuilt, p) << text << " / " << r.get_str() << " -> " << quotient;
   // One term for every power below the degree.
-  EXPECT_EQ(q->coeffs.size(), p.size() - 1) << quotient;
+  EXPECT_EQ(q->size(), p.size() - 1) << quotient;
 }
 
 TEST(Division, QuotientTimesFactorPlusRemainderGivesThePolynomial) {

@@ -10,7 +10,7 @@
 
 #include "engine/core/EngineError.h"
 #include "engine/text/FormulaTerms.h"
-#include "engine/text/Polynomial.h"
+#include "engine/text/FormulaTerms.h"
 #include "engine/search/Search.h"
 #include "engine/search/SearchPaths.h"
 

@@ -1,6 +1,7 @@
 #include "engine/core/EngineError.h"
+#include "engine/core/Polynomial.h"
 #include "engine/poly/IntegerRoots.h"
-#include "engine/text/Polynomial.h"
+#include "engine/text/FormulaTerms.h"
 #include "tests/engine/TestPolynomials.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +17,6 @@ namespace factorix {
 namespace {
 
 using test::Times;
-using test::ValueAt;
 
 std::vector<std::string> Texts(const std::vector<mpz_class>& values) {
   std::vector<std::string> out;
@@ -29,7 +29,32 @@ std::vector<std::string> Texts(const std::vector<mpz_class>& values) {
 std::vector<std::string> ReadBack(const std::string& text) {
   const std::optional<Polynomial> p = ReadPolynomial(text);
   if (!p) return {"none"};
-  return Texts(p->coeffs);
+  return Texts(*p);
+}
+
+TEST(DensePolynomial, DivisionAgreesWithTheReference) {
+  // quotient * (x - r) + p(r) = p, the table's rows are the same division,
+  // and zeros at the top count as powers.
+  std::mt19937_64 rng(16);
+  for (int round = 0; round < 200; ++round) {
+    Polynomial p(1 + rng() % 12);
+    for (mpz_class& c : p) c = static_cast<long>(rng() % 2001) - 1000;
+    if (rng() % 4 == 0) p.back() = 0;
+    const mpz_class r = static_cast<long>(rng() % 41) - 20;
+    const Polynomial q = DivideByRoot(p, r);
+    ASSERT_EQ(q.size(), p.size() - 1);
+    EXPECT_EQ(ValueAt(p, r), test::ValueAt(p, r));
+    Polynomial back = q.empty() ? Polynomial{0} : Times(q, {-r, 1});
+    back[0] += ValueAt(p, r);
+    back.resize(p.size());
+    EXPECT_EQ(back, p) << "round " << round;
+    const RuffiniTable table = DivideWithTable(p, r);
+    EXPECT_EQ(table.QuotientCoefficients(), q);
+    EXPECT_EQ(table.remainder, ValueAt(p, r));
+    Polynomial trimmed = p;
+    Trim(trimmed);
+    EXPECT_EQ(Degree(p), static_cast<int>(trimmed.size()) - 1);
+  }
 }
 
 TEST(ReadPolynomial, ReadsSumsOfTerms) {
@@ -140,7 +165,7 @@ std::vector<mpz_class> BruteForceRoots(const std::vector<mpz_class>& p, long con
   for (long d = 1; d <= n; ++d) {
     if (n % d != 0) continue;
     for (const long r : {-d, d}) {
-      if (ValueAt(p, r) == 0) roots.emplace_back(r);
+      if (test::ValueAt(p, r) == 0) roots.emplace_back(r);
     }
   }
   return roots;
@@ -170,7 +195,7 @@ TEST(IntegerRoots, AgreeWithTryingEveryDivisor) {
     if (constant == 0 || pick(0, 3) == 0) constant = pick(1, 5000) * (pick(0, 1) ? 1 : -1);
 
     const std::vector<mpz_class> expected = BruteForceRoots(p, constant);
-    const std::vector<mpz_class> found = IntegerRootsDividing(Polynomial{p}, mpz_class(constant));
+    const std::vector<mpz_class> found = IntegerRootsDividing(p, mpz_class(constant));
     ASSERT_EQ(Texts(found), Texts(expected)) << "round " << round;
   }
 }
@@ -199,7 +224,7 @@ TEST(IntegerRoots, ManyLargeRootsMeetModuloSmallPrimes) {
 #else
   const auto deadline = std::chrono::steady_clock::time_point::max();
 #endif
-  EXPECT_EQ(Texts(IntegerRootsDividing(Polynomial{p}, abs(p[0]), deadline)), Texts(planted));
+  EXPECT_EQ(Texts(IntegerRootsDividing(p, abs(p[0]), deadline)), Texts(planted));
 }
 
 // The benchmark rows with a constant: the roots found and how long they take.
@@ -242,7 +267,7 @@ TEST(IntegerRoots, BenchmarkRows) {
   for (const auto& row : rows) {
     const std::optional<Polynomial> p = ReadPolynomial(row.text);
     ASSERT_TRUE(p.has_value()) << row.name;
-    const mpz_class constant = abs(p->coeffs[0]);
+    const mpz_class constant = abs((*p)[0]);
     EXPECT_EQ(Texts(IntegerRootsDividing(*p, constant)), row.roots) << row.name;
 
     constexpr int kRuns = 2000;

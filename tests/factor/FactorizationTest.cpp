@@ -1,4 +1,5 @@
 #include "engine/core/EngineError.h"
+#include "engine/core/RootOrder.h"
 #include "engine/factor/Factorization.h"
 #include "engine/factor/FlintConversion.h"
 #include "engine/factor/PolynomialText.h"
@@ -19,13 +20,13 @@ namespace {
 // A FLINT polynomial made from and read back into coefficients.
 struct Flint : FmpzPoly {
   Flint() = default;
-  explicit Flint(const Coefficients& coeffs) { SetFlint(*this, coeffs); }
-  Coefficients ToCoefficients() const { return factorix::ToCoefficients(get()); }
+  explicit Flint(const Polynomial& coeffs) { SetFlint(*this, coeffs); }
+  Polynomial ToPolynomial() const { return factorix::ToPolynomial(get()); }
 };
 
 // The factorisation of a formula text, written out.
 std::string Factored(const std::string& text) {
-  const std::optional<Coefficients> p = ReadTerms(text);
+  const std::optional<Polynomial> p = ReadTerms(text);
   if (!p) return "not a polynomial";
   return WriteFactorization(Factorize(*p));
 }
@@ -70,11 +71,11 @@ TEST(Factorization, WritesTheFactorsInTheirOrder) {
 
 TEST(Factorization, RefusesWhatItCannotFactorInAMoment) {
   // Degree past the bound.
-  Coefficients high(kMaxFactorDegree + 2);
+  Polynomial high(kMaxFactorDegree + 2);
   high.front() = -1;
   high.back() = 1;
-  // Coefficients too long for the degree.
-  Coefficients wide{mpz_class(1) << 5000, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+  // Polynomial too long for the degree.
+  Polynomial wide{mpz_class(1) << 5000, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
                     0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
                     0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
                     0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1};
@@ -82,7 +83,7 @@ TEST(Factorization, RefusesWhatItCannotFactorInAMoment) {
   // factors modulo every prime, which FLINT takes seconds to recombine.
   Flint swinnertonDyer;
   fmpz_poly_swinnerton_dyer(swinnertonDyer.get(), 8);
-  for (const Coefficients& p : {high, wide, swinnertonDyer.ToCoefficients()}) {
+  for (const Polynomial& p : {high, wide, swinnertonDyer.ToPolynomial()}) {
     try {
       Factorize(p);
       ADD_FAILURE() << "degree " << Degree(p) << " was factored";
@@ -105,14 +106,14 @@ TEST(Factorization, ManyRootsAndHighMultiplicities) {
     fmpz_poly_mul(product.get(), product.get(), linear.get());
     expected.push_back(r);
   }
-  EXPECT_EQ(IntegerRoots(Factorize(product.ToCoefficients())), expected);
+  EXPECT_EQ(IntegerRoots(Factorize(product.ToPolynomial())), expected);
 
   // (x-2)^100 (x+3)^100 (x^2+1)^3
-  Flint a(Coefficients{-6, 1, 1}), b(Coefficients{1, 0, 1}), power, cube;
+  Flint a(Polynomial{-6, 1, 1}), b(Polynomial{1, 0, 1}), power, cube;
   fmpz_poly_pow(power.get(), a.get(), 100);
   fmpz_poly_pow(cube.get(), b.get(), 3);
   fmpz_poly_mul(power.get(), power.get(), cube.get());
-  EXPECT_EQ(WriteFactorization(Factorize(power.ToCoefficients())),
+  EXPECT_EQ(WriteFactorization(Factorize(power.ToPolynomial())),
             "(x-2)\u00b9\u2070\u2070(x+3)\u00b9\u2070\u2070(x\u00b2+1)\u00b3");
 }
 
@@ -145,7 +146,7 @@ protected:
       default: {
         const int degree = int(Between(2, 6).get_si());
         const mpz_class p = 7;
-        Coefficients g(std::size_t(degree) + 1);
+        Polynomial g(std::size_t(degree) + 1);
         for (int i = 0; i < degree; ++i) g[std::size_t(i)] = p * Between(-5, 5);
         g[0] = p * (7 * Between(-3, 3) + Between(1, 6));  // p divides, p^2 does not
         g[std::size_t(degree)] = Between(1, 6);           // p does not divide
@@ -155,19 +156,19 @@ protected:
   }
 };
 
-Coefficients Product(const Coefficients& a, const Coefficients& b) {
+Polynomial Product(const Polynomial& a, const Polynomial& b) {
   Flint fa(a), fb(b), product;
   fmpz_poly_mul(product.get(), fa.get(), fb.get());
-  return product.ToCoefficients();
+  return product.ToPolynomial();
 }
 
-Coefficients Power(const Coefficients& a, unsigned k) {
-  Coefficients out{1};
+Polynomial Power(const Polynomial& a, unsigned k) {
+  Polynomial out{1};
   for (unsigned i = 0; i < k; ++i) out = Product(out, a);
   return out;
 }
 
-bool Primitive(const Coefficients& f) {
+bool Primitive(const Polynomial& f) {
   mpz_class gcd;
   for (const mpz_class& c : f) mpz_gcd(gcd.get_mpz_t(), gcd.get_mpz_t(), c.get_mpz_t());
   return gcd == 1;
@@ -188,7 +189,7 @@ TEST_F(PlantedFactors, FactorsMultiplyBackAndMatchThePlantedOnes) {
       others.push_back(g);
     }
 
-    Coefficients p{content};
+    Polynomial p{content};
     for (const mpz_class& r : roots) p = Product(p, {-r, 1});
     for (const FactorPower& g : others) p = Product(p, Power(g.factor, g.multiplicity));
 
@@ -196,7 +197,7 @@ TEST_F(PlantedFactors, FactorsMultiplyBackAndMatchThePlantedOnes) {
     SCOPED_TRACE(WritePolynomial(p) + " = " + WriteFactorization(f));
 
     // the product of the factors gives the polynomial back
-    Coefficients back{f.content};
+    Polynomial back{f.content};
     for (const FactorPower& g : f.factors) back = Product(back, Power(g.factor, g.multiplicity));
     EXPECT_EQ(back, p);
 
@@ -240,8 +241,8 @@ TEST_F(PlantedFactors, FactorsMultiplyBackAndMatchThePlantedOnes) {
     }
     // and they stand in their order
     for (std::size_t i = 1; i < found.size(); ++i) {
-      const Coefficients& a = found[i - 1].factor;
-      const Coefficients& b = found[i].factor;
+      const Polynomial& a = found[i - 1].factor;
+      const Polynomial& b = found[i].factor;
       const bool ordered = a.size() < b.size() ||
                            (a.size() == b.size() && std::lexicographical_compare(a.rbegin(), a.rend(),
                                                                                  b.rbegin(), b.rend()));
@@ -252,7 +253,7 @@ TEST_F(PlantedFactors, FactorsMultiplyBackAndMatchThePlantedOnes) {
 
 TEST(PolynomialText, WritesEachPowerOnceHighestFirst) {
   const struct {
-    Coefficients coeffs;  // lowest power first
+    Polynomial coeffs;  // lowest power first
     const char* text;
   } cases[] = {
       {{-16, 0, 0, 2}, "2x\u00b3-16"},

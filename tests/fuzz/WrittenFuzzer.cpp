@@ -4,7 +4,7 @@
 //  - a refusal names a position within the text, or one past its end;
 //  - a polynomial's pad text holds only what the pad writes, reads back as
 //    itself, and is the polynomial the search reads from it.
-#include "engine/text/Polynomial.h"
+#include "engine/text/FormulaTerms.h"
 #include "engine/text/WrittenPolynomial.h"
 #include "tests/fuzz/FuzzCheck.h"
 
@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         read.padText);
   const std::optional<factorix::Polynomial> polynomial = factorix::ReadPolynomial(read.padText);
   Check(polynomial.has_value(), "pad text the search does not read as a polynomial", read.padText);
-  Check(factorix::PadPolynomialText(polynomial->coeffs) == read.padText, "the search reads another polynomial",
+  Check(factorix::PadPolynomialText(*polynomial) == read.padText, "the search reads another polynomial",
         read.padText);
   return 0;
 }

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <memory>
+
+#include "engine/factor/Coefficients.h"
+
+class GraphData;
+class QGroupBox;
+class QWidget;
+
+// The section «Gráfica» of «Resolución paso a paso»: the graph of P(x)
+// under its title, an accessible group named "Gráfica" holding the image.
+class GraphSection {
+public:
+  // The graph's numbers for `polynomial`; null when it is too large to
+  // plan in time, and the work then shows no graph.
+  static std::shared_ptr<const GraphData> data(const factorix::Coefficients& polynomial);
+  // The titled section showing `graph`, a child of `parent`.
+  static QGroupBox* make(std::shared_ptr<const GraphData> graph, QWidget* parent);
+};

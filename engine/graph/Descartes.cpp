@@ -1,0 +1,128 @@
+#include "engine/graph/Descartes.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "engine/core/EngineError.h"
+
+namespace factorix {
+namespace {
+
+// A polynomial A whose roots t in (0, 1) are those x = (left + t) 2^exponent
+// of g in (left 2^exponent, (left + 1) 2^exponent).
+struct Node {
+  FmpzPoly poly;
+  mpz_class left;
+  long exponent = 0;
+};
+
+// Sign variations of the coefficients, zeros skipped.
+long SignVariations(const fmpz_poly_struct* p) {
+  long variations = 0;
+  int last = 0;
+  for (slong i = 0; i < fmpz_poly_length(p); ++i) {
+    const int sign = fmpz_sgn(p->coeffs + i);
+    if (sign == 0) continue;
+    if (last != 0 && sign != last) ++variations;
+    last = sign;
+  }
+  return variations;
+}
+
+// Descartes' bound on the roots of `a` in (0, 1): the sign variations of
+// (x + 1)^d a(1 / (x + 1)). Exact when it is 0 or 1.
+long RootsInUnitInterval(const fmpz_poly_struct* a, FmpzPoly& scratch, const Fmpz& one) {
+  fmpz_poly_reverse(scratch.get(), a, fmpz_poly_length(a));
+  fmpz_poly_taylor_shift(scratch.get(), scratch.get(), one.get());
+  return SignVariations(scratch.get());
+}
+
+void RemoveContent(FmpzPoly& p, Fmpz& scratch) {
+  fmpz_poly_content(scratch.get(), p.get());
+  if (!fmpz_is_one(scratch.get())) fmpz_poly_scalar_divexact_fmpz(p.get(), p.get(), scratch.get());
+}
+
+// p(x) -> 2^d p(x / 2): coefficient i times 2^(d - i).
+void HalveRoots(FmpzPoly& p) {
+  const slong degree = fmpz_poly_degree(p.get());
+  for (slong i = 0; i < degree; ++i)
+    fmpz_mul_2exp(p.get()->coeffs + i, p.get()->coeffs + i, static_cast<ulong>(degree - i));
+}
+
+// k such that every root of g is below 2^k in absolute value, from Cauchy's
+// bound 1 + max |a_i| / |a_d|.
+long RootBoundExponent(const fmpz_poly_struct* g) {
+  const slong degree = fmpz_poly_degree(g);
+  long lowerBits = 0;
+  for (slong i = 0; i < degree; ++i) lowerBits = std::max(lowerBits, static_cast<long>(fmpz_bits(g->coeffs + i)));
+  const long leadingBits = static_cast<long>(fmpz_bits(g->coeffs + degree));
+  return std::max(1L, lowerBits - leadingBits + 2);
+}
+
+// The node of (0, 1), and those of (2^i, 2^(i+1)) up to the bound: g itself
+// and g(2^i (1 + t)). Starting from these rather than from (0, 2^k) keeps
+// the coefficients of the nodes near 1 as small as g's. A root at one of
+// the ends 2^i is added to `found`.
+std::vector<std::unique_ptr<Node>> StartNodes(const fmpz_poly_struct* g, long boundExponent, const Fmpz& one,
+                                              Fmpz& content, std::vector<RootInterval>& found) {
+  std::vector<std::unique_ptr<Node>> nodes;
+  nodes.push_back(std::make_unique<Node>());
+  fmpz_poly_set(nodes.back()->poly.get(), g);
+  for (long i = 0; i < boundExponent; ++i) {
+    auto node = std::make_unique<Node>();
+    fmpz_poly_set(node->poly.get(), g);
+    for (slong j = 1; j < fmpz_poly_length(g); ++j)
+      fmpz_mul_2exp(node->poly.get()->coeffs + j, node->poly.get()->coeffs + j, static_cast<ulong>(i * j));
+    fmpz_poly_taylor_shift(node->poly.get(), node->poly.get(), one.get());
+    RemoveContent(node->poly, content);
+    node->left = 1;
+    node->exponent = i;
+    if (fmpz_is_zero(node->poly.get()->coeffs)) {
+      found.push_back({node->left, node->exponent, true});
+      fmpz_poly_shift_right(node->poly.get(), node->poly.get(), 1);
+    }
+    nodes.push_back(std::move(node));
+  }
+  return nodes;
+}
+
+}  // namespace
+
+std::vector<RootInterval> IsolatePositiveRoots(const fmpz_poly_struct* g, Deadline deadline) {
+  const long boundExponent = RootBoundExponent(g);
+  Fmpz one, content;
+  fmpz_one(one.get());
+  FmpzPoly scratch;
+  std::vector<RootInterval> found;
+  std::vector<std::unique_ptr<Node>> pending = StartNodes(g, boundExponent, one, content, found);
+  while (!pending.empty()) {
+    if (std::chrono::steady_clock::now() > deadline) throw EngineError(kOverflow);
+    std::unique_ptr<Node> node = std::move(pending.back());
+    pending.pop_back();
+    const long roots = RootsInUnitInterval(node->poly.get(), scratch, one);
+    if (roots == 0) continue;
+    if (roots == 1) {
+      found.push_back({node->left, node->exponent, false});
+      continue;
+    }
+    // Both halves, (0, 1/2) and (1/2, 1), scaled back to (0, 1).
+    auto right = std::make_unique<Node>();
+    HalveRoots(node->poly);
+    fmpz_poly_taylor_shift(right->poly.get(), node->poly.get(), one.get());
+    right->left = 2 * node->left + 1;
+    right->exponent = node->exponent - 1;
+    if (fmpz_is_zero(right->poly.get()->coeffs)) {  // the midpoint is a root
+      found.push_back({right->left, right->exponent, true});
+      fmpz_poly_shift_right(right->poly.get(), right->poly.get(), 1);
+    }
+    node->left *= 2;
+    node->exponent -= 1;
+    RemoveContent(node->poly, content);
+    RemoveContent(right->poly, content);
+    pending.push_back(std::move(node));
+    pending.push_back(std::move(right));
+  }
+  return found;
+}
+
+}  // namespace factorix

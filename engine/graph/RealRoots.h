@@ -1,0 +1,26 @@
+#pragma once
+
+#include <chrono>
+#include <vector>
+
+#include "engine/factor/Coefficients.h"
+
+namespace factorix {
+
+using Deadline = std::chrono::steady_clock::time_point;
+
+// A real root of an integer polynomial.
+struct RealRoot {
+  double value;           // the root rounded to a double (exact for a dyadic root)
+  unsigned multiplicity;  // >= 1
+};
+
+// Every distinct real root of `p` (trimmed, not the zero polynomial),
+// ascending, each with its multiplicity. Certified: the square-free parts of
+// `p` are isolated exactly with Descartes' rule of signs and each root is
+// narrowed by exact signs until its interval rounds to one double. Throws
+// EngineError(kOverflow) for a root beyond 1e300 in absolute value, or when
+// `deadline` passes first.
+std::vector<RealRoot> RealRoots(const Coefficients& p, Deadline deadline);
+
+}  // namespace factorix

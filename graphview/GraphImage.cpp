@@ -1,0 +1,67 @@
+#include "graphview/GraphImage.h"
+
+#include <QCoreApplication>
+#include <QGraphicsScene>
+#include <QGraphicsLayout>
+#include <QImage>
+#include <QPainter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include <memory>
+
+#include "graphview/GraphChart.h"
+#include "graphview/GraphData.h"
+#include "graphview/GraphDescription.h"
+
+namespace {
+
+QString tr(const char* text) { return QCoreApplication::translate("GraphImage", text); }
+
+bool isSvg(const QString& path) { return path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive); }
+
+// Paints a chart of `data` filling `size` onto `painter`.
+void paint(const GraphData& data, QSize size, QPainter& painter) {
+  QGraphicsScene scene;
+  // The chart shares the data only for the length of this call.
+  auto chart = new GraphChart(std::shared_ptr<const GraphData>(&data, [](const GraphData*) {}));
+  scene.addItem(chart);
+  chart->setGeometry(QRectF(QPointF(0, 0), size));
+  chart->layout()->activate();
+  chart->resetView();
+  const QRectF area(QPointF(0, 0), size);
+  scene.render(&painter, area, area);
+}
+
+}  // namespace
+
+bool GraphImage::knownFormat(const QString& path) {
+  return isSvg(path) || path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
+}
+
+QString GraphImage::write(const GraphData& data, const QString& path, QSize size) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+  if (isSvg(path)) {
+    QSvgGenerator svg;
+    svg.setOutputDevice(&file);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setTitle(tr("Gráfica"));
+    svg.setDescription(GraphDescription::text(data));
+    QPainter painter(&svg);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paint(data, size, painter);
+  } else {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    {
+      QPainter painter(&image);
+      painter.setRenderHint(QPainter::Antialiasing);
+      paint(data, size, painter);
+    }
+    if (!image.save(&file, "PNG")) return tr("no se pudo escribir la imagen");
+  }
+  if (!file.commit()) return file.errorString();
+  return QString();
+}

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "engine/core/EngineError.h"
+#include "engine/graph/CurvePlot.h"
+#include "tests/engine/TestPolynomials.h"
+
+namespace factorix {
+namespace {
+
+using test::Times;
+
+Deadline Soon() { return std::chrono::steady_clock::now() + std::chrono::seconds(10); }
+
+// (qx - p)^k
+Coefficients LinearPower(long p, long q, int k) {
+  Coefficients out{1};
+  for (int i = 0; i < k; ++i) out = Times(out, {-p, q});
+  return out;
+}
+
+struct Planted {
+  const char* name;
+  Coefficients poly;
+  std::vector<RealRoot> roots;
+};
+
+class PlantedRoots : public testing::TestWithParam<Planted> {};
+
+// The roots come out at their true values with their multiplicities, and
+// the first view holds them and every stationary point.
+TEST_P(PlantedRoots, FoundAndInView) {
+  const Planted& c = GetParam();
+  const CurvePlot plot = PlanCurve(c.poly, Soon());
+  ASSERT_EQ(plot.roots.size(), c.roots.size());
+  for (std::size_t i = 0; i < c.roots.size(); ++i) {
+    EXPECT_NEAR(plot.roots[i].value, c.roots[i].value, 1e-15 * std::max(1.0, std::abs(c.roots[i].value))) << i;
+    EXPECT_EQ(plot.roots[i].multiplicity, c.roots[i].multiplicity) << i;
+  }
+  for (const RealRoot& root : plot.roots) EXPECT_TRUE(plot.xMin < root.value && root.value < plot.xMax);
+  for (const StationaryPoint& point : plot.stationary) EXPECT_TRUE(plot.xMin < point.x && point.x < plot.xMax);
+  if (plot.roots.size() >= 2) {
+    const double width = plot.roots.back().value - plot.roots.front().value;
+    EXPECT_LE(plot.xMax - plot.xMin, 1.2 * width * 1.0000001 + 1e-9) << "margin of a tenth";
+  }
+  EXPECT_LT(plot.yMin, plot.yMax);
+}
+
+const double kSqrt2 = std::sqrt(2.0);
+
+INSTANTIATE_TEST_SUITE_P(
+    Graph, PlantedRoots,
+    testing::Values(
+        Planted{"integers", Times(LinearPower(-1, 1, 1), LinearPower(2, 1, 1)), {{-1, 1}, {2, 1}}},
+        Planted{"rationals", Times(LinearPower(1, 2, 1), LinearPower(-2, 3, 1)), {{-2.0 / 3, 1}, {0.5, 1}}},
+        Planted{"irrational", {-2, 0, 1}, {{-kSqrt2, 1}, {kSqrt2, 1}}},
+        Planted{"multiple", Times(LinearPower(1, 1, 3), LinearPower(-2, 1, 2)), {{-2, 2}, {1, 3}}},
+        Planted{"zero_root", Times({0, 0, 1}, LinearPower(3, 1, 1)), {{0, 2}, {3, 1}}},
+        Planted{"powers_of_two", Times(LinearPower(2, 1, 1), LinearPower(4, 1, 1)), {{2, 1}, {4, 1}}},
+        Planted{"dyadic", LinearPower(1, 1024, 1), {{1.0 / 1024, 1}}},
+        Planted{"no_rational_root", {-1, -1, 0, 0, 0, 1}, {{1.1673039782614187, 1}}},
+        Planted{"far_root", Times({0, 1}, LinearPower(1000000, 1, 1)), {{0, 1}, {1e6, 1}}},
+        Planted{"close_roots", Times(LinearPower(1000, 1001, 1), LinearPower(1001, 1002, 1)),
+                {{1000.0 / 1001, 1}, {1001.0 / 1002, 1}}}),
+    [](const testing::TestParamInfo<Planted>& info) { return std::string(info.param.name); });
+
+TEST(Graph, NoRealRootShowsMinusFiveToFive) {
+  const CurvePlot plot = PlanCurve({1, 0, 1}, Soon());
+  EXPECT_TRUE(plot.roots.empty());
+  EXPECT_EQ(plot.xMin, -5);
+  EXPECT_EQ(plot.xMax, 5);
+}
+
+// Every sample has the exact sign of P: between two roots the sign holds,
+// and it flips across a root exactly when the root's multiplicity is odd.
+TEST(Graph, SamplesChangeSignExactlyAtOddRoots) {
+  std::mt19937_64 random(7);
+  for (int round = 0; round < 40; ++round) {
+    Coefficients p{static_cast<long>(random() % 3) + 1};
+    const int factors = 1 + static_cast<int>(random() % 5);
+    for (int i = 0; i < factors; ++i)
+      p = Times(p, LinearPower(static_cast<long>(random() % 21) - 10, 1 + static_cast<long>(random() % 3),
+                               1 + static_cast<int>(random() % 3)));
+    if (random() % 2) p = Times(p, {2, 0, 1});  // no real root
+    CurveEvaluator evaluator(p);
+    const CurvePlot plot = PlanCurve(p, Soon());
+    const auto points = SampleCurve(evaluator, plot, plot.xMin, plot.xMax, 500, -1e300, 1e300);
+    int sign = points.front().y > 0 ? 1 : -1;
+    std::size_t root = 0;
+    for (const CurvePoint& point : points) {
+      if (point.y == 0) {
+        ASSERT_LT(root, plot.roots.size());
+        EXPECT_EQ(point.x, plot.roots[root].value);
+        if (plot.roots[root++].multiplicity % 2 == 1) sign = -sign;
+        continue;
+      }
+      ASSERT_EQ(point.y > 0 ? 1 : -1, sign) << "round " << round << " x = " << point.x;
+    }
+    EXPECT_EQ(root, plot.roots.size());
+  }
+}
+
+// Values far beyond a double stay finite, inside the clamp, and the y-range
+// is given in a power of ten.
+TEST(Graph, HugeValuesStayFinite) {
+  Coefficients p = Times(LinearPower(-3, 1, 1), LinearPower(3, 1, 1));
+  Coefficients big{mpz_class("1" + std::string(400, '0'))};
+  p = Times(p, big);
+  p = Times(p, LinearPower(0, 1, 300));
+  CurveEvaluator evaluator(p);
+  const CurvePlot plot = PlanCurve(p, Soon());
+  EXPECT_GT(plot.yPower10, 300);
+  EXPECT_TRUE(std::isfinite(plot.yMin) && std::isfinite(plot.yMax));
+  for (const CurvePoint& point : SampleCurve(evaluator, plot, -1e6, 1e6, 300, -1e9, 1e9)) {
+    ASSERT_TRUE(std::isfinite(point.y));
+    ASSERT_LE(std::abs(point.y), 1e9);
+  }
+}
+
+TEST(Graph, RootBeyondADoubleIsTooLarge) {
+  const Coefficients p{-mpz_class("1" + std::string(400, '0')), 1};
+  try {
+    PlanCurve(p, Soon());
+    FAIL() << "expected an overflow";
+  } catch (const EngineError& error) {
+    EXPECT_EQ(error.number(), kOverflow);
+  }
+}
+
+// A turning point two orders of magnitude above the others is clipped,
+// and the small ones stay in view.
+TEST(Graph, OutlyingTurningPointIsClipped) {
+  const Coefficients p = Times(Times(LinearPower(1, 1, 1), LinearPower(2, 1, 1)), LinearPower(100, 1, 1));
+  const CurvePlot plot = PlanCurve(p, Soon());
+  ASSERT_EQ(plot.stationary.size(), 2u);
+  EXPECT_TRUE(plot.clipped);
+  const double bump = plot.stationary.front().y.InUnits(plot.yPower10, 1e300);
+  EXPECT_TRUE(plot.yMin < bump && bump < plot.yMax);
+  EXPECT_LT(plot.yMax - plot.yMin, 100 * bump);
+}
+
+}  // namespace
+}  // namespace factorix
