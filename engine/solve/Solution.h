@@ -7,6 +7,7 @@
 #include <variant>
 #include <vector>
 
+#include "engine/core/Polynomial.h"
 #include "engine/factor/Factorization.h"
 
 // The worked solution of a polynomial with integer coefficients, as a
@@ -16,11 +17,8 @@
 // hand, and every root with its multiplicity. Only numbers: the words and
 // the layout belong to whoever shows it.
 //
-// Polynomials here are dense, p[i] multiplying x^i, trimmed (no zero at the
-// top), as everywhere in the engine.
+// Polynomials here are trimmed: no zero at the top.
 namespace factorix {
-
-using DensePolynomial = std::vector<mpz_class>;
 
 // x = rational + surd * sqrt(radicand), with the surd part times i when
 // `imaginary`. The radicand is square-free as far as its small primes go
@@ -61,7 +59,7 @@ inline constexpr std::size_t kMaxShownFailedTrials = 30;
 // `polynomial` divided by (x - c) is polynomial(c).
 struct TrialsStep {
   Stage stage = Stage::kIntegerRoots;
-  DensePolynomial polynomial;
+  Polynomial polynomial;
   // The first failed trials (at most kMaxShownFailedTrials), then the
   // root's trial (remainder 0) when this list finds one.
   std::vector<mpq_class> candidates;
@@ -88,13 +86,13 @@ struct RuffiniStep {
   std::vector<mpq_class> products;  // n, under dividend[1..n]
   std::vector<mpq_class> quotient;  // n: degree n - 1
   mpq_class remainder;              // 0
-  DensePolynomial factor;           // x - r, or qx - p
-  DensePolynomial next;             // what the work goes on with
+  Polynomial factor;           // x - r, or qx - p
+  Polynomial next;             // what the work goes on with
 };
 
 // ax + b = 0, x = -b/a.
 struct LinearStep {
-  DensePolynomial polynomial;
+  Polynomial polynomial;
   ExactRoot root;
 };
 
@@ -103,7 +101,7 @@ struct LinearStep {
 // each in its simplest exact form: real roots ascending, complex ones
 // with the negative imaginary part first.
 struct QuadraticStep {
-  DensePolynomial polynomial;
+  Polynomial polynomial;
   mpz_class discriminant;
   std::vector<ExactRoot> roots;  // 2, or 1 for the double root
 };
@@ -112,7 +110,7 @@ struct QuadraticStep {
 // discriminant, its roots t, then x = +-sqrt(t) for each. x is exact when
 // t is rational; otherwise those roots are approximations.
 struct BiquadraticStep {
-  DensePolynomial polynomial;  // degree 4, only even powers
+  Polynomial polynomial;  // degree 4, only even powers
   mpz_class discriminant;      // b^2 - 4ac of the quadratic in t
   std::vector<ExactRoot> t;    // 2, or 1 for a double t
   // x, for each t in turn: -sqrt(t), then +sqrt(t); multiplicity 2 each
@@ -123,7 +121,7 @@ struct BiquadraticStep {
 // A factor without rational roots that has no exact form here: its real
 // roots, certified and ascending, and how many of its roots are not real.
 struct ApproximateStep {
-  DensePolynomial polynomial;
+  Polynomial polynomial;
   std::vector<Root> realRoots;  // exact == nullopt, im == 0
   std::size_t nonRealCount = 0;
 };
@@ -132,7 +130,7 @@ struct ApproximateStep {
 // factor then gets a step of its own. Only for the reader of the steps: the
 // JSON form leaves it out.
 struct SplitStep {
-  DensePolynomial polynomial;
+  Polynomial polynomial;
   std::vector<FactorPower> factors;
 };
 
@@ -140,7 +138,7 @@ using SolutionStep =
     std::variant<TrialsStep, RuffiniStep, LinearStep, QuadraticStep, BiquadraticStep, ApproximateStep, SplitStep>;
 
 struct Solution {
-  DensePolynomial polynomial;  // P, trimmed; empty for the zero polynomial
+  Polynomial polynomial;  // P, trimmed; empty for the zero polynomial
   // P = content * x^xPower * rest. The content carries the sign of P's
   // leading coefficient; content 1 and xPower 0 mean there is no common
   // factor to take out. From a result line's root: content 1, and xPower
@@ -148,7 +146,7 @@ struct Solution {
   // constant term is 0).
   mpz_class content = 1;
   unsigned xPower = 0;
-  DensePolynomial rest;
+  Polynomial rest;
   std::vector<SolutionStep> steps;  // in the order they are written
   // Every root of P, each once with its multiplicity: the real ones
   // ascending, then the others by real part, then imaginary part.
@@ -166,12 +164,12 @@ inline constexpr std::size_t kMaxSolutionDigits = 2000000;
 // `p` passes the bounds, when a constant term or leading coefficient cannot
 // be factored in time to list its candidates, or when the work would take
 // more than about a second.
-Solution Solve(DensePolynomial p);
+Solution Solve(Polynomial p);
 
 // The solution from the root of a result line: P divided by (x - root)
 // (whose only trial is P(root) = 0), then the same steps on the quotient.
 // Throws EngineError(kInvalidCall) when `root` is not a root of `p`, and
 // EngineError(kOverflow) as Solve does.
-Solution SolveFromRoot(DensePolynomial p, const mpz_class& root);
+Solution SolveFromRoot(Polynomial p, const mpz_class& root);
 
 }  // namespace factorix
