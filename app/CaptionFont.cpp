@@ -5,7 +5,7 @@
 #include <QFontMetricsF>
 #include <QWidget>
 
-#include "formulapad/Twips.h"
+#include "presentation/Twips.h"
 
 namespace {
 

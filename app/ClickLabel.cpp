@@ -1,27 +1,8 @@
 #include "app/ClickLabel.h"
 
-#include <QAccessible>
 #include <QMouseEvent>
 
-#include "app/ClickLabelAccessible.h"
-
-namespace {
-
-QAccessibleInterface* accessibleFactory(const QString& className, QObject* object) {
-  if (className == QLatin1String("ClickLabel") && object && object->isWidgetType())
-    return new ClickLabelAccessible(static_cast<ClickLabel*>(object));
-  return nullptr;
-}
-
-}  // namespace
-
-ClickLabel::ClickLabel(const QString& text, Role role, QWidget* parent) : QLabel(text, parent), role_(role) {
-  static const bool installed = [] {
-    QAccessible::installFactory(accessibleFactory);
-    return true;
-  }();
-  Q_UNUSED(installed);
-}
+ClickLabel::ClickLabel(const QString& text, Role role, QWidget* parent) : QLabel(text, parent), role_(role) {}
 
 void ClickLabel::click() { emit clicked(); }
 

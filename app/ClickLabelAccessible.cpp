@@ -5,6 +5,13 @@
 ClickLabelAccessible::ClickLabelAccessible(ClickLabel* label)
     : QAccessibleWidget(label, label->role() == ClickLabel::Role::Link ? QAccessible::Link : QAccessible::Button) {}
 
+QAccessibleInterface* ClickLabelAccessible::create(const QString& className, QObject* object) {
+  if (className == QLatin1String(ClickLabel::staticMetaObject.className())) {
+    if (auto* label = qobject_cast<ClickLabel*>(object)) return new ClickLabelAccessible(label);
+  }
+  return nullptr;
+}
+
 ClickLabel* ClickLabelAccessible::label() const { return static_cast<ClickLabel*>(widget()); }
 
 QString ClickLabelAccessible::text(QAccessible::Text t) const {

@@ -10,6 +10,10 @@ class ClickLabelAccessible : public QAccessibleWidget {
 public:
   explicit ClickLabelAccessible(ClickLabel* label);
 
+  // The accessibility framework's factory for clickable captions: the
+  // interface of a ClickLabel, null for any other object.
+  static QAccessibleInterface* create(const QString& className, QObject* object);
+
   QString text(QAccessible::Text t) const override;
   QStringList actionNames() const override;
   void doAction(const QString& actionName) override;

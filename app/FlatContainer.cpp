@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QPaintEvent>
 
-#include "formulapad/Twips.h"
+#include "presentation/Twips.h"
 
 FlatContainer::FlatContainer(QWidget* parent) : QWidget(parent) {
   setBackgroundRole(QPalette::Button);

@@ -1,6 +1,5 @@
 #include "app/Form1.h"
 
-#include <QAccessibleWidget>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -26,7 +25,7 @@
 #include "engine/core/EngineError.h"
 #include "engine/search/Search.h"
 #include "formulapad/FormulaPad.h"
-#include "formulapad/Twips.h"
+#include "presentation/Twips.h"
 
 namespace {
 
@@ -37,25 +36,12 @@ const ControlDesign& designOf(const char* key) {
   return *design;
 }
 
-// Screen readers announce a top-level window by its role: the main window is
-// a frame (a plain widget would be a "filler"), named after its caption.
-QAccessibleInterface* accessibleFactory(const QString& className, QObject* object) {
-  if (className == QLatin1String("Form1") && object && object->isWidgetType())
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
-  return nullptr;
-}
-
 }  // namespace
 
 Form1::Form1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
       quit_([] { QCoreApplication::exit(0); }) {
-  static const bool accessibleInstalled = [] {
-    QAccessible::installFactory(accessibleFactory);
-    return true;
-  }();
-  Q_UNUSED(accessibleInstalled);
   auto* linkOpener = new LinkOpener(this);
   connect(linkOpener, &LinkOpener::failed, this, &Form1::showAddress);
   openLink_ = [linkOpener](const QUrl& url) { return linkOpener->open(url); };
@@ -199,18 +185,18 @@ void Form1::Command1_Click() {
 }
 
 void Form1::Calcular() {
-  const QByteArray text = dividendo_->Text.toString().toUtf8();
+  const QByteArray text = dividendo_->text().toUtf8();
   // A hard constant can keep the search busy for a moment (the engine bounds
   // it to a few seconds): say so with the busy cursor.
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
   const factorix::SearchResult result = factorix::Search(std::string_view(text.constData(), size_t(text.size())));
   QGuiApplication::restoreOverrideCursor();
 
-  solution_->setCalculation(dividendo_->Text.toString());
+  solution_->setCalculation(dividendo_->text());
   resultado_->beginBatch();
   for (size_t i = 0; i < result.lines.size(); ++i) {
     FormulaPad* pad = resultado_->addLine();
-    pad->Text = QString::fromStdString(result.lines[i]);
+    pad->setText(QString::fromStdString(result.lines[i]));
     solution_->watch(pad, result.roots[i]);
     // A line whose division failed holds the factor alone and keeps the
     // picture it was created with.

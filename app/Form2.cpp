@@ -6,7 +6,7 @@
 
 #include "app/CaptionFont.h"
 #include "app/Form2Design.h"
-#include "formulapad/Twips.h"
+#include "presentation/Twips.h"
 
 Form2::Form2(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {

@@ -14,7 +14,7 @@ namespace {
 constexpr QSize kGraphSize(480, 360);  // pixels at the normal zoom
 }
 
-std::shared_ptr<const GraphData> GraphSection::data(const factorix::Coefficients& polynomial) {
+std::shared_ptr<const GraphData> GraphSection::data(const factorix::Polynomial& polynomial) {
   try {
     return std::make_shared<const GraphData>(polynomial);
   } catch (const factorix::EngineError&) {

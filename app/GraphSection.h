@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "engine/factor/Coefficients.h"
+#include "engine/core/Polynomial.h"
 
 class GraphData;
 class QGroupBox;
@@ -14,7 +14,7 @@ class GraphSection {
 public:
   // The graph's numbers for `polynomial`; null when it is too large to
   // plan in time, and the work then shows no graph.
-  static std::shared_ptr<const GraphData> data(const factorix::Coefficients& polynomial);
+  static std::shared_ptr<const GraphData> data(const factorix::Polynomial& polynomial);
   // The titled section showing `graph`, a child of `parent`.
   static QGroupBox* make(std::shared_ptr<const GraphData> graph, QWidget* parent);
 };

@@ -8,8 +8,7 @@
 
 #include "app/ControlDesign.h"
 #include "formulapad/FormulaPad.h"
-#include "formulapad/FormulaRenderer.h"
-#include "formulapad/Twips.h"
+#include "presentation/Twips.h"
 
 static_assert(ResultList::kLinePitch == FormulaPad::kHeightTwips + ResultList::kLineGap);
 
@@ -63,7 +62,7 @@ void ResultList::fitToText(int index) {
   if (index < 1 || index >= pads_.size()) return;
   FormulaPad* pad = pads_.at(index);
   // One empty cell after the text, as there is one before it.
-  const double cell = std::clamp(FormulaRenderer::asNumber(pad->CellWidth).value_or(0), 0.0, 1e6);
+  const double cell = std::isnan(pad->cellWidth()) ? 0 : std::clamp(pad->cellWidth(), 0.0, 1e6);
   const double wanted = double(pad->textWidth()) + cell / twips::kPerPixel;
   const int width = int(std::clamp(std::ceil(wanted), double(pads_.first()->width()), double(QWIDGETSIZE_MAX)));
   if (width == pad->width()) return;

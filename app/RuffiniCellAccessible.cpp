@@ -4,12 +4,11 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "app/RuffiniTableAccessible.h"
 #include "app/RuffiniTableModel.h"
 #include "app/RuffiniTableView.h"
 
-RuffiniCellAccessible::RuffiniCellAccessible(RuffiniTableView* view, int row, int column)
-    : view_(view), row_(row), column_(column) {}
+RuffiniCellAccessible::RuffiniCellAccessible(RuffiniTableView* view, int row, int column, CellLookup headers)
+    : view_(view), row_(row), column_(column), headers_(std::move(headers)) {}
 
 bool RuffiniCellAccessible::isValid() const { return view_ && view_->tableModel(); }
 
@@ -74,13 +73,11 @@ void* RuffiniCellAccessible::interface_cast(QAccessible::InterfaceType type) {
 }
 
 QList<QAccessibleInterface*> RuffiniCellAccessible::columnHeaderCells() const {
-  auto* table = dynamic_cast<RuffiniTableAccessible*>(parent());
-  if (!table || row_ < 0) return {};
-  return {table->cellOrHeader(-1, column_)};
+  if (!isValid() || row_ < 0) return {};
+  return {headers_(-1, column_)};
 }
 
 QList<QAccessibleInterface*> RuffiniCellAccessible::rowHeaderCells() const {
-  auto* table = dynamic_cast<RuffiniTableAccessible*>(parent());
-  if (!table || column_ < 0) return {};
-  return {table->cellOrHeader(row_, -1)};
+  if (!isValid() || column_ < 0) return {};
+  return {headers_(row_, -1)};
 }

@@ -3,6 +3,8 @@
 #include <QAccessibleInterface>
 #include <QPointer>
 
+#include <functional>
+
 class RuffiniTableView;
 
 // One cell of a Ruffini table, or the header of one of its rows or
@@ -11,8 +13,12 @@ class RuffiniTableView;
 // table has it and the cell is the keyboard's current one.
 class RuffiniCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
 public:
+  // The table's cell or header at (row, column), as the table hands them out.
+  using CellLookup = std::function<QAccessibleInterface*(int row, int column)>;
+
   // Row -1 is the header of `column`; column -1 the header of `row`.
-  RuffiniCellAccessible(RuffiniTableView* view, int row, int column);
+  // `headers` finds the headers of a cell.
+  RuffiniCellAccessible(RuffiniTableView* view, int row, int column, CellLookup headers);
 
   // QAccessibleInterface
   bool isValid() const override;
@@ -46,4 +52,5 @@ private:
   QPointer<RuffiniTableView> view_;
   int row_;
   int column_;
+  CellLookup headers_;
 };

@@ -4,16 +4,6 @@
 #include "app/RuffiniTableModel.h"
 #include "app/RuffiniTableView.h"
 
-namespace {
-
-QAccessibleInterface* tableFactory(const QString& className, QObject* object) {
-  if (className == QLatin1String("RuffiniTableView"))
-    if (auto* view = qobject_cast<RuffiniTableView*>(object)) return new RuffiniTableAccessible(view);
-  return nullptr;
-}
-
-}  // namespace
-
 RuffiniTableAccessible::RuffiniTableAccessible(RuffiniTableView* view)
     : QAccessibleWidget(view, QAccessible::Table) {}
 
@@ -21,12 +11,10 @@ RuffiniTableAccessible::~RuffiniTableAccessible() {
   for (const QAccessible::Id id : std::as_const(ids_)) QAccessible::deleteAccessibleInterface(id);
 }
 
-void RuffiniTableAccessible::install() {
-  static const bool installed = [] {
-    QAccessible::installFactory(tableFactory);
-    return true;
-  }();
-  Q_UNUSED(installed);
+QAccessibleInterface* RuffiniTableAccessible::create(const QString& className, QObject* object) {
+  if (className == QLatin1String(RuffiniTableView::staticMetaObject.className()))
+    if (auto* view = qobject_cast<RuffiniTableView*>(object)) return new RuffiniTableAccessible(view);
+  return nullptr;
 }
 
 RuffiniTableView* RuffiniTableAccessible::view() const { return static_cast<RuffiniTableView*>(widget()); }
@@ -45,7 +33,7 @@ QAccessibleInterface* RuffiniTableAccessible::cellOrHeader(int row, int column) 
   const int key = (row + 1) * (columns + 1) + column + 1;
   if (const auto found = ids_.constFind(key); found != ids_.constEnd())
     return QAccessible::accessibleInterface(found.value());
-  auto* cell = new RuffiniCellAccessible(view(), row, column);
+  auto* cell = new RuffiniCellAccessible(view(), row, column, [this](int r, int c) { return cellOrHeader(r, c); });
   ids_.insert(key, QAccessible::registerAccessibleInterface(cell));
   return cell;
 }
@@ -67,7 +55,7 @@ int RuffiniTableAccessible::indexOfChild(const QAccessibleInterface* child) cons
   if (!child || child->parent() != this) return -1;
   const QAccessibleTableCellInterface* cell = const_cast<QAccessibleInterface*>(child)->tableCellInterface();
   if (!cell || cell->rowIndex() < 0 || cell->columnIndex() < 0) return -1;
-  return childIndex(cell->rowIndex(), cell->columnIndex(), columnCount());
+  return model()->cellNumber(cell->rowIndex(), cell->columnIndex());
 }
 
 QAccessibleInterface* RuffiniTableAccessible::childAt(int x, int y) const {

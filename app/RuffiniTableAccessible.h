@@ -17,10 +17,9 @@ public:
   explicit RuffiniTableAccessible(RuffiniTableView* view);
   ~RuffiniTableAccessible() override;
 
-  // Makes every RuffiniTableView use this interface; called by the view.
-  static void install();
-  // The child index of cell (row, column) in a table of `columns` columns.
-  static int childIndex(int row, int column, int columns) { return row * columns + column; }
+  // The accessibility framework's factory for Ruffini tables: the interface
+  // of a RuffiniTableView, null for any other object.
+  static QAccessibleInterface* create(const QString& className, QObject* object);
 
   // The cell (row, column) of the table; row -1 is the header of the
   // column, column -1 the header of the row (neither is a child).

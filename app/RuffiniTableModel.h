@@ -32,6 +32,9 @@ public:
   // so that the keyboard's current cell is always a number.
   Qt::ItemFlags flags(const QModelIndex& index) const override;
 
+  // The cell's place counted row by row from 0, as assistive technology
+  // numbers a table's children.
+  int cellNumber(int row, int column) const { return row * columnCount() + column; }
   // The cell's text; empty for a blank cell or outside the table.
   QString text(int row, int column) const;
   QString rowName(int row) const;

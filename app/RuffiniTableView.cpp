@@ -8,7 +8,6 @@
 #include <QScrollArea>
 #include <algorithm>
 
-#include "app/RuffiniTableAccessible.h"
 #include "app/RuffiniTableModel.h"
 #include "app/SolutionSheet.h"
 
@@ -32,7 +31,6 @@ int cellWidth(const QString& text, const QFontMetrics& metrics, int digitWidth) 
 
 RuffiniTableView::RuffiniTableView(const SheetTable& table, QWidget* parent)
     : QTableView(parent), model_(new RuffiniTableModel(table, this)) {
-  RuffiniTableAccessible::install();
   setModel(model_);
   setShowGrid(false);
   horizontalHeader()->hide();
@@ -104,7 +102,7 @@ void RuffiniTableView::followCurrent() {
   if (!current.isValid()) return;
   if (QAccessible::isActive()) {
     QAccessibleEvent focus(this, QAccessible::Focus);
-    focus.setChild(RuffiniTableAccessible::childIndex(current.row(), current.column(), model_->columnCount()));
+    focus.setChild(model_->cellNumber(current.row(), current.column()));
     QAccessible::updateAccessibility(&focus);
   }
   // The scroll area brings a widget's micro focus into view: for an item

@@ -10,7 +10,7 @@ class RuffiniTableModel;
 // remainder apart. It is as large as its cells and never scrolls itself:
 // the scroll area around it does, and keeps the keyboard's cell in view.
 // To assistive technology it is a table named after its caption, with named
-// rows and columns, whose cells read their numbers (RuffiniTableAccessible).
+// rows and columns, whose cells read their numbers (RuffiniTableAccessible, installed by the program).
 class RuffiniTableView : public QTableView {
   Q_OBJECT
 

@@ -52,7 +52,7 @@ SolutionDialog* SolutionOpener::open(FormulaPad* pad) {
   if (pad == heading_) {
     if (calculated_) return show(polynomial_, tooLarge_, std::nullopt);
     bool tooLarge = false;
-    const std::optional<factorix::Polynomial> typed = read(input_->Text.toString(), tooLarge);
+    const std::optional<factorix::Polynomial> typed = read(input_->text(), tooLarge);
     return show(typed, tooLarge, std::nullopt);
   }
   const auto watched = roots_.find(pad);

@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 #include <QIcon>
 
+#include "app/AccessibleInterfaces.h"
 #include "app/FirstPaintProbe.h"
 #include "app/Form1.h"
 #include "app/SpanishTranslation.h"
@@ -35,6 +36,7 @@ int main(int argc, char* argv[]) {
   // is for the command line, which then runs in this application.
   if (QCoreApplication::arguments().size() > 1) return CommandLine::run(QCoreApplication::arguments());
 
+  AccessibleInterfaces::install();
   QIcon icon;
   for (int size : {16, 24, 32, 48, 64, 128, 256})
     icon.addFile(QStringLiteral(":/icons/factorix-%1.png").arg(size), QSize(size, size));

@@ -1,6 +1,5 @@
 #include "formulapad/FormulaEditor.h"
 
-#include <cmath>
 #include <limits>
 
 QString FormulaEditor::charactersFor(int key, int state) {
@@ -42,8 +41,13 @@ QString FormulaEditor::charactersFor(int key, int state) {
   }
 }
 
-void FormulaEditor::pressKey(int key, int state) {
+bool FormulaEditor::handles(int key, int state) {
+  return key == Vk::Backspace || key == Vk::Left || key == Vk::Right || !charactersFor(key, state).isEmpty();
+}
+
+bool FormulaEditor::pressKey(int key, int state) {
   bool cursorMoved = false;
+  textChanged_ = false;
   switch (key) {
     case Vk::Backspace:
       // A raised character goes together with its "e".
@@ -70,14 +74,5 @@ void FormulaEditor::pressKey(int key, int state) {
     }
   }
   if (!cursorMoved) cursor_ = int(qMin<qsizetype>(text_.size(), std::numeric_limits<int>::max()));
-}
-
-int FormulaEditor::cursorFromVariant(const QVariant& value) {
-  bool ok = false;
-  const double d = value.toDouble(&ok);
-  if (!ok || std::isnan(d)) return 0;
-  const double cut = std::trunc(d);
-  if (cut <= double(std::numeric_limits<int>::min())) return std::numeric_limits<int>::min();
-  if (cut >= double(std::numeric_limits<int>::max())) return std::numeric_limits<int>::max();
-  return int(cut);
+  return textChanged_;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QVariant>
 
 // Windows virtual-key codes and modifier bits: the pad's own key vocabulary,
 // whatever the windowing system delivers (see KeyMapper).
@@ -40,27 +39,33 @@ inline constexpr int Ctrl = 2;
 inline constexpr int Alt = 4;
 }  // namespace KeyState
 
-// The editing model of a pad: one key press applied to the formula text and
-// the cursor. Every key that writes appends at the end of the text; Backspace
-// removes from the end; the arrows move only the cursor, which counts stored
-// characters (markers included). Any other key press leaves the cursor right
-// after the last stored character.
+// The editing model of a pad: the formula text and the cursor, changed by
+// one key press at a time. Every key that writes appends at the end of the
+// text; Backspace removes from the end; the arrows move only the cursor,
+// which counts stored characters (markers included). Any other key press
+// leaves the cursor right after the last stored character.
 class FormulaEditor {
 public:
+  FormulaEditor() = default;
   FormulaEditor(QString text, int cursor) : text_(std::move(text)), cursor_(cursor) {}
 
   // Applies the key press (virtual-key code, modifier state) and then places
   // the cursor: after the arrows it stays where they put it, after any other
-  // key it is the length of the text.
-  void pressKey(int key, int state);
+  // key it is the length of the text. Returns textChanged().
+  bool pressKey(int key, int state);
 
   const QString& text() const { return text_; }
+  // A host's text, kept as it is; the cursor stays where it was.
+  void setText(const QString& text) { text_ = text; }
+  // Stored characters; a host may put it anywhere, even outside the text.
   int cursor() const { return cursor_; }
+  void setCursor(int position) { cursor_ = position; }
+  // Whether the last key press changed the text.
   bool textChanged() const { return textChanged_; }
 
-  // A pad's Cursor member as a whole number: empty and non-numbers count as
-  // 0, fractions are cut towards zero, and values are clamped to int.
-  static int cursorFromVariant(const QVariant& value);
+  // Whether the key press is one of the editor's own: it writes, deletes or
+  // moves the cursor, whatever the text.
+  static bool handles(int key, int state);
 
   // The characters a writing key appends ("" for a key that writes nothing,
   // moves or deletes).
@@ -68,6 +73,6 @@ public:
 
 private:
   QString text_;
-  int cursor_;
+  int cursor_ = 0;
   bool textChanged_ = false;
 };

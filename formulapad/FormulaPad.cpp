@@ -10,48 +10,44 @@
 #include <limits>
 
 #include "formulapad/FormulaEditor.h"
-#include "formulapad/FormulaPadAccessible.h"
 #include "formulapad/FormulaRenderer.h"
 #include "formulapad/KeyMapper.h"
 #include "formulapad/PropertyBag.h"
-#include "formulapad/Twips.h"
+#include "formulapad/SpokenTextChange.h"
 #include "formulapad/pupupHelp.h"
+#include "presentation/FormulaDefaults.h"
+#include "presentation/FormulaLayout.h"
+#include "presentation/Twips.h"
 
 namespace {
 
 constexpr int kBlinkMs = 500;
 
-const QVariant kDefaultCellWidth = 120;  // twips
+// The keys of the five stored values, in the order they are loaded and saved.
+const QString kTextKey = QStringLiteral("NewText");
+const QString kNormSizeKey = QStringLiteral("NewFontNormSize");
+const QString kSupSizeKey = QStringLiteral("NewFontSupSize");
+const QString kCellWidthKey = QStringLiteral("NewCellWidth");
+const QString kFontNameKey = QStringLiteral("NewFontName");
 
-// The five stored values, in the order they are loaded and saved: key, the
-// member, and the value a pad has when the key is missing.
-struct StoredValue {
-  QString key;
-  QVariant FormulaPad::*member;
-  QVariant defaultValue;
-};
-
-const StoredValue kStoredValues[] = {
-    {QStringLiteral("NewText"), &FormulaPad::Text, QString()},
-    {QStringLiteral("NewFontNormSize"), &FormulaPad::FontNormSize, 10},
-    {QStringLiteral("NewFontSupSize"), &FormulaPad::FontSupSize, 8},
-    {QStringLiteral("NewCellWidth"), &FormulaPad::CellWidth, kDefaultCellWidth},
-    {QStringLiteral("NewFontName"), &FormulaPad::FontName, QStringLiteral("Arial")},
-};
-
-// A size or width as the redraw takes it; NaN when it is not a number.
-double asNumberOrNaN(const QVariant& value) {
-  return FormulaRenderer::asNumber(value).value_or(std::numeric_limits<double>::quiet_NaN());
-}
+bool sameNumber(double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); }
 
 }  // namespace
 
 class FormulaPad::Private {
 public:
-  QString drawingFont = QStringLiteral("Arial");
+  // The members; a new pad's are empty.
+  FormulaEditor editor;       // Text and Cursor, and what a key press does to them
+  double cellWidth = 0;       // twips; NaN: not a number
+  double normSize = 0;        // points; NaN likewise
+  double supSize = 0;         // points; NaN likewise
+  QString fontName;
+  bool printText = false;
+
+  QString drawingFont = FormulaDefaults::fontName();
   FormulaPicture picture;        // what the last P() drew
   QSize pictureSize;             // the pad's size at the last P(), pixels
-  double surfaceFontSize = 10;   // points; kept from one redraw to the next
+  double surfaceFontSize = FormulaDefaults::kNormPoints;  // points; kept from one redraw to the next
   double cursorX = 0;            // twips; the cursor line `cur`, placed by P()
   bool cursorVisible = true;     // `cur`'s visible flag
   QTimer* pcur = nullptr;        // the blink timer, a child of the pad
@@ -61,13 +57,12 @@ public:
   // The cursor line's rectangle in pixels.
   QRect cursorRect() const {
     const int x = twips::toPixels(cursorX);
-    return QRect(x, twips::toPixels(FormulaRenderer::kCursorTopTwips), 1,
-                 twips::toPixels(FormulaRenderer::kCursorBottomTwips - FormulaRenderer::kCursorTopTwips));
+    return QRect(x, twips::toPixels(FormulaLayout::kCursorTopTwips), 1,
+                 twips::toPixels(FormulaLayout::kCursorBottomTwips - FormulaLayout::kCursorTopTwips));
   }
 };
 
 FormulaPad::FormulaPad(QWidget* parent) : QWidget(parent), d(new Private) {
-  FormulaPadAccessible::installFactory();
   d->nativeCodes = KeyMapper::forPlatform(QGuiApplication::platformName());
   setFixedHeight(twips::toPixels(kHeightTwips));
   setFocusPolicy(Qt::StrongFocus);
@@ -87,21 +82,73 @@ FormulaPad::FormulaPad(QWidget* parent) : QWidget(parent), d(new Private) {
 
 FormulaPad::~FormulaPad() { delete d; }
 
+double FormulaPad::cellWidth() const { return d->cellWidth; }
+
+void FormulaPad::setCellWidth(double twips) { storeNumber(d->cellWidth, twips, &FormulaPad::cellWidthChanged); }
+
+const QString& FormulaPad::text() const { return d->editor.text(); }
+
+void FormulaPad::setText(const QString& text) {
+  if (text == d->editor.text()) return;
+  d->editor.setText(text);
+  emit textChanged(text);
+}
+
+int FormulaPad::cursorPosition() const { return d->editor.cursor(); }
+
+void FormulaPad::setCursorPosition(int position) {
+  if (position == d->editor.cursor()) return;
+  d->editor.setCursor(position);
+  emit cursorPositionChanged(position);
+}
+
+double FormulaPad::fontNormSize() const { return d->normSize; }
+
+void FormulaPad::setFontNormSize(double points) {
+  storeNumber(d->normSize, points, &FormulaPad::fontNormSizeChanged);
+}
+
+double FormulaPad::fontSupSize() const { return d->supSize; }
+
+void FormulaPad::setFontSupSize(double points) { storeNumber(d->supSize, points, &FormulaPad::fontSupSizeChanged); }
+
+const QString& FormulaPad::fontName() const { return d->fontName; }
+
+void FormulaPad::setFontName(const QString& name) {
+  if (name == d->fontName) return;
+  d->fontName = name;
+  emit fontNameChanged(name);
+}
+
+bool FormulaPad::printText() const { return d->printText; }
+
+void FormulaPad::setPrintText(bool literal) {
+  if (literal == d->printText) return;
+  d->printText = literal;
+  emit printTextChanged(literal);
+}
+
+void FormulaPad::storeNumber(double& member, double value, void (FormulaPad::*changed)(double)) {
+  const double single = FormulaLayout::single(value);
+  if (sameNumber(single, member)) return;
+  member = single;
+  emit(this->*changed)(single);
+}
+
 QSize FormulaPad::sizeHint() const {
   // Cell n has its left edge at n cell widths: n characters take n + 1 cells.
-  const std::optional<double> cell = FormulaRenderer::asNumber(CellWidth);
-  const double cellTwips = cell && *cell > 0 ? *cell : kDefaultCellWidth.toDouble();
+  const double cellTwips = d->cellWidth > 0 ? d->cellWidth : FormulaDefaults::kCellWidthTwips;
   return QSize(twips::toPixels((kHintCharacters + 1) * cellTwips), twips::toPixels(kHeightTwips));
 }
 
 FormulaScene FormulaPad::scene() const {
   FormulaScene scene;
-  scene.text = Text;
-  scene.cellWidth = CellWidth;
-  scene.normSize = FontNormSize;
-  scene.supSize = FontSupSize;
-  scene.cursor = Cursor;
-  scene.printText = PrintText;
+  scene.text = d->editor.text();
+  scene.cellWidth = d->cellWidth;
+  scene.normSize = d->normSize;
+  scene.supSize = d->supSize;
+  scene.cursor = d->editor.cursor();
+  scene.printText = d->printText;
   scene.fontName = d->drawingFont;
   scene.widthTwips = double(twips::fromPixels(width()));
   scene.heightTwips = double(twips::fromPixels(height()));
@@ -110,24 +157,16 @@ FormulaScene FormulaPad::scene() const {
 }
 
 void FormulaPad::P() {
-  const FormulaScene scene = this->scene();
-
   const QString spokenBefore = d->picture.spoken;
   const int spokenCursorBefore = d->picture.spokenCursor;
 
-  d->picture = FormulaRenderer::layout(scene);
+  d->picture = FormulaLayout::layout(scene());
   d->pictureSize = size();
   d->surfaceFontSize = d->picture.endFontSize;
   if (d->picture.cursorX) d->cursorX = *d->picture.cursorX;  // otherwise it stays put
   update();
-  announce(spokenBefore, spokenCursorBefore);
-}
-
-// Tells assistive technology what the redraw changed in the spoken formula.
-void FormulaPad::announce(const QString& before, int cursorBefore) {
-  if (d->picture.spoken != before) emit drawnTextChanged();
-  FormulaPadAccessible::announce(this, before, d->picture.spoken, cursorBefore,
-                                 d->picture.spokenCursor);
+  if (d->picture.spoken != spokenBefore) emit drawnTextChanged();
+  SpokenTextChange::announce(this, spokenBefore, d->picture.spoken, spokenCursorBefore, d->picture.spokenCursor);
 }
 
 QString FormulaPad::twcc(const QString& Text) {
@@ -136,34 +175,30 @@ QString FormulaPad::twcc(const QString& Text) {
   return out;
 }
 
-double FormulaPad::cellWidth() const { return asNumberOrNaN(CellWidth); }
-
-int FormulaPad::cursor() const { return FormulaEditor::cursorFromVariant(Cursor); }
-
-double FormulaPad::fontNormSize() const { return asNumberOrNaN(FontNormSize); }
-
-double FormulaPad::fontSupSize() const { return asNumberOrNaN(FontSupSize); }
-
-void FormulaPad::storeAndRedraw(QVariant FormulaPad::*member, const QVariant& value) {
-  this->*member = value;
+void FormulaPad::NewText(const QVariant& MyText) {
+  setText(MyText.toString());
   P();
 }
 
-void FormulaPad::NewText(const QVariant& MyText) { storeAndRedraw(&FormulaPad::Text, MyText); }
-
 void FormulaPad::NewFontNormSize(const QVariant& MyFontNormSize) {
-  storeAndRedraw(&FormulaPad::FontNormSize, MyFontNormSize);
+  setFontNormSize(FormulaLayout::number(MyFontNormSize));
+  P();
 }
 
 void FormulaPad::NewFontSupSize(const QVariant& MyFontSupSize) {
-  storeAndRedraw(&FormulaPad::FontSupSize, MyFontSupSize);
+  setFontSupSize(FormulaLayout::number(MyFontSupSize));
+  P();
 }
 
-void FormulaPad::NewCellWidth(const QVariant& MyCellWidth) { storeAndRedraw(&FormulaPad::CellWidth, MyCellWidth); }
+void FormulaPad::NewCellWidth(const QVariant& MyCellWidth) {
+  setCellWidth(FormulaLayout::number(MyCellWidth));
+  P();
+}
 
 void FormulaPad::NewFontName(const QVariant& MyFontName) {
   d->drawingFont = MyFontName.toString();
-  storeAndRedraw(&FormulaPad::FontName, MyFontName);
+  setFontName(d->drawingFont);
+  P();
 }
 
 void FormulaPad::LF() {
@@ -174,16 +209,22 @@ void FormulaPad::LF() {
 
 void FormulaPad::ChangeFont(const QString& NewFont) { d->drawingFont = NewFont; }
 
-// Stored values of any kind go into the members unchanged: what the redraw
-// cannot use, it skips.
+// Stored values of any kind are taken as the members take them: what the
+// redraw cannot use, it skips.
 void FormulaPad::ReadProperties(const PropertyBag& bag) {
-  for (const StoredValue& stored : kStoredValues)
-    this->*stored.member = bag.ReadProperty(stored.key, stored.defaultValue);
+  setText(bag.ReadProperty(kTextKey, QString()).toString());
+  setFontNormSize(FormulaLayout::number(bag.ReadProperty(kNormSizeKey, FormulaDefaults::kNormPoints)));
+  setFontSupSize(FormulaLayout::number(bag.ReadProperty(kSupSizeKey, FormulaDefaults::kSupPoints)));
+  setCellWidth(FormulaLayout::number(bag.ReadProperty(kCellWidthKey, FormulaDefaults::kCellWidthTwips)));
+  setFontName(bag.ReadProperty(kFontNameKey, FormulaDefaults::fontName()).toString());
 }
 
 void FormulaPad::WriteProperties(PropertyBag& bag) const {
-  for (const StoredValue& stored : kStoredValues)
-    bag.WriteProperty(stored.key, this->*stored.member, stored.defaultValue);
+  bag.WriteProperty(kTextKey, text(), QString());
+  bag.WriteProperty(kNormSizeKey, fontNormSize(), FormulaDefaults::kNormPoints);
+  bag.WriteProperty(kSupSizeKey, fontSupSize(), FormulaDefaults::kSupPoints);
+  bag.WriteProperty(kCellWidthKey, cellWidth(), FormulaDefaults::kCellWidthTwips);
+  bag.WriteProperty(kFontNameKey, fontName(), FormulaDefaults::fontName());
 }
 
 FormulaPad* FormulaPad::CopyOf(const FormulaPad& source, QWidget* parent) {
@@ -204,8 +245,7 @@ int FormulaPad::accessibleCursorPosition() const { return d->picture.spokenCurso
 QRect FormulaPad::accessibleCharacterRect(int offset) const {
   if (offset < 0 || offset >= d->picture.spokenX.size()) return {};
   const int x = twips::toPixels(d->picture.spokenX.at(offset));
-  const std::optional<double> cell = FormulaRenderer::asNumber(CellWidth);
-  const int w = qMax(1, cell ? twips::toPixels(*cell) : 1);
+  const int w = qMax(1, std::isnan(d->cellWidth) ? 1 : twips::toPixels(d->cellWidth));
   return QRect(x, 0, w, height());
 }
 
@@ -222,7 +262,7 @@ int FormulaPad::cursorLineX() const {
 
 int FormulaPad::textWidth() const {
   // The last pixel the extent reaches into counts whole.
-  const double extent = FormulaRenderer::extentTwips(scene());
+  const double extent = FormulaLayout::extentTwips(scene());
   return twips::toPixels(extent + twips::kPerPixel - 1);
 }
 
@@ -231,9 +271,7 @@ bool FormulaPad::event(QEvent* event) {
   if (event->type() == QEvent::ShortcutOverride) {
     auto* key = static_cast<QKeyEvent*>(event);
     const PadKey mapped = KeyMapper::map(*key, d->nativeCodes);
-    FormulaEditor probe(QStringLiteral("x"), 0);
-    probe.pressKey(mapped.key, mapped.state);
-    if (probe.textChanged() || mapped.key == Vk::Left || mapped.key == Vk::Right) {
+    if (FormulaEditor::handles(mapped.key, mapped.state)) {
       event->accept();
       return true;
     }
@@ -255,17 +293,14 @@ void FormulaPad::resizeEvent(QResizeEvent* event) {
 
 void FormulaPad::keyPressEvent(QKeyEvent* event) {
   const PadKey key = KeyMapper::map(*event, d->nativeCodes);
-  FormulaEditor editor(Text.toString(), FormulaEditor::cursorFromVariant(Cursor));
-  editor.pressKey(key.key, key.state);
-  if (editor.textChanged()) Text = editor.text();
-  Cursor = editor.cursor();
+  const int cursorBefore = d->editor.cursor();
+  if (d->editor.pressKey(key.key, key.state)) emit textChanged(d->editor.text());
+  if (d->editor.cursor() != cursorBefore) emit cursorPositionChanged(d->editor.cursor());
   d->pcur->stop();
   d->pcur->start();
   P();
   // Keys the pad has no use for still reach the window (Enter, Escape...).
-  const bool used = editor.textChanged() || key.key == Vk::Left || key.key == Vk::Right ||
-                    key.key == Vk::Backspace;
-  event->setAccepted(used);
+  event->setAccepted(FormulaEditor::handles(key.key, key.state));
 }
 
 void FormulaPad::focusInEvent(QFocusEvent* event) {

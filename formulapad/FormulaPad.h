@@ -12,23 +12,24 @@ struct FormulaScene;
 // by appending at the end. Sizes are in twips (15 to a device-independent
 // pixel) and points; the pad is always 315 twips high.
 //
-// The members are untyped and empty until set; an empty value counts as 0
-// or as the empty string. Writing a member does not redraw: the screen shows
-// the picture of the last P().
+// Its members are the properties below, named as the stored form data and
+// form designers know them. A new pad's members are empty: 0, the empty
+// text, the empty font name; loading its stored values gives it the
+// defaults. A width or size that is not a number reads as NaN, and the
+// redraw skips what uses it. Writing a member does not redraw: the screen
+// shows the picture of the last P(). The New... setters write and redraw.
 //
-// The same members as typed properties, for form designers and the meta-object
-// system: reading gives the value as the redraw takes it (a size or width that
-// is not a number reads as NaN), writing stores a typed value, and neither
-// redraws.
+// The pad hides no function of QWidget: the caret is cursorPosition(), the
+// mouse pointer stays cursor().
 class FormulaPad : public QWidget {
   Q_OBJECT
-  Q_PROPERTY(double CellWidth READ cellWidth WRITE setCellWidth)
-  Q_PROPERTY(QString Text READ text WRITE setText)
-  Q_PROPERTY(int Cursor READ cursor WRITE setCursor DESIGNABLE false)
-  Q_PROPERTY(double FontNormSize READ fontNormSize WRITE setFontNormSize)
-  Q_PROPERTY(double FontSupSize READ fontSupSize WRITE setFontSupSize)
-  Q_PROPERTY(QString FontName READ fontName WRITE setFontName)
-  Q_PROPERTY(bool PrintText READ printText WRITE setPrintText DESIGNABLE false)
+  Q_PROPERTY(double CellWidth READ cellWidth WRITE setCellWidth NOTIFY cellWidthChanged)
+  Q_PROPERTY(QString Text READ text WRITE setText NOTIFY textChanged)
+  Q_PROPERTY(int Cursor READ cursorPosition WRITE setCursorPosition NOTIFY cursorPositionChanged DESIGNABLE false)
+  Q_PROPERTY(double FontNormSize READ fontNormSize WRITE setFontNormSize NOTIFY fontNormSizeChanged)
+  Q_PROPERTY(double FontSupSize READ fontSupSize WRITE setFontSupSize NOTIFY fontSupSizeChanged)
+  Q_PROPERTY(QString FontName READ fontName WRITE setFontName NOTIFY fontNameChanged)
+  Q_PROPERTY(bool PrintText READ printText WRITE setPrintText NOTIFY printTextChanged DESIGNABLE false)
   // What a form designer shows beside the properties.
   Q_CLASSINFO("CellWidth", "Set the space between two elements in the box (numbers, operators...)")
   Q_CLASSINFO("Text", "Set the FormulaPad content. Note that powers are \"e\", not \"^\"")
@@ -43,38 +44,35 @@ public:
   explicit FormulaPad(QWidget* parent = nullptr);
   ~FormulaPad() override;
 
-  QVariant CellWidth;     // twips per cell; 120 after loading
-  QVariant Text;          // the formula text
-  QVariant Cursor;        // cursor position in stored characters
-  QVariant FontNormSize;  // points; 10 after loading
-  QVariant FontSupSize;   // points; 8 after loading; a root's index is 2 smaller
-  QVariant FontName;      // recorded only: the drawing font is set by NewFontName/ChangeFont
-  bool PrintText = false; // draw every character literally, no markers
-
-  // The typed properties over the members above.
-  double cellWidth() const;  // twips
-  void setCellWidth(double twips) { CellWidth = twips; }
-  QString text() const { return Text.toString(); }
-  void setText(const QString& text) { Text = text; }
-  int cursor() const;  // stored characters
-  void setCursor(int position) { Cursor = position; }
-  double fontNormSize() const;  // points
-  void setFontNormSize(double points) { FontNormSize = points; }
-  double fontSupSize() const;  // points
-  void setFontSupSize(double points) { FontSupSize = points; }
-  QString fontName() const { return FontName.toString(); }
-  void setFontName(const QString& name) { FontName = name; }
-  bool printText() const { return PrintText; }
-  void setPrintText(bool literal) { PrintText = literal; }
+  // The members. Numbers are kept at single precision; a value beyond it is
+  // not a number. None of the writers redraws.
+  double cellWidth() const;  // twips per cell; 120 after loading
+  void setCellWidth(double twips);
+  const QString& text() const;  // the formula text
+  void setText(const QString& text);
+  int cursorPosition() const;  // the caret, in stored characters; any value a host sets
+  void setCursorPosition(int position);
+  double fontNormSize() const;  // points; 10 after loading
+  void setFontNormSize(double points);
+  double fontSupSize() const;  // points; 8 after loading; a root's index is 2 smaller
+  void setFontSupSize(double points);
+  const QString& fontName() const;  // recorded only: the drawing font is set by NewFontName/ChangeFont
+  void setFontName(const QString& name);
+  bool printText() const;  // draw every character literally, no markers
+  void setPrintText(bool literal);
 
   // Redraws the retained picture from the members.
   void P();
   // `Text` without its zero-width markers "e" and "s".
   static QString twcc(const QString& Text);
+  // The setters take a value of any kind: a text for Text and FontName, and
+  // for the sizes a number or a numeric text (anything else is not a
+  // number, an empty value is 0). Each writes its member, then P().
   void NewText(const QVariant& MyText);
   void NewFontNormSize(const QVariant& MyFontNormSize);
   void NewFontSupSize(const QVariant& MyFontSupSize);
   void NewCellWidth(const QVariant& MyCellWidth);
+  // Also sets the drawing font name.
   void NewFontName(const QVariant& MyFontName);
   // Focus-lost handling: hides the cursor line, stops the blink timer.
   void LF();
@@ -112,6 +110,13 @@ public:
   QSize sizeHint() const override;
 
 signals:
+  void cellWidthChanged(double twips);
+  void textChanged(const QString& text);
+  void cursorPositionChanged(int position);
+  void fontNormSizeChanged(double points);
+  void fontSupSizeChanged(double points);
+  void fontNameChanged(const QString& name);
+  void printTextChanged(bool literal);
   // The drawn formula changed (after a P() that changed accessibleText()).
   void drawnTextChanged();
 
@@ -127,10 +132,9 @@ protected:
 
 private:
   FormulaScene scene() const;  // what P() draws from
-  // The setters' common step: `value` into `member`, then P().
-  void storeAndRedraw(QVariant FormulaPad::*member, const QVariant& value);
+  // Writes a number member, telling when it changed (NaN equals NaN).
+  void storeNumber(double& member, double value, void (FormulaPad::*changed)(double));
   void showKeyHelpMenu(const QPoint& globalPos);
-  void announce(const QString& before, int cursorBefore);
 
   class Private;
   Private* d;

@@ -4,64 +4,17 @@
 
 #include "formulapad/FormulaPad.h"
 
-namespace {
+FormulaPadAccessible::FormulaPadAccessible(FormulaPad* pad)
+    : QAccessibleWidget(pad, QAccessible::EditableText) {}
 
-QAccessibleInterface* createForPad(const QString& className, QObject* object) {
+QAccessibleInterface* FormulaPadAccessible::create(const QString& className, QObject* object) {
   if (className == QLatin1String(FormulaPad::staticMetaObject.className())) {
     if (auto* pad = qobject_cast<FormulaPad*>(object)) return new FormulaPadAccessible(pad);
   }
   return nullptr;
 }
 
-}  // namespace
-
-FormulaPadAccessible::FormulaPadAccessible(FormulaPad* pad)
-    : QAccessibleWidget(pad, QAccessible::EditableText) {}
-
-void FormulaPadAccessible::installFactory() {
-  static const bool installed = [] {
-    QAccessible::installFactory(createForPad);
-    return true;
-  }();
-  Q_UNUSED(installed);
-}
-
 QString FormulaPadAccessible::defaultName() { return QStringLiteral("Fórmula"); }
-
-std::optional<FormulaPadAccessible::TextChange> FormulaPadAccessible::textChange(
-    const QString& before, const QString& after) {
-  if (before == after) return std::nullopt;
-  qsizetype start = 0;
-  while (start < before.size() && start < after.size() && before[start] == after[start]) ++start;
-  qsizetype endBefore = before.size();
-  qsizetype endAfter = after.size();
-  while (endBefore > start && endAfter > start && before[endBefore - 1] == after[endAfter - 1]) {
-    --endBefore;
-    --endAfter;
-  }
-  return TextChange{int(start), before.mid(start, endBefore - start), after.mid(start, endAfter - start)};
-}
-
-void FormulaPadAccessible::announce(FormulaPad* pad, const QString& before, const QString& after,
-                                    int caretBefore, int caretAfter) {
-  if (!QAccessible::isActive()) return;
-  if (const std::optional<TextChange> change = textChange(before, after)) {
-    if (change->removed.isEmpty()) {
-      QAccessibleTextInsertEvent ev(pad, change->position, change->inserted);
-      QAccessible::updateAccessibility(&ev);
-    } else if (change->inserted.isEmpty()) {
-      QAccessibleTextRemoveEvent ev(pad, change->position, change->removed);
-      QAccessible::updateAccessibility(&ev);
-    } else {
-      QAccessibleTextUpdateEvent ev(pad, change->position, change->removed, change->inserted);
-      QAccessible::updateAccessibility(&ev);
-    }
-  }
-  if (caretAfter != caretBefore) {
-    QAccessibleTextCursorEvent ev(pad, caretAfter);
-    QAccessible::updateAccessibility(&ev);
-  }
-}
 
 FormulaPad* FormulaPadAccessible::pad() const { return static_cast<FormulaPad*>(widget()); }
 

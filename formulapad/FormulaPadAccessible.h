@@ -2,8 +2,6 @@
 
 #include <QAccessibleWidget>
 
-#include <optional>
-
 class FormulaPad;
 
 // What assistive technology sees of a pad: an editable text whose content is
@@ -13,27 +11,13 @@ class FormulaPadAccessible : public QAccessibleWidget, public QAccessibleTextInt
 public:
   explicit FormulaPadAccessible(FormulaPad* pad);
 
-  // Makes the accessibility framework use this class for every pad; safe to
-  // call any number of times.
-  static void installFactory();
+  // The accessibility framework's factory for pads: the interface of a
+  // FormulaPad, null for any other object. Whoever hosts pads installs it
+  // (QAccessible::installFactory) before it creates them.
+  static QAccessibleInterface* create(const QString& className, QObject* object);
 
   // The name used when the pad has neither an accessible name nor a tool tip.
   static QString defaultName();
-
-  // How the spoken formula changed: at `position`, `removed` gave way to
-  // `inserted` (the common start and end left out). Empty when equal.
-  struct TextChange {
-    int position = 0;
-    QString removed;
-    QString inserted;
-    friend bool operator==(const TextChange&, const TextChange&) = default;
-  };
-  static std::optional<TextChange> textChange(const QString& before, const QString& after);
-
-  // Tells assistive technology, when any listens, that a redraw of `pad`
-  // changed its spoken formula and caret.
-  static void announce(FormulaPad* pad, const QString& before, const QString& after,
-                       int caretBefore, int caretAfter);
 
   QString text(QAccessible::Text t) const override;
   QAccessible::State state() const override;

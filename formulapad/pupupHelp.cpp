@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "formulapad/Twips.h"
+#include "presentation/Twips.h"
 
 namespace {
 

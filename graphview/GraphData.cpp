@@ -13,14 +13,14 @@ constexpr auto kPlanningTime = std::chrono::seconds(2);
 constexpr int kSamples = 1600;   // evenly spaced points of the curve, besides its roots and turning points
 constexpr int kLargestDenominator = 12;  // fractions with a larger one are written approximately
 
-void checkSize(const factorix::Coefficients& p) {
+void checkSize(const factorix::Polynomial& p) {
   if (factorix::Degree(p) > factorix::kMaxFactorDegree) throw factorix::EngineError(factorix::kOverflow);
   unsigned long bits = 0;
   for (const mpz_class& c : p) bits = std::max<unsigned long>(bits, mpz_sizeinbase(c.get_mpz_t(), 2));
   if (bits * p.size() > factorix::kMaxFactorBits) throw factorix::EngineError(factorix::kOverflow);
 }
 
-bool isRootAt(const factorix::Coefficients& p, const mpq_class& x) {
+bool isRootAt(const factorix::Polynomial& p, const mpq_class& x) {
   mpq_class value;
   for (auto it = p.rbegin(); it != p.rend(); ++it) value = value * x + *it;
   return value == 0;
@@ -28,7 +28,7 @@ bool isRootAt(const factorix::Coefficients& p, const mpq_class& x) {
 
 // The root as an integer or a fraction p/q (q <= 12) when it is one, else
 // to six decimals.
-RootText fallbackText(const factorix::Coefficients& p, double root) {
+RootText fallbackText(const factorix::Polynomial& p, double root) {
   for (int q = 1; q <= kLargestDenominator && std::abs(root) < 1e15; ++q) {
     mpq_class candidate(std::lround(root * q), q);
     candidate.canonicalize();
@@ -42,7 +42,7 @@ RootText fallbackText(const factorix::Coefficients& p, double root) {
 
 }  // namespace
 
-GraphData::GraphData(factorix::Coefficients polynomial, QVector<RootText> rootTexts)
+GraphData::GraphData(factorix::Polynomial polynomial, QVector<RootText> rootTexts)
     : polynomial_(std::move(polynomial)), rootTexts_(std::move(rootTexts)) {
   factorix::Trim(polynomial_);
   checkSize(polynomial_);

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "engine/factor/Coefficients.h"
+#include "engine/core/Polynomial.h"
 #include "engine/graph/CurvePlot.h"
 
 // How a real root is written next to the axis and in the description: the
@@ -26,12 +26,12 @@ public:
   // ascending) come from the worked solution; when empty, the roots are
   // written exactly when they are integers or fractions with a small
   // denominator, and to six decimals otherwise.
-  explicit GraphData(factorix::Coefficients polynomial, QVector<RootText> rootTexts = {});
+  explicit GraphData(factorix::Polynomial polynomial, QVector<RootText> rootTexts = {});
   ~GraphData();
   GraphData(const GraphData&) = delete;
   GraphData& operator=(const GraphData&) = delete;
 
-  const factorix::Coefficients& polynomial() const { return polynomial_; }
+  const factorix::Polynomial& polynomial() const { return polynomial_; }
   const factorix::CurvePlot& plot() const { return plot_; }
   const QVector<RootText>& rootTexts() const { return rootTexts_; }
 
@@ -42,7 +42,7 @@ public:
   factorix::ScaledValue valueAt(double x) const;
 
 private:
-  factorix::Coefficients polynomial_;
+  factorix::Polynomial polynomial_;
   factorix::CurvePlot plot_;
   QVector<RootText> rootTexts_;
   std::unique_ptr<factorix::CurveEvaluator> evaluator_;  // its caches change on every call

@@ -8,7 +8,7 @@
 
 #include "app/ErrorMessages.h"
 #include "app/cli/CommandLine.h"
-#include "app/cli/FormulaSpelling.h"
+#include "presentation/FormulaSpelling.h"
 #include "app/cli/LineReader.h"
 #include "app/cli/TextCommand.h"
 #include "app/ErrorMessages.h"

@@ -15,8 +15,8 @@ constexpr long kLeadingCoefficients[] = {1, 1, 1, -1, 2, -2, 3};
 constexpr long kMaxDenominator = 4;
 constexpr int kAttemptsPerExercise = 200;  // draws allowed before the choices count as exhausted
 
-Coefficients Multiply(const Coefficients& a, const Coefficients& b) {
-  Coefficients out(a.size() + b.size() - 1);
+Polynomial Multiply(const Polynomial& a, const Polynomial& b) {
+  Polynomial out(a.size() + b.size() - 1);
   for (std::size_t i = 0; i < a.size(); ++i)
     for (std::size_t j = 0; j < b.size(); ++j) out[i + j] += a[i] * b[j];
   return out;
@@ -32,7 +32,7 @@ mpq_class RationalRoot(SplitMix64& random, const SheetOptions& options) {
 }
 
 // x^2 + bx + c with no real root.
-Coefficients IrreducibleQuadratic(SplitMix64& random) {
+Polynomial IrreducibleQuadratic(SplitMix64& random) {
   const long b = random.Between(-4, 4);
   const long c = b * b / 4 + random.Between(1, 5);
   return {c, b, 1};
@@ -51,7 +51,7 @@ Exercise Draw(SplitMix64& random, const SheetOptions& options) {
   std::sort(exercise.roots.begin(), exercise.roots.end());
 
   const long leading = kLeadingCoefficients[random.Below(std::size(kLeadingCoefficients))];
-  Coefficients p{leading};
+  Polynomial p{leading};
   for (const mpq_class& root : exercise.roots) p = Multiply(p, {-root.get_num(), root.get_den()});
   if (!exercise.quadratic.empty()) p = Multiply(p, exercise.quadratic);
   exercise.polynomial = std::move(p);
@@ -75,7 +75,7 @@ std::vector<Exercise> MakeSheet(const SheetOptions& options) {
   if (CheckSheetOptions(options) != SheetProblem::kNone) throw std::invalid_argument("sheet options");
   SplitMix64 random(options.seed);
   std::vector<Exercise> sheet;
-  std::set<Coefficients> seen;
+  std::set<Polynomial> seen;
   for (int attempts = 0; static_cast<int>(sheet.size()) < options.count; ++attempts) {
     if (attempts >= kAttemptsPerExercise * options.count) return {};
     Exercise exercise = Draw(random, options);

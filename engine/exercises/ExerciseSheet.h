@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/factor/Coefficients.h"
+#include "engine/core/Polynomial.h"
 
 namespace factorix {
 
@@ -39,9 +39,9 @@ enum class SheetProblem {
 
 // One exercise: a polynomial and the roots it was built from.
 struct Exercise {
-  Coefficients polynomial;        // coeffs[i] multiplies x^i
+  Polynomial polynomial;        // coeffs[i] multiplies x^i
   std::vector<mpq_class> roots;   // the rational roots, ascending, each as often as it divides
-  Coefficients quadratic;         // the irreducible factor x^2 + bx + c as {c, b, 1}; empty when none
+  Polynomial quadratic;         // the irreducible factor x^2 + bx + c as {c, b, 1}; empty when none
 };
 
 // The problem with `options`, kNone when a sheet can be made (but for too

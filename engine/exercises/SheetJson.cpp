@@ -32,7 +32,7 @@ std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 }  // namespace
 
-std::vector<std::string> ComplexRootTexts(const Coefficients& quadratic) {
+std::vector<std::string> ComplexRootTexts(const Polynomial& quadratic) {
   const long c = quadratic.at(0).get_si(), b = quadratic.at(1).get_si();
   long rest = 0;
   const long square = SquarePart(4 * c - b * b, rest);

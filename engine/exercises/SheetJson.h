@@ -10,7 +10,7 @@ namespace factorix {
 
 // The two complex roots of an irreducible x^2 + bx + c ({c, b, 1}),
 // negative imaginary part first, exact: "-1-2i", "-1/2+√3/2i", "√2i".
-std::vector<std::string> ComplexRootTexts(const Coefficients& quadratic);
+std::vector<std::string> ComplexRootTexts(const Polynomial& quadratic);
 
 // A root as JSON: an integer as a number, a fraction as the string "p/q".
 std::string RootJson(const mpq_class& root);

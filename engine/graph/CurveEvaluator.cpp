@@ -23,7 +23,7 @@ ScaledValue FromArf(const arf_struct* value) {
 
 }  // namespace
 
-CurveEvaluator::CurveEvaluator(const Coefficients& p) {
+CurveEvaluator::CurveEvaluator(const Polynomial& p) {
   SetFlint(poly_, p);
   arb_poly_set_fmpz_poly(balls_.get(), poly_.get(), kBallPrecision);
   for (auto it = p.rbegin(); it != p.rend(); ++it) {

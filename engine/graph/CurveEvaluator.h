@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "engine/factor/Coefficients.h"
+#include "engine/core/Polynomial.h"
 #include "engine/graph/ArbTypes.h"
 #include "engine/graph/ScaledValue.h"
 
@@ -14,7 +14,7 @@ namespace factorix {
 // arithmetic at growing precision.
 class CurveEvaluator {
 public:
-  explicit CurveEvaluator(const Coefficients& p);
+  explicit CurveEvaluator(const Polynomial& p);
   CurveEvaluator(const CurveEvaluator&) = delete;
   CurveEvaluator& operator=(const CurveEvaluator&) = delete;
 

@@ -12,8 +12,8 @@ constexpr double kLog2OfClipRatio = 6.643856189774724;  // log2(100): two orders
 constexpr double kLog2Of10 = 3.321928094887362;
 constexpr int kLargestPlainPower = 4;  // values up to 10^5 are shown without a power of ten
 
-Coefficients Derivative(const Coefficients& p) {
-  Coefficients d;
+Polynomial Derivative(const Polynomial& p) {
+  Polynomial d;
   for (std::size_t i = 1; i < p.size(); ++i) d.push_back(p[i] * static_cast<unsigned long>(i));
   return d;
 }
@@ -93,7 +93,7 @@ void SetYRange(CurvePlot& plot, CurveEvaluator& evaluator) {
 
 }  // namespace
 
-CurvePlot PlanCurve(const Coefficients& p, Deadline deadline) {
+CurvePlot PlanCurve(const Polynomial& p, Deadline deadline) {
   CurvePlot plot;
   if (p.empty()) return plot;
   CurveEvaluator evaluator(p);

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "engine/factor/Coefficients.h"
+#include "engine/core/Polynomial.h"
 #include "engine/graph/CurveEvaluator.h"
 #include "engine/graph/RealRoots.h"
 #include "engine/graph/ScaledValue.h"
@@ -32,7 +32,7 @@ struct CurvePlot {
 // Plans the graph of `p` (trimmed; the zero polynomial is the x-axis).
 // Throws EngineError(kOverflow) when a root or stationary point lies beyond
 // 1e300, or when `deadline` passes first.
-CurvePlot PlanCurve(const Coefficients& p, Deadline deadline);
+CurvePlot PlanCurve(const Polynomial& p, Deadline deadline);
 
 // One point of the curve, in the plot's units.
 struct CurvePoint {

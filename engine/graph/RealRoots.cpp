@@ -66,7 +66,7 @@ void AddNonzeroRoots(const fmpz_poly_struct* g, unsigned multiplicity, Deadline 
 
 }  // namespace
 
-std::vector<RealRoot> RealRoots(const Coefficients& p, Deadline deadline) {
+std::vector<RealRoot> RealRoots(const Polynomial& p, Deadline deadline) {
   FmpzPoly poly;
   SetFlint(poly, p);
   FmpzPolyFactors parts;

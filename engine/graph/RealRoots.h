@@ -3,7 +3,7 @@
 #include <chrono>
 #include <vector>
 
-#include "engine/factor/Coefficients.h"
+#include "engine/core/Polynomial.h"
 
 namespace factorix {
 
@@ -21,6 +21,6 @@ struct RealRoot {
 // narrowed by exact signs until its interval rounds to one double. Throws
 // EngineError(kOverflow) for a root beyond 1e300 in absolute value, or when
 // `deadline` passes first.
-std::vector<RealRoot> RealRoots(const Coefficients& p, Deadline deadline);
+std::vector<RealRoot> RealRoots(const Polynomial& p, Deadline deadline);
 
 }  // namespace factorix

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/AccessibleInterfaces.h"
 #include "app/Form1.h"
 #include "app/ResultList.h"
 #include "formulapad/FormulaPad.h"
@@ -47,6 +48,7 @@ inline SeenBox answerBox(const std::function<void()>& action,
 // The main window after start-up, with "Salir" and the link recorded instead
 // of quitting the program or starting a browser.
 struct MainWindowFixture {
+  bool accessible = (AccessibleInterfaces::install(), true);  // before the window is made
   std::unique_ptr<Form1> form = std::make_unique<Form1>();
   int quits = 0;               // confirmed "Salir" clicks
   bool browserStarts = true;   // what the link's opener reports
@@ -65,7 +67,7 @@ struct MainWindowFixture {
   // Types `text` into the polynomial pad's member and clicks "Calcular";
   // returns the message box it showed, if any.
   SeenBox calculate(const QString& text) {
-    form->dividendo()->Text = text;
+    form->dividendo()->setText(text);
     return answerBox([this] { form->Command1_Click(); });
   }
 };

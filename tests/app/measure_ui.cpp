@@ -58,7 +58,7 @@ void timeMessageBox(QTimer& poll, const QElapsedTimer& clock, Run& run) {
 // Clicks "Calcular" with `text` in the pad and waits until the window has
 // drawn the result; a message box is timed when it shows and then closed.
 Run calculate(Form1& form, const QString& text) {
-  form.dividendo()->Text = text;
+  form.dividendo()->setText(text);
   Run run;
   QElapsedTimer clock;
   QTimer poll;

@@ -163,7 +163,7 @@ void TestDesktop::keysOpenAndEscapeCloses() {
   QFETCH(QString, title);
   MainWindowFixture w;
   QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
-  w.form->dividendo()->Text = QStringLiteral("2xe2+3x");  // no constant term: an error
+  w.form->dividendo()->setText(QStringLiteral("2xe2+3x"));  // no constant term: an error
   std::pair<QString, bool> seen;
   if (focus.isEmpty()) {
     seen = escapeFirstModal([&] { pupupHelp::showModal(w.form->screen()); });
@@ -198,13 +198,13 @@ void TestDesktop::padKeysReachNoShortcut() {
     ShortcutCounter counter;
     for (const auto& [key, modifiers] : keys) {
       target->setFocus();
-      const QString before = pad->Text.toString();
+      const QString before = pad->text();
       const std::pair<QString, bool> opened = escapeFirstModal([&] { QTest::keyClick(target, key, modifiers); });
       const QString what = QStringLiteral("%1 on %2").arg(QKeySequence(key | modifiers).toString(), focus);
       QVERIFY2(opened.first.isNull(), qPrintable(what + " opened " + opened.first));
       QVERIFY2(counter.fired == 0, qPrintable(what + " fired a shortcut"));
       const bool writes = key >= Qt::Key_A || key == Qt::Key_8 || key == Qt::Key_9 || key == Qt::Key_0;
-      if (focus == u"dividendo" && writes) QVERIFY2(pad->Text.toString().size() > before.size(), qPrintable(what));
+      if (focus == u"dividendo" && writes) QVERIFY2(pad->text().size() > before.size(), qPrintable(what));
     }
   }
 }

@@ -70,7 +70,7 @@ QRect geometryIn(const QWidget* widget, const QWidget* container) {
 struct Window : MainWindowFixture {
   QStringList lines() const {
     QStringList texts;
-    for (int i = 1; i <= results().upperBound(); ++i) texts << results().at(i)->Text.toString();
+    for (int i = 1; i <= results().upperBound(); ++i) texts << results().at(i)->text();
     return texts;
   }
   // Left and Top of element `i` in twips, in the frame's coordinates.
@@ -199,11 +199,11 @@ void TestForm1::startUp() {
   QVERIFY(w.form->isVisible());
   QCOMPARE(w.results().upperBound(), 0);
   FormulaPad* heading = w.results().at(0);
-  QCOMPARE(heading->Text.toString(), kHeading);
+  QCOMPARE(heading->text(), kHeading);
   QCOMPARE(heading->drawingFontName(), QStringLiteral("Courier"));
   QCOMPARE(heading->accessibleText(), kHeading);
   QCOMPARE(w.form->focusWidget(), w.form->dividendo());
-  QCOMPARE(w.form->dividendo()->Text.toString(), QString());
+  QCOMPARE(w.form->dividendo()->text(), QString());
 }
 
 void TestForm1::calcular_data() {
@@ -229,11 +229,11 @@ void TestForm1::calcular() {
     QVERIFY(w.frame2()->isAncestorOf(pad));
     // Copies of the heading draw in the pad's own font and show their line.
     QCOMPARE(pad->drawingFontName(), QStringLiteral("Arial"));
-    QCOMPARE(pad->FontName.toString(), QStringLiteral("Courier"));
+    QCOMPARE(pad->fontName(), QStringLiteral("Courier"));
     QVERIFY(!pad->accessibleText().contains(QStringLiteral("POLINOMIO")));
     QCOMPARE(geometryIn(pad, w.frame2()).size(), QSize(4815, 315));
   }
-  QCOMPARE(w.results().at(0)->Text.toString(), kHeading);
+  QCOMPARE(w.results().at(0)->text(), kHeading);
 }
 
 void TestForm1::linesFollow120Apart() {
@@ -271,7 +271,7 @@ void TestForm1::borrar() {
   w.form->Borrar();
   QCOMPARE(w.results().upperBound(), 0);
   QVERIFY(line.isNull());
-  QCOMPARE(w.results().at(0)->Text.toString(), kHeading);
+  QCOMPARE(w.results().at(0)->text(), kHeading);
   QCOMPARE(geometryIn(w.results().at(0), w.frame2()), headingPlace);
   QCOMPARE(w.frame2()->findChildren<FormulaPad*>().size(), 1);
 

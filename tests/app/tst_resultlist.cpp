@@ -107,10 +107,10 @@ void TestResultList::linesCopyTheHeading() {
   Fixture f;
   f.list->at(0)->ChangeFont(QStringLiteral("Courier"));
   FormulaPad* first = f.list->addLine();
-  first->Text = QStringLiteral(" (x-2) (+2xe2+4x+8)");
+  first->setText(QStringLiteral(" (x-2) (+2xe2+4x+8)"));
   const FormulaPad* second = f.list->addLine();
-  QCOMPARE(second->Text.toString(), kHeading);
-  QCOMPARE(second->FontName.toString(), QStringLiteral("Courier"));
+  QCOMPARE(second->text(), kHeading);
+  QCOMPARE(second->fontName(), QStringLiteral("Courier"));
   QCOMPARE(second->drawingFontName(), QStringLiteral("Arial"));
 }
 
@@ -125,7 +125,7 @@ void TestResultList::borrarKeepsOnlyTheHeading() {
   f.list->Borrar();
   QCOMPARE(f.list->upperBound(), 0);
   QCOMPARE(f.list->at(0), heading);
-  QCOMPARE(heading->Text.toString(), kHeading);
+  QCOMPARE(heading->text(), kHeading);
   QCOMPARE(f.position(0), QPoint(kHeadingLeft - 480, kHeadingTop));
   for (const auto& pad : removed) QVERIFY(pad.isNull());
 

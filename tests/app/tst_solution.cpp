@@ -118,8 +118,8 @@ void TestSolution::opens() {
   if (calculate)
     QVERIFY(!window->calculate(text).shown);
   else
-    window->form->dividendo()->Text = text;
-  const QString before = pad(index)->Text.toString();
+    window->form->dividendo()->setText(text);
+  const QString before = pad(index)->text();
   SolutionDialog* dialog = openFrom(index, how);
   QVERIFY(dialog);
   QVERIFY(dialog->isVisible());
@@ -129,7 +129,7 @@ void TestSolution::opens() {
                            ? QString()
                            : dialog->tables().first()->tableModel()->text(RuffiniTableModel::kProductRow, 0);
   QCOMPARE(root, firstRoot);
-  QCOMPARE(pad(index)->Text.toString(), before);  // the pad wrote nothing for the key
+  QCOMPARE(pad(index)->text(), before);  // the pad wrote nothing for the key
   QCOMPARE(pad(index)->toolTip(), QStringLiteral("Doble clic: resolución paso a paso"));
 }
 
@@ -153,8 +153,8 @@ void TestSolution::editedLineOpensItsCalculationsRoot() {
   // The pads can be typed into: neither the line's text nor the input pad's
   // changes the work the line stands for.
   window->calculate(QStringLiteral("2xe3+0xe2+0x-16"));
-  pad(1)->Text = QStringLiteral("(x-3)");
-  window->form->dividendo()->Text = QStringLiteral("1xe2+1");
+  pad(1)->setText(QStringLiteral("(x-3)"));
+  window->form->dividendo()->setText(QStringLiteral("1xe2+1"));
   SolutionDialog* dialog = openFrom(1, QStringLiteral("Return"));
   QVERIFY(dialog);
   QCOMPARE(dialog->polynomial()->text(), QStringLiteral("P(x) = 2x³−16"));

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/AccessibleInterfaces.h"
 #include "app/Form1.h"
 #include "app/Form2.h"
 #include "app/ResultList.h"
@@ -23,6 +24,8 @@ class TestWindowUse : public QObject {
   Q_OBJECT
 
 private slots:
+  // As the program does before it makes a window.
+  void initTestCase() { AccessibleInterfaces::install(); }
   void accessibleRoles_data();
   void accessibleRoles();
   void inputFieldStandsOut();
@@ -119,7 +122,7 @@ void TestWindowUse::returnPressesFocusedButton() {
   QCOMPARE(w.quits, 1);
 
   auto* calcular = static_cast<QPushButton*>(w.form->control(QStringLiteral("Command1")));
-  w.form->dividendo()->Text = QStringLiteral("xe2+0x-1");
+  w.form->dividendo()->setText(QStringLiteral("xe2+0x-1"));
   calcular->setFocus();
   QTest::keyClick(calcular, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
   QCOMPARE(w.results().upperBound(), 2);
@@ -139,7 +142,7 @@ void TestWindowUse::returnInPadPressesNothing() {
       answerBox([&] { QTest::keyClick(pad, Qt::Key(key), Qt::KeyboardModifiers(modifiers)); }, QMessageBox::Yes);
   QVERIFY(!box.shown);
   QCOMPARE(w.results().upperBound(), 0);
-  QCOMPARE(pad->Text.toString(), QStringLiteral("xe2+0x-1"));
+  QCOMPARE(pad->text(), QStringLiteral("xe2+0x-1"));
   QCOMPARE(w.quits, 0);
 }
 
@@ -168,7 +171,7 @@ void TestWindowUse::longLinesWiderThanFrame() {
   }
   QCOMPARE(w.results().at(0)->width(), headingWidth);
   QVERIFY2(longest->width() > w.frame2()->width(),
-           qPrintable(QStringLiteral("%1: %2 px").arg(longest->Text.toString()).arg(longest->width())));
+           qPrintable(QStringLiteral("%1: %2 px").arg(longest->text()).arg(longest->width())));
 
   // The last characters are drawn at the pad's right end.
   const QImage pad = longest->grab().toImage();

@@ -1,17 +1,20 @@
 // A small window holding one formula pad, as the main window holds its
 // input pad, for the end-to-end tests of the pad under a real X server.
+#include <QAccessible>
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
 
 #include "formulapad/FormulaPad.h"
+#include "formulapad/FormulaPadAccessible.h"
 #include "formulapad/PropertyBag.h"
-#include "formulapad/Twips.h"
+#include "presentation/Twips.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("padhost"));
 
+  QAccessible::installFactory(&FormulaPadAccessible::create);
   QWidget window;
   window.setWindowTitle(QStringLiteral("Pad host"));
   window.setFixedSize(twips::toPixels(5415), twips::toPixels(1200));

@@ -13,15 +13,15 @@ namespace {
 using test::Times;
 
 // The factorisation's content times every factor to its power.
-Coefficients Expand(const Factorization& f) {
-  Coefficients p{f.content};
+Polynomial Expand(const Factorization& f) {
+  Polynomial p{f.content};
   for (const FactorPower& power : f.factors)
     for (unsigned i = 0; i < power.multiplicity; ++i) p = Times(p, power.factor);
   return p;
 }
 
 // P(p/q) * q^degree, an integer that is 0 exactly at a root.
-mpz_class ScaledValue(const Coefficients& p, const mpq_class& x) {
+mpz_class ScaledValue(const Polynomial& p, const mpq_class& x) {
   mpz_class value;
   for (std::size_t i = p.size(); i-- > 0;) {
     mpz_class power = 1;
@@ -42,9 +42,9 @@ TEST_P(Sheets, KeepTheirPromises) {
   const SheetOptions& options = GetParam();
   const std::vector<Exercise> sheet = MakeSheet(options);
   ASSERT_EQ(static_cast<int>(sheet.size()), options.count);
-  std::set<Coefficients> distinct;
+  std::set<Polynomial> distinct;
   for (const Exercise& exercise : sheet) {
-    const Coefficients& p = exercise.polynomial;
+    const Polynomial& p = exercise.polynomial;
     EXPECT_EQ(Degree(p), options.degree);
     EXPECT_TRUE(distinct.insert(p).second);
     EXPECT_EQ(Expand(Factorize(p)), p);
@@ -111,7 +111,7 @@ TEST(Exercises, ProblemsWithOptions) {
 
 TEST(Exercises, ComplexRootsAreExact) {
   const struct {
-    Coefficients quadratic;
+    Polynomial quadratic;
     std::vector<std::string> roots;
   } cases[] = {
       {{1, 0, 1}, {"-i", "i"}},

@@ -142,29 +142,6 @@ private slots:
     QCOMPARE(editor.textChanged(), changed);
   }
 
-  void cursorFromVariant_data() {
-    QTest::addColumn<QVariant>("value");
-    QTest::addColumn<int>("expected");
-    constexpr int kMax = std::numeric_limits<int>::max();
-    constexpr int kMin = std::numeric_limits<int>::min();
-    QTest::newRow("empty") << QVariant() << 0;
-    QTest::newRow("int") << QVariant(6) << 6;
-    QTest::newRow("numeric text") << QVariant(QStringLiteral("7")) << 7;
-    QTest::newRow("other text") << QVariant(QStringLiteral("abc")) << 0;
-    QTest::newRow("fraction") << QVariant(2.9) << 2;
-    QTest::newRow("negative fraction") << QVariant(-3.5) << -3;
-    QTest::newRow("huge") << QVariant(1e300) << kMax;
-    QTest::newRow("huge negative") << QVariant(-1e300) << kMin;
-    QTest::newRow("nan") << QVariant(std::numeric_limits<double>::quiet_NaN()) << 0;
-    QTest::newRow("long long") << QVariant(qlonglong(1) << 40) << kMax;
-  }
-
-  void cursorFromVariant() {
-    QFETCH(QVariant, value);
-    QFETCH(int, expected);
-    QCOMPARE(FormulaEditor::cursorFromVariant(value), expected);
-  }
-
   // Right arrow and an int cursor at its upper limit: no overflow.
   void rightArrowAtIntLimit() {
     FormulaEditor editor(QStringLiteral("ab"), std::numeric_limits<int>::max());

@@ -111,18 +111,18 @@ private slots:
     QFETCH(QString, drawn);
     Host host;
     type(host.pad, keys);
-    QCOMPARE(host.pad->Text.toString(), text);
-    QCOMPARE(host.pad->Cursor.toInt(), cursor);
+    QCOMPARE(host.pad->text(), text);
+    QCOMPARE(host.pad->cursorPosition(), cursor);
     QCOMPARE(host.pad->accessibleText(), drawn);  // every key redraws
   }
 
   // Any key, even one that writes nothing, sets the cursor afresh and redraws.
   void keyThatWritesNothingRedraws() {
     Host host;
-    host.pad->Text = QStringLiteral("3xe2");
+    host.pad->setText(QStringLiteral("3xe2"));
     QCOMPARE(host.pad->accessibleText(), QString());
     QTest::keyClick(host.pad, Qt::Key_Shift);
-    QCOMPARE(host.pad->Cursor.toInt(), 4);
+    QCOMPARE(host.pad->cursorPosition(), 4);
     QCOMPARE(host.pad->accessibleText(), u"3x\u00B2"_qs);
     QCOMPARE(host.pad->cursorLineX(), 480);  // right after the last cell
   }
@@ -156,7 +156,7 @@ private slots:
     host.pad->setFocus();
     QVERIFY(QTest::qWaitForWindowActive(&host));
     QTest::keyClick(host.pad, Qt::Key_8, Qt::ControlModifier);
-    QCOMPARE(host.pad->Text.toString(), QStringLiteral("("));
+    QCOMPARE(host.pad->text(), QStringLiteral("("));
     QTest::keyClick(host.pad, Qt::Key_Q, Qt::ControlModifier);
     QCOMPARE(fired, 10);
   }
@@ -269,7 +269,7 @@ private slots:
     QFETCH(QVariant, cellWidth);
     QFETCH(int, width);
     FormulaPad pad;
-    pad.CellWidth = cellWidth;
+    pad.NewCellWidth(cellWidth);
     QCOMPARE(pad.sizeHint(), QSize(width, 21));
   }
 

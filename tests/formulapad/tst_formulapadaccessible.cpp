@@ -7,10 +7,11 @@
 #include "formulapad/FormulaPad.h"
 #include "formulapad/FormulaPadAccessible.h"
 #include "formulapad/PropertyBag.h"
+#include "formulapad/SpokenTextChange.h"
 
 namespace {
 
-using Change = FormulaPadAccessible::TextChange;
+using Change = SpokenTextChange;
 
 QString describe(const std::optional<Change>& change) {
   if (!change) return QStringLiteral("none");
@@ -23,6 +24,9 @@ class TestFormulaPadAccessible : public QObject {
   Q_OBJECT
 
 private slots:
+  // The host installs the pad's accessible interface.
+  void initTestCase() { QAccessible::installFactory(&FormulaPadAccessible::create); }
+
   void roleAndName_data() {
     QTest::addColumn<QString>("toolTip");
     QTest::addColumn<QString>("accessibleName");
@@ -110,7 +114,7 @@ private slots:
     QFETCH(QString, before);
     QFETCH(QString, after);
     QFETCH(QString, expected);
-    QCOMPARE(describe(FormulaPadAccessible::textChange(before, after)), expected);
+    QCOMPARE(describe(SpokenTextChange::between(before, after)), expected);
   }
 
   // Typing redraws and so changes the spoken formula; a direct write of Text
@@ -125,7 +129,7 @@ private slots:
     QTest::keyClick(&pad, Qt::Key_Left);
     QCOMPARE(changed.count(), 1);
     QCOMPARE(pad.accessibleCursorPosition(), 0);
-    pad.Text = QStringLiteral("xe2");
+    pad.setText(QStringLiteral("xe2"));
     QCOMPARE(changed.count(), 1);
     QCOMPARE(pad.accessibleText(), QStringLiteral("x"));
     pad.P();

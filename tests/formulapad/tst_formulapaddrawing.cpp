@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "formulapad/FormulaPad.h"
+#include "presentation/FormulaLayout.h"
 
 namespace {
 
@@ -27,11 +28,11 @@ struct Pad {
     palette.setColor(QPalette::Window, kDialogGrey);
     pad.setPalette(palette);
     pad.resize(4815 / 15, 100);
-    pad.CellWidth = 120;
-    pad.FontNormSize = 10;
-    pad.FontSupSize = 8;
-    pad.Text = text;
-    pad.Cursor = cursor;
+    pad.setCellWidth(120);
+    pad.setFontNormSize(10);
+    pad.setFontSupSize(8);
+    pad.setText(text);
+    pad.setCursorPosition(cursor);
     pad.P();
   }
   QImage image() { return pad.grab().toImage().convertToFormat(QImage::Format_RGB32); }
@@ -202,7 +203,7 @@ private slots:
 
     // Back to a text that fits: drawn exactly as a new pad draws it.
     p.pad.NewText(QStringLiteral("18"));
-    p.pad.Cursor = 2;
+    p.pad.setCursorPosition(2);
     p.pad.P();
     QCOMPARE(p.image(), Pad(QStringLiteral("18"), 2).image());
   }
@@ -217,8 +218,8 @@ private slots:
   void directWriteKeepsThePicture() {
     Pad p(QStringLiteral("3x"), 2);
     const QImage before = p.image();
-    p.pad.Text = QStringLiteral("7xe2+1");
-    p.pad.Cursor = 6;
+    p.pad.setText(QStringLiteral("7xe2+1"));
+    p.pad.setCursorPosition(6);
     QCOMPARE(p.image(), before);
     p.pad.update();
     QApplication::processEvents();
@@ -240,7 +241,7 @@ private slots:
     Pad p(QStringLiteral("xxxx"));
     p.pad.LF();
     const QImage arial = p.image();
-    p.pad.FontName = QStringLiteral("Courier");
+    p.pad.setFontName(QStringLiteral("Courier"));
     p.pad.P();
     QCOMPARE(p.image(), arial);  // FontName is only recorded
     p.pad.ChangeFont(QStringLiteral("Courier"));
@@ -250,14 +251,14 @@ private slots:
     QVERIFY(p.image() != arial);
     p.pad.NewFontName(QStringLiteral("Arial"));
     QCOMPARE(p.image(), arial);
-    QCOMPARE(p.pad.FontName.toString(), QStringLiteral("Arial"));
+    QCOMPARE(p.pad.fontName(), QStringLiteral("Arial"));
   }
 
   void printTextDrawsMarkers() {
     Pad p(QStringLiteral("e"));
     p.pad.LF();
     QVERIFY(inkBox(p.image(), 0, 321).isNull());
-    p.pad.PrintText = true;
+    p.pad.setPrintText(true);
     p.pad.P();
     QVERIFY(!inkBox(p.image(), 8, 16).isNull());
   }
@@ -281,9 +282,9 @@ private slots:
     QFETCH(QVariant, cellWidth);
     QFETCH(QVariant, size);
     Pad p{QString()};
-    p.pad.Text = text;
-    p.pad.CellWidth = cellWidth;
-    p.pad.FontNormSize = size;
+    p.pad.setText(text.toString());
+    p.pad.setCellWidth(FormulaLayout::number(cellWidth));
+    p.pad.setFontNormSize(FormulaLayout::number(size));
     QElapsedTimer clock;
     clock.start();
     p.pad.P();

@@ -1,9 +1,10 @@
 // The pad's stored values: loading with defaults, keys in any case, saving
 // only what differs from the defaults, setters, and copies of a pad.
+#include <QSignalSpy>
 #include <QTest>
 
 #include <cmath>
-#include <utility>
+#include <limits>
 
 #include "formulapad/FormulaPad.h"
 #include "formulapad/PropertyBag.h"
@@ -26,11 +27,11 @@ class TestFormulaPadProperties : public QObject {
 private slots:
   void newPadIsEmpty() {
     FormulaPad pad;
-    for (const QVariant* member : {&pad.CellWidth, &pad.Text, &pad.Cursor, &pad.FontNormSize,
-                                   &pad.FontSupSize, &pad.FontName}) {
-      QVERIFY(!member->isValid());
-    }
-    QVERIFY(!pad.PrintText);
+    QCOMPARE(pad.text(), QString());
+    QCOMPARE(pad.cursorPosition(), 0);
+    for (double number : {pad.cellWidth(), pad.fontNormSize(), pad.fontSupSize()}) QCOMPARE(number, 0.0);
+    QCOMPARE(pad.fontName(), QString());
+    QVERIFY(!pad.printText());
     QCOMPARE(pad.drawingFontName(), QStringLiteral("Arial"));
   }
 
@@ -47,7 +48,8 @@ private slots:
     QTest::newRow("font name") << "newfontname" << QVariant("Courier") << "|10|8|120|Courier";
     QTest::newRow("unknown key") << "_extentx" << QVariant(5953) << "|10|8|120|Arial";
     // Loading checks nothing: the redraw decides what it can use.
-    QTest::newRow("any value") << "newcellwidth" << QVariant("wide") << "|10|8|wide|Arial";
+    QTest::newRow("any value") << "newcellwidth" << QVariant("wide") << "|10|8|nan|Arial";
+    QTest::newRow("numeric text") << "newfontnormsize" << QVariant(" 12.5") << "|12.5|8|120|Arial";
   }
 
   void load() {
@@ -58,12 +60,12 @@ private slots:
     if (!key.isEmpty()) bag.WriteProperty(key, value);
     FormulaPad pad;
     pad.ReadProperties(bag);
-    const QString got = QStringList{pad.Text.toString(), pad.FontNormSize.toString(),
-                                    pad.FontSupSize.toString(), pad.CellWidth.toString(),
-                                    pad.FontName.toString()}
+    const QString got = QStringList{pad.text(), QString::number(pad.fontNormSize()),
+                                    QString::number(pad.fontSupSize()), QString::number(pad.cellWidth()),
+                                    pad.fontName()}
                             .join(u'|');
     QCOMPARE(got, expected);
-    QVERIFY(!pad.Cursor.isValid());
+    QCOMPARE(pad.cursorPosition(), 0);
   }
 
   // Loading neither redraws nor touches the drawing font.
@@ -73,10 +75,11 @@ private slots:
     const QImage before = pad.grab().toImage();
     pad.ReadProperties({{"newtext", "EL POLINOMIO"}, {"newfontname", "Courier"}});
     QCOMPARE(pad.grab().toImage(), before);
-    QCOMPARE(pad.FontName.toString(), QStringLiteral("Courier"));
+    QCOMPARE(pad.fontName(), QStringLiteral("Courier"));
     QCOMPARE(pad.drawingFontName(), QStringLiteral("Arial"));
   }
 
+  // The values go in through the setters, which take any kind.
   void save_data() {
     QTest::addColumn<QVariant>("text");
     QTest::addColumn<QVariant>("norm");
@@ -97,10 +100,12 @@ private slots:
         << "NewText=x;NewFontNormSize=11;NewFontSupSize=12;NewCellWidth=130;NewFontName=Courier";
     QTest::newRow("font name differs only in case") << QVariant("") << QVariant(10) << QVariant(8)
                                                     << QVariant(120) << QVariant("arial") << "NewFontName=arial";
-    QTest::newRow("numeric text is not a number") << QVariant("") << QVariant("10") << QVariant(8)
-                                                  << QVariant(120) << QVariant("Arial") << "NewFontNormSize=10";
+    QTest::newRow("numeric text is the number") << QVariant("") << QVariant("10") << QVariant(8)
+                                                << QVariant(120) << QVariant("Arial") << "";
     QTest::newRow("empty size is 0, not 10") << QVariant("") << none << QVariant(8) << QVariant(120)
-                                             << QVariant("Arial") << "NewFontNormSize=";
+                                             << QVariant("Arial") << "NewFontNormSize=0";
+    QTest::newRow("not a number is kept as such") << QVariant("") << QVariant(10) << QVariant(8)
+                                                  << QVariant("ancho") << QVariant("Arial") << "NewCellWidth=nan";
   }
 
   void save() {
@@ -111,13 +116,13 @@ private slots:
     QFETCH(QVariant, name);
     QFETCH(QString, expected);
     FormulaPad pad;
-    pad.Text = text;
-    pad.FontNormSize = norm;
-    pad.FontSupSize = sup;
-    pad.CellWidth = cell;
-    pad.FontName = name;
-    pad.Cursor = 7;
-    pad.PrintText = true;
+    pad.NewText(text);
+    pad.NewFontNormSize(norm);
+    pad.NewFontSupSize(sup);
+    pad.NewCellWidth(cell);
+    pad.NewFontName(name);
+    pad.setCursorPosition(7);
+    pad.setPrintText(true);
     PropertyBag bag;
     pad.WriteProperties(bag);
     QCOMPARE(describe(bag), expected);
@@ -129,7 +134,7 @@ private slots:
     PropertyBag bag{{"newtext", "old"}, {"NEWCELLWIDTH", 200}, {"_extentx", 5953}};
     FormulaPad pad;
     pad.ReadProperties(PropertyBag());
-    pad.Text = QStringLiteral("new");
+    pad.setText(QStringLiteral("new"));
     pad.WriteProperties(bag);
     QCOMPARE(describe(bag), QStringLiteral("newtext=new;_extentx=5953"));
   }
@@ -142,30 +147,31 @@ private slots:
     pad.WriteProperties(bag);
     FormulaPad loaded;
     loaded.ReadProperties(bag);
-    QCOMPARE(loaded.FontSupSize.toInt(), 12);
-    QCOMPARE(loaded.FontNormSize.toInt(), 10);
+    QCOMPARE(loaded.fontSupSize(), 12.0);
+    QCOMPARE(loaded.fontNormSize(), 10.0);
   }
 
   void settersCopyAndRedraw_data() {
     QTest::addColumn<int>("setter");
+    QTest::addColumn<QString>("member");
     QTest::addColumn<QVariant>("value");
-    QTest::newRow("NewText") << 0 << QVariant("3xe2");
-    QTest::newRow("NewFontNormSize") << 1 << QVariant(20);
-    QTest::newRow("NewFontSupSize") << 2 << QVariant(4);
-    QTest::newRow("NewCellWidth") << 3 << QVariant(300);
-    QTest::newRow("NewFontName") << 4 << QVariant("Courier");
+    QTest::newRow("NewText") << 0 << "Text" << QVariant("3xe2");
+    QTest::newRow("NewFontNormSize") << 1 << "FontNormSize" << QVariant(20);
+    QTest::newRow("NewFontSupSize") << 2 << "FontSupSize" << QVariant(4);
+    QTest::newRow("NewCellWidth") << 3 << "CellWidth" << QVariant(300);
+    QTest::newRow("NewFontName") << 4 << "FontName" << QVariant("Courier");
   }
 
   void settersCopyAndRedraw() {
     QFETCH(int, setter);
+    QFETCH(QString, member);
     QFETCH(QVariant, value);
     FormulaPad pad;
     pad.resize(300, 21);
     pad.ReadProperties(PropertyBag());
-    pad.Text = QStringLiteral("2xe3+rx;");
+    pad.setText(QStringLiteral("2xe3+rx;"));
     pad.P();
     const QImage before = pad.grab().toImage();
-    QVariant* members[] = {&pad.Text, &pad.FontNormSize, &pad.FontSupSize, &pad.CellWidth, &pad.FontName};
     switch (setter) {
       case 0: pad.NewText(value); break;
       case 1: pad.NewFontNormSize(value); break;
@@ -173,7 +179,7 @@ private slots:
       case 3: pad.NewCellWidth(value); break;
       default: pad.NewFontName(value); break;
     }
-    QCOMPARE(*members[setter], value);
+    QCOMPARE(pad.property(qPrintable(member)).toString(), value.toString());
     QVERIFY2(pad.grab().toImage() != before, "the setter did not redraw");
     QCOMPARE(pad.drawingFontName(), setter == 4 ? value.toString() : QStringLiteral("Arial"));
   }
@@ -184,9 +190,9 @@ private slots:
     source.ReadProperties({{"newtext", "EL POLINOMIO SE PUEDE DESCOMPONER EN:"}, {"newfontname", "Courier"}});
     source.resize(321, 21);
     source.ChangeFont(QStringLiteral("Courier"));
-    source.FontSupSize = 9;
-    source.Cursor = 5;
-    source.PrintText = true;
+    source.setFontSupSize(9);
+    source.setCursorPosition(5);
+    source.setPrintText(true);
     source.setToolTip(QStringLiteral("Resultado"));
     source.P();
 
@@ -194,13 +200,13 @@ private slots:
     QCOMPARE(copy->parentWidget(), &host);
     QVERIFY(copy->isHidden());
     QCOMPARE(copy->size(), source.size());
-    QCOMPARE(copy->Text, source.Text);
-    QCOMPARE(copy->FontName.toString(), QStringLiteral("Courier"));
-    QCOMPARE(copy->FontSupSize.toInt(), 9);
-    QCOMPARE(copy->FontNormSize.toInt(), 10);
-    QCOMPARE(copy->CellWidth.toInt(), 120);
-    QVERIFY(!copy->Cursor.isValid());
-    QVERIFY(!copy->PrintText);
+    QCOMPARE(copy->text(), source.text());
+    QCOMPARE(copy->fontName(), QStringLiteral("Courier"));
+    QCOMPARE(copy->fontSupSize(), 9.0);
+    QCOMPARE(copy->fontNormSize(), 10.0);
+    QCOMPARE(copy->cellWidth(), 120.0);
+    QCOMPARE(copy->cursorPosition(), 0);
+    QVERIFY(!copy->printText());
     QCOMPARE(copy->drawingFontName(), QStringLiteral("Arial"));  // only element 0 draws in Courier
     QCOMPARE(copy->accessibleText(), QStringLiteral("EL POLINOMIO SE PUEDE DESCOMPONER EN:"));
     QVERIFY(copy->toolTip().isEmpty());
@@ -217,7 +223,7 @@ private slots:
     source.P();
     FormulaPad* copy = FormulaPad::CopyOf(source, &host);
     const QImage header = copy->grab().toImage();
-    copy->Text = QStringLiteral(" (x-2) (+2xe2+4x+8)");
+    copy->setText(QStringLiteral(" (x-2) (+2xe2+4x+8)"));
     host.show();
     copy->show();
     QVERIFY(QTest::qWaitForWindowExposed(&host));
@@ -227,65 +233,77 @@ private slots:
     QCOMPARE(copy->accessibleText(), u" (x-2) (+2x\u00B2+4x+8)"_qs);
   }
 
-  // The typed properties read the members as the redraw takes them, write
-  // them without redrawing, and carry the designer's notes.
-  void typedProperties_data() {
+  // The members as properties: written through the meta-object system at
+  // single precision, told once per change, never redrawn.
+  void properties_data() {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QVariant>("member");  // stored in the member
-    QTest::addColumn<QVariant>("read");    // what the property reads
-    QTest::addColumn<bool>("note");        // a designer's note goes with it
+    QTest::addColumn<QVariant>("written");
+    QTest::addColumn<QVariant>("read");
+    QTest::addColumn<bool>("note");  // a designer's note goes with it
+    const double nan = std::numeric_limits<double>::quiet_NaN();
     QTest::newRow("cell width") << "CellWidth" << QVariant(200) << QVariant(200.0) << true;
-    QTest::newRow("cell width as text") << "CellWidth" << QVariant(" 150 ") << QVariant(150.0) << true;
-    QTest::newRow("cell width not loaded") << "CellWidth" << QVariant() << QVariant(0.0) << true;
+    QTest::newRow("cell width at single precision") << "CellWidth" << QVariant(0.1) << QVariant(double(0.1f)) << true;
+    QTest::newRow("cell width beyond single precision") << "CellWidth" << QVariant(1e300) << QVariant(nan) << true;
     QTest::newRow("text") << "Text" << QVariant("3xe2") << QVariant(QStringLiteral("3xe2")) << true;
-    QTest::newRow("text as number") << "Text" << QVariant(12) << QVariant(QStringLiteral("12")) << true;
     QTest::newRow("norm size") << "FontNormSize" << QVariant(14) << QVariant(14.0) << true;
     QTest::newRow("sup size") << "FontSupSize" << QVariant(7.5) << QVariant(7.5) << true;
     QTest::newRow("font name") << "FontName" << QVariant("Courier") << QVariant(QStringLiteral("Courier")) << false;
     QTest::newRow("cursor") << "Cursor" << QVariant(3) << QVariant(3) << false;
-    QTest::newRow("cursor not set") << "Cursor" << QVariant() << QVariant(0) << false;
+    QTest::newRow("print text") << "PrintText" << QVariant(true) << QVariant(true) << false;
   }
 
-  void typedProperties() {
+  void properties() {
     QFETCH(QString, name);
-    QFETCH(QVariant, member);
+    QFETCH(QVariant, written);
     QFETCH(QVariant, read);
     QFETCH(bool, note);
     FormulaPad pad;
-    const QMetaObject* meta = pad.metaObject();
-    const int index = meta->indexOfProperty(qPrintable(name));
-    QVERIFY(index >= 0);
-    const QMetaProperty property = meta->property(index);
-    QVERIFY(property.isWritable());
-    QCOMPARE(meta->indexOfClassInfo(qPrintable(name)) >= 0, note);
-
-    QVariant* stored = nullptr;
-    for (auto [memberName, field] : {std::pair{"CellWidth", &pad.CellWidth}, std::pair{"Text", &pad.Text},
-                                     std::pair{"Cursor", &pad.Cursor}, std::pair{"FontNormSize", &pad.FontNormSize},
-                                     std::pair{"FontSupSize", &pad.FontSupSize}, std::pair{"FontName", &pad.FontName}})
-      if (name == QLatin1String(memberName)) stored = field;
-    QVERIFY(stored);
-    *stored = member;
-    QCOMPARE(pad.property(qPrintable(name)), read);
-
-    // Writing through the property stores the typed value and does not redraw.
-    pad.Text = QStringLiteral("x");
+    pad.setText(QStringLiteral("x"));
     pad.P();
-    QVERIFY(pad.setProperty(qPrintable(name), read));
-    QCOMPARE(pad.property(qPrintable(name)), read);
-    QCOMPARE(stored->typeId(), read.typeId());
+    const QMetaObject* meta = pad.metaObject();
+    const QMetaProperty property = meta->property(meta->indexOfProperty(qPrintable(name)));
+    QVERIFY(property.isWritable() && property.hasNotifySignal());
+    QCOMPARE(meta->indexOfClassInfo(qPrintable(name)) >= 0, note);
+    QSignalSpy told(&pad, property.notifySignal());
+
+    QVERIFY(pad.setProperty(qPrintable(name), written));
+    QVERIFY(pad.setProperty(qPrintable(name), written));
+    const QVariant got = pad.property(qPrintable(name));
+    if (read.typeId() == QMetaType::Double && std::isnan(read.toDouble()))
+      QVERIFY(std::isnan(got.toDouble()));
+    else
+      QCOMPARE(got, read);
+    QCOMPARE(told.count(), 1);
     QCOMPARE(pad.accessibleText(), QStringLiteral("x"));
   }
 
-  void sizeThatIsNotANumberReadsAsNaN() {
+  // The caret is not QWidget's cursor: setting the mouse pointer leaves the
+  // caret where it is, and the caret leaves the pointer.
+  void caretAndMousePointerAreApart() {
     FormulaPad pad;
-    pad.FontNormSize = QStringLiteral("grande");
-    pad.CellWidth = 1e300;  // beyond single precision
-    QVERIFY(std::isnan(pad.fontNormSize()));
-    QVERIFY(std::isnan(pad.cellWidth()));
-    QVERIFY(!pad.printText());
-    QVERIFY(pad.setProperty("PrintText", true));
-    QVERIFY(pad.PrintText);
+    pad.setText(QStringLiteral("abc"));
+    pad.setCursorPosition(2);
+    pad.setCursor(Qt::WaitCursor);
+    QCOMPARE(pad.cursorPosition(), 2);
+    QCOMPARE(pad.cursor().shape(), Qt::WaitCursor);
+    pad.setCursorPosition(1);
+    QCOMPARE(pad.cursor().shape(), Qt::WaitCursor);
+  }
+
+  // A typed key tells its text and caret changes.
+  void typingTellsItsChanges() {
+    FormulaPad pad;
+    pad.setText(QStringLiteral("3x"));
+    pad.setCursorPosition(2);
+    QSignalSpy text(&pad, &FormulaPad::textChanged);
+    QSignalSpy caret(&pad, &FormulaPad::cursorPositionChanged);
+    QTest::keyClick(&pad, Qt::Key_2, Qt::ShiftModifier);
+    QCOMPARE(pad.text(), QStringLiteral("3xe2"));
+    QCOMPARE(text.count(), 1);
+    QCOMPARE(caret.count(), 1);
+    QTest::keyClick(&pad, Qt::Key_Left);
+    QCOMPARE(text.count(), 1);
+    QCOMPARE(caret.count(), 2);
   }
 
   void twcc_data() {

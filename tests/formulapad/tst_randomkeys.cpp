@@ -108,7 +108,7 @@ public:
   qsizetype longestText() const { return longest_; }
 
 private:
-  QString text() const { return pad_->Text.toString(); }
+  QString text() const { return pad_->text(); }
 
   // Any of the 64 combinations; no modifier and Shift alone more often.
   Qt::KeyboardModifiers randomModifiers() {
@@ -201,18 +201,14 @@ private:
 
   struct State {
     QString text;
-    qlonglong cursor = 0;  // an empty Cursor counts as 0
+    qlonglong cursor = 0;
   };
 
-  State state() const {
-    bool ok = false;
-    const qlonglong cursor = pad_->Cursor.toLongLong(&ok);
-    return {text(), ok ? cursor : 0};
-  }
+  State state() const { return {text(), pad_->cursorPosition()}; }
 
   bool fail(const QString& what) {
     failure_ = QStringLiteral("step %1: %2\n  text \"%3\" cursor %4\n  last events: %5")
-                   .arg(step_).arg(what, text(), pad_->Cursor.toString(), trail());
+                   .arg(step_).arg(what, text(), QString::number(pad_->cursorPosition()), trail());
     return false;
   }
 
@@ -225,12 +221,8 @@ private:
       if (t[i] == u'e' && (i + 1 == t.size() || !t[i + 1].isDigit()))
         return fail(QStringLiteral("\"e\" not followed by a raised digit"));
     }
-    if (!pad_->Cursor.isNull()) {
-      bool ok = false;
-      const qlonglong cursor = pad_->Cursor.toLongLong(&ok);
-      if (!ok) return fail(QStringLiteral("Cursor is not a whole number"));
-      if (cursor < 0 || cursor > t.size()) return fail(QStringLiteral("Cursor outside the text"));
-    }
+    const int cursor = pad_->cursorPosition();
+    if (cursor < 0 || cursor > t.size()) return fail(QStringLiteral("Cursor outside the text"));
     const QImage picture = pad_->grab().toImage();
     if (picture.isNull()) return fail(QStringLiteral("the pad did not draw"));
     if (!gWarnings.isEmpty()) return fail(QStringLiteral("Qt warned: ") + gWarnings.join(u'\n'));

@@ -15,15 +15,15 @@ using test::Times;
 Deadline Soon() { return std::chrono::steady_clock::now() + std::chrono::seconds(10); }
 
 // (qx - p)^k
-Coefficients LinearPower(long p, long q, int k) {
-  Coefficients out{1};
+Polynomial LinearPower(long p, long q, int k) {
+  Polynomial out{1};
   for (int i = 0; i < k; ++i) out = Times(out, {-p, q});
   return out;
 }
 
 struct Planted {
   const char* name;
-  Coefficients poly;
+  Polynomial poly;
   std::vector<RealRoot> roots;
 };
 
@@ -78,7 +78,7 @@ TEST(Graph, NoRealRootShowsMinusFiveToFive) {
 TEST(Graph, SamplesChangeSignExactlyAtOddRoots) {
   std::mt19937_64 random(7);
   for (int round = 0; round < 40; ++round) {
-    Coefficients p{static_cast<long>(random() % 3) + 1};
+    Polynomial p{static_cast<long>(random() % 3) + 1};
     const int factors = 1 + static_cast<int>(random() % 5);
     for (int i = 0; i < factors; ++i)
       p = Times(p, LinearPower(static_cast<long>(random() % 21) - 10, 1 + static_cast<long>(random() % 3),
@@ -105,8 +105,8 @@ TEST(Graph, SamplesChangeSignExactlyAtOddRoots) {
 // Values far beyond a double stay finite, inside the clamp, and the y-range
 // is given in a power of ten.
 TEST(Graph, HugeValuesStayFinite) {
-  Coefficients p = Times(LinearPower(-3, 1, 1), LinearPower(3, 1, 1));
-  Coefficients big{mpz_class("1" + std::string(400, '0'))};
+  Polynomial p = Times(LinearPower(-3, 1, 1), LinearPower(3, 1, 1));
+  Polynomial big{mpz_class("1" + std::string(400, '0'))};
   p = Times(p, big);
   p = Times(p, LinearPower(0, 1, 300));
   CurveEvaluator evaluator(p);
@@ -120,7 +120,7 @@ TEST(Graph, HugeValuesStayFinite) {
 }
 
 TEST(Graph, RootBeyondADoubleIsTooLarge) {
-  const Coefficients p{-mpz_class("1" + std::string(400, '0')), 1};
+  const Polynomial p{-mpz_class("1" + std::string(400, '0')), 1};
   try {
     PlanCurve(p, Soon());
     FAIL() << "expected an overflow";
@@ -132,7 +132,7 @@ TEST(Graph, RootBeyondADoubleIsTooLarge) {
 // A turning point two orders of magnitude above the others is clipped,
 // and the small ones stay in view.
 TEST(Graph, OutlyingTurningPointIsClipped) {
-  const Coefficients p = Times(Times(LinearPower(1, 1, 1), LinearPower(2, 1, 1)), LinearPower(100, 1, 1));
+  const Polynomial p = Times(Times(LinearPower(1, 1, 1), LinearPower(2, 1, 1)), LinearPower(100, 1, 1));
   const CurvePlot plot = PlanCurve(p, Soon());
   ASSERT_EQ(plot.stationary.size(), 2u);
   EXPECT_TRUE(plot.clipped);

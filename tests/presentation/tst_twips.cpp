@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "formulapad/Twips.h"
+#include "presentation/Twips.h"
 
 // Twips to pixels: one rule, floor(twips / 15), for drawings and layouts.
 class TestTwips : public QObject {

@@ -1,8 +1,8 @@
-#include "app/cli/FormulaSpelling.h"
+#include "presentation/FormulaSpelling.h"
 
 #include <QHash>
 
-#include "formulapad/FormulaRenderer.h"
+#include "presentation/FormulaLayout.h"
 
 namespace {
 
@@ -12,7 +12,7 @@ const QHash<QChar, QChar>& raisedCharacters() {
   static const QHash<QChar, QChar> table = [] {
     QHash<QChar, QChar> t;
     for (char16_t c = u'!'; c <= u'~'; ++c) {
-      const QChar raised = FormulaRenderer::superscript(QChar(c));
+      const QChar raised = FormulaLayout::superscript(QChar(c));
       if (raised != QChar(c)) t.insert(raised, QChar(c));
     }
     return t;
@@ -39,15 +39,9 @@ QString FormulaSpelling::toPadText(const QString& shown) {
 }
 
 QString FormulaSpelling::toSpoken(const QString& padText) {
-  // A result pad's stored values (cell width 120 twips, fonts 10 and 8
-  // points, nothing printed literally); with no drawing area the layout
-  // keeps no glyphs, only the spoken text.
+  // A result pad's stored values; with no drawing area the layout keeps no
+  // glyphs, only the spoken text.
   FormulaScene scene;
   scene.text = padText;
-  scene.cellWidth = 120;
-  scene.normSize = 10;
-  scene.supSize = 8;
-  scene.cursor = 0;
-  scene.printText = false;
-  return FormulaRenderer::layout(scene).spoken;
+  return FormulaLayout::layout(scene).spoken;
 }

@@ -1,6 +1,6 @@
 #include <QTest>
 
-#include "app/cli/FormulaSpelling.h"
+#include "presentation/FormulaSpelling.h"
 
 // The two spellings of a formula the command line converts between.
 class tst_FormulaSpelling : public QObject {
