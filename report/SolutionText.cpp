@@ -37,10 +37,14 @@ QString discriminantLine(const mpz_class& a, const mpz_class& b, const mpz_class
 
 // What the sign of the discriminant tells.
 QString discriminantVerdict(const mpz_class& discriminant, bool inT) {
-  if (discriminant > 0) return SolutionText::tr("Δ > 0: dos soluciones reales distintas");
-  if (discriminant == 0) return SolutionText::tr("Δ = 0: una solución doble");
-  return inT ? SolutionText::tr("Δ < 0: la ecuación en t no tiene soluciones reales")
-             : SolutionText::tr("Δ < 0: no tiene raíces reales");
+  if (inT) {
+    if (discriminant > 0) return SolutionText::tr("Δ > 0: dos soluciones reales distintas");
+    if (discriminant == 0) return SolutionText::tr("Δ = 0: una solución doble");
+    return SolutionText::tr("Δ < 0: la ecuación en t no tiene soluciones reales");
+  }
+  if (discriminant > 0) return SolutionText::tr("Δ > 0: dos raíces reales distintas");
+  if (discriminant == 0) return SolutionText::tr("Δ = 0: una raíz doble");
+  return SolutionText::tr("Δ < 0: no tiene raíces reales");
 }
 
 // "(-2 ± √-12)/2 = -1 ± √3i", "4/2 = 2", "(5 ± 1)/2", the value of
@@ -57,7 +61,9 @@ QString formulaLine(const QString& name, const mpz_class& a, const mpz_class& b,
   const QString underRoot = square ? numberText(root) : u'√' + numberText(discriminant);
   QString line = QStringLiteral("%1 = (%2 ± %3)/%4").arg(name, numberText(-b), underRoot, denominator);
   if (roots.front().IsRational()) {
-    for (const ExactRoot& r : roots) line += QStringLiteral(", %1 = %2").arg(name, RootText::exact(r));
+    QStringList values;
+    for (const ExactRoot& r : roots) values << QStringLiteral("%1 = %2").arg(name, RootText::exact(r));
+    line += QStringLiteral(": ") + values.join(QStringLiteral(", "));
   } else {
     line += QStringLiteral(" = ") + RootText::plusMinus(roots.front());
   }

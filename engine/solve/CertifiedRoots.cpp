@@ -30,10 +30,11 @@ constexpr int kRoundsBeforeSimultaneous = 3;
 constexpr slong kSimultaneousIterations = 8;
 
 // Accuracy wanted (see the header): a disc narrower than 2^-kRelativeBits
-// of the root's size, than 2^-kAbsoluteBits (6 decimals and a margin), and
-// than 2^-kPartBits of each nonzero part (10 significant digits and a
+// of the root's size and than 2^-kAbsoluteBits (6 decimals and a margin),
+// and than 2^-kPartBits of each nonzero part (10 significant digits and a
 // margin); a real part below 2^-kZeroPartBits of the size counts as 0.
-constexpr slong kRelativeBits = 64;
+// Aberth's points in long double usually meet this at the first check.
+constexpr slong kRelativeBits = 44;
 constexpr slong kAbsoluteBits = 34;
 constexpr slong kPartBits = 40;
 constexpr slong kZeroPartBits = 90;

@@ -33,9 +33,11 @@ struct ExactRoot {
 
 // One root of the polynomial. `re` and `im` are exact when they are
 // rational (an integer or rational root, the real part of a complex root
-// from a quadratic); otherwise they are the midpoints of a certified
-// enclosure at least 100 bits wide in relative terms, so their first 20
-// significant digits are right. A root is real exactly when im == 0.
+// from a quadratic). Otherwise they are the midpoints of an enclosure that
+// Arb certifies: to 100 bits for an exact root, and for an approximate one
+// close enough for 10 significant digits of each nonzero part and 6
+// decimals (a real part below 2^-90 of the root's size is then 0). A root
+// is real exactly when im == 0.
 struct Root {
   std::optional<ExactRoot> exact;  // nullopt: known only approximately
   mpq_class re;

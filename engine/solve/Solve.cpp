@@ -84,11 +84,12 @@ RuffiniStep RuffiniTableOf(const Polynomial& q, const mpq_class& root, Stage sta
     }
     step.remainder = carried;
   }
-  // The factor taken out, x - r or qx - p, and the integer polynomial left.
+  // The factor taken out, x - r or qx - p, and what is left: the quotient
+  // is q times an integer polynomial, since qx - p is primitive.
   step.factor = {-root.get_num(), root.get_den()};
   for (std::size_t i = step.quotient.size(); i-- > 0;) {
-    const mpq_class next = step.quotient[i] * root.get_den();
-    step.next.push_back(next.get_num());  // an integer: the factor is primitive
+    const mpq_class next = step.quotient[i] / root.get_den();
+    step.next.push_back(next.get_num());
   }
   return step;
 }
