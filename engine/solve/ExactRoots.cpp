@@ -95,15 +95,11 @@ mpz_class Discriminant(const mpz_class& a, const mpz_class& b, const mpz_class& 
 
 std::vector<ExactRoot> QuadraticRoots(const mpz_class& a, const mpz_class& b, const mpz_class& c) {
   const mpz_class discriminant = Discriminant(a, b, c);
-  const mpq_class vertex(-b, 2 * a);  // -b/2a
   ExactRoot low, high;
-  low.rational = high.rational = vertex;
-  low.rational.canonicalize();
-  high.rational.canonicalize();
+  low.rational = high.rational = Fraction(-b, 2 * a);
   if (discriminant == 0) return {low};
   const SquareSplit split = SplitSquares(abs(discriminant));
-  mpq_class half(split.root, 2 * abs(a));  // sqrt|discriminant| / 2|a| = half * sqrt(rest)
-  half.canonicalize();
+  const mpq_class half = Fraction(split.root, 2 * abs(a));  // sqrt|discriminant| / 2|a| = half * sqrt(rest)
   if (discriminant > 0 && split.rest == 1) {
     low.rational -= half;
     high.rational += half;
@@ -119,8 +115,7 @@ std::vector<ExactRoot> QuadraticRoots(const mpz_class& a, const mpz_class& b, co
 std::vector<ExactRoot> SquareRoots(const mpq_class& t) {
   // sqrt(p/q) = sqrt(pq) / q
   const SquareSplit split = SplitSquares(abs(t.get_num()) * t.get_den());
-  mpq_class size(split.root, t.get_den());
-  size.canonicalize();
+  const mpq_class size = Fraction(split.root, t.get_den());
   ExactRoot minus, plus;
   if (split.rest == 1 && t > 0) {
     minus.rational = -size;
@@ -172,6 +167,14 @@ std::vector<Root> ApproximateSquareRoots(const ExactRoot& t) {
   acb_clear(value);
   arb_clear(sign);
   return {minus, plus};
+}
+
+mpq_class Fraction(const mpz_class& numerator, const mpz_class& denominator) {
+  mpq_class out;
+  mpz_set(mpq_numref(out.get_mpq_t()), numerator.get_mpz_t());
+  mpz_set(mpq_denref(out.get_mpq_t()), denominator.get_mpz_t());
+  mpq_canonicalize(out.get_mpq_t());
+  return out;
 }
 
 ExactRoot RationalRoot(const mpq_class& value) {

@@ -38,6 +38,9 @@ std::vector<ExactRoot> SquareRoots(const mpq_class& t);
 // real for t > 0, with a real part of exactly 0 for t < 0.
 std::vector<Root> ApproximateSquareRoots(const ExactRoot& t);
 
+// numerator / denominator (nonzero) in lowest terms, the denominator positive.
+mpq_class Fraction(const mpz_class& numerator, const mpz_class& denominator);
+
 // The rational number `value` as an exact root.
 ExactRoot RationalRoot(const mpq_class& value);
 

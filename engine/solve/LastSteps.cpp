@@ -44,9 +44,7 @@ void LastSteps::SolveFactor(const Polynomial& f, unsigned multiplicity, std::vec
 }
 
 LinearStep LastSteps::Linear(const Polynomial& f, unsigned multiplicity) {
-  LinearStep step{f, ExactRoot{}};
-  step.root.rational = mpq_class(-f[0], f[1]);
-  step.root.rational.canonicalize();
+  LinearStep step{f, RationalRoot(Fraction(-f[0], f[1]))};
   roots_.Add(step.root, multiplicity);
   return step;
 }

@@ -30,8 +30,7 @@ KnownRoots LinearFactors(const Factorization& factorization) {
   for (const FactorPower& power : factorization.factors) {
     const Polynomial& f = power.factor;
     if (f.size() != 2 || f[0] == 0) continue;  // not linear, or x itself
-    mpq_class root(-f[0], f[1]);
-    root.canonicalize();
+    const mpq_class root = Fraction(-f[0], f[1]);
     if (root.get_den() == 1) {
       known.integers.emplace_back(root.get_num(), power.multiplicity);
     } else {
