@@ -10,5 +10,13 @@ cmake --build build -j"$(nproc)"
 ctest --test-dir build --output-on-failure -j"$(nproc)"
 
 # The same suite again under AddressSanitizer and UBSan, then the fuzzers.
-if [[ -x scripts/sanitize.sh ]]; then scripts/sanitize.sh; fi
-if [[ -x fuzz.sh ]]; then ./fuzz.sh 30; fi
+# Both belong to every run: a missing script is a broken tree, not a step
+# to leave out.
+for script in scripts/sanitize.sh fuzz.sh; do
+  if [[ ! -x $script ]]; then
+    echo "test.sh: $script is missing or not executable" >&2
+    exit 1
+  fi
+done
+scripts/sanitize.sh
+./fuzz.sh 30

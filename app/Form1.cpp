@@ -13,7 +13,7 @@
 
 #include "app/CaptionFont.h"
 #include "app/ClickLabel.h"
-#include "app/ErrorMessages.h"
+#include "presentation/ErrorMessages.h"
 #include "app/FlatContainer.h"
 #include "app/Footer.h"
 #include "app/Form1Design.h"

@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "app/ErrorMessages.h"
+#include "presentation/ErrorMessages.h"
 #include "app/MessageBox.h"
 #include "app/SheetBuilder.h"
 #include "app/SolutionDialog.h"

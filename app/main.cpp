@@ -1,40 +1,43 @@
+// factorix-gui, the drawing program: the window, and the commands of the
+// command line that draw. `factorix` starts it in its own place.
 #include <QApplication>
 #include <QCoreApplication>
 #include <QIcon>
 
 #include "app/AccessibleInterfaces.h"
+#include "app/DrawingHandlers.h"
 #include "app/FirstPaintProbe.h"
 #include "app/Form1.h"
-#include "app/SpanishTranslation.h"
-#include "app/cli/CommandLine.h"
+#include "cli/CommandLine.h"
+#include "presentation/SpanishTranslation.h"
 
 namespace {
 
-void nameApplication() {
-  QCoreApplication::setApplicationName(QStringLiteral("factorix"));
-  QCoreApplication::setApplicationVersion(QStringLiteral(FACTORIX_VERSION));
-}
-
-// The command line needs no display: a QCoreApplication only.
-int runCommandLine(int argc, char* argv[]) {
-  QCoreApplication app(argc, argv);
-  nameApplication();
-  SpanishTranslation::install(app);
-  return CommandLine::run(QCoreApplication::arguments());
+// A call with a command (a long option) draws into files, not on a screen:
+// it needs no display, unless the call or the environment names a platform.
+void drawOffscreenForCommands(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) return;
+  bool command = false;
+  for (int i = 1; i < argc; ++i) {
+    const QByteArray argument(argv[i]);
+    if (argument == "-platform" || argument.startsWith("-platform=")) return;
+    command = command || argument.startsWith("--");
+  }
+  if (command) qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (CommandLine::requested(argc, argv)) return runCommandLine(argc, argv);
-
+  drawOffscreenForCommands(argc, argv);
   QApplication app(argc, argv);
-  nameApplication();
+  CommandLine::nameApplication();
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Factorix"));
   SpanishTranslation::install(app);
   // Qt takes its own options (-platform, -style, ...); whatever it leaves
   // is for the command line, which then runs in this application.
-  if (QCoreApplication::arguments().size() > 1) return CommandLine::run(QCoreApplication::arguments());
+  if (QCoreApplication::arguments().size() > 1)
+    return CommandLine::run(QCoreApplication::arguments(), drawingHandlers());
 
   AccessibleInterfaces::install();
   QIcon icon;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Measures the window's speed on a private X server:
-#  - start-up, from launching the program to its window's first paint;
+#  - start-up, from launching the program to its window's first paint
+#    (`factorix`, which starts the drawing program in its place);
 #  - "Calcular", from the click to the last line drawn (or to the message
 #    box on screen), for every row of the benchmark corpus, and the arrows,
 #    the wheel and clearing with the longest result on the window;
@@ -19,10 +20,10 @@ runs=${3:-7}
 corpus=${FACTORIX_CORPUS:-$(pwd)/../shared/bench/corpus.txt}
 stress=${FACTORIX_STRESS:-$(pwd)/../shared/bench/stress.txt}
 
-cmake --build "$build" -j"$(nproc)" --target factorix factorix-measure-ui >/dev/null
+cmake --build "$build" -j"$(nproc)" --target factorix factorix-gui factorix-measure-ui >/dev/null
 export -n QT_LINUX_ACCESSIBILITY_ALWAYS_ON 2>/dev/null || true
 tests/e2e/run-x11.sh env -u QT_LINUX_ACCESSIBILITY_ALWAYS_ON -u QT_ACCESSIBILITY \
-  /usr/bin/python3 scripts/measure_startup.py "$build/app/factorix" "$starts" 2>/dev/null
+  /usr/bin/python3 scripts/measure_startup.py "$build/bin/factorix" "$starts" 2>/dev/null
 echo
 tests/e2e/run-x11.sh env -u QT_LINUX_ACCESSIBILITY_ALWAYS_ON -u QT_ACCESSIBILITY \
   "$build/tests/app/factorix-measure-ui" "$corpus" "$runs" "$stress" 2> >(grep -v XDG_RUNTIME_DIR >&2)

@@ -21,7 +21,7 @@ fi
 
 # The package needs the program only, not every test.
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON -DFACTORIX_TESTS=OFF >/dev/null
-cmake --build "$build" -j"$(nproc)" --target factorix
+cmake --build "$build" -j"$(nproc)" --target factorix factorix-gui
 rm -f "$build"/factorix_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(ls "$build"/factorix_*.deb)
@@ -29,6 +29,7 @@ echo "built $deb"
 dpkg-deb --field "$deb" Package Version Architecture Depends
 
 expected=(./usr/bin/factorix
+          ./usr/libexec/factorix/factorix-gui
           ./usr/share/man/man1/factorix.1.gz
           ./usr/share/doc/factorix/copyright
           ./usr/share/doc/factorix/changelog.gz
@@ -44,14 +45,17 @@ done
 remove() { apt-get remove --purge -y factorix >/dev/null 2>&1 || true; }
 trap remove EXIT
 DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$(realpath "$deb")" >/dev/null
-[[ -x /usr/bin/factorix ]] || { echo "test-deb.sh: /usr/bin/factorix was not installed" >&2; exit 1; }
+for program in /usr/bin/factorix /usr/libexec/factorix/factorix-gui; do
+  [[ -x $program ]] || { echo "test-deb.sh: $program was not installed" >&2; exit 1; }
+done
 
 # The installed command line answers with no display at all.
 line=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM /usr/bin/factorix --calcular '2xe3+0xe2+0x-16')
 [[ "$line" == "(x-2) (+2x²+4x+8)" ]] || { echo "test-deb.sh: factorix --calcular printed: $line" >&2; exit 1; }
 echo "the installed command line answers"
 
-# The installed program opens its window; it is then closed again.
+# The installed program opens its window (in the drawing program, which
+# takes over its process); it is then closed again.
 tests/e2e/run-x11.sh bash -c '
   /usr/bin/factorix & pid=$!
   window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Factorix$" | head -1)

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "engine/core/EngineError.h"
-#include "engine/eval/Expression.h"
+#include "engine/eval/EvaluatorLimits.h"
 
 namespace factorix {
 
@@ -99,7 +99,7 @@ void ExactMachine::CountWork(const Slot& a, const Slot& b) {
   // Operations on long numbers cost in proportion to their length at least;
   // short ones are covered by the count of instructions.
   const std::size_t limbs = mpz_size(Num(a.q)) + mpz_size(Den(a.q)) + mpz_size(Num(b.q)) + mpz_size(Den(b.q));
-  if (limbs > 8) AddWork(limbs);
+  if (limbs > kShortOperandLimbs) AddWork(limbs);
 }
 
 Value ExactMachine::Result() const {
@@ -204,7 +204,7 @@ void ExactMachine::Power(Slot& a, const Slot& b) {
     const std::size_t bits = Bits(part);
     if (bits < 2) return false;  // |part| is 1
     const double lower = static_cast<double>(bits - 1) * static_cast<double>(e) + 1.0;
-    return lower > static_cast<double>(Expression::kMaxBits);
+    return lower > static_cast<double>(kMaxValueBits);
   };
   if (tooLarge(Num(a.q)) || tooLarge(Den(a.q))) throw EngineError(kOverflow);
   mpz_pow_ui(Num(a.q), Num(a.q), e);
@@ -242,7 +242,7 @@ double ExactMachine::ToDouble(const Slot& s) const {
 }
 
 void ExactMachine::CheckSize(const Slot& a) {
-  if (Bits(Num(a.q)) > Expression::kMaxBits || Bits(Den(a.q)) > Expression::kMaxBits) {
+  if (Bits(Num(a.q)) > kMaxValueBits || Bits(Den(a.q)) > kMaxValueBits) {
     throw EngineError(kOverflow);
   }
 }

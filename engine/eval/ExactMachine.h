@@ -3,6 +3,7 @@
 #include <gmpxx.h>
 
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -22,7 +23,7 @@ public:
   explicit ExactMachine(const ExpressionCode& code);
 
   // Runs the code with the variable set to `variable` (0 when null). Throws
-  // EngineError as described in Evaluator.h, and kOverflow when the
+  // EngineError as described at Expression::Evaluate, and kOverflow when the
   // deadline has passed.
   void Run(const mpz_class* variable);
 
@@ -38,6 +39,9 @@ public:
 
 private:
   static constexpr std::uint64_t kWorkBetweenClockReads = 1 << 16;
+  // Operands of at most this many machine words in all cost about one
+  // instruction, which the count of instructions covers already.
+  static constexpr std::size_t kShortOperandLimbs = 8;
 
   using Kind = Value::Kind;
   // One operand. Empty, Boolean and Rational keep their arithmetic value in

@@ -1,6 +1,7 @@
 #include "engine/eval/Expression.h"
 
 #include "engine/core/EngineError.h"
+#include "engine/eval/EvaluatorLimits.h"
 #include "engine/eval/ExactMachine.h"
 #include "engine/eval/ExpressionCode.h"
 #include "engine/eval/ExpressionParser.h"
@@ -14,9 +15,9 @@ Expression& Expression::operator=(Expression&&) noexcept = default;
 Expression::~Expression() = default;
 
 Expression Expression::Compile(std::string_view text, char variableMarker) {
-  if (text.size() > kMaxTextBytes) throw EngineError(kOverflow);
+  if (text.size() > kMaxExpressionBytes) throw EngineError(kOverflow);
   Expression e;
-  e.code_ = std::make_unique<ExpressionCode>(ExpressionParser(text, variableMarker, kMaxDepth).Parse());
+  e.code_ = std::make_unique<ExpressionCode>(ExpressionParser(text, variableMarker, kMaxNestingDepth).Parse());
   e.exact_ = std::make_unique<ExactMachine>(*e.code_);
   e.filter_ = std::make_unique<ModularFilter>(*e.code_);
   return e;
@@ -36,10 +37,6 @@ Value Expression::Evaluate() {
 
 void Expression::SetDeadline(std::optional<std::chrono::steady_clock::time_point> deadline) {
   exact_->SetDeadline(deadline);
-}
-
-void Expression::PrepareForVariableBits(std::size_t) {
-  // The size bound is worked out for every length at compile time.
 }
 
 bool Expression::IsZeroAt(const mpz_class& variable) {

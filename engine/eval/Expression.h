@@ -23,21 +23,11 @@ class ModularFilter;
 // reuses its own scratch numbers so that it allocates nothing per operation.
 class Expression {
 public:
-  // Bound on the bits of a numerator or a denominator; a result beyond it
-  // raises kOverflow before it is computed.
-  static constexpr std::size_t kMaxBits = std::size_t{1} << 20;
-  // Bound on the nesting of parentheses; deeper raises kOverflow.
-  static constexpr int kMaxDepth = 200;
-  // Bound on the length of the text, in bytes; longer raises kOverflow
-  // before it is read. The compiled form takes about 100 bytes per byte of
-  // text, so this keeps it near 200 MB.
-  static constexpr std::size_t kMaxTextBytes = std::size_t{2} << 20;
-
-  // Reads `text` in the evaluator's grammar (see Evaluator.h). When
+  // Reads `text` in the evaluator's grammar (see ExpressionParser.h). When
   // `variableMarker` is not '\0', that character is a primary that stands for
   // the variable; otherwise it is outside the grammar like any other.
   // Throws SyntaxError, or EngineError(kOverflow) for too deep a nesting or
-  // too long a text.
+  // too long a text (see EvaluatorLimits.h).
   static Expression Compile(std::string_view text, char variableMarker = '\0');
 
   Expression(Expression&&) noexcept;
@@ -46,7 +36,13 @@ public:
 
   bool UsesVariable() const;
 
-  // The value with the variable set to `variable`. Throws EngineError.
+  // The value with the variable set to `variable`, exact: numbers are
+  // rationals, and only a power with a non-integer exponent gives a double.
+  // Errors (EngineError with its number): kDivisionByZero; kInvalidCall for
+  // 0 to a negative power or a negative base to a non-integer power;
+  // kOverflow for a numerator or denominator beyond kMaxValueBits bits
+  // (found before the number is built) or a double that is infinite or not
+  // a number. Nothing else is thrown but std::bad_alloc.
   Value Evaluate(const mpz_class& variable);
   Value Evaluate();  // variable 0
 
@@ -67,11 +63,6 @@ public:
   // without end. The clock is read only now and then: expect an overshoot
   // of some milliseconds. nullopt (the default) means no deadline.
   void SetDeadline(std::optional<std::chrono::steady_clock::time_point> deadline);
-
-  // A hint of the longest variable to come, kept for its callers: the size
-  // bound of the fast path is worked out for every length of the variable
-  // when the expression is compiled, so nothing is left to prepare.
-  void PrepareForVariableBits(std::size_t bits);
 
 private:
   Expression();

@@ -5,7 +5,7 @@
 
 #include "engine/core/Characters.h"
 #include "engine/core/EngineError.h"
-#include "engine/eval/Expression.h"
+#include "engine/eval/EvaluatorLimits.h"
 #include "engine/eval/SyntaxError.h"
 
 namespace factorix {
@@ -132,9 +132,9 @@ void ExpressionParser::Number() {
   const std::size_t significant = whole.size() + fraction.size();
   // The reduced denominator keeps a factor 2^f or 5^f (the last digit of the
   // fraction is not 0), and a numerator of s digits is at least 10^(s-1).
-  if (fraction.size() > Expression::kMaxBits ||
+  if (fraction.size() > kMaxValueBits ||
       (significant > 0 &&
-       static_cast<double>(significant - 1) * kLog2Of10 > static_cast<double>(Expression::kMaxBits))) {
+       static_cast<double>(significant - 1) * kLog2Of10 > static_cast<double>(kMaxValueBits))) {
     throw EngineError(kOverflow);
   }
   mpz_class numerator;  // 0 when every digit is 0
@@ -149,8 +149,8 @@ void ExpressionParser::Number() {
   mpz_ui_pow_ui(denominator.get_mpz_t(), 10, fraction.size());
   mpq_class value(numerator, denominator);
   value.canonicalize();
-  if (mpz_sizeinbase(value.get_num_mpz_t(), 2) > Expression::kMaxBits ||
-      mpz_sizeinbase(value.get_den_mpz_t(), 2) > Expression::kMaxBits) {
+  if (mpz_sizeinbase(value.get_num_mpz_t(), 2) > kMaxValueBits ||
+      mpz_sizeinbase(value.get_den_mpz_t(), 2) > kMaxValueBits) {
     throw EngineError(kOverflow);
   }
   out_.literals.push_back(std::move(value));

@@ -7,8 +7,20 @@
 
 namespace factorix {
 
-// Recursive-descent reader of the evaluator's grammar (see Evaluator.h)
-// into postfix code. One parser reads one text once.
+// Recursive-descent reader of the evaluator's grammar, the script
+// language's arithmetic, into postfix code. One parser reads one text once.
+//
+//   comparison := additive { "=" additive }          True is -1, False is 0
+//   additive   := term { ("+" | "-") term }
+//   term       := unary { ("*" | "/") unary }
+//   unary      := { "+" | "-" } power                 -2^2 is -4
+//   power      := primary { "^" exponent }            left-associative
+//   exponent   := { "+" | "-" } primary               2^-1 is 0.5
+//   primary    := number | identifier | "(" comparison ")"
+//   number     := digit { digit } [ "." digit { digit } ]
+//   identifier := letter { letter | digit | "_" }     undeclared: Empty
+//
+// Blanks and tabs may stand between tokens.
 class ExpressionParser {
 public:
   // `variableMarker` '\0' means the text has no variable.

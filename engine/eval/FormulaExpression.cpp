@@ -57,10 +57,6 @@ std::string FormulaExpression::ToExpressionText(std::string_view formula) {
   return ReplaceAll(t, "-*(", "-(");
 }
 
-std::string FormulaExpression::WithCandidate(std::string_view expressionText, std::string_view candidate) {
-  return ReplaceAll(expressionText, std::string_view(&kMarker, 1), candidate);
-}
-
 Expression FormulaExpression::Compile(std::string_view formula) {
   return Expression::Compile(ToExpressionText(formula), kMarker);
 }

@@ -31,10 +31,6 @@ public:
   // The rewritten text, with kMarker where the candidate goes.
   static std::string ToExpressionText(std::string_view formula);
 
-  // `expressionText` with every marker replaced by `candidate`: the text
-  // the evaluator would be given for that candidate.
-  static std::string WithCandidate(std::string_view expressionText, std::string_view candidate);
-
   // The formula read as an expression in the candidate. Throws as
   // Expression::Compile.
   static Expression Compile(std::string_view formula);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "engine/eval/Expression.h"
+#include "engine/eval/EvaluatorLimits.h"
 
 namespace factorix {
 
@@ -265,7 +265,7 @@ bool ModularFilter::BoundHolds(std::size_t bits) const {
       default:
         break;
     }
-    if (!s.empty() && s.back() > Expression::kMaxBits) return false;
+    if (!s.empty() && s.back() > kMaxValueBits) return false;
   }
   return true;
 }

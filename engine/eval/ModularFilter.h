@@ -19,7 +19,7 @@ namespace factorix {
 // residue modulo a prime is computed in a few machine operations. A residue
 // other than 0 proves the value is not 0. Such code can only fail by
 // overflow, so the proof is accepted only while an upper bound on the size
-// of every intermediate value stays within Expression::kMaxBits: then the
+// of every intermediate value stays within kMaxValueBits: then the
 // exact evaluation would raise nothing either.
 //
 // Such code is a polynomial in the variable. When its degree is small it is
@@ -59,7 +59,7 @@ private:
   template <typename Field>
   std::uint64_t ResidueAt(std::uint64_t r, const std::vector<std::uint64_t>& poly,
                           const std::vector<std::uint64_t>& literals) const;
-  // Whether every intermediate value stays within Expression::kMaxBits by
+  // Whether every intermediate value stays within kMaxValueBits by
   // the size bound when the variable has at most `bits` bits.
   bool BoundHolds(std::size_t bits) const;
   // Sets safeBelow_ from BoundHolds, once.

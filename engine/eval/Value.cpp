@@ -40,20 +40,6 @@ bool Value::IsZero() const {
   return false;
 }
 
-mpq_class Value::AsRational() const {
-  switch (kind_) {
-    case Kind::Boolean:
-      return boolean_ ? -1 : 0;
-    case Kind::Rational:
-      return rational_;
-    case Kind::Real:
-      return mpq_class(real_);
-    case Kind::Empty:
-      break;
-  }
-  return 0;
-}
-
 std::string Value::ToString() const {
   switch (kind_) {
     case Kind::Empty:

@@ -28,10 +28,6 @@ public:
   // Empty, False, the rational 0 and the double 0.0 (or -0.0) do.
   bool IsZero() const;
 
-  // The value as arithmetic sees it: Empty and False are 0, True is -1.
-  // A double converts exactly.
-  mpq_class AsRational() const;
-
   // Readable form for tests and diagnostics: "" for Empty, "True"/"False",
   // "7/2" or "-4" for a rational, "%.17g" for a double.
   std::string ToString() const;

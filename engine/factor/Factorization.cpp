@@ -49,11 +49,16 @@ void CheckSize(const Polynomial& p) {
 // factorisation alone: the factors of degree d multiply to a polynomial of
 // degree d times their number. Small primes keep it quick.
 long FactorsModPrime(const fmpz_poly_struct* f) {
+  // The primes tried are the first kPrimesTried above kPrimesAbove; the
+  // count is taken modulo the first kPrimesCounted that suit.
+  constexpr mp_limb_t kPrimesAbove = 60;
+  constexpr int kPrimesTried = 40;
+  constexpr int kPrimesCounted = 2;
   long fewest = -1;
   int found = 0;
-  mp_limb_t p = 60;
+  mp_limb_t p = kPrimesAbove;
   std::vector<slong> degrees(static_cast<std::size_t>(fmpz_poly_degree(f)) + 1);
-  for (int tries = 0; tries < 40 && found < 2; ++tries) {
+  for (int tries = 0; tries < kPrimesTried && found < kPrimesCounted; ++tries) {
     p = n_nextprime(p, 1);
     NmodPoly reduced(p), derivative(p), gcd(p);
     fmpz_poly_get_nmod_poly(reduced.get(), f);
@@ -77,14 +82,18 @@ long FactorsModPrime(const fmpz_poly_struct* f) {
   return fewest;  // -1 only if every prime tried divided the discriminant
 }
 
-// Whether FLINT may factor the squarefree `f` in a moment.
+// Whether FLINT may factor the squarefree `f` in a moment. Below degree
+// kFewFactorsDegree there are too few factors for their recombination to
+// take time.
 void CheckFactorsModPrime(const fmpz_poly_struct* f) {
-  if (fmpz_poly_degree(f) < 4) return;
+  constexpr slong kFewFactorsDegree = 4;
+  if (fmpz_poly_degree(f) < kFewFactorsDegree) return;
   const long count = FactorsModPrime(f);
   if (count < 0 || count > kMaxFactorsModPrime) throw EngineError(kOverflow);
 }
 
-// Polynomial compared from the highest power down.
+// Factors compared by degree, then by their coefficients from the highest
+// power down.
 bool ComesBefore(const FactorPower& a, const FactorPower& b) {
   if (a.factor.size() != b.factor.size()) return a.factor.size() < b.factor.size();
   for (std::size_t i = a.factor.size(); i-- > 0;) {

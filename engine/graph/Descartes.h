@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "engine/graph/RealRoots.h"
+#include "engine/core/Deadline.h"
 #include "engine/poly/FlintTypes.h"
 
 namespace factorix {

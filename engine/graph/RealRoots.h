@@ -1,13 +1,11 @@
 #pragma once
 
-#include <chrono>
 #include <vector>
 
+#include "engine/core/Deadline.h"
 #include "engine/core/Polynomial.h"
 
 namespace factorix {
-
-using Deadline = std::chrono::steady_clock::time_point;
 
 // A real root of an integer polynomial.
 struct RealRoot {

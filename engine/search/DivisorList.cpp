@@ -86,7 +86,7 @@ std::vector<std::uint64_t> ListWordDivisors(const mpz_class& n,
                                             std::chrono::steady_clock::time_point deadline) {
   if (n == 0) return {};
   const mpz_class magnitude = abs(n);
-  if (mpz_sizeinbase(magnitude.get_mpz_t(), 2) > 64) throw EngineError(kOverflow);
+  if (mpz_sizeinbase(magnitude.get_mpz_t(), 2) > kDivisorWordBits) throw EngineError(kOverflow);
   std::size_t count = 0;
   const std::vector<PrimePower> factors = FactorWithin(magnitude, deadline, count);
   return SortedDivisors<std::uint64_t>(
@@ -102,7 +102,7 @@ void DivisorList::ObtenerDivisores(const std::string& p) {
     const std::vector<PrimePower> factors = FactorWithin(n, deadline, count);
     texts.reserve(count);
     // Word-sized numbers skip GMP on the way to their texts.
-    if (mpz_sizeinbase(n.get_mpz_t(), 2) <= 64) {
+    if (mpz_sizeinbase(n.get_mpz_t(), 2) <= kDivisorWordBits) {
       for (const std::uint64_t d : SortedDivisors<std::uint64_t>(
                factors, count, [](const mpz_class& q) { return std::uint64_t{mpz_get_ui(q.get_mpz_t())}; })) {
         texts.push_back(WordText(d));

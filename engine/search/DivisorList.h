@@ -40,6 +40,10 @@ public:
 std::vector<mpz_class> ListDivisors(const mpz_class& n,
                                     std::chrono::steady_clock::time_point deadline);
 
+// Bits of one divisor word, the unsigned type the search lists small
+// constants' divisors in.
+inline constexpr std::size_t kDivisorWordBits = 64;
+
 // ListDivisors for an n whose magnitude fits one 64-bit word, as words, with
 // the same errors; the search takes its candidates from here without making
 // texts or GMP numbers of them.

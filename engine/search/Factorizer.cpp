@@ -18,12 +18,19 @@ void CheckDeadline(Clock::time_point deadline) {
 }
 
 // The size of factor, in bits, that the curves look for in a part of
-// `bits` bits: FLINT takes about 60 ms for 40 bits in 256, for 32 bits in
-// 512 and for 20 bits in 2048.
+// `bits` bits (up to Factorizer::kMaxCurveBits): FLINT takes about 60 ms
+// for each pair of sizes below.
 slong CurveFactorBits(flint_bitcnt_t bits) {
-  if (bits <= 256) return 40;
-  if (bits <= 512) return 32;
-  return 20;
+  struct CurveSize {
+    flint_bitcnt_t partBits;  // largest part, in bits
+    slong factorBits;         // factor looked for, in bits
+  };
+  constexpr CurveSize kSizes[] = {{256, 40}, {512, 32}};
+  constexpr slong kLargePartFactorBits = 20;  // for parts up to kMaxCurveBits
+  for (const CurveSize& size : kSizes) {
+    if (bits <= size.partBits) return size.factorBits;
+  }
+  return kLargePartFactorBits;
 }
 
 // Appends `prime` with `exponent` to `out`.

@@ -26,7 +26,8 @@ void ResultWriter::AddRoot(const mpz_class& root) {
     if (dividend_->QuotientIsZero()) sameQuotient_ = Chunga(dividend_->Divide(root));
   }
   const std::string quotient = sameQuotient_ ? *sameQuotient_ : Chunga(dividend_->Divide(root));
-  if (bytes_ + line.size() + quotient.size() + 3 > maxLineBytes_) {
+  constexpr std::size_t kQuotientFrameBytes = 3;  // " (" before the quotient, ")" after it
+  if (bytes_ + line.size() + quotient.size() + kQuotientFrameBytes > maxLineBytes_) {
     // Like the line after kMaxLines: this root adds nothing.
     result_.lines.pop_back();
     result_.roots.pop_back();

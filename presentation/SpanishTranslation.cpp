@@ -1,4 +1,4 @@
-#include "app/SpanishTranslation.h"
+#include "presentation/SpanishTranslation.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,0 +1,163 @@
+#include "cli/CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "cli/DrawingCommands.h"
+#include "cli/ExitStatus.h"
+#include "cli/TextCommand.h"
+#include "cli/TextRunner.h"
+
+namespace {
+
+const QString kStandardInput = QStringLiteral("-");
+
+void write(std::FILE* stream, const QByteArray& bytes) {
+  std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
+
+int usageError(const QString& what) {
+  std::fflush(stdout);
+  write(stderr, QStringLiteral("%1: %2\nPruebe «%1 --help» para más información.\n")
+                    .arg(QCoreApplication::applicationName(), what)
+                    .toUtf8());
+  return kUsage;
+}
+
+QString versionText() {
+  return QStringLiteral(
+             "%1 %2\n"
+             "Copyright (C) 2026 Equipo de Factorix.\n"
+             "Licencia GPLv3+: GNU GPL versión 3 o posterior <https://gnu.org/licenses/gpl.html>.\n"
+             "Esto es software libre: puede modificarlo y redistribuirlo.\n"
+             "No hay NINGUNA GARANTÍA, en la medida que lo permita la ley.\n")
+      .arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion());
+}
+
+// "--calcular -- TEXTO": the "--" ends the options, so that a TEXTO that
+// begins with signs ("--x-2") is not read as one. The parser would take the
+// "--" as the value, so the three become "--calcular=TEXTO".
+QStringList withTextAfterEndOfOptions(QStringList arguments) {
+  for (qsizetype i = 1; i + 2 < arguments.size(); ++i) {
+    if (arguments[i + 1] != QLatin1String("--")) continue;
+    for (const TextCommand& command : textCommands()) {
+      const QString option = QStringLiteral("--") + QLatin1String(command.option);
+      if (arguments[i] != option) continue;
+      arguments[i] = option + u'=' + arguments[i + 2];
+      arguments.remove(i + 1, 2);
+      return arguments;
+    }
+  }
+  return arguments;
+}
+
+// Every option of the command line, declared on one parser.
+struct Options {
+  QCommandLineParser parser;
+  // Qt's own help and version options describe themselves in English.
+  QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
+                          QStringLiteral("Muestra esta ayuda.")};
+  QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                             QStringLiteral("Muestra la versión y la licencia.")};
+  QCommandLineOption padText{
+      QStringLiteral("texto"),
+      QStringLiteral("Escribe las líneas en la codificación de la casilla de fórmula (2xe2 por 2x²).")};
+  std::vector<QCommandLineOption> textOptions;     // as textCommands() lists them
+  std::vector<QCommandLineOption> drawingOptions;  // as drawingCommands() lists them
+
+  Options() {
+    parser.setApplicationDescription(QStringLiteral(
+        "Descompone un polinomio en x con coeficientes enteros por sus raíces enteras.\n"
+        "Sin opciones abre la ventana del programa.\n\n"
+        "TEXTO es el polinomio tal como lo guarda la casilla de fórmula (2xe3+0xe2+0x-16,\n"
+        "con «e» delante de cada cifra elevada) o tal como se ve (2x³+0x²+0x-16).\n\n"
+        "Estado de salida: 0 si solo se escribieron líneas, 1 si un cálculo terminó\n"
+        "con un mensaje de error, 2 si las opciones no son válidas."));
+    parser.addOption(help);
+    parser.addOption(version);
+    for (const TextCommand& command : textCommands()) {
+      textOptions.emplace_back(QString::fromLatin1(command.option), QString::fromUtf8(command.description),
+                               QStringLiteral("TEXTO"));
+      parser.addOption(textOptions.back());
+    }
+    for (const DrawingCommand& command : drawingCommands()) {
+      const QString valueName = command.valueName ? QString::fromUtf8(command.valueName) : QString();
+      drawingOptions.emplace_back(QString::fromLatin1(command.option), QString::fromUtf8(command.description),
+                                  valueName);
+      parser.addOption(drawingOptions.back());
+    }
+    parser.addOption(padText);
+  }
+};
+
+// The first drawing command the call names, if any.
+const DrawingCommand* drawingCommandOf(const Options& options) {
+  for (size_t i = 0; i < options.drawingOptions.size(); ++i) {
+    if (options.parser.isSet(options.drawingOptions[i])) return &drawingCommands()[i];
+  }
+  return nullptr;
+}
+
+int runDrawing(const DrawingCommand& command, const QCommandLineParser& parser,
+               std::span<const DrawingHandler> handlers) {
+  for (const DrawingHandler& handler : handlers) {
+    if (std::strcmp(handler.option, command.option) == 0) return handler.run(parser);
+  }
+  std::fflush(stdout);
+  write(stderr, QStringLiteral("%1: --%2 dibuja y solo la ejecuta el programa de la ventana.\n")
+                    .arg(QCoreApplication::applicationName(), QString::fromLatin1(command.option))
+                    .toUtf8());
+  return kMessage;
+}
+
+int runText(const TextCommand& command, const QString& text, bool padText) {
+  const TextRunner runner(command, padText);
+  const int status = text == kStandardInput ? runner.runStandardInput() : runner.runText(text);
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    write(stderr, QStringLiteral("%1: no se pudo escribir la salida.\n")
+                      .arg(QCoreApplication::applicationName())
+                      .toUtf8());
+    return kMessage;
+  }
+  return status;
+}
+
+}  // namespace
+
+void CommandLine::nameApplication() {
+  QCoreApplication::setApplicationName(QStringLiteral("factorix"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(FACTORIX_VERSION));
+}
+
+int CommandLine::run(const QStringList& arguments, std::span<const DrawingHandler> drawing) {
+  Options options;
+  QCommandLineParser& parser = options.parser;
+  if (!parser.parse(withTextAfterEndOfOptions(arguments))) return usageError(parser.errorText());
+  if (parser.isSet(options.help)) {
+    write(stdout, parser.helpText().toUtf8());
+    return kLinesOnly;
+  }
+  if (parser.isSet(options.version)) {
+    write(stdout, versionText().toUtf8());
+    return kLinesOnly;
+  }
+  if (!parser.positionalArguments().isEmpty())
+    return usageError(QStringLiteral("argumento inesperado: «%1».").arg(parser.positionalArguments().first()));
+  if (const DrawingCommand* command = drawingCommandOf(options)) return runDrawing(*command, parser, drawing);
+
+  const TextCommand* chosen = nullptr;
+  QString text;
+  for (size_t i = 0; i < options.textOptions.size(); ++i) {
+    const QStringList values = parser.values(options.textOptions[i]);
+    if (values.isEmpty()) continue;
+    if (chosen || values.size() > 1) return usageError(QStringLiteral("indique una sola orden y un solo TEXTO."));
+    chosen = &textCommands()[i];
+    text = values.first();
+  }
+  if (!chosen) return usageError(QStringLiteral("falta la orden, por ejemplo --calcular TEXTO."));
+  return runText(*chosen, text, parser.isSet(options.padText));
+}

@@ -1,0 +1,18 @@
+// factorix: the command line on Qt Core, which hands the window and the
+// drawing commands over to the drawing program.
+#include <QCoreApplication>
+
+#include "cli/CommandLine.h"
+#include "cli/DrawingCommands.h"
+#include "cli/DrawingProgram.h"
+#include "presentation/SpanishTranslation.h"
+
+int main(int argc, char* argv[]) {
+  // Decided before any of Qt is set up: the drawing program starts afresh.
+  if (needsDrawing(argc, argv)) return DrawingProgram::exec(argv);
+
+  QCoreApplication app(argc, argv);
+  CommandLine::nameApplication();
+  SpanishTranslation::install(app);
+  return CommandLine::run(QCoreApplication::arguments());
+}
