@@ -29,7 +29,18 @@ struct TextCommand {
   const char* option;       // long option name, without "--"
   const char* description;  // help text, Spanish, UTF-8
   CommandOutput (*run)(std::string_view padText);  // padText: UTF-8 pad text
+  // Whether the answers to many texts (TEXTO "-") are set apart by an empty
+  // line; JSON gives one line per text instead.
+  bool blankLineAfterEach = true;
 };
+
+// What the command line says when a text is not a sum of terms and the
+// command needs a polynomial.
+extern const char* const kNoFactorization;
 
 // Every command, in the order --help lists them.
 std::span<const TextCommand> textCommands();
+
+// The form of `command` that writes JSON (--json); nullptr for a command
+// without one.
+const TextCommand* jsonForm(const TextCommand& command);

@@ -179,7 +179,14 @@ void SetLongDouble(arf_t out, long double x) {
 class Isolation {
 public:
   Isolation(const Polynomial& f, Clock::time_point deadline)
-      : n_(f.size() - 1), ball_(f), z_(n_), ratio_(n_), radius_(n_), state_(n_), deadline_(deadline) {}
+      : n_(f.size() - 1),
+        ball_(f),
+        z_(n_),
+        ratio_(n_),
+        radius_(n_),
+        state_(n_),
+        mirrorOf_(n_, kNoMirror),
+        deadline_(deadline) {}
 
   std::vector<CertifiedRoot> Run() {
     Start();
@@ -201,6 +208,11 @@ private:
   };
 
   void Start();
+  // Pairs each approximation below the real line with the one above it
+  // that is its mirror image, when Aberth's points come in such pairs, and
+  // makes it exactly that image: the disc of the one below is then the
+  // mirror of the other's, so only half of them need to be found.
+  void PairMirrors();
   bool Check();
   void Narrow(int round);
   std::vector<CertifiedRoot> Result() const;
@@ -216,6 +228,10 @@ private:
   AcbVector ratio_;  // f/f' at each, as a ball
   std::vector<Mag> radius_;
   std::vector<State> state_;
+  // For an approximation below the real line, the one above whose mirror
+  // image it is; kNoMirror for the others.
+  static constexpr std::size_t kNoMirror = static_cast<std::size_t>(-1);
+  std::vector<std::size_t> mirrorOf_;
   slong prec_ = kExtraBits;
   bool precise_ = true;  // every ratio's ball was narrower than its value
   Clock::time_point deadline_;
@@ -234,6 +250,7 @@ void Isolation::Start() {
       // rounds below to split again.
       if (std::fabs(aberth[i].imag()) <= 0x1p-40L * std::abs(aberth[i])) SnapToReal(i);
     }
+    PairMirrors();
   } else {
     const std::vector<PolarPoint> points = PolygonStart(ball_.polynomial());
     for (std::size_t i = 0; i < n_; ++i) {
@@ -251,10 +268,59 @@ void Isolation::Start() {
   prec_ = kExtraBits + static_cast<slong>(n_ / 2) + static_cast<slong>(largest);
 }
 
+void Isolation::PairMirrors() {
+  std::vector<std::size_t> above, below;
+  for (std::size_t i = 0; i < n_; ++i) {
+    if (state_[i].real) continue;
+    (arf_sgn(arb_midref(acb_imagref(z_[i]))) > 0 ? above : below).push_back(i);
+  }
+  if (above.size() != below.size()) return;
+  // In the order of their real parts, then of the size of their imaginary
+  // parts, a point and its image stand at the same place in both lists.
+  const auto order = [this](std::size_t a, std::size_t b) {
+    const int re = arf_cmp(arb_midref(acb_realref(z_[a])), arb_midref(acb_realref(z_[b])));
+    if (re != 0) return re < 0;
+    return arf_cmpabs(arb_midref(acb_imagref(z_[a])), arb_midref(acb_imagref(z_[b]))) < 0;
+  };
+  std::sort(above.begin(), above.end(), order);
+  std::sort(below.begin(), below.end(), order);
+  AcbVector image(1), gap(1);
+  Mag distance, size;
+  for (std::size_t k = 0; k < above.size(); ++k) {
+    acb_conj(image[0], z_[above[k]]);
+    acb_sub(gap[0], image[0], z_[below[k]], 64);
+    acb_get_mag(distance.get(), gap[0]);
+    acb_get_mag(size.get(), z_[above[k]]);
+    mag_mul_2exp_si(size.get(), size.get(), -30);
+    if (mag_cmp(distance.get(), size.get()) > 0) {
+      std::fill(mirrorOf_.begin(), mirrorOf_.end(), kNoMirror);
+      return;
+    }
+    mirrorOf_[below[k]] = above[k];
+  }
+  for (std::size_t k = 0; k < above.size(); ++k) acb_conj(z_[below[k]], z_[above[k]]);
+}
+
 bool Isolation::Check() {
   precise_ = true;
   AcbVector discs(n_);
+  // Those above the line and on it first, then the mirror images.
+  std::vector<std::size_t> order;
   for (std::size_t i = 0; i < n_; ++i) {
+    if (mirrorOf_[i] == kNoMirror) order.push_back(i);
+  }
+  for (std::size_t i = 0; i < n_; ++i) {
+    if (mirrorOf_[i] != kNoMirror) order.push_back(i);
+  }
+  for (const std::size_t i : order) {
+    if (mirrorOf_[i] != kNoMirror) {
+      const std::size_t j = mirrorOf_[i];
+      acb_conj(ratio_[i], ratio_[j]);
+      mag_set(radius_[i].get(), radius_[j].get());
+      acb_conj(discs[i], discs[j]);
+      state_[i] = state_[j];
+      continue;
+    }
     ball_.NewtonRatio(ratio_[i], z_[i], prec_);
     if (!acb_is_finite(ratio_[i]) || (!acb_is_zero(ratio_[i]) && acb_rel_accuracy_bits(ratio_[i]) < 4)) precise_ = false;
     acb_get_mag(radius_[i].get(), ratio_[i]);
@@ -292,21 +358,28 @@ void Isolation::Narrow(int round) {
       if ((side = -side) < 0) arb_neg(acb_imagref(z_[i]), acb_imagref(z_[i]));
       state_[i].real = false;
     }
+    std::fill(mirrorOf_.begin(), mirrorOf_.end(), kNoMirror);
     ball_.MoveTogether(z_, prec_);
     return;
   }
   AcbVector moved(1);
   for (std::size_t i = 0; i < n_; ++i) {
     State& s = state_[i];
-    if (s.done()) continue;
+    if (s.done() || mirrorOf_[i] != kNoMirror) continue;
     if (!s.real && !s.nonReal && s.isolated) {
-      SnapToReal(i);  // a lone disc across the line: its root is real if the centre on it proves so
+      // A lone disc across the line: its root is real if the centre on it
+      // proves so; its image, if it had one, goes its own way.
+      std::replace(mirrorOf_.begin(), mirrorOf_.end(), i, kNoMirror);
+      SnapToReal(i);
       continue;
     }
     if (!acb_is_finite(ratio_[i])) continue;
     acb_sub(moved[0], z_[i], ratio_[i], prec_);
     acb_get_mid(z_[i], moved[0]);
     if (s.real) arb_zero(acb_imagref(z_[i]));
+  }
+  for (std::size_t i = 0; i < n_; ++i) {
+    if (mirrorOf_[i] != kNoMirror) acb_conj(z_[i], z_[mirrorOf_[i]]);
   }
 }
 
