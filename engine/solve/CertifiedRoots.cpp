@@ -17,10 +17,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Working precision, in bits: a complex ball multiplied n times widens by
-// up to sqrt(2)^n, so the degree adds half a bit per power; most bits, and
-// most rounds of narrowing, before the roots count as too close together
-// to tell apart here.
+// Working precision, in bits, above what the degree and the size of the
+// roots ask for; most bits, and most rounds of narrowing, before the roots
+// count as too close together to tell apart here.
 constexpr slong kExtraBits = 96;
 constexpr slong kMaxPrecision = slong{1} << 15;
 constexpr int kMaxRounds = 40;
@@ -85,24 +84,30 @@ public:
 
   const Polynomial& polynomial() const { return polynomial_; }
 
-  // f(z) / f'(z) as a ball, at `prec` bits, for an exact z.
-  void NewtonRatio(acb_t out, const acb_t z, slong prec) const {
-    AcbVector t(3);  // value, slope, 1/z
+  // f(c) / f'(c) as a ball, at `prec` bits, where c is z itself (exact)
+  // or, outside the unit circle, 1/w for w the nearest binary fraction to
+  // 1/z at that precision, so that the polynomial is evaluated at an exact
+  // point; `centre` is a ball holding c.
+  void NewtonRatio(acb_t out, acb_t centre, const acb_t z, slong prec) const {
+    AcbVector t(3);  // value, slope, w
     const double re = arf_get_d(arb_midref(acb_realref(z)), ARF_RND_NEAR);
     const double im = arf_get_d(arb_midref(acb_imagref(z)), ARF_RND_NEAR);
     if (re * re + im * im <= 1) {
+      acb_set(centre, z);
       Horner(forward_, z, t[0], t[1], prec);
       acb_div(out, t[0], t[1], prec);
       return;
     }
-    // f/f' = z / (n - w r'(w) / r(w)) with w = 1/z
+    // f/f' = c / (n - w r'(w) / r(w)) with c = 1/w
     acb_inv(t[2], z, prec);
+    acb_get_mid(t[2], t[2]);
+    acb_inv(centre, t[2], prec);
     Horner(reversed_, t[2], t[0], t[1], prec);
     acb_div(t[1], t[1], t[0], prec);
     acb_mul(t[1], t[1], t[2], prec);
     acb_neg(t[1], t[1]);
     acb_add_ui(t[1], t[1], degree_, prec);
-    acb_div(out, z, t[1], prec);
+    acb_div(out, centre, t[1], prec);
   }
 
   // Moves every approximation together by Durand-Kerner's iteration.
@@ -121,16 +126,40 @@ public:
 
 private:
   // The polynomial with coefficients `c` (lowest power first) and its
-  // derivative at x, in one pass.
+  // derivative at the exact point x, in one pass. Each step works on exact
+  // midpoints and carries the rounding in a disc radius of its own, which
+  // grows by |x| a step: a complex ball's rectangle would grow by
+  // |Re x| + |Im x|, up to sqrt(2) |x|, and cost half a bit per power.
   void Horner(const AcbVector& c, const acb_t x, acb_t value, acb_t slope, slong prec) const {
+    Mag size, valueError, slopeError, rounding;
+    acb_get_mag(size.get(), x);
     acb_set(value, c[degree_]);
     acb_zero(slope);
     for (std::size_t i = degree_; i-- > 0;) {
+      // slope = slope x + value, with |error| <= slopeError |x| + valueError + rounding
       acb_mul(slope, slope, x, prec);
       acb_add(slope, slope, value, prec);
+      mag_mul(slopeError.get(), slopeError.get(), size.get());
+      mag_add(slopeError.get(), slopeError.get(), valueError.get());
+      TakeRounding(slope, rounding.get());
+      mag_add(slopeError.get(), slopeError.get(), rounding.get());
+      // value = value x + c[i]
       acb_mul(value, value, x, prec);
       acb_add(value, value, c[i], prec);
+      mag_mul(valueError.get(), valueError.get(), size.get());
+      TakeRounding(value, rounding.get());
+      mag_add(valueError.get(), valueError.get(), rounding.get());
     }
+    acb_add_error_mag(value, valueError.get());
+    acb_add_error_mag(slope, slopeError.get());
+  }
+
+  // Moves the radius of a ball computed from exact numbers into `error`
+  // (as a disc: the sum of both parts' radii), leaving its midpoint exact.
+  static void TakeRounding(acb_t ball, mag_struct* error) {
+    mag_add(error, arb_radref(acb_realref(ball)), arb_radref(acb_imagref(ball)));
+    mag_zero(arb_radref(acb_realref(ball)));
+    mag_zero(arb_radref(acb_imagref(ball)));
   }
 
   const Polynomial& polynomial_;
@@ -263,9 +292,8 @@ void Isolation::Start() {
       largest = std::max(largest, points[i].log2Radius);
     }
   }
-  // Bits for the balls to stay narrow over n multiplications, and for 6
-  // decimals of the largest root.
-  prec_ = kExtraBits + static_cast<slong>(n_ / 2) + static_cast<slong>(largest);
+  // Bits for the roundings of n steps, and for 6 decimals of the largest root.
+  prec_ = kExtraBits + static_cast<slong>(std::log2(static_cast<double>(n_))) + static_cast<slong>(largest);
 }
 
 void Isolation::PairMirrors() {
@@ -303,7 +331,7 @@ void Isolation::PairMirrors() {
 
 bool Isolation::Check() {
   precise_ = true;
-  AcbVector discs(n_);
+  AcbVector discs(n_), centre(1);
   // Those above the line and on it first, then the mirror images.
   std::vector<std::size_t> order;
   for (std::size_t i = 0; i < n_; ++i) {
@@ -318,13 +346,21 @@ bool Isolation::Check() {
       acb_conj(ratio_[i], ratio_[j]);
       mag_set(radius_[i].get(), radius_[j].get());
       acb_conj(discs[i], discs[j]);
+      acb_conj(z_[i], z_[j]);
       state_[i] = state_[j];
       continue;
     }
-    ball_.NewtonRatio(ratio_[i], z_[i], prec_);
+    if (i % 16 == 0 && Clock::now() > deadline_) throw EngineError(kOverflow);
+    ball_.NewtonRatio(ratio_[i], centre[0], z_[i], prec_);
     if (!acb_is_finite(ratio_[i]) || (!acb_is_zero(ratio_[i]) && acb_rel_accuracy_bits(ratio_[i]) < 4)) precise_ = false;
     acb_get_mag(radius_[i].get(), ratio_[i]);
     mag_mul_ui(radius_[i].get(), radius_[i].get(), n_);
+    // The point evaluated may differ from z by a rounding: its ball goes
+    // into the disc, and its midpoint becomes the approximation.
+    mag_add(radius_[i].get(), radius_[i].get(), arb_radref(acb_realref(centre[0])));
+    mag_add(radius_[i].get(), radius_[i].get(), arb_radref(acb_imagref(centre[0])));
+    acb_get_mid(z_[i], centre[0]);
+    if (state_[i].real) arb_zero(acb_imagref(z_[i]));
     acb_set(discs[i], z_[i]);
     mag_set(arb_radref(acb_realref(discs[i])), radius_[i].get());
     mag_set(arb_radref(acb_imagref(discs[i])), radius_[i].get());

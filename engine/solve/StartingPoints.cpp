@@ -25,21 +25,41 @@ constexpr long kLongDoubleExponents = 16000;
 constexpr long double kSettled = 0x1p-60L;
 constexpr int kMaxIterations = 200;
 
+// Complex arithmetic written out: std::complex's operators guard against
+// infinities and NaN through library calls, several times slower in the
+// n^2 loop below, and Aberth's iteration has no use for the guard.
+struct Point {
+  long double re, im;
+};
+
+Point Times(Point a, Point b) { return {a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re}; }
+
+Point Inverse(Point a) {
+  const long double size = a.re * a.re + a.im * a.im;
+  return {a.re / size, -a.im / size};
+}
+
 // f / f' at z for the coefficients c (lowest power first) and the same
 // reversed, r: from r at 1/z outside the unit circle, so that no power of z
 // overflows.
-ExtendedComplex NewtonRatio(const std::vector<long double>& c, const std::vector<long double>& r, ExtendedComplex z) {
+Point NewtonRatio(const std::vector<long double>& c, const std::vector<long double>& r, Point z) {
   const std::size_t n = c.size() - 1;
-  const bool outside = std::abs(z) > 1;
+  const bool outside = z.re * z.re + z.im * z.im > 1;
   const std::vector<long double>& a = outside ? r : c;
-  const ExtendedComplex x = outside ? 1.0L / z : z;
-  ExtendedComplex value = a[n], slope = 0;
+  const Point x = outside ? Inverse(z) : z;
+  Point value{a[n], 0}, slope{0, 0};
   for (std::size_t i = n; i-- > 0;) {
-    slope = slope * x + value;
-    value = value * x + a[i];
+    slope = Times(slope, x);
+    slope.re += value.re;
+    slope.im += value.im;
+    value = Times(value, x);
+    value.re += a[i];
   }
-  if (!outside) return value / slope;
-  return z / (static_cast<long double>(n) - x * slope / value);
+  if (!outside) return Times(value, Inverse(slope));
+  // z / (n - x f'(x) / f(x)) with x = 1/z
+  Point t = Times(x, Times(slope, Inverse(value)));
+  t = {static_cast<long double>(n) - t.re, -t.im};
+  return Times(z, Inverse(t));
 }
 
 }  // namespace
@@ -99,11 +119,12 @@ std::vector<ExtendedComplex> AberthRoots(const Polynomial& f, std::chrono::stead
   }
   const std::vector<long double> r(c.rbegin(), c.rend());
 
-  std::vector<ExtendedComplex> z;
+  std::vector<Point> z;
   z.reserve(n);
   for (const PolarPoint& p : PolygonStart(f)) {
     if (std::fabs(p.log2Radius) > kLongDoubleExponents) return {};
-    z.push_back(std::polar(std::exp2(static_cast<long double>(p.log2Radius)), static_cast<long double>(p.angle)));
+    const long double radius = std::exp2(static_cast<long double>(p.log2Radius));
+    z.push_back({radius * std::cos(static_cast<long double>(p.angle)), radius * std::sin(static_cast<long double>(p.angle))});
   }
   std::vector<bool> settled(n, false);
   for (int iteration = 0; iteration < kMaxIterations; ++iteration) {
@@ -111,15 +132,21 @@ std::vector<ExtendedComplex> AberthRoots(const Polynomial& f, std::chrono::stead
     bool moving = false;
     for (std::size_t i = 0; i < n; ++i) {
       if (settled[i]) continue;
-      const ExtendedComplex ratio = NewtonRatio(c, r, z[i]);
-      ExtendedComplex repulsion = 0;
+      const Point ratio = NewtonRatio(c, r, z[i]);
+      Point repulsion{0, 0};
       for (std::size_t j = 0; j < n; ++j) {
-        if (j != i) repulsion += 1.0L / (z[i] - z[j]);
+        if (j == i) continue;
+        const Point inverse = Inverse({z[i].re - z[j].re, z[i].im - z[j].im});
+        repulsion.re += inverse.re;
+        repulsion.im += inverse.im;
       }
-      const ExtendedComplex step = ratio / (1.0L - ratio * repulsion);
-      if (!std::isfinite(step.real()) || !std::isfinite(step.imag())) continue;
-      z[i] -= step;
-      if (std::abs(step) <= kSettled * std::abs(z[i])) {
+      const Point product = Times(ratio, repulsion);
+      const Point step = Times(ratio, Inverse({1 - product.re, -product.im}));
+      if (!std::isfinite(step.re) || !std::isfinite(step.im)) continue;
+      z[i].re -= step.re;
+      z[i].im -= step.im;
+      const long double stepSize = step.re * step.re + step.im * step.im;
+      if (stepSize <= kSettled * kSettled * (z[i].re * z[i].re + z[i].im * z[i].im)) {
         settled[i] = true;
       } else {
         moving = true;
@@ -127,7 +154,10 @@ std::vector<ExtendedComplex> AberthRoots(const Polynomial& f, std::chrono::stead
     }
     if (!moving) break;
   }
-  return z;
+  std::vector<ExtendedComplex> out;
+  out.reserve(n);
+  for (const Point& p : z) out.emplace_back(p.re, p.im);
+  return out;
 }
 
 }  // namespace factorix
