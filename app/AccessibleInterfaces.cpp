@@ -5,8 +5,10 @@
 
 #include "app/ClickLabelAccessible.h"
 #include "app/Form1.h"
+#include "app/ResultsNotice.h"
 #include "app/RuffiniTableAccessible.h"
 #include "formulapad/FormulaPadAccessible.h"
+#include "graphview/GraphViewAccessible.h"
 
 namespace {
 
@@ -27,6 +29,8 @@ void AccessibleInterfaces::install() {
     QAccessible::installFactory(&FormulaPadAccessible::create);
     QAccessible::installFactory(&ClickLabelAccessible::create);
     QAccessible::installFactory(&RuffiniTableAccessible::create);
+    QAccessible::installFactory(&GraphViewAccessible::create);
+    QAccessible::installFactory(&ResultsNotice::create);
     return true;
   }();
   Q_UNUSED(installed);

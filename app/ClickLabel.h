@@ -14,6 +14,9 @@ public:
   explicit ClickLabel(const QString& text, Role role, QWidget* parent = nullptr);
 
   Role role() const { return role_; }
+  // The text's colour by design. Under a dark palette the text takes the
+  // palette's link colour instead, made readable against the window.
+  void setDesignColour(const QColor& colour);
   // Does what a click does.
   void click();
 
@@ -21,10 +24,14 @@ signals:
   void clicked();
 
 protected:
+  void changeEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+  void followPalette();
+
   Role role_;
+  QColor designColour_;  // invalid: the palette's text colour
   bool pressed_ = false;  // the left button went down on this label
 };

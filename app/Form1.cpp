@@ -21,6 +21,7 @@
 #include "app/LinkOpener.h"
 #include "app/MessageBox.h"
 #include "app/ResultList.h"
+#include "app/ResultsNotice.h"
 #include "app/SolutionOpener.h"
 #include "engine/core/EngineError.h"
 #include "engine/search/Search.h"
@@ -86,9 +87,7 @@ Form1::Form1(QWidget* parent)
   linkFont.setPointSizeF(11.25);
   linkFont.setUnderline(true);
   label1_->setFont(linkFont);
-  QPalette linkPalette = label1_->palette();
-  linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-  label1_->setPalette(linkPalette);
+  label1_->setDesignColour(QColor(0, 0, 255));
   connect(label1_, &ClickLabel::clicked, this, &Form1::Label1_Click);
 
   command3_ = createCommand("Command3", &Form1::Command3_Click);
@@ -106,6 +105,7 @@ Form1::Form1(QWidget* parent)
 
   setTabOrderFromDesign();
   createShortcuts();
+  notice_ = new ResultsNotice(this);
 }
 
 Form1::~Form1() = default;
@@ -208,9 +208,13 @@ void Form1::Calcular() {
   }
   resultado_->endBatch();
 
+  // A screen reader hears the message from its box, or else how many lines
+  // came: the focus stays on "Calcular" and the lines change out of it.
   if (result.error != factorix::kNoError)
     MessageBox::show(this, ErrorMessage(result.error), QStringLiteral("Error"), QMessageBox::Critical,
                      QMessageBox::Ok);
+  else
+    notice_->announceLines(resultado_->upperBound());
 }
 
 void Form1::Borrar() { resultado_->Borrar(); }

@@ -12,6 +12,7 @@ class QLabel;
 class QPushButton;
 class QUrl;
 class ResultList;
+class ResultsNotice;
 class SolutionOpener;
 
 // The main window: the polynomial pad, "Calcular", the results with their
@@ -85,6 +86,7 @@ private:
   QLabel* label2_;                   // "Desplazar resultados"
   std::array<ClickLabel*, 2> desp_;  // "<<" and ">>"
   SolutionOpener* solution_;  // opens the worked solution from the results
+  ResultsNotice* notice_;  // tells screen readers how a calculation ended
   std::function<void()> quit_;
   std::function<bool(const QUrl&)> openLink_;
 };

@@ -10,7 +10,13 @@
 #include "formulapad/FormulaPad.h"
 #include "presentation/Twips.h"
 
-static_assert(ResultList::kLinePitch == FormulaPad::kHeightTwips + ResultList::kLineGap);
+namespace {
+
+// What QWheelEvent::angleDelta() reports for one notch of a wheel, in
+// eighths of a degree; finer wheels report parts of it.
+constexpr int kWheelNotch = 120;
+
+}  // namespace
 
 ResultList::ResultList(QWidget* frame, int clipTop) : QObject(frame), frame_(frame), clipTop_(clipTop) {
   view_ = new QWidget(frame_);
@@ -165,11 +171,11 @@ bool ResultList::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Resize || event->type() == QEvent::ContentsRectChange) {
     fitToFrame();
   } else if (event->type() == QEvent::Wheel) {
-    // One notch is 120 eighths of a degree; finer wheels add up to it.
+    // Finer wheels add up to a notch.
     auto* wheel = static_cast<QWheelEvent*>(event);
     wheelRemainder_ += wheel->angleDelta().y();
-    const int notches = wheelRemainder_ / 120;
-    wheelRemainder_ -= notches * 120;
+    const int notches = wheelRemainder_ / kWheelNotch;
+    wheelRemainder_ -= notches * kWheelNotch;
     scrollLines(notches);
     wheel->accept();
     return true;

@@ -4,7 +4,8 @@
 #include <QObject>
 #include <QPointer>
 
-class FormulaPad;
+#include "formulapad/FormulaPad.h"
+
 class PropertyBag;
 class QWidget;
 struct ControlDesign;
@@ -30,9 +31,9 @@ class ResultList : public QObject {
 public:
   // Each line is this far below the bottom of the one above (twips).
   static constexpr int kLineGap = 120;
-  // Lines 315 high set kLineGap apart: one notch of the wheel moves them by
-  // this (twips).
-  static constexpr int kLinePitch = 315 + kLineGap;
+  // Lines a pad high set kLineGap apart: one notch of the wheel moves them
+  // by this (twips).
+  static constexpr int kLinePitch = FormulaPad::kHeightTwips + kLineGap;
 
   // `frame` holds and clips the lines; nothing shows above `clipTop`
   // (twips, in the frame's coordinates).

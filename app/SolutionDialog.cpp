@@ -23,6 +23,16 @@ constexpr int kMargin = 12;
 constexpr int kSectionGap = 14;
 constexpr int kItemGap = 6;
 
+// The window opens as large as the work, within this share of the screen
+// and no smaller than the least size, in pixels. The room around the work
+// leaves space for the scroll area's frame and the layout's margins.
+constexpr int kScreenShareNumerator = 4;  // of 5
+constexpr int kScreenShareDenominator = 5;
+constexpr QSize kLeastSize(360, 240);
+constexpr int kRoomAroundWork = 40;
+// The screen assumed when the window is on none yet.
+constexpr QRect kFallbackScreen(0, 0, 1024, 768);
+
 // The sizes Ctrl++ and Ctrl+− step through, percent: down to a whole
 // solution at a glance, up to a projector at the back of a classroom.
 constexpr std::array kZoomSteps{50, 67, 80, 90, 100, 110, 125, 150, 175, 200, 250, 300, 400};
@@ -76,13 +86,22 @@ SolutionDialog::SolutionDialog(SolutionSheet sheet, QWidget* parent) : QDialog(p
   outer->addWidget(buttons);
   addShortcuts();
 
-  // Opens as large as the work, within most of the screen.
-  page_->adjustSize();
-  const QRect available = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
-  const QSize wanted = page_->sizeHint() + QSize(40, buttons->sizeHint().height() + 40);
-  resize(std::clamp(wanted.width(), 360, available.width() * 4 / 5),
-         std::clamp(wanted.height(), 240, available.height() * 4 / 5));
+  fitToWork(buttons->sizeHint().height());
   polynomial_->setFocus();
+}
+
+// Opens as large as the work and the buttons' row under it, within most of
+// the screen.
+void SolutionDialog::fitToWork(int buttonsHeight) {
+  page_->adjustSize();
+  const QRect available = screen() ? screen()->availableGeometry() : kFallbackScreen;
+  const QSize wanted = page_->sizeHint() + QSize(kRoomAroundWork, buttonsHeight + kRoomAroundWork);
+  // Never below the least size, even on a screen smaller than it.
+  const int mostWidth = std::max(kLeastSize.width(), available.width() * kScreenShareNumerator / kScreenShareDenominator);
+  const int mostHeight =
+      std::max(kLeastSize.height(), available.height() * kScreenShareNumerator / kScreenShareDenominator);
+  resize(std::clamp(wanted.width(), kLeastSize.width(), mostWidth),
+         std::clamp(wanted.height(), kLeastSize.height(), mostHeight));
 }
 
 // A titled group, named after its title for assistive technology: its title

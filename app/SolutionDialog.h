@@ -43,6 +43,7 @@ public:
 private:
   QGroupBox* addSection(const SheetSection& section, QWidget* sheet);
   void addShortcuts();
+  void fitToWork(int buttonsHeight);  // pixels
   void setZoom(int percent);
 
   SolutionSheet sheet_;

@@ -282,7 +282,7 @@ bool FormulaPad::event(QEvent* event) {
 void FormulaPad::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   FormulaRenderer::paint(painter, d->picture, palette(), width(), height());
-  if (d->cursorVisible) painter.fillRect(d->cursorRect(), palette().color(QPalette::ButtonText));
+  if (d->cursorVisible) painter.fillRect(d->cursorRect(), FormulaRenderer::textColour(palette()));
 }
 
 void FormulaPad::resizeEvent(QResizeEvent* event) {

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "formulapad/PaletteTone.h"
 #include "presentation/FormulaLayout.h"
 #include "presentation/Twips.h"
 
@@ -92,12 +93,21 @@ void drawPixelLine(QPainter& painter, int x1, int y1, int x2, int y2, int w, int
 
 }  // namespace
 
+QColor FormulaRenderer::textColour(const QPalette& palette) {
+  return PaletteTone::isDark(palette.color(QPalette::Base)) ? palette.color(QPalette::Text)
+                                                             : palette.color(QPalette::ButtonText);
+}
+
+QColor FormulaRenderer::strokeColour(const QPalette& palette) {
+  return PaletteTone::isDark(palette.color(QPalette::Base)) ? palette.color(QPalette::Text) : QColor(Qt::black);
+}
+
 void FormulaRenderer::paint(QPainter& painter, const FormulaPicture& picture,
                             const QPalette& palette, int pixelWidth, int pixelHeight) {
   // A pad is a text field: it stands out from the frame it lies on.
   painter.fillRect(QRect(0, 0, pixelWidth, pixelHeight), palette.color(QPalette::Base));
 
-  painter.setPen(palette.color(QPalette::ButtonText));
+  painter.setPen(textColour(palette));
   painter.setBackgroundMode(Qt::TransparentMode);
   QFont font(picture.fontName);
   double size = -1;
@@ -114,8 +124,9 @@ void FormulaRenderer::paint(QPainter& painter, const FormulaPicture& picture,
                      QString(g.character));
   }
 
+  const QColor strokes = strokeColour(palette);
   for (const FormulaPicture::Stroke& s : picture.strokes) {
     drawPixelLine(painter, twips::toPixels(s.x1), twips::toPixels(s.y1), twips::toPixels(s.x2),
-                  twips::toPixels(s.y2), pixelWidth, pixelHeight, Qt::black);
+                  twips::toPixels(s.y2), pixelWidth, pixelHeight, strokes);
   }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+
 class QPainter;
 class QPalette;
 struct FormulaPicture;
@@ -12,4 +14,10 @@ public:
   // line is not part of the picture.
   static void paint(QPainter& painter, const FormulaPicture& picture, const QPalette& palette,
                     int pixelWidth, int pixelHeight);
+
+  // The colours a formula is painted in on the palette's base colour: the
+  // characters and the cursor line in the button-text colour, the strokes
+  // of roots in black; on a dark base, all of them in its text colour.
+  static QColor textColour(const QPalette& palette);
+  static QColor strokeColour(const QPalette& palette);
 };

@@ -9,9 +9,9 @@ namespace {
 constexpr quint32 kXkbDigit1 = 10;  // XKB keycodes of the digit row: "1" = 10 .. "0" = 19
 constexpr quint32 kXkbDigit0 = 19;
 // The key right of P, which writes "^" on every layout: XKB keycode 34 (the
-// dead grave on a Spanish keyboard, "[" on a US one), Windows VK_OEM_1.
+// dead grave on a Spanish keyboard, "[" on a US one), Windows VK_OEM_1
+// (Vk::Caret).
 constexpr quint32 kXkbCaretKey = 34;
-constexpr quint32 kWindowsCaretKey = 0xBA;
 // XKB keycodes of the numeric keypad: "*" 63, the block from KP_7 (79) to
 // the decimal point (91, "-" being 82 and "+" 86), Enter 104 and "/" 106.
 constexpr quint32 kXkbKeypadMultiply = 63;
@@ -41,7 +41,7 @@ int mainRowDigit(const QKeyEvent& event, KeyMapper::NativeCodes native) {
     return -1;
   }
   if (native == KeyMapper::NativeCodes::Windows && vk != 0) {
-    if (vk >= 0x30 && vk <= 0x39) return int(vk - 0x30);
+    if (vk >= quint32(Vk::Digit0) && vk <= quint32(Vk::Digit0 + 9)) return int(vk) - Vk::Digit0;
     return -1;
   }
   const int key = event.key();
@@ -51,7 +51,7 @@ int mainRowDigit(const QKeyEvent& event, KeyMapper::NativeCodes native) {
 
 bool isCaretKey(const QKeyEvent& event, KeyMapper::NativeCodes native) {
   if (native == KeyMapper::NativeCodes::Xkb) return event.nativeScanCode() == kXkbCaretKey;
-  if (native == KeyMapper::NativeCodes::Windows) return event.nativeVirtualKey() == kWindowsCaretKey;
+  if (native == KeyMapper::NativeCodes::Windows) return event.nativeVirtualKey() == quint32(Vk::Caret);
   return false;
 }
 

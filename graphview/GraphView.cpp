@@ -1,6 +1,5 @@
 #include "graphview/GraphView.h"
 
-#include <QAccessible>
 #include <QMouseEvent>
 #include <QToolTip>
 #include <QWheelEvent>
@@ -10,7 +9,6 @@
 #include "graphview/GraphChart.h"
 #include "graphview/GraphData.h"
 #include "graphview/GraphDescription.h"
-#include "graphview/GraphViewAccessible.h"
 #include "graphview/NumberText.h"
 
 namespace {
@@ -33,7 +31,6 @@ QString valueText(const factorix::ScaledValue& value) {
 
 GraphView::GraphView(std::shared_ptr<const GraphData> graphData, QWidget* parent)
     : QChartView(new GraphChart(graphData), parent), graph_(static_cast<GraphChart*>(chart())) {
-  GraphViewAccessible::installFactory();
   graph_->setColors(palette());
   setRenderHint(QPainter::Antialiasing);
   setMouseTracking(true);

@@ -2,22 +2,11 @@
 
 #include "graphview/GraphView.h"
 
-namespace {
-
-QAccessibleInterface* graphViewFactory(const QString& className, QObject* object) {
-  if (className == QLatin1String("GraphView") && object && object->isWidgetType())
-    return new GraphViewAccessible(static_cast<GraphView*>(object));
-  return nullptr;
-}
-
-}  // namespace
-
 GraphViewAccessible::GraphViewAccessible(GraphView* view) : QAccessibleWidget(view, QAccessible::Graphic) {}
 
-void GraphViewAccessible::installFactory() {
-  static const bool installed = [] {
-    QAccessible::installFactory(graphViewFactory);
-    return true;
-  }();
-  (void)installed;
+QAccessibleInterface* GraphViewAccessible::create(const QString& className, QObject* object) {
+  if (className == QLatin1String(GraphView::staticMetaObject.className())) {
+    if (auto* view = qobject_cast<GraphView*>(object)) return new GraphViewAccessible(view);
+  }
+  return nullptr;
 }

@@ -14,6 +14,7 @@ public:
   QAccessibleInterface* child(int) const override { return nullptr; }
   int indexOfChild(const QAccessibleInterface*) const override { return -1; }
 
-  // Makes every GraphView use this interface; later calls do nothing.
-  static void installFactory();
+  // The accessibility framework's factory for graphs: the interface of a
+  // GraphView, null for any other object. Whoever hosts graphs installs it.
+  static QAccessibleInterface* create(const QString& className, QObject* object);
 };

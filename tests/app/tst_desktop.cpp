@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyleOption>
+#include <cmath>
 #include <functional>
 #include <memory>
 
@@ -28,6 +29,7 @@ private slots:
   void linkOpenerFails();
   void captionsFit_data();
   void captionsFit();
+  void darkPaletteReadable();
 };
 
 namespace {
@@ -133,6 +135,81 @@ std::pair<QString, bool> escapeFirstModal(const std::function<void()>& open) {
   open();
   QCoreApplication::processEvents();
   return {title.isNull() ? QString() : title, closed};
+}
+
+// WCAG's relative luminance and contrast ratio.
+double luminance(QRgb rgb) {
+  auto channel = [](int value) {
+    const double c = value / 255.0;
+    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) + 0.0722 * channel(qBlue(rgb));
+}
+
+double contrast(QRgb a, QRgb b) {
+  const double la = luminance(a);
+  const double lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The commonest colour in `area` of `picture`: the background there.
+QRgb commonest(const QImage& picture, const QRect& area) {
+  QHash<QRgb, int> counts;
+  const QRect inside = area & picture.rect();
+  for (int y = inside.top(); y <= inside.bottom(); ++y)
+    for (int x = inside.left(); x <= inside.right(); ++x) ++counts[picture.pixel(x, y)];
+  QRgb background = 0;
+  int most = 0;
+  for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+    if (it.value() > most) most = it.value(), background = it.key();
+  return background;
+}
+
+// The contrast of the text drawn in `area` of `picture`: its ink is the
+// pixel most unlike the background. 1 when nothing is drawn.
+double inkContrast(const QImage& picture, const QRect& area) {
+  const QRgb background = commonest(picture, area);
+  double best = 1;
+  const QRect inside = area & picture.rect();
+  for (int y = inside.top(); y <= inside.bottom(); ++y)
+    for (int x = inside.left(); x <= inside.right(); ++x) best = std::max(best, contrast(picture.pixel(x, y), background));
+  return best;
+}
+
+// Dark colours as GNOME's dark theme gives them; its link colour is too
+// dim for text on the window colour.
+QPalette darkPalette() {
+  QPalette dark;
+  const QColor window(0x35, 0x35, 0x35), text(0xee, 0xee, 0xec), base(0x2a, 0x2a, 0x2a);
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    dark.setColor(group, QPalette::Window, window);
+    dark.setColor(group, QPalette::WindowText, text);
+    dark.setColor(group, QPalette::Base, base);
+    dark.setColor(group, QPalette::AlternateBase, window);
+    dark.setColor(group, QPalette::Text, text);
+    dark.setColor(group, QPalette::Button, window);
+    dark.setColor(group, QPalette::ButtonText, text);
+    dark.setColor(group, QPalette::Link, QColor(0x2a, 0x82, 0xda));
+    dark.setColor(group, QPalette::Light, window.lighter(150));
+    dark.setColor(group, QPalette::Midlight, window.lighter(125));
+    dark.setColor(group, QPalette::Mid, window.darker(130));
+    dark.setColor(group, QPalette::Dark, window.darker(150));
+    dark.setColor(group, QPalette::Shadow, Qt::black);
+    dark.setColor(group, QPalette::Highlight, QColor(0x35, 0x84, 0xe4));
+    dark.setColor(group, QPalette::HighlightedText, Qt::white);
+  }
+  return dark;
+}
+
+// Every caption and formula pad of `window`, with its place in the window.
+QList<std::pair<QWidget*, QRect>> textAreas(QWidget* window) {
+  QList<std::pair<QWidget*, QRect>> areas;
+  for (QWidget* widget : window->findChildren<QWidget*>()) {
+    if (!widget->isVisibleTo(window)) continue;
+    const QRect area = qobject_cast<FormulaPad*>(widget) ? rectIn(widget, window) : captionRect(widget, window);
+    if (!area.isNull()) areas.append({widget, area});
+  }
+  return areas;
 }
 
 }  // namespace
@@ -281,6 +358,47 @@ void TestDesktop::captionsFit() {
   QVERIFY2(helpFault.isEmpty(), qPrintable(helpFault));
   // A desktop font the layout holds is kept as it is.
   if (points <= 9) QCOMPARE(mainFont.pointSizeF(), points);
+}
+
+// Under a dark palette every text of the main window stands out from its
+// background by WCAG AA's 4.5 to 1, and so does every stroke that stands
+// out fully under the light palette (a formula's root signs and overlines
+// as well as its characters).
+void TestDesktop::darkPaletteReadable() {
+  const QPalette light = QApplication::palette();
+  MainWindowFixture w;
+  QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
+  w.calculate(QStringLiteral("1xe2+0x-1"));
+  w.form->dividendo()->NewText(QStringLiteral("2rxe2;+1"));  // a root sign, a raised digit
+  w.form->setFocus();  // no blinking cursor line
+  const QImage lightPicture = w.form->grab().toImage();
+  QApplication::setPalette(darkPalette());
+  QCoreApplication::processEvents();  // the widgets take the new palette
+  const QImage darkPicture = w.form->grab().toImage();
+  const QList<std::pair<QWidget*, QRect>> areas = textAreas(w.form.get());
+  QApplication::setPalette(light);
+  QVERIFY(areas.size() >= 12);
+
+  QStringList faint;
+  for (const auto& [widget, area] : areas) {
+    const double ratio = inkContrast(darkPicture, area);
+    if (ratio < 4.5) faint << QStringLiteral("%1's text %2 to 1").arg(widget->objectName()).arg(ratio, 0, 'f', 2);
+    const QRgb lightBackground = commonest(lightPicture, area);
+    const QRgb darkBackground = commonest(darkPicture, area);
+    const QRect inside = area & lightPicture.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+      for (int x = inside.left(); x <= inside.right(); ++x) {
+        if (contrast(lightPicture.pixel(x, y), lightBackground) < 15) continue;
+        const double dark = contrast(darkPicture.pixel(x, y), darkBackground);
+        if (dark < 4.5) {
+          faint << QStringLiteral("%1 at (%2, %3) %4 to 1").arg(widget->objectName()).arg(x).arg(y).arg(dark, 0, 'f', 2);
+          y = inside.bottom();  // one per area
+          break;
+        }
+      }
+  }
+  if (!faint.isEmpty()) darkPicture.save(QDir::temp().filePath(QStringLiteral("factorix-dark.png")));
+  QVERIFY2(faint.isEmpty(), qPrintable(faint.join(u", ")));
 }
 
 QTEST_MAIN(TestDesktop)

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/Footer.h"
+#include "app/Form1Design.h"
 #include "tests/app/MainWindowFixture.h"
 #include "app/Form1.h"
 #include "app/Form2.h"
@@ -24,8 +25,10 @@ class TestForm1 : public QObject {
 
 private slots:
   void window();
-  void layout_data();
-  void layout();
+  void layoutFollowsTheDesign();
+  void layoutHoldsTogether();
+  void storedExtents_data();
+  void storedExtents();
   void tabOrder();
   void controlSettings();
   void accessibleNames_data();
@@ -93,43 +96,66 @@ void TestForm1::window() {
   QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
 }
 
-void TestForm1::layout_data() {
-  QTest::addColumn<QString>("key");
-  QTest::addColumn<QString>("container");  // empty: the window
-  QTest::addColumn<QRect>("twips");         // width -1: sized to its text
-
-  QTest::newRow("Frame1") << "Frame1" << "" << QRect(120, 120, 5175, 975);
-  QTest::newRow("Command1") << "Command1" << "Frame1" << QRect(3720, 360, 1215, 315);
-  QTest::newRow("dividendo") << "dividendo" << "Frame1" << QRect(240, 360, 3375, 315);
-  QTest::newRow("Frame2") << "Frame2" << "" << QRect(120, 1200, 5175, 3615);
-  QTest::newRow("resultado(0)") << "resultado(0)" << "Frame2" << QRect(240, 720, 4815, 315);
-  QTest::newRow("Command2") << "Command2" << "" << QRect(2040, 4920, 1455, 375);
-  QTest::newRow("Command4") << "Command4" << "" << QRect(3960, 4920, 1335, 375);
-  QTest::newRow("Label1") << "Label1" << "" << QRect(120, 5520, 5175, 375);
-  QTest::newRow("Command3") << "Command3" << "" << QRect(120, 4920, 1455, 375);
-  QTest::newRow("FlatContainer1") << "FlatContainer1" << "Frame2" << QRect(240, 360, 4815, 255);
-  QTest::newRow("Label2") << "Label2" << "FlatContainer1" << QRect(1800, 0, -1, -1);
-  QTest::newRow("desp(0)") << "desp(0)" << "FlatContainer1" << QRect(120, 0, 495, 255);
-  QTest::newRow("desp(1)") << "desp(1)" << "FlatContainer1" << QRect(4200, 0, 495, 255);
+// Every control of the stored design is made, shown, in its container and
+// at its place; the strip's caption, sized to its text, starts there.
+void TestForm1::layoutFollowsTheDesign() {
+  Window w;
+  const QList<const ControlDesign*> designs = Form1Design::controls();
+  QCOMPARE(designs.size(), 13);
+  for (const ControlDesign* design : designs) {
+    QWidget* widget = w.form->control(design->name());
+    QVERIFY2(widget && widget->isVisible(), design->key);
+    QWidget* holder = *design->container ? w.form->control(QString::fromUtf8(design->container)) : w.form.get();
+    QVERIFY2(holder && holder->isAncestorOf(widget), design->key);
+    const QRect got = geometryIn(widget, holder);
+    const QRect designed(design->left, design->top, design->width, design->height);
+    if (design->name() == u"Label2") {
+      QCOMPARE(got.topLeft(), designed.topLeft());
+      QVERIFY(got.width() >= widget->fontMetrics().horizontalAdvance(design->text()) * kTwips);
+    } else {
+      QVERIFY2(got == designed, design->key);
+    }
+  }
 }
 
-void TestForm1::layout() {
-  QFETCH(QString, key);
-  QFETCH(QString, container);
-  QFETCH(QRect, twips);
+// Controls that share a container never overlap and lie across it within
+// its width; the three buttons at the foot share one row.
+void TestForm1::layoutHoldsTogether() {
   Window w;
-  QWidget* widget = w.form->control(key);
-  QVERIFY2(widget, qPrintable(key));
-  QWidget* holder = container.isEmpty() ? w.form.get() : w.form->control(container);
-  QVERIFY(holder->isAncestorOf(widget));
-  QVERIFY(widget->isVisible());
-  const QRect got = geometryIn(widget, holder);
-  if (twips.width() < 0) {
-    QCOMPARE(got.topLeft(), twips.topLeft());
-    QVERIFY(got.width() >= widget->fontMetrics().horizontalAdvance(static_cast<QLabel*>(widget)->text()) * kTwips);
-  } else {
-    QCOMPARE(got, twips);
+  const QList<const ControlDesign*> designs = Form1Design::controls();
+  for (const ControlDesign* a : designs) {
+    QWidget* holder = *a->container ? w.form->control(QString::fromUtf8(a->container)) : w.form.get();
+    const QRect rect = geometryIn(w.form->control(a->name()), holder);
+    QVERIFY2(rect.left() >= 0 && rect.right() < inTwips(holder->rect()).width(), a->key);
+    for (const ControlDesign* b : designs) {
+      if (a == b || qstrcmp(a->container, b->container) != 0) continue;
+      QVERIFY2(!rect.intersects(geometryIn(w.form->control(b->name()), holder)), a->key);
+    }
   }
+  const QRect ayuda = geometryIn(w.form->control(QStringLiteral("Command3")), w.form.get());
+  for (const char* key : {"Command2", "Command4"}) {
+    const QRect button = geometryIn(w.form->control(QString::fromLatin1(key)), w.form.get());
+    QCOMPARE(button.top(), ayuda.top());
+    QCOMPARE(button.height(), ayuda.height());
+  }
+}
+
+// The sizes the stored layout keeps in hundredths of a millimetre, 2540 to
+// 1440 twips.
+void TestForm1::storedExtents_data() {
+  QTest::addColumn<QString>("key");
+  QTest::addColumn<QSize>("extent");
+  QTest::newRow("dividendo") << "dividendo" << QSize(5953, 556);
+  QTest::newRow("resultado(0)") << "resultado(0)" << QSize(8493, 556);
+  QTest::newRow("FlatContainer1") << "FlatContainer1" << QSize(8493, 450);
+}
+
+void TestForm1::storedExtents() {
+  QFETCH(QString, key);
+  QFETCH(QSize, extent);
+  Window w;
+  const QSize twips = inTwips(w.form->control(key)->rect()).size();
+  QCOMPARE(QSize(qRound(twips.width() * 2540 / 1440.0), qRound(twips.height() * 2540 / 1440.0)), extent);
 }
 
 void TestForm1::tabOrder() {

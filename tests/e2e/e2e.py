@@ -312,18 +312,19 @@ class App:
     """A program started for a test; use it as a context manager so that it
     is always ended. `app` is its AT-SPI application once it has registered."""
 
-    def __init__(self, command, name=None, timeout=DEFAULT_TIMEOUT, env=None):
+    def __init__(self, command, name=None, timeout=DEFAULT_TIMEOUT, env=None, stderr=None):
         self.command = [str(part) for part in command]
         self.name = name or os.path.basename(self.command[0])
         self.timeout = timeout
         self.env = env  # the environment's variables to change for the program
+        self.stderr = stderr  # a file for the program's standard error, if not ours
         self.process = None
         self.app = None
 
     def __enter__(self):
         log(f"starting {' '.join(self.command)}")
         env = dict(os.environ, **self.env) if self.env else None
-        self.process = subprocess.Popen(self.command, env=env)
+        self.process = subprocess.Popen(self.command, env=env, stderr=self.stderr)
         self.app = wait_until(self._registered, f"{self.name} on the accessibility bus", self.timeout)
         return self
 

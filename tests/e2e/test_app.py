@@ -111,6 +111,19 @@ def spanish_run(factorix, shot):
         wait_for_lines(app, [ROAD_LINE])
         e2e.wait_for_text(heading, HEADING)
 
+        # A screen reader is told how many lines came: the focus stays on
+        # the button, so the window shows a notification.
+        app.focus()
+        clear(pad)
+        e2e.keys("x", "shift+2", "KP_Add", "0", "x", "KP_Subtract", "1")
+        e2e.wait_for_text(pad, "x²+0x-1")
+        with e2e.Events("object:state-changed:showing") as events:
+            calcular(app)
+            notice = events.wait_for("object:state-changed:showing", role="notification", detail1=1)
+        if notice.name != "2 resultados":
+            raise e2e.Failure(f"the notification after Calcular says {notice.name!r}")
+        e2e.log("es: after Calcular on x²-1 a notification says " + notice.name)
+
         # 2x²+3x has no constant term.
         app.focus()
         clear(pad)

@@ -158,6 +158,11 @@ private slots:
     QTest::newRow("xcb synthesised 3") << Native::Xkb << int(Qt::Key_3) << shift << 0u << 0u << 51 << 1;
     // Windows: the digit row by virtual key.
     QTest::newRow("windows shift 3") << Native::Windows << int(Qt::Key_NumberSign) << shift << 4u << 0x33u << 51 << 1;
+    QTest::newRow("windows shift 0, first of the row") << Native::Windows << int(Qt::Key_ParenRight) << shift << 11u
+                                                       << 0x30u << 48 << 1;
+    QTest::newRow("windows shift 9, last of the row") << Native::Windows << int(Qt::Key_ParenLeft) << shift << 10u
+                                                      << 0x39u << 57 << 1;
+    QTest::newRow("windows past the row") << Native::Windows << int(Qt::Key_Colon) << 0 << 39u << 0x3Au << 0 << 0;
     QTest::newRow("windows keypad add") << Native::Windows << int(Qt::Key_Plus) << keypad << 78u << 0x6Bu << 107 << 0;
     QTest::newRow("windows oem 1") << Native::Windows << int(Qt::Key_Semicolon) << 0 << 39u << 0xBAu << 186 << 0;
     QTest::newRow("windows keypad 7") << Native::Windows << int(Qt::Key_7) << keypad << 71u << 0x67u << 103 << 0;

@@ -20,6 +20,9 @@ echo "built $(basename "$deb")"
 lintian --no-tag-display-limit "$deb" >"$work/lintian.txt" 2>/dev/null || true
 if grep -E '^[EW]: ' "$work/lintian.txt"; then fail "lintian reports the tags above"; fi
 
+# In a Wayland session the window runs with Qt's Wayland plugin.
+[[ "$(dpkg-deb -f "$deb" Recommends)" == *qt6-wayland* ]] || fail "the package does not recommend qt6-wayland"
+
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
 for path in usr/bin/factorix usr/libexec/factorix/factorix-gui usr/share/doc/factorix/copyright usr/share/doc/factorix/changelog.gz \
