@@ -5,6 +5,7 @@
 //                                source tree, then the generated rows
 //   factorix-bench FILE...       the rows of these files
 //   factorix-bench --generated   the generated rows (bench/GeneratedRows.h)
+//   factorix-bench --pasos       the worked solution of degree-400 polynomials
 //
 // A row is: name, TAB, formula text as the pad stores it, TAB, a third
 // column; lines starting with "#" are comments. When the third column says
@@ -32,6 +33,7 @@
 
 #include "bench/GeneratedRows.h"
 #include "bench/NaiveSearch.h"
+#include "bench/StepsBench.h"
 #include "bench/StressRun.h"
 #include "engine/search/Search.h"
 #include "engine/text/FormulaTerms.h"
@@ -199,6 +201,7 @@ bool RunTimedRow(const Row& row, const std::map<std::string, double>& nfroots) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 1 && std::string(argv[1]) == "--pasos") return RunStepsBench();
   std::vector<std::string> paths;
   bool generated = argc == 1;
   if (argc == 1) {
