@@ -66,6 +66,8 @@ struct Options {
   QCommandLineOption padText{
       QStringLiteral("texto"),
       QStringLiteral("Escribe las líneas en la codificación de la casilla de fórmula (2xe2 por 2x²).")};
+  QCommandLineOption json{QStringLiteral("json"),
+                          QStringLiteral("Con --pasos, escribe la solución como un objeto JSON en una línea por polinomio.")};
   std::vector<QCommandLineOption> textOptions;     // as textCommands() lists them
   std::vector<QCommandLineOption> drawingOptions;  // as drawingCommands() lists them
 
@@ -92,6 +94,7 @@ struct Options {
       parser.addOption(drawingOptions.back());
     }
     parser.addOption(padText);
+    parser.addOption(json);
   }
 };
 
@@ -160,5 +163,7 @@ int CommandLine::run(const QStringList& arguments, std::span<const DrawingHandle
     text = values.first();
   }
   if (!chosen) return usageError(QStringLiteral("falta la orden, por ejemplo --calcular TEXTO."));
+  if (parser.isSet(options.json) && !(chosen = jsonForm(*chosen)))
+    return usageError(QStringLiteral("--json solo acompaña a --pasos."));
   return runText(*chosen, text, parser.isSet(options.padText));
 }
