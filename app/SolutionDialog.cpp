@@ -13,6 +13,7 @@
 
 #include "app/GraphSection.h"
 #include "app/RuffiniTableView.h"
+#include "app/SolutionExport.h"
 #include "app/TextBlock.h"
 
 namespace {
@@ -77,6 +78,8 @@ SolutionDialog::SolutionDialog(SolutionSheet sheet, QWidget* parent) : QDialog(p
   scroll_->setWidget(page_);
 
   auto* buttons = new QDialogButtonBox(this);
+  export_ = new SolutionExport(sheet_, this);
+  addExportButtons(buttons);
   close_ = buttons->addButton(tr("Cerrar"), QDialogButtonBox::RejectRole);
   close_->setObjectName(QStringLiteral("cerrar"));
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -152,6 +155,23 @@ void SolutionDialog::addShortcuts() {
   bind({ctrl | Qt::Key_Plus, ctrl | Qt::Key_Equal, keypad | Qt::Key_Plus}, &SolutionDialog::zoomIn);
   bind({ctrl | Qt::Key_Minus, keypad | Qt::Key_Minus}, &SolutionDialog::zoomOut);
   bind({ctrl | Qt::Key_0, keypad | Qt::Key_0}, &SolutionDialog::resetZoom);
+}
+
+// «Copiar», «Copiar LaTeX», «Guardar…» and «Imprimir…», left of «Cerrar».
+void SolutionDialog::addExportButtons(QDialogButtonBox* buttons) {
+  const auto add = [this, buttons](const QString& text, const char* name, QKeySequence key, auto action) {
+    QPushButton* button = buttons->addButton(text, QDialogButtonBox::ActionRole);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, export_, action);
+    if (key.isEmpty()) return;
+    button->setToolTip(QStringLiteral("%1 (%2)").arg(QString(text).remove(u'&'), key.toString(QKeySequence::NativeText)));
+    connect(new QShortcut(key, this), &QShortcut::activated, export_, action);
+  };
+  add(tr("&Copiar"), "copiar", QKeySequence(Qt::ControlModifier | Qt::Key_C), &SolutionExport::copy);
+  add(tr("Copiar &LaTeX"), "copiarLatex", {}, &SolutionExport::copyLatex);
+  add(tr("&Guardar…"), "guardar", QKeySequence(Qt::ControlModifier | Qt::Key_S), &SolutionExport::saveAs);
+  add(tr("&Imprimir…"), "imprimir", QKeySequence(Qt::ControlModifier | Qt::Key_P), &SolutionExport::print);
 }
 
 void SolutionDialog::zoomIn() {

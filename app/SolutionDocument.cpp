@@ -1,5 +1,6 @@
 #include "app/SolutionDocument.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QRegularExpression>
@@ -167,8 +168,8 @@ QString SolutionDocument::write(const QString& path, DocumentFormat format) cons
       if (!failure.isEmpty()) return failure;
       return DocumentFiles::writeBytes(path, latex(QFileInfo(figure).fileName()).toUtf8());
     }
-    case DocumentFormat::kText:
-    case DocumentFormat::kJson: break;
+    case DocumentFormat::kJson: return tr("la resolución no se escribe en JSON desde la hoja.");
+    case DocumentFormat::kText: break;
   }
   return DocumentFiles::writeBytes(path, sheet_.plainText.toUtf8());
 }

@@ -62,7 +62,7 @@ QString htmlOfShown(const QString& shown) {
     const qsizetype digit = digits.indexOf(c);
     if ((digit >= 0) != raised) out += raised ? QStringLiteral("</sup>") : QStringLiteral("<sup>");
     raised = digit >= 0;
-    out += raised ? QChar(u'0' + digit) : c;
+    out += raised ? QChar(char16_t(u'0' + digit)) : c;
   }
   return raised ? out + QStringLiteral("</sup>") : out;
 }
@@ -78,7 +78,7 @@ QString latexOfShown(const QString& shown) {
     if ((digit >= 0) != raised) out += raised ? QStringLiteral("}") : QStringLiteral("\\textsuperscript{");
     raised = digit >= 0;
     if (raised) {
-      out += QChar(u'0' + digit);
+      out += QChar(char16_t(u'0' + digit));
       continue;
     }
     switch (c.unicode()) {
