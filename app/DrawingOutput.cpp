@@ -27,9 +27,11 @@ int usageError(const QString& problem) {
   return kUsage;
 }
 
-int failure(const QString& message) {
+int failure(const QString& message) { return namedFailure(QStringLiteral("%1: %2").arg(QCoreApplication::applicationName(), message)); }
+
+int namedFailure(const QString& message) {
   std::fflush(stdout);
-  put(stderr, QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), message).toUtf8());
+  put(stderr, (message + u'\n').toUtf8());
   return kMessage;
 }
 

@@ -16,6 +16,8 @@ namespace DrawingOutput {
 
 int usageError(const QString& problem);
 int failure(const QString& message);
+// A failure whose message already names the program.
+int namedFailure(const QString& message);
 // False when standard output could not take `bytes`.
 bool write(const QByteArray& bytes);
 // The form of a document: --formato, else the ending of --salida, else

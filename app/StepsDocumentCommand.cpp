@@ -28,11 +28,12 @@ struct Worked {
   factorix::Polynomial polynomial;
   std::optional<factorix::Solution> solution;
   QString failure;
+  bool named = false;  // the failure names the program already
 };
 
 Worked work(const QString& texto) {
   const PolynomialArgument argument = PolynomialArgument::read(texto);
-  if (!argument.message.isEmpty()) return {{}, std::nullopt, argument.message};
+  if (!argument.message.isEmpty()) return {{}, std::nullopt, argument.message, true};
   if (argument.error != factorix::kNoError) return {{}, std::nullopt, ErrorMessage(argument.error)};
   Worked worked;
   const int error = factorix::RunGuarded([&] {
@@ -75,7 +76,8 @@ int RunStepsDocument(const QCommandLineParser& parser) {
   if (!format) return DrawingOutput::usageError(problem);
 
   const Worked worked = work(texts.first());
-  if (!worked.solution) return DrawingOutput::failure(worked.failure);
+  if (!worked.solution)
+    return worked.named ? DrawingOutput::namedFailure(worked.failure) : DrawingOutput::failure(worked.failure);
   SolutionSheet sheet = BuildSheet(worked.polynomial, std::nullopt);
   sheet.plainText = SolutionText::write(*worked.solution);
 

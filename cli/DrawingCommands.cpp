@@ -19,7 +19,7 @@ constexpr std::array<DrawingCommand, 13> kDrawingCommands{{
      "Escribe una hoja de N ejercicios (de 1 a 200) y después sus soluciones, cada "
      "una con su factorización y sus raíces. La misma --semilla da la misma hoja."},
     {"hoja", nullptr, "Abre la ventana «Hoja de ejercicios»."},
-    {"salida", "ARCHIVO", "El archivo que escriben --grafica y --ejercicios."},
+    {"salida", "ARCHIVO", "El archivo que escriben --grafica, --ejercicios y --pasos."},
     {"tamano", "ANCHOxALTO", "Con --grafica, el tamaño de la imagen en píxeles (800x600)."},
     {"descripcion", nullptr, "Con --grafica, escribe la descripción de la gráfica."},
     {"grado", "G", "Con --ejercicios, el grado de los polinomios, de 2 a 8 (3)."},
@@ -29,8 +29,8 @@ constexpr std::array<DrawingCommand, 13> kDrawingCommands{{
     {"semilla", "S", "Con --ejercicios, la semilla de la hoja (un entero de 0 a 2^64-1)."},
     {"con-pasos", nullptr, "Con --ejercicios, cada solución con su resolución paso a paso."},
     {"formato", "FORMATO",
-     "Con --ejercicios, texto, json, html, latex o pdf; si no se indica, el de la "
-     "terminación de --salida, y si no hay archivo, texto."},
+     "Con --ejercicios o --pasos, texto, json, html, latex o pdf; si no se indica, "
+     "el de la terminación de --salida, y si no hay archivo, texto."},
 }};
 
 bool isQtWindowOption(const char* argument) {
