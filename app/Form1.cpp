@@ -20,6 +20,7 @@
 #include "app/Form2.h"
 #include "app/LinkOpener.h"
 #include "app/MessageBox.h"
+#include "app/PolynomialPaste.h"
 #include "app/ResultList.h"
 #include "app/ResultsNotice.h"
 #include "app/SolutionOpener.h"
@@ -63,6 +64,8 @@ Form1::Form1(QWidget* parent)
   dividendo_->setToolTip(QStringLiteral("Escriba aquí un polinomio"));
   dividendo_->setAccessibleName(QStringLiteral("Polinomio"));
   solution_ = new SolutionOpener(this, dividendo_);
+  paste_ = new PolynomialPaste(this);
+  paste_->watch(dividendo_);
 
   // The frame clips the result lines; nothing shows above the strip's
   // lower edge.
@@ -72,6 +75,7 @@ Form1::Form1(QWidget* parent)
   FormulaPad* heading = resultado_->createHeading(designOf("resultado(0)"), Form1Design::headingProperties());
   heading->setAccessibleName(QStringLiteral("Encabezado de los resultados"));
   solution_->watchHeading(heading);
+  paste_->watch(heading);
 
   command2_ = createCommand("Command2", &Form1::Command2_Click);
   command4_ = createCommand("Command4", &Form1::Command4_Click);
@@ -198,6 +202,7 @@ void Form1::Calcular() {
     FormulaPad* pad = resultado_->addLine();
     pad->setText(QString::fromStdString(result.lines[i]));
     solution_->watch(pad, result.roots[i]);
+    paste_->watch(pad);
     // A line whose division failed holds the factor alone and keeps the
     // picture it was created with.
     const bool unfinished = result.lastLineUnfinished && i + 1 == result.lines.size();

@@ -7,6 +7,7 @@
 class ClickLabel;
 class FlatContainer;
 class FormulaPad;
+class PolynomialPaste;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -86,7 +87,8 @@ private:
   QLabel* label2_;                   // "Desplazar resultados"
   std::array<ClickLabel*, 2> desp_;  // "<<" and ">>"
   SolutionOpener* solution_;  // opens the worked solution from the results
-  ResultsNotice* notice_;  // tells screen readers how a calculation ended
+  PolynomialPaste* paste_;    // Ctrl+V and Shift+Insert in every pad
+  ResultsNotice* notice_;     // tells screen readers how a calculation ended
   std::function<void()> quit_;
   std::function<bool(const QUrl&)> openLink_;
 };

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "cli/TextCommand.h"
+#include "cli/CommandOutput.h"
 
 // --pasos TEXTO: the worked solution of the polynomial, from the common
 // factor to every root and the factorisation, as plain text; with --json,

@@ -1,25 +1,9 @@
 #pragma once
 
 #include <span>
-#include <string>
 #include <string_view>
-#include <vector>
 
-// What a command leaves for the command line to print.
-struct CommandOutput {
-  // Formula lines in the pad's text encoding, without the result pad's
-  // leading blank, in the order the window shows them.
-  std::vector<std::string> lines;
-  // The engine's error number (factorix::ErrorNumber) that ended the work;
-  // kNoError (0) when it ran to the end.
-  int error = 0;
-  // True when `lines` are plain text (tables, captions) printed as they
-  // are, rather than formula lines in the pad's encoding.
-  bool plainText = false;
-  // A message of the command's own for standard error, without its line
-  // end; it ends the text as an error does. Empty for none.
-  std::string message;
-};
+#include "cli/CommandOutput.h"
 
 // One option of the command line that takes a polynomial: `--<option> TEXTO`.
 // Every such option shares the reading of TEXTO (pad text or the form the
@@ -33,10 +17,6 @@ struct TextCommand {
   // line; JSON gives one line per text instead.
   bool blankLineAfterEach = true;
 };
-
-// What the command line says when a text is not a sum of terms and the
-// command needs a polynomial.
-extern const char* const kNoFactorization;
 
 // Every command, in the order --help lists them.
 std::span<const TextCommand> textCommands();

@@ -139,7 +139,7 @@ public:
     if (tooLarge_) {
       result.status = WrittenPolynomial::Status::kTooLarge;
     } else {
-      result.padText = PadPolynomialText(coeffs_);
+      result.padText = PadPolynomialText(polynomial_);
     }
     return result;
   }
@@ -260,16 +260,16 @@ private:
       return;
     }
     const auto at = static_cast<std::size_t>(power);
-    if (coeffs_.size() <= at) coeffs_.resize(at + 1);
+    if (polynomial_.size() <= at) polynomial_.resize(at + 1);
     if (negative) {
-      coeffs_[at] -= coefficient;
+      polynomial_[at] -= coefficient;
     } else {
-      coeffs_[at] += coefficient;
+      polynomial_[at] += coefficient;
     }
   }
 
   Scanner in_;
-  std::vector<mpz_class> coeffs_;  // coeffs_[i] multiplies x^i
+  Polynomial polynomial_;  // what the terms read so far add up to
   bool tooLarge_ = false;
 };
 
@@ -277,13 +277,12 @@ private:
 
 WrittenPolynomial ReadWrittenPolynomial(std::string_view utf8) { return Reader(utf8).read(); }
 
-std::string PadPolynomialText(const std::vector<mpz_class>& coeffs) {
-  std::size_t terms = coeffs.size();  // the degree + 1, once trailing zeros are gone
-  while (terms > 0 && coeffs[terms - 1] == 0) --terms;
-  if (terms <= 1) return terms == 0 ? std::string("0") : ToText(coeffs[0]);
+std::string PadPolynomialText(const Polynomial& p) {
+  const std::size_t terms = static_cast<std::size_t>(Degree(p) + 1);  // 0 for the zero polynomial
+  if (terms <= 1) return terms == 0 ? std::string("0") : ToText(p[0]);
   std::string text;
   for (std::size_t power = terms; power-- > 0;) {
-    const mpz_class& c = coeffs[power];
+    const mpz_class& c = p[power];
     if (power + 1 < terms && sgn(c) >= 0) text += '+';
     text += ToText(c);
     if (power >= 1) text += 'x';
