@@ -13,6 +13,7 @@
 
 #include "app/CaptionFont.h"
 #include "app/ClickLabel.h"
+#include "app/ExerciseSheetDialog.h"
 #include "presentation/ErrorMessages.h"
 #include "app/FlatContainer.h"
 #include "app/Footer.h"
@@ -167,12 +168,20 @@ void Form1::setTabOrderFromDesign() {
   }
 }
 
-// F1 opens the help and Ctrl+Q asks to leave, wherever the focus is in the
-// window. Neither key writes in a pad; a pad claims the keys it writes (Ctrl
-// with a letter or a digit among them) before any shortcut sees them.
+// F1 opens the help, Ctrl+Q asks to leave and Ctrl+E opens «Hoja de
+// ejercicios», wherever the focus is in the window. None of these keys
+// writes in a pad; a pad claims the keys it writes (Ctrl with a letter or a
+// digit among them) before any shortcut sees them.
 void Form1::createShortcuts() {
   new QShortcut(QKeySequence(Qt::Key_F1), this, this, &Form1::Command3_Click);
   new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this, this, &Form1::Command4_Click);
+  new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this, this, &Form1::openExerciseSheet);
+}
+
+void Form1::openExerciseSheet() {
+  auto* sheet = new ExerciseSheetDialog(this);
+  sheet->setAttribute(Qt::WA_DeleteOnClose);
+  sheet->open();
 }
 
 void Form1::Form_Load() {

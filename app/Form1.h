@@ -46,6 +46,8 @@ public:
   void Label1_Click();
   // The scroll arrows: 0 is "<<", 1 is ">>"; other indices do nothing.
   void desp_Click(int Index);
+  // Ctrl+E: «Hoja de ejercicios», window-modal.
+  void openExerciseSheet();
 
   FormulaPad* dividendo() const { return dividendo_; }
   ResultList& resultado() const { return *resultado_; }

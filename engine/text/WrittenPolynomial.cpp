@@ -50,11 +50,17 @@ std::pair<char32_t, std::size_t> DecodeAt(std::string_view text, std::size_t pos
   char32_t code = 0;
   char32_t least = 0;  // the smallest code point that needs `length` bytes
   if ((lead & 0xE0) == 0xC0) {
-    length = 2, code = lead & 0x1Fu, least = 0x80;
+    length = 2;
+    code = lead & 0x1Fu;
+    least = 0x80;
   } else if ((lead & 0xF0) == 0xE0) {
-    length = 3, code = lead & 0x0Fu, least = 0x800;
+    length = 3;
+    code = lead & 0x0Fu;
+    least = 0x800;
   } else if ((lead & 0xF8) == 0xF0) {
-    length = 4, code = lead & 0x07u, least = 0x10000;
+    length = 4;
+    code = lead & 0x07u;
+    least = 0x10000;
   } else {
     return {kReplacement, 1};
   }
