@@ -280,7 +280,9 @@ void TestDesktop::padKeysReachNoShortcut() {
     QWidget* target = w.form->control(focus);
     FormulaPad* pad = w.form->dividendo();
     ShortcutCounter counter;
-    for (const auto& [key, modifiers] : keys) {
+    for (const std::pair<Qt::Key, Qt::KeyboardModifiers>& entry : keys) {
+      const Qt::Key key = entry.first;
+      const Qt::KeyboardModifiers modifiers = entry.second;
       target->setFocus();
       const QString before = pad->text();
       // A shortcut shows in the counter at once: no need to wait for windows.
