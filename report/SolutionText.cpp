@@ -148,7 +148,7 @@ QStringList approximateLines(const ApproximateStep& step) {
 
 QStringList splitLines(const SplitStep& step) {
   Factorization product;
-  product.content = 1;
+  product.content = step.content;
   product.factors = step.factors;
   return {SolutionText::tr("Sin raíces racionales, se factoriza sobre los enteros:"),
           QStringLiteral("%1 = %2").arg(polynomialText(step.polynomial), QString::fromStdString(WriteFactorization(product)))};
