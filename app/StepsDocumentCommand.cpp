@@ -17,7 +17,6 @@
 #include "engine/solve/Solution.h"
 #include "presentation/ErrorMessages.h"
 #include "report/SolutionJson.h"
-#include "report/SolutionText.h"
 
 namespace {
 
@@ -25,7 +24,6 @@ QString tr(const char* text) { return QCoreApplication::translate("StepsDocument
 
 // What was worked out, or why nothing was.
 struct Worked {
-  factorix::Polynomial polynomial;
   std::optional<factorix::Solution> solution;
   QString failure;
   bool named = false;  // the failure names the program already
@@ -33,14 +31,12 @@ struct Worked {
 
 Worked work(const QString& texto) {
   const PolynomialArgument argument = PolynomialArgument::read(texto);
-  if (!argument.message.isEmpty()) return {{}, std::nullopt, argument.message, true};
-  if (argument.error != factorix::kNoError) return {{}, std::nullopt, ErrorMessage(argument.error)};
+  if (!argument.message.isEmpty()) return {std::nullopt, argument.message, true};
+  if (argument.error != factorix::kNoError) return {std::nullopt, ErrorMessage(argument.error)};
   Worked worked;
   const int error = factorix::RunGuarded([&] {
     const std::optional<factorix::Polynomial> polynomial = factorix::ReadTermsWithinLimits(argument.padText);
-    if (!polynomial) return;
-    worked.polynomial = *polynomial;
-    worked.solution = factorix::Solve(*polynomial);
+    if (polynomial) worked.solution = factorix::Solve(*polynomial);
   });
   if (error != factorix::kNoError) worked.failure = ErrorMessage(error);
   else if (!worked.solution) worked.failure = tr("el texto no es una suma de términos en x; no hay pasos que dar.");
@@ -78,8 +74,7 @@ int RunStepsDocument(const QCommandLineParser& parser) {
   const Worked worked = work(texts.first());
   if (!worked.solution)
     return worked.named ? DrawingOutput::namedFailure(worked.failure) : DrawingOutput::failure(worked.failure);
-  SolutionSheet sheet = BuildSheet(worked.polynomial, std::nullopt);
-  sheet.plainText = SolutionText::write(*worked.solution);
+  const SolutionSheet sheet = SheetBuilder::write(*worked.solution);
 
   const QString path = parser.value(QStringLiteral("salida"));
   if (!path.isEmpty()) {

@@ -17,8 +17,6 @@
 #include "app/SolutionExport.h"
 #include "app/SolutionPages.h"
 #include "documents/DocumentFiles.h"
-#include "engine/solve/Solution.h"
-#include "report/SolutionText.h"
 
 // The worked solution as it leaves the program: on the clipboard, in a PDF
 // whose text holds the work, in LaTeX that compiles, and in files that are
@@ -41,11 +39,7 @@ namespace {
 using factorix::Polynomial;
 
 // p[i] multiplies x^i.
-SolutionSheet sheetOf(const Polynomial& p) {
-  SolutionSheet sheet = BuildSheet(p, std::nullopt);
-  sheet.plainText = SolutionText::write(factorix::Solve(p));
-  return sheet;
-}
+SolutionSheet sheetOf(const Polynomial& p) { return SheetBuilder::build(p, std::nullopt); }
 
 // (x - 1)(x - 2)...(x - n): a table per root, numbers of many digits.
 Polynomial rootsOneTo(int n) {
@@ -110,7 +104,7 @@ void TestSolutionExport::pdfHoldsEveryTableInOrder() {
   QTemporaryDir folder;
   const QString path = folder.filePath(QStringLiteral("s.pdf"));
   QCOMPARE(SolutionPages::writePdf(sheet, path), QString());
-  const QString text = run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}, folder.path());
+  const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")}, folder.path());
   static const QRegularExpression number(QStringLiteral("-?\\d+(?:/\\d+)?"));
   QStringList tokens;
   for (const QRegularExpressionMatch& match : number.globalMatch(text)) tokens << match.captured();

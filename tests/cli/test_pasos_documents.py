@@ -51,7 +51,7 @@ with tempfile.TemporaryDirectory() as folder:
         pdf = os.path.join(folder, "pasos.pdf")
         r = run("--pasos", text, "--salida", pdf)
         check(r.returncode == 0 and r.stderr == "", f"{text}: PDF {r.returncode} {r.stderr!r}")
-        shown = subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True).stdout
+        shown = subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True, text=True).stdout
         tokens = re.findall(r"-?\d+(?:/\d+)?", shown)
         start = 0
         for step in (s for s in steps["pasos"] if s["tipo"] == "ruffini"):
