@@ -4,6 +4,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "presentation/UiLanguage.h"
+
 namespace {
 
 // A new command that draws gets its entry here and its handler in the
@@ -29,8 +31,12 @@ bool namesDrawingCommand(std::string_view argument) {
 std::span<const DrawingCommand> drawingCommands() { return kDrawingCommands; }
 
 bool needsDrawing(int argc, const char* const* argv) {
-  if (argc < 2 || isQtWindowOption(argv[1])) return true;
-  for (int i = 1; i < argc; ++i) {
+  // The language option alone, as no option at all, opens the window.
+  int first = 1;
+  while (first < argc && UiLanguage::optionLength(argc, argv, first) > 0)
+    first += UiLanguage::optionLength(argc, argv, first);
+  if (first >= argc || isQtWindowOption(argv[first])) return true;
+  for (int i = first; i < argc; ++i) {
     if (std::string_view(argv[i]) == "--") break;  // what follows are values
     if (namesDrawingCommand(argv[i])) return true;
   }

@@ -1,5 +1,7 @@
 #include "cli/TextCommand.h"
 
+#include <QCoreApplication>
+
 #include "engine/core/EngineError.h"
 #include "engine/factor/Report.h"
 #include "engine/search/Search.h"
@@ -22,9 +24,10 @@ CommandOutput calcular(std::string_view padText) {
 
 // A text whose search evaluates it candidate by candidate has no
 // polynomial to factor.
-constexpr const char* kNoFactorization =
+constexpr const char* kNoFactorization = QT_TRANSLATE_NOOP(
+    "TextCommand",
     "factorix: el texto no es una suma de términos en x; no hay factorización que dar.\n"
-    "Pruebe «factorix --help» para más información.";
+    "Pruebe «factorix --help» para más información.");
 
 // Runs one of the work's reports; a polynomial too large to show ends with
 // the engine's error.
@@ -32,7 +35,7 @@ template <typename Report>
 CommandOutput work(Report report) {
   CommandOutput output;
   output.error = factorix::RunGuarded([&report, &output] {
-    if (!report(output)) output.message = kNoFactorization;
+    if (!report(output)) output.message = QCoreApplication::translate("TextCommand", kNoFactorization).toStdString();
   });
   if (output.error != factorix::kNoError) output.lines.clear();
   return output;
@@ -60,19 +63,19 @@ CommandOutput ruffini(std::string_view padText) {
 
 constexpr TextCommand kCommands[] = {
     {"calcular",
-     "Busca las raíces enteras del polinomio TEXTO como el botón «Calcular» y "
+     QT_TRANSLATE_NOOP("CommandLine", "Busca las raíces enteras del polinomio TEXTO como el botón «Calcular» y "
      "escribe una línea por raíz: el factor y el cociente. Con «-» lee un "
-     "polinomio por línea de la entrada estándar.",
+     "polinomio por línea de la entrada estándar."),
      &calcular},
     {"factorizar",
-     "Escribe en una línea la factorización completa de TEXTO sobre los enteros: "
+     QT_TRANSLATE_NOOP("CommandLine", "Escribe en una línea la factorización completa de TEXTO sobre los enteros: "
      "el contenido, los factores de las raíces enteras y los demás factores "
-     "irreducibles, con sus exponentes.",
+     "irreducibles, con sus exponentes."),
      &factorizar},
     {"ruffini",
-     "Escribe, como tablas de texto, los pasos de la regla de Ruffini desde la "
+     QT_TRANSLATE_NOOP("CommandLine", "Escribe, como tablas de texto, los pasos de la regla de Ruffini desde la "
      "primera raíz de TEXTO, cada uno con su cociente y su resto, y después la "
-     "factorización completa.",
+     "factorización completa."),
      &ruffini},
 };
 

@@ -27,7 +27,7 @@ struct CommandOutput {
 // new one needs only an entry in textCommands().
 struct TextCommand {
   const char* option;       // long option name, without "--"
-  const char* description;  // help text, Spanish, UTF-8
+  const char* description;  // help text, Spanish, UTF-8, in QT_TRANSLATE_NOOP("CommandLine", …)
   CommandOutput (*run)(std::string_view padText);  // padText: UTF-8 pad text
 };
 
