@@ -5,6 +5,7 @@
 
 #include "app/ClickLabelAccessible.h"
 #include "app/Form1.h"
+#include "app/ResultLineAccessible.h"
 #include "app/ResultsNotice.h"
 #include "app/RuffiniTableAccessible.h"
 #include "formulapad/FormulaPadAccessible.h"
@@ -27,6 +28,7 @@ void AccessibleInterfaces::install() {
   static const bool installed = [] {
     QAccessible::installFactory(&createForMainWindow);
     QAccessible::installFactory(&FormulaPadAccessible::create);
+    QAccessible::installFactory(&ResultLineAccessible::create);  // asked before the pads' own
     QAccessible::installFactory(&ClickLabelAccessible::create);
     QAccessible::installFactory(&RuffiniTableAccessible::create);
     QAccessible::installFactory(&GraphViewAccessible::create);

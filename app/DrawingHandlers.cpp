@@ -2,12 +2,28 @@
 
 #include <array>
 
+#include "app/GraphCommand.h"
+#include "app/SheetCommand.h"
 #include "cli/DrawingCommands.h"
 
 namespace {
 
 // One entry per entry of the command line's drawing commands.
-constexpr std::array<DrawingHandler, 0> kHandlers{};
+constexpr std::array<DrawingHandler, 13> kHandlers{{
+    {"grafica", &RunGraphCommand},
+    {"ejercicios", &RunSheetCommand},
+    {"hoja", &RunSheetWindow},
+    {"salida", &RunOptionAlone},
+    {"tamano", &RunOptionAlone},
+    {"descripcion", &RunOptionAlone},
+    {"grado", &RunOptionAlone},
+    {"raices", &RunOptionAlone},
+    {"racionales", &RunOptionAlone},
+    {"complejas", &RunOptionAlone},
+    {"semilla", &RunOptionAlone},
+    {"con-pasos", &RunOptionAlone},
+    {"formato", &RunOptionAlone},
+}};
 
 }  // namespace
 

@@ -13,6 +13,7 @@
 
 #include "app/CaptionFont.h"
 #include "app/ClickLabel.h"
+#include "app/ExerciseSheetDialog.h"
 #include "presentation/ErrorMessages.h"
 #include "app/FlatContainer.h"
 #include "app/Footer.h"
@@ -20,6 +21,7 @@
 #include "app/Form2.h"
 #include "app/LinkOpener.h"
 #include "app/MessageBox.h"
+#include "app/PolynomialPaste.h"
 #include "app/ResultList.h"
 #include "app/ResultsNotice.h"
 #include "app/SolutionOpener.h"
@@ -63,6 +65,8 @@ Form1::Form1(QWidget* parent)
   dividendo_->setToolTip(tr("Escriba aquí un polinomio"));
   dividendo_->setAccessibleName(designOf("Frame1").text());
   solution_ = new SolutionOpener(this, dividendo_);
+  paste_ = new PolynomialPaste(this);
+  paste_->watch(dividendo_);
 
   // The frame clips the result lines; nothing shows above the strip's
   // lower edge.
@@ -72,6 +76,7 @@ Form1::Form1(QWidget* parent)
   FormulaPad* heading = resultado_->createHeading(designOf("resultado(0)"), Form1Design::headingProperties());
   heading->setAccessibleName(tr("Encabezado de los resultados"));
   solution_->watchHeading(heading);
+  paste_->watch(heading);
 
   command2_ = createCommand("Command2", &Form1::Command2_Click);
   command4_ = createCommand("Command4", &Form1::Command4_Click);
@@ -162,12 +167,20 @@ void Form1::setTabOrderFromDesign() {
   }
 }
 
-// F1 opens the help and Ctrl+Q asks to leave, wherever the focus is in the
-// window. Neither key writes in a pad; a pad claims the keys it writes (Ctrl
-// with a letter or a digit among them) before any shortcut sees them.
+// F1 opens the help, Ctrl+Q asks to leave and Ctrl+E opens «Hoja de
+// ejercicios», wherever the focus is in the window. None of these keys
+// writes in a pad; a pad claims the keys it writes (Ctrl with a letter or a
+// digit among them) before any shortcut sees them.
 void Form1::createShortcuts() {
   new QShortcut(QKeySequence(Qt::Key_F1), this, this, &Form1::Command3_Click);
   new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this, this, &Form1::Command4_Click);
+  new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this, this, &Form1::openExerciseSheet);
+}
+
+void Form1::openExerciseSheet() {
+  auto* sheet = new ExerciseSheetDialog(this);
+  sheet->setAttribute(Qt::WA_DeleteOnClose);
+  sheet->open();
 }
 
 void Form1::Form_Load() {
@@ -197,6 +210,7 @@ void Form1::Calcular() {
     FormulaPad* pad = resultado_->addLine();
     pad->setText(QString::fromStdString(result.lines[i]));
     solution_->watch(pad, result.roots[i]);
+    paste_->watch(pad);
     // A line whose division failed holds the factor alone and keeps the
     // picture it was created with.
     const bool unfinished = result.lastLineUnfinished && i + 1 == result.lines.size();

@@ -7,6 +7,7 @@
 class ClickLabel;
 class FlatContainer;
 class FormulaPad;
+class PolynomialPaste;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -45,6 +46,8 @@ public:
   void Label1_Click();
   // The scroll arrows: 0 is "<<", 1 is ">>"; other indices do nothing.
   void desp_Click(int Index);
+  // Ctrl+E: «Hoja de ejercicios», window-modal.
+  void openExerciseSheet();
 
   FormulaPad* dividendo() const { return dividendo_; }
   ResultList& resultado() const { return *resultado_; }
@@ -86,7 +89,8 @@ private:
   QLabel* label2_;                   // "Desplazar resultados"
   std::array<ClickLabel*, 2> desp_;  // "<<" and ">>"
   SolutionOpener* solution_;  // opens the worked solution from the results
-  ResultsNotice* notice_;  // tells screen readers how a calculation ended
+  PolynomialPaste* paste_;    // Ctrl+V and Shift+Insert in every pad
+  ResultsNotice* notice_;     // tells screen readers how a calculation ended
   std::function<void()> quit_;
   std::function<bool(const QUrl&)> openLink_;
 };

@@ -42,6 +42,11 @@ FormulaPad* ResultList::createHeading(const ControlDesign& design, const Propert
   return pad;
 }
 
+int ResultList::lineNumber(const QObject* object) {
+  const QVariant line = object ? object->property(kLineProperty) : QVariant();
+  return line.isValid() ? line.toInt() : 0;
+}
+
 FormulaPad* ResultList::at(int index) const {
   return index >= 0 && index < pads_.size() ? pads_.at(index) : nullptr;
 }
@@ -51,7 +56,9 @@ FormulaPad* ResultList::addLine() {
   const FormulaPad* above = pads_.last();
   FormulaPad* pad = FormulaPad::CopyOf(*pads_.first(), sheet_);
   pad->setObjectName(QStringLiteral("resultado(%1)").arg(pads_.size()));
-  pad->setAccessibleName(tr("Resultado %1").arg(pads_.size()));
+  // Its accessible name comes from this number when a screen reader asks
+  // (ResultLineAccessible): naming it here would announce every line.
+  pad->setProperty(kLineProperty, int(pads_.size()));
   // Below the element above: its bottom plus the gap, at its Left.
   const int top = twips::fromPixels(above->y()) + twips::fromPixels(above->height()) + kLineGap;
   pads_.append(pad);

@@ -47,6 +47,9 @@ public:
   // The index of the last element (0 with the heading alone).
   int upperBound() const { return int(pads_.size()) - 1; }
   FormulaPad* at(int index) const;
+  // The element index of a result line made by addLine() (1 and up); 0 for
+  // any other object.
+  static int lineNumber(const QObject* object);
 
   // Creates the next element as a copy of element 0, shows it and places it
   // at the Left of the element before it, 120 twips below that one's bottom.
@@ -86,6 +89,8 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+  static constexpr const char* kLineProperty = "resultLine";
+
   void newSheet();
   void moveAll(int dyPixels);
   // Moves element `index` to (x, y) pixels and shows it only when in view.

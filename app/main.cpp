@@ -15,7 +15,9 @@
 namespace {
 
 // A call with a command (a long option) draws into files, not on a screen:
-// it needs no display, unless the call or the environment names a platform.
+// it needs no display, unless the call or the environment names a platform,
+// or the command is --hoja, which opens a window. Its standard error then
+// carries the program's own messages, not the platform's warnings.
 void drawOffscreenForCommands(int argc, char* argv[]) {
   if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) return;
   bool command = false;
@@ -26,10 +28,12 @@ void drawOffscreenForCommands(int argc, char* argv[]) {
       continue;
     }
     const QByteArray argument(argv[i]);
-    if (argument == "-platform" || argument.startsWith("-platform=")) return;
+    if (argument == "-platform" || argument.startsWith("-platform=") || argument == "--hoja") return;
     command = command || argument.startsWith("--");
   }
-  if (command) qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (!command) return;
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (!qEnvironmentVariableIsSet("QT_LOGGING_RULES")) qputenv("QT_LOGGING_RULES", "*.warning=false");
 }
 
 }  // namespace

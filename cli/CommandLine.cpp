@@ -82,7 +82,8 @@ struct Options {
         "Descompone un polinomio en x con coeficientes enteros por sus raíces enteras.\n"
         "Sin opciones abre la ventana del programa.\n\n"
         "TEXTO es el polinomio tal como lo guarda la casilla de fórmula (2xe3+0xe2+0x-16,\n"
-        "con «e» delante de cada cifra elevada) o tal como se ve (2x³+0x²+0x-16).\n\n"
+        "con «e» delante de cada cifra elevada) o tal como se ve (2x³+0x²+0x-16), o\n"
+        "escrito como se suele escribir: \"x^3 - 8\", \"X**2-1\", \"−16 + 2x³\", \"x^2 - 1 = 0\".\n\n"
         "Estado de salida: 0 si solo se escribieron líneas, 1 si un cálculo terminó\n"
         "con un mensaje de error, 2 si las opciones no son válidas."));
     parser.addOption(help);

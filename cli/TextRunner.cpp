@@ -8,6 +8,7 @@
 
 #include "cli/ExitStatus.h"
 #include "cli/LineReader.h"
+#include "cli/PolynomialArgument.h"
 #include "cli/TextCommand.h"
 #include "engine/core/EngineError.h"
 #include "presentation/ErrorMessages.h"
@@ -26,12 +27,11 @@ void write(std::FILE* stream, const QString& text) {
 
 TextRunner::TextRunner(const TextCommand& command, bool padText) : command_(command), padText_(padText) {}
 
-int TextRunner::runText(const QString& shown) const {
-  // Bytes that are no UTF-8, in an argument or a line of input, were
-  // decoded as U+FFFD: the text cannot be read, as with a syntax error.
-  if (shown.contains(QChar::ReplacementCharacter)) return report(factorix::kSyntax);
-  const QByteArray padText = FormulaSpelling::toPadText(shown).toUtf8();
-  const CommandOutput output = command_.run(std::string_view(padText.constData(), size_t(padText.size())));
+int TextRunner::runText(const QString& texto) const {
+  const PolynomialArgument argument = PolynomialArgument::read(texto);
+  if (!argument.message.isEmpty()) return reportMessage(argument.message.toStdString());
+  if (argument.error != factorix::kNoError) return report(argument.error);
+  const CommandOutput output = command_.run(argument.padText);
   for (const std::string& line : output.lines) {
     if (padText_ || output.plainText)
       write(stdout, line);
@@ -39,12 +39,7 @@ int TextRunner::runText(const QString& shown) const {
       write(stdout, FormulaSpelling::toSpoken(QString::fromStdString(line)));
     std::fputc('\n', stdout);
   }
-  if (!output.message.empty()) {
-    std::fflush(stdout);
-    write(stderr, output.message);
-    std::fputc('\n', stderr);
-    return kMessage;
-  }
+  if (!output.message.empty()) return reportMessage(output.message);
   return report(output.error);
 }
 
@@ -74,8 +69,12 @@ int TextRunner::runStandardInput() const {
 
 int TextRunner::report(int error) {
   if (error == factorix::kNoError) return kLinesOnly;
+  return reportMessage(ErrorMessage(error).toStdString());
+}
+
+int TextRunner::reportMessage(std::string_view message) {
   std::fflush(stdout);  // on a terminal the lines come before the message
-  write(stderr, ErrorMessage(error));
+  write(stderr, message);
   std::fputc('\n', stderr);
   return kMessage;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <string_view>
 
 struct TextCommand;
 
@@ -13,10 +14,8 @@ public:
   // screen reader reads them.
   TextRunner(const TextCommand& command, bool padText);
 
-  // `shown`: the text as given, pad text or the form the window shows. A
-  // text holding U+FFFD (what undecodable bytes became) gets the syntax
-  // message.
-  int runText(const QString& shown) const;
+  // `texto`: the text as given, read as PolynomialArgument reads it.
+  int runText(const QString& texto) const;
 
   // One text per line of standard input, each followed by an empty line.
   // A line beyond LineReader's bound gets the overflow message.
@@ -25,6 +24,8 @@ public:
 private:
   // The message for `error` (an engine error number), when there is one.
   static int report(int error);
+  // Writes `message` (UTF-8) and its line end on standard error.
+  static int reportMessage(std::string_view message);
 
   const TextCommand& command_;
   bool padText_;

@@ -17,6 +17,7 @@ inline constexpr int Left = 37;
 inline constexpr int Up = 38;
 inline constexpr int Right = 39;
 inline constexpr int Down = 40;
+inline constexpr int Insert = 45;
 inline constexpr int Delete = 46;
 inline constexpr int Digit0 = 48;  // main row "0".."9": 48..57
 inline constexpr int LetterA = 65; // "A".."Z": 65..90

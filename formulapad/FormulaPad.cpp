@@ -1,5 +1,6 @@
 #include "formulapad/FormulaPad.h"
 
+#include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -31,6 +32,18 @@ const QString kCellWidthKey = QStringLiteral("NewCellWidth");
 const QString kFontNameKey = QStringLiteral("NewFontName");
 
 bool sameNumber(double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); }
+
+// What a key does with the clipboard. None of these keys writes: Ctrl+C
+// writes "c", as every letter the pad writes does whatever the modifiers.
+enum class ClipboardAction { None, Paste, Copy };
+
+ClipboardAction clipboardAction(const PadKey& key) {
+  constexpr int kLetterV = Vk::LetterA + ('V' - 'A');
+  if ((key.key == kLetterV && key.state == KeyState::Ctrl) || (key.key == Vk::Insert && key.state == KeyState::Shift))
+    return ClipboardAction::Paste;
+  if (key.key == Vk::Insert && key.state == KeyState::Ctrl) return ClipboardAction::Copy;
+  return ClipboardAction::None;
+}
 
 }  // namespace
 
@@ -240,6 +253,11 @@ FormulaPad* FormulaPad::CopyOf(const FormulaPad& source, QWidget* parent) {
 
 QString FormulaPad::accessibleText() const { return d->picture.spoken; }
 
+void FormulaPad::copy() const {
+  const QString seen = accessibleText().trimmed();
+  if (!seen.isEmpty()) QGuiApplication::clipboard()->setText(seen);
+}
+
 int FormulaPad::accessibleCursorPosition() const { return d->picture.spokenCursor; }
 
 QRect FormulaPad::accessibleCharacterRect(int offset) const {
@@ -271,7 +289,7 @@ bool FormulaPad::event(QEvent* event) {
   if (event->type() == QEvent::ShortcutOverride) {
     auto* key = static_cast<QKeyEvent*>(event);
     const PadKey mapped = KeyMapper::map(*key, d->nativeCodes);
-    if (FormulaEditor::handles(mapped.key, mapped.state)) {
+    if (FormulaEditor::handles(mapped.key, mapped.state) || clipboardAction(mapped) != ClipboardAction::None) {
       event->accept();
       return true;
     }
@@ -293,6 +311,18 @@ void FormulaPad::resizeEvent(QResizeEvent* event) {
 
 void FormulaPad::keyPressEvent(QKeyEvent* event) {
   const PadKey key = KeyMapper::map(*event, d->nativeCodes);
+  switch (clipboardAction(key)) {
+    case ClipboardAction::Paste:
+      event->accept();
+      emit pasteRequested();
+      return;
+    case ClipboardAction::Copy:
+      event->accept();
+      copy();
+      return;
+    case ClipboardAction::None:
+      break;
+  }
   const int cursorBefore = d->editor.cursor();
   if (d->editor.pressKey(key.key, key.state)) emit textChanged(d->editor.text());
   if (d->editor.cursor() != cursorBefore) emit cursorPositionChanged(d->editor.cursor());

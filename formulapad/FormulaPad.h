@@ -105,6 +105,11 @@ public:
   // that its end shows.)
   int textWidth() const;
 
+  // Puts the formula as it is seen on the clipboard: accessibleText()
+  // without the blanks around it ("2x³+0x²+0x-16"). Nothing for an empty
+  // formula. Ctrl+Insert.
+  void copy() const;
+
   // Room for kHintCharacters characters at the current cell width (120
   // twips when it is not a positive number), by the pad's fixed height.
   QSize sizeHint() const override;
@@ -119,6 +124,9 @@ signals:
   void printTextChanged(bool literal);
   // The drawn formula changed (after a P() that changed accessibleText()).
   void drawnTextChanged();
+  // Ctrl+V or Shift+Insert: the host decides what the clipboard's text
+  // becomes in the pad. Without a host that does, the keys do nothing.
+  void pasteRequested();
 
 protected:
   bool event(QEvent* event) override;

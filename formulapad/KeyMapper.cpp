@@ -94,6 +94,7 @@ int commonKey(int key) {
     case Qt::Key_Up: return Vk::Up;
     case Qt::Key_Right: return Vk::Right;
     case Qt::Key_Down: return Vk::Down;
+    case Qt::Key_Insert: return Vk::Insert;
     case Qt::Key_Delete: return Vk::Delete;
     default: return Vk::None;
   }

@@ -1,6 +1,7 @@
 #include "formulapad/SpokenTextChange.h"
 
 #include <QAccessible>
+#include <QWidget>
 
 std::optional<SpokenTextChange> SpokenTextChange::between(const QString& before, const QString& after) {
   if (before == after) return std::nullopt;
@@ -18,6 +19,8 @@ std::optional<SpokenTextChange> SpokenTextChange::between(const QString& before,
 void SpokenTextChange::announce(QObject* widget, const QString& before, const QString& after, int caretBefore,
                                 int caretAfter) {
   if (!QAccessible::isActive()) return;
+  // A hidden widget is read afresh when it shows: nothing to tell before.
+  if (auto* shown = qobject_cast<QWidget*>(widget); shown && !shown->isVisible()) return;
   if (const std::optional<SpokenTextChange> change = between(before, after)) {
     if (change->removed.isEmpty()) {
       QAccessibleTextInsertEvent ev(widget, change->position, change->inserted);

@@ -20,7 +20,8 @@ struct SpokenTextChange {
 
   // Tells assistive technology, when any listens, that the text `widget`
   // shows changed from `before` to `after` and its caret from `caretBefore`
-  // to `caretAfter`.
+  // to `caretAfter`. A hidden widget tells nothing: a screen reader reads it
+  // whole when it shows.
   static void announce(QObject* widget, const QString& before, const QString& after, int caretBefore,
                        int caretAfter);
 };

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr auto kPlanningTime = std::chrono::seconds(2);
+constexpr auto kPlanningTime = std::chrono::seconds(1);  // a drawing that takes longer is too large
 constexpr int kSamples = 1600;   // evenly spaced points of the curve, besides its roots and turning points
 constexpr int kLargestDenominator = 12;  // fractions with a larger one are written approximately
 
@@ -27,17 +27,19 @@ bool isRootAt(const factorix::Polynomial& p, const mpq_class& x) {
 }
 
 // The root as an integer or a fraction p/q (q <= 12) when it is one, else
-// to six decimals.
+// approximately.
 RootText fallbackText(const factorix::Polynomial& p, double root) {
   for (int q = 1; q <= kLargestDenominator && std::abs(root) < 1e15; ++q) {
     mpq_class candidate(std::lround(root * q), q);
     candidate.canonicalize();
-    if (candidate.get_den() != q) continue;
+    if (candidate.get_den() != q || std::abs(candidate.get_d() - root) > 1e-9 * std::max(1.0, std::abs(root))) continue;
     if (!isRootAt(p, candidate)) continue;
     QString text = QString::fromStdString(candidate.get_str()).replace(QLatin1Char('-'), QChar(0x2212));
     return {text, true};
   }
-  return {NumberText::fixed(root), false};
+  // Six decimals, as the worked solution writes an approximate root; a
+  // root too small for them keeps seven significant digits.
+  return {std::abs(root) < 1e-3 ? NumberText::decimal(root, 7) : NumberText::fixed(root), false};
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ struct RootText {
 class GraphData {
 public:
   // Throws factorix::EngineError(kOverflow) for a polynomial too large to
-  // plan in time: degree above 400, degree times coefficient bits above
+  // plan within a second: degree above 400, degree times coefficient bits above
   // 400 000, a root beyond 1e300. `rootTexts` (one per real root,
   // ascending) come from the worked solution; when empty, the roots are
   // written exactly when they are integers or fractions with a small

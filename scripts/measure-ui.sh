@@ -27,3 +27,10 @@ tests/e2e/run-x11.sh env -u QT_LINUX_ACCESSIBILITY_ALWAYS_ON -u QT_ACCESSIBILITY
 echo
 tests/e2e/run-x11.sh env -u QT_LINUX_ACCESSIBILITY_ALWAYS_ON -u QT_ACCESSIBILITY \
   "$build/tests/app/factorix-measure-ui" "$corpus" "$runs" "$stress" 2> >(grep -v XDG_RUNTIME_DIR >&2)
+echo
+echo "With accessibility on and a screen reader's listener:"
+grep '^g02' "$corpus" >"${TMPDIR:-/tmp}/factorix-g02.txt"
+tests/e2e/run-x11.sh /usr/bin/python3 scripts/with_screen_reader.py \
+  "$build/tests/app/factorix-measure-ui" "${TMPDIR:-/tmp}/factorix-g02.txt" "$runs" 2>/dev/null |
+  awk '/^(row|g02_)/ && !seen[$1]++ || /^screen reader/'
+rm -f "${TMPDIR:-/tmp}/factorix-g02.txt"

@@ -38,6 +38,13 @@ struct Prime62 {
   static std::uint64_t Reduce(std::uint64_t a) { return a % kP; }
 };
 
+// What a residue is when a divisor was 0 modulo the prime: above every
+// residue, and no proof of anything.
+constexpr std::uint64_t kUnknownResidue = ~std::uint64_t{0};
+
+// Whether a residue proves its value is not 0.
+bool IsNonZero(std::uint64_t residue) { return residue != 0 && residue != kUnknownResidue; }
+
 // Sums and differences of residues in [0, p); p < 2^63, so a sum fits.
 template <typename Field>
 std::uint64_t AddMod(std::uint64_t a, std::uint64_t b) {
@@ -109,6 +116,24 @@ std::uint64_t PowMod(std::uint64_t base, std::uint32_t e) {
   return result;
 }
 
+// The inverse of a (nonzero, below p) modulo the prime p, by Euclid's
+// algorithm on the pair (p, a).
+template <typename Field>
+std::uint64_t InverseMod(std::uint64_t a) {
+  std::uint64_t r0 = Field::kP, r1 = a;
+  std::uint64_t t0 = 0, t1 = 1;  // residues of the coefficients of a
+  while (r1 != 0) {
+    const std::uint64_t q = r0 / r1;
+    const std::uint64_t r2 = r0 - q * r1;
+    const std::uint64_t t2 = SubMod<Field>(t0, Field::Mul(Field::Reduce(q), t1));
+    r0 = r1;
+    r1 = r2;
+    t0 = t1;
+    t1 = t2;
+  }
+  return t0;  // r0 is 1: p is prime
+}
+
 std::uint64_t ResidueOf(const mpz_class& z, std::uint64_t p) {
   return mpz_fdiv_ui(z.get_mpz_t(), p);  // in [0, p) also for negative z
 }
@@ -119,6 +144,27 @@ std::size_t SatAdd(std::size_t a, std::size_t b) { return std::min(kHuge, a + b)
 std::size_t SatMul(std::size_t a, std::size_t b) {
   if (a == 0 || b == 0) return 0;
   return a > kHuge / b ? kHuge : std::min(kHuge, a * b);
+}
+
+// Bounds on the bits of a value's numerator and denominator in lowest
+// terms; a denominator 1 counts 0 bits, so that whole numbers keep the
+// bounds they have without one.
+struct FractionBits {
+  std::size_t num, den;
+};
+
+// The bounds of a op b, from a = n1/d1 and b = n2/d2: the sum's numerator
+// is n1 d2 + n2 d1, the quotient is n1 d2 / (d1 n2).
+FractionBits Combined(Opcode op, FractionBits a, FractionBits b) {
+  switch (op) {
+    case Opcode::Add:
+    case Opcode::Subtract:
+      return {SatAdd(std::max(SatAdd(a.num, b.den), SatAdd(b.num, a.den)), 1), SatAdd(a.den, b.den)};
+    case Opcode::Multiply:
+      return {a.num == 0 || b.num == 0 ? 0 : SatAdd(a.num, b.num), SatAdd(a.den, b.den)};
+    default:  // Divide
+      return {a.num == 0 ? 0 : SatAdd(a.num, b.den), SatAdd(a.den, b.num)};
+  }
 }
 
 }  // namespace
@@ -151,10 +197,10 @@ ModularFilter::ModularFilter(const ExpressionCode& code) {
       case Opcode::Add:
       case Opcode::Subtract:
       case Opcode::Multiply:
+      case Opcode::Divide:
         steps_.push_back({ins.op, 0});
         break;
       case Opcode::Power:  // with an exponent that is not a plain literal
-      case Opcode::Divide:
       case Opcode::Equal:
         return;
     }
@@ -209,6 +255,17 @@ std::vector<std::uint64_t> ModularFilter::Expand(const std::vector<std::uint64_t
         s.back().swap(t);
         break;
       }
+      case Opcode::Divide: {
+        // Only by a constant that is not 0 modulo the prime: then no exact
+        // divisor is 0 either, and dividing is multiplying by the inverse.
+        const Poly b = std::move(s.back());
+        s.pop_back();
+        if (b.size() != 1) return {};
+        const std::uint64_t inverse = InverseMod<Field>(b[0]);
+        for (std::uint64_t& c : s.back()) c = Field::Mul(c, inverse);
+        work += s.back().size();
+        break;
+      }
       case Opcode::Power:
         if (!PolyPow<Field>(std::move(s.back()), step.operand, t, kMaxExpandedDegree, work)) return {};
         s.back().swap(t);
@@ -225,47 +282,44 @@ std::vector<std::uint64_t> ModularFilter::Expand(const std::vector<std::uint64_t
 }
 
 bool ModularFilter::BoundHolds(std::size_t bits) const {
-  // Upper bounds on the bits of every intermediate value; a value 0 has 0
-  // bits and one of magnitude 1 has 1.
-  std::vector<std::size_t> s;
+  // Upper bounds on the bits of the numerator and the denominator of every
+  // intermediate value, as the exact machine keeps them (in lowest terms);
+  // a numerator 0 has 0 bits, a denominator 1 counts 0 bits too.
+  std::vector<FractionBits> s;
   s.reserve(maxStack_);
   for (const Step& step : steps_) {
     switch (step.op) {
       case Opcode::PushLiteral:
-        s.push_back(literalBits_[step.operand]);
+        s.push_back({literalBits_[step.operand], 0});
         break;
       case Opcode::PushVariable:
-        s.push_back(bits);
+        s.push_back({bits, 0});
         break;
       case Opcode::PushEmpty:
-        s.push_back(0);
+        s.push_back({0, 0});
         break;
       case Opcode::Negate:
         break;
       case Opcode::Add:
-      case Opcode::Subtract: {
-        const std::size_t b = s.back();
+      case Opcode::Subtract:
+      case Opcode::Multiply:
+      case Opcode::Divide: {
+        const FractionBits b = s.back();
         s.pop_back();
-        s.back() = SatAdd(std::max(s.back(), b), 1);
-        break;
-      }
-      case Opcode::Multiply: {
-        const std::size_t b = s.back();
-        s.pop_back();
-        s.back() = s.back() == 0 || b == 0 ? 0 : SatAdd(s.back(), b);
+        s.back() = Combined(step.op, s.back(), b);
         break;
       }
       case Opcode::Power:
-        if (step.operand == 0 || s.back() <= 1) {
-          s.back() = 1;
+        if (step.operand == 0 || (s.back().num <= 1 && s.back().den == 0)) {
+          s.back() = {1, 0};
         } else {
-          s.back() = SatMul(s.back(), step.operand);
+          s.back() = {SatMul(s.back().num, step.operand), SatMul(s.back().den, step.operand)};
         }
         break;
       default:
         break;
     }
-    if (!s.empty() && s.back() > kMaxValueBits) return false;
+    if (!s.empty() && (s.back().num > kMaxValueBits || s.back().den > kMaxValueBits)) return false;
   }
   return true;
 }
@@ -324,6 +378,12 @@ std::uint64_t ModularFilter::Residue(std::uint64_t variable,
         stack_[top - 2] = Field::Mul(stack_[top - 2], stack_[top - 1]);
         --top;
         break;
+      case Opcode::Divide:
+        // A divisor 0 modulo p proves nothing: the value is unknown.
+        if (stack_[top - 1] == 0) return kUnknownResidue;
+        stack_[top - 2] = Field::Mul(stack_[top - 2], InverseMod<Field>(stack_[top - 1]));
+        --top;
+        break;
       case Opcode::Power:
         stack_[top - 1] = PowMod<Field>(stack_[top - 1], step.operand);
         break;
@@ -378,8 +438,8 @@ bool ModularFilter::ProvesNonZero(const mpz_class& variable) {
   if (!applicable_) return false;
   const std::size_t bits = variable == 0 ? 0 : mpz_sizeinbase(variable.get_mpz_t(), 2);
   if (!SafeFor(bits)) return false;
-  if (ResidueAt<Mersenne61>(ResidueOf(variable, Mersenne61::kP), poly1_, literals1_) != 0) return true;
-  return ResidueAt<Prime62>(ResidueOf(variable, Prime62::kP), poly2_, literals2_) != 0;
+  if (IsNonZero(ResidueAt<Mersenne61>(ResidueOf(variable, Mersenne61::kP), poly1_, literals1_))) return true;
+  return IsNonZero(ResidueAt<Prime62>(ResidueOf(variable, Prime62::kP), poly2_, literals2_));
 }
 
 NonZeroPair ModularFilter::ProvesNonZeroPair(std::uint64_t m) {
@@ -397,12 +457,12 @@ NonZeroPair ModularFilter::ProvesNonZeroPair(std::size_t bits, std::uint64_t r1,
   if (!applicable_ || !SafeFor(bits)) return proof;
   std::uint64_t minus, plus;
   ResiduePair<Mersenne61>(r1, poly1_, literals1_, minus, plus);
-  proof.minus = minus != 0;
-  proof.plus = plus != 0;
+  proof.minus = IsNonZero(minus);
+  proof.plus = IsNonZero(plus);
   if (proof.minus && proof.plus) return proof;
   ResiduePair<Prime62>(r2, poly2_, literals2_, minus, plus);
-  proof.minus = proof.minus || minus != 0;
-  proof.plus = proof.plus || plus != 0;
+  proof.minus = proof.minus || IsNonZero(minus);
+  proof.plus = proof.plus || IsNonZero(plus);
   return proof;
 }
 

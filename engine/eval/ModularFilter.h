@@ -14,17 +14,22 @@ namespace factorix {
 // A quick proof that an expression is not 0 at a whole-number variable.
 //
 // It applies to code made of integer literals, the variable, undeclared
-// identifiers (0), unary minus, "+", "-", "*" and powers with a literal
-// non-negative integer exponent: the value is then a whole number, and its
-// residue modulo a prime is computed in a few machine operations. A residue
-// other than 0 proves the value is not 0. Such code can only fail by
-// overflow, so the proof is accepted only while an upper bound on the size
-// of every intermediate value stays within kMaxValueBits: then the
-// exact evaluation would raise nothing either.
+// identifiers (0), unary minus, "+", "-", "*", "/" and powers with a literal
+// non-negative integer exponent: the value is then a fraction, and its
+// residue modulo a prime is computed in a few machine operations, each
+// division as a product by an inverse. A residue other than 0 proves the
+// value is not 0, provided no divisor was 0 modulo the prime (then no
+// exact divisor is 0 and the residue is the fraction's); a divisor 0
+// modulo the prime proves nothing. Such code can otherwise only fail by
+// overflow, so the proof is accepted only while upper bounds on the sizes
+// of the numerator and the denominator of every intermediate value stay
+// within kMaxValueBits: then the exact evaluation would raise
+// nothing either.
 //
-// Such code is a polynomial in the variable. When its degree is small it is
-// expanded once, modulo each prime, so that a residue costs one Horner pass;
-// -m and +m share the powers of m^2 through the even and odd parts.
+// Such code is a polynomial in the variable when it divides only by
+// constants. When its degree is small it is expanded once, modulo each
+// prime, so that a residue costs one Horner pass; -m and +m share the
+// powers of m^2 through the even and odd parts.
 class ModularFilter {
 public:
   // Highest degree in the variable that the code is expanded to, as

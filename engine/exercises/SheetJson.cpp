@@ -18,14 +18,10 @@ long SquarePart(long n, long& rest) {
   return root;
 }
 
-// k/2 * √t written without a coefficient 1: "3", "1/2", "√3", "√3/2", "3√3/2".
-std::string HalfTimesRoot(long k, long t) {
-  mpq_class factor(k, 2);
-  factor.canonicalize();
-  const std::string root = t == 1 ? "" : "√" + std::to_string(t);
-  if (t == 1) return factor.get_str();
-  const std::string numerator = factor.get_num() == 1 ? root : factor.get_num().get_str() + root;
-  return factor.get_den() == 1 ? numerator : numerator + "/" + factor.get_den().get_str();
+// s√t without a coefficient 1: "3", "√3", "2√3".
+std::string TimesRoot(long s, long t) {
+  if (t == 1) return std::to_string(s);
+  return (s == 1 ? "" : std::to_string(s)) + "√" + std::to_string(t);
 }
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
@@ -33,15 +29,23 @@ std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 }  // namespace
 
 std::vector<std::string> ComplexRootTexts(const Polynomial& quadratic) {
+  // x = (-b ± i√D)/2 with D = 4c - b² > 0 and √D = s√t.
   const long c = quadratic.at(0).get_si(), b = quadratic.at(1).get_si();
-  long rest = 0;
-  const long square = SquarePart(4 * c - b * b, rest);
-  mpq_class realPart(-b, 2);
-  realPart.canonicalize();
-  const std::string real = b == 0 ? "" : realPart.get_str();
-  std::string imaginary = HalfTimesRoot(square, rest);
-  if (imaginary == "1") imaginary.clear();
-  return {real + "-" + imaginary + "i", real + (real.empty() ? "" : "+") + imaginary + "i"};
+  long t = 0;
+  const long s = SquarePart(4 * c - b * b, t);
+  std::vector<std::string> roots;
+  for (const char* sign : {"-", "+"}) {
+    if (b % 2 == 0 && s % 2 == 0) {  // both halves are whole: -b/2 ± (s/2)√t i
+      std::string imaginary = TimesRoot(s / 2, t);
+      if (imaginary == "1") imaginary.clear();
+      const std::string real = b == 0 ? "" : std::to_string(-b / 2);
+      roots.push_back(real + (real.empty() && *sign == '+' ? "" : sign) + imaginary + "i");
+    } else {
+      const std::string real = b == 0 ? "" : std::to_string(-b);
+      roots.push_back("(" + real + (real.empty() && *sign == '+' ? "" : sign) + TimesRoot(s, t) + "i)/2");
+    }
+  }
+  return roots;
 }
 
 std::string RootJson(const mpq_class& root) {

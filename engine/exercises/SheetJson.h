@@ -9,7 +9,7 @@
 namespace factorix {
 
 // The two complex roots of an irreducible x^2 + bx + c ({c, b, 1}),
-// negative imaginary part first, exact: "-1-2i", "-1/2+√3/2i", "√2i".
+// negative imaginary part first, exact: "-1-2i", "(-1+√3i)/2", "√2i".
 std::vector<std::string> ComplexRootTexts(const Polynomial& quadratic);
 
 // A root as JSON: an integer as a number, a fraction as the string "p/q".

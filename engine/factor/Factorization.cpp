@@ -1,24 +1,22 @@
 #include "engine/factor/Factorization.h"
 
-#include <gmp.h>
 #include <flint/fmpz_poly_factor.h>
-#include <flint/nmod_poly.h>
-#include <flint/nmod_poly_factor.h>
-#include <flint/ulong_extras.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstddef>
 #include <vector>
 
 #include "engine/core/EngineError.h"
-#include "engine/poly/IntegerRoots.h"
 #include "engine/core/RootOrder.h"
 #include "engine/factor/FlintConversion.h"
+#include "engine/factor/IrreducibleFactors.h"
+#include "engine/poly/RationalRoots.h"
 
 namespace factorix {
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
 
 // Holds an fmpz_poly_factor_t for its lifetime.
 class FlintFactors {
@@ -42,56 +40,6 @@ void CheckSize(const Polynomial& p) {
   if (static_cast<unsigned long>(degree) * bits > kMaxFactorBits) throw EngineError(kOverflow);
 }
 
-// The number of irreducible factors of the squarefree `f` modulo a prime
-// that divides neither its leading coefficient nor its discriminant; the
-// fewer of two such primes. FLINT's recombination of these is what takes
-// time when there are many. The count comes from the distinct-degree
-// factorisation alone: the factors of degree d multiply to a polynomial of
-// degree d times their number. Small primes keep it quick.
-long FactorsModPrime(const fmpz_poly_struct* f) {
-  // The primes tried are the first kPrimesTried above kPrimesAbove; the
-  // count is taken modulo the first kPrimesCounted that suit.
-  constexpr mp_limb_t kPrimesAbove = 60;
-  constexpr int kPrimesTried = 40;
-  constexpr int kPrimesCounted = 2;
-  long fewest = -1;
-  int found = 0;
-  mp_limb_t p = kPrimesAbove;
-  std::vector<slong> degrees(static_cast<std::size_t>(fmpz_poly_degree(f)) + 1);
-  for (int tries = 0; tries < kPrimesTried && found < kPrimesCounted; ++tries) {
-    p = n_nextprime(p, 1);
-    NmodPoly reduced(p), derivative(p), gcd(p);
-    fmpz_poly_get_nmod_poly(reduced.get(), f);
-    if (nmod_poly_degree(reduced.get()) == fmpz_poly_degree(f)) {
-      nmod_poly_derivative(derivative.get(), reduced.get());
-      nmod_poly_gcd(gcd.get(), reduced.get(), derivative.get());
-      if (nmod_poly_degree(gcd.get()) == 0) {
-        nmod_poly_make_monic(reduced.get(), reduced.get());
-        nmod_poly_factor_t groups;
-        nmod_poly_factor_init(groups);
-        slong* degree = degrees.data();
-        nmod_poly_factor_distinct_deg(groups, reduced.get(), &degree);
-        long count = 0;
-        for (slong i = 0; i < groups->num; ++i) count += nmod_poly_degree(groups->p + i) / degree[i];
-        nmod_poly_factor_clear(groups);
-        fewest = fewest < 0 ? count : std::min(fewest, count);
-        ++found;
-      }
-    }
-  }
-  return fewest;  // -1 only if every prime tried divided the discriminant
-}
-
-// Whether FLINT may factor the squarefree `f` in a moment. Below degree
-// kFewFactorsDegree there are too few factors for their recombination to
-// take time.
-void CheckFactorsModPrime(const fmpz_poly_struct* f) {
-  constexpr slong kFewFactorsDegree = 4;
-  if (fmpz_poly_degree(f) < kFewFactorsDegree) return;
-  const long count = FactorsModPrime(f);
-  if (count < 0 || count > kMaxFactorsModPrime) throw EngineError(kOverflow);
-}
-
 // Factors compared by degree, then by their coefficients from the highest
 // power down.
 bool ComesBefore(const FactorPower& a, const FactorPower& b) {
@@ -102,38 +50,24 @@ bool ComesBefore(const FactorPower& a, const FactorPower& b) {
   return false;
 }
 
-// The irreducible factors of the squarefree `f` (primitive, positive
-// leading coefficient, degree >= 1), each primitive with a positive leading
-// coefficient and the given multiplicity.
-std::vector<FactorPower> FactorSquarefree(const Polynomial& f, unsigned multiplicity) {
-  if (Degree(f) == 1) return {FactorPower{f, multiplicity}};
-  FmpzPoly poly;
-  SetFlint(poly, f);
-  CheckFactorsModPrime(poly.get());
-  FlintFactors factors;
-  fmpz_poly_factor(factors.get(), poly.get());
-  std::vector<FactorPower> out;
-  for (slong i = 0; i < factors.get()->num; ++i) {
-    FactorPower power{ToPolynomial(factors.get()->p + i), multiplicity};
-    if (!power.factor.empty() && power.factor.back() < 0) {
-      for (mpz_class& c : power.factor) c = -c;
-    }
-    out.push_back(std::move(power));
+// The factors of the squarefree `f` (primitive, positive leading
+// coefficient, degree >= 1, f(0) != 0), each with the given multiplicity:
+// those of its rational roots, then FLINT's for what is left.
+void FactorSquarefree(const Polynomial& f, unsigned multiplicity, Clock::time_point deadline,
+                      std::vector<FactorPower>& roots, std::vector<FactorPower>& others) {
+  const std::vector<Polynomial> linear = RationalRootFactors(f, deadline);
+  FmpzPoly rest, product, factor;
+  SetFlint(rest, f);
+  fmpz_poly_one(product.get());
+  for (const Polynomial& l : linear) {
+    SetFlint(factor, l);
+    fmpz_poly_mul(product.get(), product.get(), factor.get());
+    (IsRootFactor(l) ? roots : others).push_back(FactorPower{l, multiplicity});
   }
-  return out;
-}
-
-// Time the engine's root finder may take for one squarefree part.
-constexpr std::chrono::milliseconds kRootsBudget{500};
-
-// The integer roots of the squarefree `f` (constant term nonzero), from the
-// engine's root finder; none when it runs out of time, and then FLINT finds
-// them among the factors.
-std::vector<mpz_class> SquarefreeRoots(const Polynomial& f) {
-  try {
-    return IntegerRootsDividing(f, f.front(), std::chrono::steady_clock::now() + kRootsBudget);
-  } catch (const EngineError&) {
-    return {};
+  fmpz_poly_div(rest.get(), rest.get(), product.get());  // exact: the factors divide f
+  if (fmpz_poly_degree(rest.get()) < 1) return;
+  for (Polynomial& g : IrreducibleFactors(ToPolynomial(rest.get()), deadline)) {
+    others.push_back(FactorPower{std::move(g), multiplicity});
   }
 }
 
@@ -141,7 +75,9 @@ std::vector<mpz_class> SquarefreeRoots(const Polynomial& f) {
 
 bool IsRootFactor(const Polynomial& f) { return f.size() == 2 && f[1] == 1; }
 
-Factorization Factorize(Polynomial p) {
+Factorization Factorize(Polynomial p) { return Factorize(std::move(p), Clock::now() + kFactorBudget); }
+
+Factorization Factorize(Polynomial p, Clock::time_point deadline) {
   Trim(p);
   Factorization out;
   if (p.size() <= 1) {
@@ -165,9 +101,8 @@ Factorization Factorize(Polynomial p) {
 
   if (p.size() <= 1) return out;
 
-  // Each squarefree part of multiplicity e: its integer roots first, then
-  // FLINT for what is left. Roots missed there come back from FLINT as
-  // factors x - r.
+  // Each squarefree part of multiplicity e: its rational roots first, then
+  // FLINT for what is left.
   std::vector<FactorPower> roots, others;
   FmpzPoly primitive;
   SetFlint(primitive, p);
@@ -175,17 +110,10 @@ Factorization Factorize(Polynomial p) {
   fmpz_poly_factor_squarefree(parts.get(), primitive.get());
   for (slong i = 0; i < parts.get()->num; ++i) {
     Polynomial part = ToPolynomial(parts.get()->p + i);
-    const auto multiplicity = static_cast<unsigned>(parts.get()->exp[i]);
     if (part.back() < 0) {
       for (mpz_class& c : part) c = -c;
     }
-    for (const mpz_class& r : SquarefreeRoots(part)) {
-      part = DivideByRoot(part, r);
-      roots.push_back(FactorPower{{-r, 1}, multiplicity});
-    }
-    if (Degree(part) < 1) continue;
-    for (FactorPower& factor : FactorSquarefree(part, multiplicity))
-      (IsRootFactor(factor.factor) ? roots : others).push_back(std::move(factor));
+    FactorSquarefree(part, static_cast<unsigned>(parts.get()->exp[i]), deadline, roots, others);
   }
   std::sort(roots.begin(), roots.end(),
             [](const FactorPower& a, const FactorPower& b) { return RootOrder(-a.factor[0], -b.factor[0]); });

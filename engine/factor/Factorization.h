@@ -2,6 +2,7 @@
 
 #include <gmpxx.h>
 
+#include <chrono>
 #include <vector>
 
 #include "engine/core/Polynomial.h"
@@ -28,16 +29,22 @@ struct Factorization {
   std::vector<FactorPower> factors;
 };
 
-// Bounds past which a polynomial is too large to factor here: FLINT's time
-// grows with the degree, the size of the coefficients and the number of
-// factors modulo a prime, and it cannot be interrupted.
+// Bounds past which a polynomial is too large to factor here: they keep
+// the work on the coefficients, and FLINT's memory, small. FLINT's time
+// also grows with the number of factors modulo a prime, in ways no bound
+// foresees, so it runs under kFactorBudget instead (see IrreducibleFactors).
 inline constexpr int kMaxFactorDegree = 400;
 inline constexpr unsigned long kMaxFactorBits = 400000;  // degree * bits of the largest coefficient
-inline constexpr long kMaxFactorsModPrime = 64;          // of the part without integer roots
 
-// Factors `p` (coeffs[i] multiplies x^i; trailing zeros allowed). Throws
-// EngineError(kOverflow) when it passes one of the bounds above.
+// Wall time one factorisation may take.
+inline constexpr std::chrono::milliseconds kFactorBudget{1000};
+
+// Factors `p` (coeffs[i] multiplies x^i; trailing zeros allowed): the
+// content, the factors of its rational roots, then the rest from FLINT.
+// Throws EngineError(kOverflow) when it passes one of the bounds above, or
+// when `deadline` (by default kFactorBudget from now) passes first.
 Factorization Factorize(Polynomial p);
+Factorization Factorize(Polynomial p, std::chrono::steady_clock::time_point deadline);
 
 // The integer roots, each as often as it divides, ascending |r| with -r
 // before +r: read from the factors x - r.

@@ -8,6 +8,10 @@
 namespace factorix {
 namespace {
 
+constexpr long kLargestExponent = 1000;   // 2^1000 > 1e301, beyond any root a double can show
+constexpr long kMostStartNodes = 24;      // up to 2^24, one start node per power of two
+constexpr long kMostScaledBits = 200000;  // degree * k past which the scaled nodes take too long
+
 // A polynomial A whose roots t in (0, 1) are those x = (left + t) 2^exponent
 // of g in (left 2^exponent, (left + 1) 2^exponent).
 struct Node {
@@ -49,14 +53,40 @@ void HalveRoots(FmpzPoly& p) {
     fmpz_mul_2exp(p.get()->coeffs + i, p.get()->coeffs + i, static_cast<ulong>(degree - i));
 }
 
-// k such that every root of g is below 2^k in absolute value, from Cauchy's
-// bound 1 + max |a_i| / |a_d|.
+// k with every root of g below 2^k in absolute value, from Fujiwara's bound
+// 2 max |a_i / a_d|^(1 / (d - i)), as log2 |a_i / a_d| < bits(a_i) -
+// bits(a_d) + 1.
 long RootBoundExponent(const fmpz_poly_struct* g) {
   const slong degree = fmpz_poly_degree(g);
-  long lowerBits = 0;
-  for (slong i = 0; i < degree; ++i) lowerBits = std::max(lowerBits, static_cast<long>(fmpz_bits(g->coeffs + i)));
   const long leadingBits = static_cast<long>(fmpz_bits(g->coeffs + degree));
-  return std::max(1L, lowerBits - leadingBits + 2);
+  long exponent = 1;
+  for (slong i = 0; i < degree; ++i) {
+    if (fmpz_is_zero(g->coeffs + i)) continue;
+    const long excess = static_cast<long>(fmpz_bits(g->coeffs + i)) - leadingBits + 1;
+    const long distance = static_cast<long>(degree - i);
+    if (excess > 0) exponent = std::max(exponent, 1 + (excess + distance - 1) / distance);
+  }
+  return exponent;
+}
+
+// True when g has an odd number of roots above 2^exponent: its sign there
+// differs from its leading coefficient's.
+bool OddRootsBeyond(const fmpz_poly_struct* g, long exponent) {
+  Fmpz x, value;
+  fmpz_one(x.get());
+  fmpz_mul_2exp(x.get(), x.get(), static_cast<ulong>(exponent));
+  fmpz_poly_evaluate_fmpz(value.get(), g, x.get());
+  return fmpz_sgn(value.get()) != fmpz_sgn(g->coeffs + fmpz_poly_degree(g));
+}
+
+// The one node of (0, 2^k): g(2^k t).
+std::unique_ptr<Node> WholeRangeNode(const fmpz_poly_struct* g, long boundExponent) {
+  auto node = std::make_unique<Node>();
+  fmpz_poly_set(node->poly.get(), g);
+  for (slong j = 1; j < fmpz_poly_length(g); ++j)
+    fmpz_mul_2exp(node->poly.get()->coeffs + j, node->poly.get()->coeffs + j, static_cast<ulong>(boundExponent * j));
+  node->exponent = boundExponent;
+  return node;
 }
 
 // The node of (0, 1), and those of (2^i, 2^(i+1)) up to the bound: g itself
@@ -89,12 +119,24 @@ std::vector<std::unique_ptr<Node>> StartNodes(const fmpz_poly_struct* g, long bo
 }  // namespace
 
 std::vector<RootInterval> IsolatePositiveRoots(const fmpz_poly_struct* g, Deadline deadline) {
-  const long boundExponent = RootBoundExponent(g);
+  long boundExponent = RootBoundExponent(g);
+  if (boundExponent > kLargestExponent) {
+    // A root beyond 2^1000 could not be drawn: an odd number of them is
+    // certain from the signs; an even number goes unseen.
+    if (OddRootsBeyond(g, kLargestExponent)) throw EngineError(kOverflow);
+    boundExponent = kLargestExponent;
+  }
+  if (boundExponent * fmpz_poly_degree(g) > kMostScaledBits) throw EngineError(kOverflow);
   Fmpz one, content;
   fmpz_one(one.get());
   FmpzPoly scratch;
   std::vector<RootInterval> found;
-  std::vector<std::unique_ptr<Node>> pending = StartNodes(g, boundExponent, one, content, found);
+  std::vector<std::unique_ptr<Node>> pending;
+  if (boundExponent <= kMostStartNodes) {
+    pending = StartNodes(g, boundExponent, one, content, found);
+  } else {
+    pending.push_back(WholeRangeNode(g, boundExponent));
+  }
   while (!pending.empty()) {
     if (std::chrono::steady_clock::now() > deadline) throw EngineError(kOverflow);
     std::unique_ptr<Node> node = std::move(pending.back());

@@ -25,18 +25,29 @@ void ResultWriter::AddRoot(const mpz_class& root) {
     dividend_.emplace(reading_);
     if (dividend_->QuotientIsZero()) sameQuotient_ = Chunga(dividend_->Divide(root));
   }
-  const std::string quotient = sameQuotient_ ? *sameQuotient_ : Chunga(dividend_->Divide(root));
-  constexpr std::size_t kQuotientFrameBytes = 3;  // " (" before the quotient, ")" after it
-  if (bytes_ + line.size() + quotient.size() + kQuotientFrameBytes > maxLineBytes_) {
+  // The quotient is written straight into the line; a division that fails
+  // leaves the factor alone.
+  const std::size_t factorLength = line.size();
+  line += " (";
+  try {
+    if (sameQuotient_) {
+      line += *sameQuotient_;
+    } else {
+      dividend_->AppendTidiedQuotient(root, line);
+    }
+  } catch (...) {
+    line.resize(factorLength);
+    line.shrink_to_fit();
+    throw;
+  }
+  line += ')';
+  if (bytes_ + line.size() > maxLineBytes_) {
     // Like the line after kMaxLines: this root adds nothing.
     result_.lines.pop_back();
     result_.roots.pop_back();
     result_.lastLineUnfinished = false;
     throw EngineError(kOverflow);
   }
-  line += " (";
-  line += quotient;
-  line += ')';
   bytes_ += line.size();
   result_.lastLineUnfinished = false;
 }

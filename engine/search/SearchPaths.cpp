@@ -36,10 +36,10 @@ struct Divisors {
   bool empty() const { return words.empty() && big.empty(); }
 };
 
-// The same divisors, errors and time budget as DivisorList::ObtenerDivisores.
-Divisors ListCandidates(const std::string& constantText) {
+// The same divisors and errors as DivisorList::ObtenerDivisores, within the
+// search's own deadline.
+Divisors ListCandidates(const std::string& constantText, SearchClock::time_point deadline) {
   const mpz_class n = abs(ToNumber(constantText));
-  const auto deadline = std::chrono::steady_clock::now() + DivisorList::kBudget;
   Divisors out;
   if (mpz_sizeinbase(n.get_mpz_t(), 2) <= kDivisorWordBits) {
     out.words = ListWordDivisors(n, deadline);
@@ -102,14 +102,13 @@ void TryEveryCandidate(const std::vector<Divisor>& list, Expression& expression,
 
 }  // namespace
 
-SearchResult SearchGeneral(const FormulaTerms& reading, std::chrono::milliseconds budget) {
-  return Guarded([&reading, budget](SearchResult& result) {
-    const Divisors divisors = ListCandidates(reading.Constant(false));
+SearchResult SearchGeneral(const FormulaTerms& reading, SearchClock::time_point deadline) {
+  return Guarded([&reading, deadline](SearchResult& result) {
+    const Divisors divisors = ListCandidates(reading.Constant(false), deadline);
     if (divisors.empty()) return;  // constant 0: no candidate
     // Read once, evaluated for every candidate; a text the evaluator
     // rejects fails here, as it would at the first candidate.
     Expression expression = FormulaExpression::Compile(reading.text());
-    const auto deadline = std::chrono::steady_clock::now() + budget;
     expression.SetDeadline(deadline);
     ResultWriter writer(reading, result, deadline);
     if (!expression.UsesVariable()) {
@@ -122,21 +121,29 @@ SearchResult SearchGeneral(const FormulaTerms& reading, std::chrono::millisecond
   });
 }
 
+SearchResult SearchGeneral(const FormulaTerms& reading, std::chrono::milliseconds budget) {
+  return SearchGeneral(reading, SearchClock::now() + budget);
+}
+
 SearchResult SearchGeneral(std::string_view text, std::chrono::milliseconds budget) {
+  const auto deadline = SearchClock::now() + budget;
   const FormulaTerms reading(text);
-  return SearchGeneral(reading, budget);
+  return SearchGeneral(reading, deadline);
 }
 
 SearchResult SearchPolynomial(const FormulaTerms& reading, std::chrono::milliseconds budget) {
-  return Guarded([&reading, budget](SearchResult& result) {
-    const auto deadline = std::chrono::steady_clock::now() + budget;
+  return SearchPolynomial(reading, SearchClock::now() + budget);
+}
+
+SearchResult SearchPolynomial(const FormulaTerms& reading, SearchClock::time_point deadline) {
+  return Guarded([&reading, deadline](SearchResult& result) {
     const std::string constantText = reading.Constant(false);
     const mpz_class constant = ToNumber(constantText);
     if (constant == 0) return;  // no candidate
     ResultWriter writer(reading, result, deadline);
     const Polynomial& polynomial = *reading.polynomial();
     if (IsZero(polynomial)) {
-      EveryCandidate(ListCandidates(constantText), writer);
+      EveryCandidate(ListCandidates(constantText, deadline), writer);
       return;
     }
     for (const mpz_class& root : IntegerRootsDividing(polynomial, constant, deadline)) writer.AddRoot(root);

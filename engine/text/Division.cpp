@@ -1,7 +1,7 @@
 #include "engine/text/Division.h"
 
 #include <algorithm>
-#include <charconv>
+#include <cstdint>
 
 #include "engine/core/EngineError.h"
 #include "engine/text/Number.h"
@@ -11,9 +11,9 @@ namespace factorix {
 
 namespace {
 
-// Largest total size of the quotient's coefficients, in bits (about ten
-// million decimal digits).
-constexpr std::size_t kMaxQuotientBits = std::size_t{32} << 20;
+// Roots of at most this many base-10^9 digits are divided in decimal; the
+// schoolbook product then costs less than converting a binary quotient.
+constexpr std::size_t kMaxDecimalRootLimbs = 16;
 
 // True when the powers run n, n-1, ..., 1: every power present, decreasing,
 // each once, which is the shape the help text asks the user to type.
@@ -37,6 +37,11 @@ public:
   // Appends the current run, then steps to the exponent below it.
   void AppendAndStep(std::string& out) {
     out.append(run_.data(), run_.size());
+    Step();
+  }
+
+  // Steps to the exponent below without writing.
+  void Step() {
     // Decrement: trailing raised 0s become 9s; a leading 1 that becomes 0
     // goes unless it is the only digit.
     std::size_t at = run_.size() - 1;
@@ -53,9 +58,32 @@ private:
   std::vector<char> run_;  // "e" and a digit, repeated
 };
 
+// Appends the variable of the term of x^power: "x" and its raised run, or
+// tidied, "x" alone for the power 1 and nothing for the power 0.
+void AppendVariable(RaisedCountdown& exponent, std::size_t power, bool tidy, std::string& out) {
+  if (!tidy || power >= 2) {
+    out += 'x';
+    exponent.AppendAndStep(out);
+    return;
+  }
+  if (power == 1) out += 'x';
+  exponent.Step();
+}
+
 std::string Signed(std::string text) {
   if (text.empty() || (text[0] != '+' && text[0] != '-')) text.insert(0, 1, '+');
   return text;
+}
+
+// Appends the sign and digits of `q`; returns the number of digits.
+std::size_t AppendSigned(const mpz_class& q, std::string& out) {
+  out += sgn(q) < 0 ? '-' : '+';
+  const std::size_t at = out.size();
+  out.resize(at + mpz_sizeinbase(q.get_mpz_t(), 10) + 2);
+  mpz_get_str(out.data() + at, 10, q.get_mpz_t());
+  if (out[at] == '-') out.erase(at, 1);
+  out.resize(at + std::char_traits<char>::length(out.data() + at));
+  return out.size() - at;
 }
 
 }  // namespace
@@ -65,69 +93,107 @@ Dividend::Dividend(const FormulaTerms& reading) {
   for (const VariableTerm& term : terms) {
     if (term.power == kTooLargePower) throw EngineError(kOverflow);
   }
-  const std::string constantText = reading.Constant(true);
-
-  // Every coefficient and the constant are converted before anything else,
+  // Every coefficient and the constant are checked before anything else,
   // so a text that is not a number fails whatever its place.
-  std::vector<mpz_class> values;
-  values.reserve(terms.size());
-  for (const VariableTerm& term : terms) values.push_back(ToNumber(term.SignedCoefficient()));
-  const mpz_class constant = ToNumber(constantText);
+  std::vector<std::string> texts;
+  texts.reserve(terms.size());
+  for (const VariableTerm& term : terms) {
+    texts.push_back(term.SignedCoefficient());
+    CheckNumber(texts.back());
+  }
+  CheckNumber(reading.Constant(true));
   if (terms.empty()) return;
 
-  // Dense coefficients: repeated powers add up, missing ones stay 0, the
-  // constant is the power 0.
+  // Dense coefficients: repeated powers add up, missing ones stay 0.
   int degree = 0;
   for (const VariableTerm& term : terms) degree = std::max(degree, term.power);
-  coeffs_.resize(static_cast<std::size_t>(degree) + 1);
+  coefficients_.resize(static_cast<std::size_t>(degree) + 1);
+  const DecimalNumber one("1");
+  std::vector<std::uint32_t> scratch;
   for (std::size_t k = 0; k < terms.size(); ++k) {
-    coeffs_[static_cast<std::size_t>(terms[k].power)] += values[k];
+    if (terms[k].power == 0) continue;  // part of the constant
+    DecimalNumber& c = coefficients_[static_cast<std::size_t>(terms[k].power)];
+    if (c.IsZero()) {
+      c = DecimalNumber(texts[k]);
+    } else {
+      c.MultiplyAdd(one, DecimalNumber(texts[k]), scratch);
+    }
   }
-  coeffs_[0] += constant;
   ordinary_ = IsOrdinaryShape(terms);
   if (ordinary_) leadingText_ = Signed(terms.front().SignedCoefficient());
 }
 
 std::string Dividend::Divide(const mpz_class& root) const {
-  if (coeffs_.size() < 2) return {};  // no "x", or only x^0
-  const std::size_t degree = coeffs_.size() - 1;
-  std::vector<mpz_class>& quotient = quotient_;
-  DivideByRoot(coeffs_, root, quotient, kMaxQuotientBits);
-  std::size_t totalBits = 0;
-  for (const mpz_class& q : quotient) totalBits += mpz_sizeinbase(q.get_mpz_t(), 2);
-
-  // Each term: sign, digits, "x" and the raised exponent (at most 12
-  // characters below kMaxFormulaDegree).
   std::string result;
-  result.reserve(totalBits * 10 / 33 + degree * 16 + leadingText_.size());
-  mpz_class magnitude;
-  char buffer[40];
-  RaisedCountdown exponent(static_cast<int>(degree) - 1);
-  for (std::size_t i = degree; i-- > 0;) {
-    const mpz_class& q = quotient[i];
-    if (i == degree - 1 && ordinary_) {
-      result += leadingText_;
-    } else if (mpz_fits_slong_p(q.get_mpz_t())) {
-      const long v = mpz_get_si(q.get_mpz_t());
-      result += v < 0 ? '-' : '+';
-      const unsigned long m = v < 0 ? 0UL - static_cast<unsigned long>(v) : static_cast<unsigned long>(v);
-      const auto written = std::to_chars(buffer, buffer + sizeof buffer, m);
-      result.append(buffer, written.ptr);
-    } else {
-      result += sgn(q) < 0 ? '-' : '+';
-      mpz_abs(magnitude.get_mpz_t(), q.get_mpz_t());
-      const std::size_t at = result.size();
-      result.resize(at + mpz_sizeinbase(magnitude.get_mpz_t(), 10) + 1);
-      mpz_get_str(result.data() + at, 10, magnitude.get_mpz_t());
-      result.resize(at + std::char_traits<char>::length(result.data() + at));
-    }
-    result += 'x';
-    exponent.AppendAndStep(result);
-  }
+  WriteQuotient(root, false, result);
   return result;
 }
 
-bool Dividend::QuotientIsZero() const { return Degree(coeffs_) < 1; }
+void Dividend::AppendTidiedQuotient(const mpz_class& root, std::string& out) const {
+  WriteQuotient(root, true, out);
+}
+
+void Dividend::WriteQuotient(const mpz_class& root, bool tidy, std::string& out) const {
+  if (coefficients_.size() < 2) return;  // no "x", or only x^0
+  if (mpz_sizeinbase(root.get_mpz_t(), 10) <= kMaxDecimalRootLimbs * DecimalNumber::kDigitsPerLimb) {
+    WriteDecimalCoefficients(DecimalNumber(root.get_str()), tidy, out);
+  } else {
+    WriteBinaryCoefficients(root, tidy, out);
+  }
+}
+
+void Dividend::WriteDecimalCoefficients(const DecimalNumber& r, bool tidy, std::string& out) const {
+  // Ruffini from the top: the quotient's coefficient of x^(i-1) is r times
+  // the one of x^i plus the dividend's of x^i.
+  const std::size_t degree = coefficients_.size() - 1;
+  RaisedCountdown exponent(static_cast<int>(degree) - 1);
+  DecimalNumber q;
+  std::vector<std::uint32_t> scratch;
+  std::size_t digits = 0;
+  for (std::size_t i = degree; i >= 1; --i) {
+    q.MultiplyAdd(r, coefficients_[i], scratch);
+    if (i == degree && ordinary_) {
+      out += leadingText_;
+    } else {
+      digits += q.AppendSigned(out);
+      if (digits > kMaxQuotientDigits) throw EngineError(kOverflow);
+    }
+    AppendVariable(exponent, i - 1, tidy, out);
+  }
+}
+
+void Dividend::WriteBinaryCoefficients(const mpz_class& r, bool tidy, std::string& out) const {
+  if (binary_.empty()) {
+    binary_.resize(coefficients_.size());
+    std::string text;
+    for (std::size_t i = 1; i < coefficients_.size(); ++i) {
+      text.clear();
+      coefficients_[i].AppendPlain(text);
+      binary_[i].set_str(text, 10);
+    }
+  }
+  const std::size_t degree = binary_.size() - 1;
+  RaisedCountdown exponent(static_cast<int>(degree) - 1);
+  mpz_class q;
+  std::size_t digits = 0;
+  for (std::size_t i = degree; i >= 1; --i) {
+    q = q * r + binary_[i];
+    if (i == degree && ordinary_) {
+      out += leadingText_;
+    } else {
+      // The size is known before the digits: a quotient that cannot fit
+      // stops before it is written.
+      if (digits + mpz_sizeinbase(q.get_mpz_t(), 10) > kMaxQuotientDigits + 1) throw EngineError(kOverflow);
+      digits += AppendSigned(q, out);
+      if (digits > kMaxQuotientDigits) throw EngineError(kOverflow);
+    }
+    AppendVariable(exponent, i - 1, tidy, out);
+  }
+}
+
+bool Dividend::QuotientIsZero() const {
+  return std::all_of(coefficients_.begin(), coefficients_.end(), [](const DecimalNumber& c) { return c.IsZero(); });
+}
 
 std::string Dividir(std::string_view xMenos, std::string_view texto) {
   const Dividend dividend{FormulaTerms(texto)};

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "engine/core/Polynomial.h"
+#include "engine/text/DecimalNumber.h"
 #include "engine/text/FormulaTerms.h"
 
 namespace factorix {
@@ -24,21 +25,40 @@ public:
 
   // The quotient by (x - root) by Ruffini's rule, in formula text: one
   // term per power from its degree down to 0, each as sign, coefficient,
-  // "xe" and the exponent as a run of raised digits ("xe1e0" for 10). The remainder is dropped. In the ordinary shape
-  // (powers n, n-1, ..., 1, each once) the leading coefficient keeps its
-  // text as written. Empty when the text has no "x". A quotient too large
-  // to hold (only a value that is no root can give one) throws kOverflow.
+  // "xe" and the exponent as a run of raised digits ("xe1e0" for 10). The
+  // remainder is dropped. In the ordinary shape (powers n, n-1, ..., 1,
+  // each once) the leading coefficient keeps its text as written. Empty
+  // when the text has no "x". A quotient of more than kMaxQuotientDigits
+  // digits throws kOverflow.
   std::string Divide(const mpz_class& root) const;
+
+  // Appends Chunga(Divide(root)) to `out`, written once: the power 1 as the
+  // bare "x", the power 0 without the variable. When it throws, `out` may
+  // hold part of the quotient.
+  void AppendTidiedQuotient(const mpz_class& root, std::string& out) const;
+
+  // Most digits all the quotient's coefficients may have together.
+  static constexpr std::size_t kMaxQuotientDigits = 10000000;
 
   // True when every coefficient but the constant is 0, so that the
   // quotient is the same (every coefficient 0) whatever the root.
   bool QuotientIsZero() const;
 
 private:
-  Polynomial coeffs_;             // empty without "x"; zeros at the top kept
-  std::string leadingText_;       // the leading coefficient as written, with a sign
+  // Writes the quotient by (x - r), each coefficient made from the one
+  // above it, so that nothing but the text is kept.
+  void WriteQuotient(const mpz_class& root, bool tidy, std::string& out) const;
+  void WriteBinaryCoefficients(const mpz_class& r, bool tidy, std::string& out) const;
+  void WriteDecimalCoefficients(const DecimalNumber& r, bool tidy, std::string& out) const;
+
+  // coefficients_[i] multiplies x^i, for i >= 1; coefficients_[0] stays 0,
+  // since the constant only reaches the remainder. Empty without "x". In
+  // base 10^9, so that a short root's quotient is written without any
+  // conversion from binary.
+  std::vector<DecimalNumber> coefficients_;
+  mutable Polynomial binary_;              // the same in binary, made for the first long root
+  std::string leadingText_;                // the leading coefficient as written, with a sign
   bool ordinary_ = false;
-  mutable Polynomial quotient_;   // scratch, kept between divisions
 };
 
 // Divides the polynomial in `texto` by (x - xMenos) with Ruffini's rule and

@@ -15,7 +15,7 @@ constexpr std::size_t kMaxDigits = 100000;
 }  // namespace
 
 // number := [ "+" | "-" ] digit { digit }
-mpz_class ToNumber(std::string_view text) {
+void CheckNumber(std::string_view text) {
   std::size_t start = 0;
   if (!text.empty() && (text[0] == '+' || text[0] == '-')) start = 1;
   const std::string_view digits = text.substr(start);
@@ -24,7 +24,11 @@ mpz_class ToNumber(std::string_view text) {
     if (!IsDigit(c)) throw EngineError(kTypeMismatch);
   }
   if (digits.size() > kMaxDigits) throw EngineError(kOverflow);
+}
 
+mpz_class ToNumber(std::string_view text) {
+  CheckNumber(text);
+  const std::string_view digits = text.substr(text[0] == '+' || text[0] == '-' ? 1 : 0);
   mpz_class value;
   // Only digits remain, so the conversion cannot fail.
   value.set_str(std::string(digits), 10);

@@ -11,6 +11,9 @@ namespace factorix {
 // digits, of any length. Anything else throws EngineError(kTypeMismatch).
 mpz_class ToNumber(std::string_view text);
 
+// Throws what ToNumber(text) would throw, without converting.
+void CheckNumber(std::string_view text);
+
 // Plain decimal, "-" when negative, no "+".
 std::string ToText(const mpz_class& value);
 

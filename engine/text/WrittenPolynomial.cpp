@@ -50,11 +50,17 @@ std::pair<char32_t, std::size_t> DecodeAt(std::string_view text, std::size_t pos
   char32_t code = 0;
   char32_t least = 0;  // the smallest code point that needs `length` bytes
   if ((lead & 0xE0) == 0xC0) {
-    length = 2, code = lead & 0x1Fu, least = 0x80;
+    length = 2;
+    code = lead & 0x1Fu;
+    least = 0x80;
   } else if ((lead & 0xF0) == 0xE0) {
-    length = 3, code = lead & 0x0Fu, least = 0x800;
+    length = 3;
+    code = lead & 0x0Fu;
+    least = 0x800;
   } else if ((lead & 0xF8) == 0xF0) {
-    length = 4, code = lead & 0x07u, least = 0x10000;
+    length = 4;
+    code = lead & 0x07u;
+    least = 0x10000;
   } else {
     return {kReplacement, 1};
   }
@@ -139,7 +145,7 @@ public:
     if (tooLarge_) {
       result.status = WrittenPolynomial::Status::kTooLarge;
     } else {
-      result.padText = PadPolynomialText(coeffs_);
+      result.padText = PadPolynomialText(polynomial_);
     }
     return result;
   }
@@ -260,16 +266,16 @@ private:
       return;
     }
     const auto at = static_cast<std::size_t>(power);
-    if (coeffs_.size() <= at) coeffs_.resize(at + 1);
+    if (polynomial_.size() <= at) polynomial_.resize(at + 1);
     if (negative) {
-      coeffs_[at] -= coefficient;
+      polynomial_[at] -= coefficient;
     } else {
-      coeffs_[at] += coefficient;
+      polynomial_[at] += coefficient;
     }
   }
 
   Scanner in_;
-  std::vector<mpz_class> coeffs_;  // coeffs_[i] multiplies x^i
+  Polynomial polynomial_;  // what the terms read so far add up to
   bool tooLarge_ = false;
 };
 
@@ -277,13 +283,12 @@ private:
 
 WrittenPolynomial ReadWrittenPolynomial(std::string_view utf8) { return Reader(utf8).read(); }
 
-std::string PadPolynomialText(const std::vector<mpz_class>& coeffs) {
-  std::size_t terms = coeffs.size();  // the degree + 1, once trailing zeros are gone
-  while (terms > 0 && coeffs[terms - 1] == 0) --terms;
-  if (terms <= 1) return terms == 0 ? std::string("0") : ToText(coeffs[0]);
+std::string PadPolynomialText(const Polynomial& p) {
+  const std::size_t terms = static_cast<std::size_t>(Degree(p) + 1);  // 0 for the zero polynomial
+  if (terms <= 1) return terms == 0 ? std::string("0") : ToText(p[0]);
   std::string text;
   for (std::size_t power = terms; power-- > 0;) {
-    const mpz_class& c = coeffs[power];
+    const mpz_class& c = p[power];
     if (power + 1 < terms && sgn(c) >= 0) text += '+';
     text += ToText(c);
     if (power >= 1) text += 'x';

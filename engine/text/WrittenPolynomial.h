@@ -1,11 +1,10 @@
 #pragma once
 
-#include <gmpxx.h>
-
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "engine/core/Polynomial.h"
 
 // Polynomials in x as people write them, in books, on web pages and in
 // other programs, turned into the pad's own text.
@@ -46,13 +45,12 @@ struct WrittenPolynomial {
 // Never throws but std::bad_alloc.
 WrittenPolynomial ReadWrittenPolynomial(std::string_view utf8);
 
-// The pad's canonical text of the polynomial sum of coeffs[i] x^i (trailing
-// zeros allowed): every power from the degree down to 0 in turn, each with
+// The pad's canonical text of the polynomial `p` (zeros at the top allowed): every power from the degree down to 0 in turn, each with
 // its coefficient written, 1 and 0 included, and its sign ("+" too, but not
 // before the first); x¹ as "x", higher powers as raised digits. x³ - 8 is
 // "1xe3+0xe2+0x-8" and 2x¹² "2xe1e2+0xe1e1+...+0x+0". A constant is its
 // number ("-5"), the zero polynomial "0": the pad's text for a constant,
 // which has no candidate that is a root.
-std::string PadPolynomialText(const std::vector<mpz_class>& coeffs);
+std::string PadPolynomialText(const Polynomial& p);
 
 }  // namespace factorix

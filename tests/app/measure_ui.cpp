@@ -25,6 +25,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "app/AccessibleInterfaces.h"
 #include "app/Form1.h"
 #include "app/ResultList.h"
 #include "app/SolutionDialog.h"
@@ -154,6 +155,7 @@ void measureSolution(Form1& form, const QString& name, const QString& text, int 
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  AccessibleInterfaces::install();  // as the program does
   if (argc < 2) {
     std::fprintf(stderr, "usage: %s CORPUS [RUNS]\n", argv[0]);
     return 2;

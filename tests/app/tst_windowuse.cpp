@@ -14,12 +14,13 @@
 #include "app/ResultList.h"
 #include "formulapad/FormulaPad.h"
 #include "formulapad/pupupHelp.h"
+#include "presentation/FormulaSpelling.h"
 #include "tests/app/MainWindowFixture.h"
 
 // The windows as a desktop user meets them: what screen readers are told,
 // the input field against its frame, Return on a focused button, long result
-// lines, the frame's edges while the lines scroll, and the link without a
-// browser.
+// lines, the frame's edges while the lines scroll, the link without a
+// browser, and pasting a polynomial as people write it.
 class TestWindowUse : public QObject {
   Q_OBJECT
 
@@ -40,6 +41,8 @@ private slots:
   void linesNeverCoverFrameBorder();
   void linkWithoutBrowser();
   void linkWithBrowser();
+  void pasteIntoPads_data();
+  void pasteIntoPads();
 };
 
 namespace {
@@ -266,6 +269,44 @@ void TestWindowUse::linkWithBrowser() {
   const SeenBox box = answerBox([&] { w.form->Label1_Click(); });
   QVERIFY(!box.shown);
   QCOMPARE(w.opened.size(), 1);
+}
+
+void TestWindowUse::pasteIntoPads_data() {
+  QTest::addColumn<bool>("intoLine");     // result line 1 rather than the polynomial's pad
+  QTest::addColumn<QString>("clipboard");
+  QTest::addColumn<QKeyCombination>("key");
+  QTest::addColumn<QString>("padText");   // empty: the pad keeps its text
+  QTest::addColumn<QString>("message");   // empty: none
+  const QKeyCombination ctrlV(Qt::ControlModifier, Qt::Key_V);
+  const QKeyCombination shiftInsert(Qt::ShiftModifier, Qt::Key_Insert);
+  const QString noPolynomial = QStringLiteral("El portapapeles no contiene un polinomio en x.");
+  QTest::newRow("natural form") << false << "x^3 - 8" << ctrlV << "1xe3+0xe2+0x-8" << "";
+  QTest::newRow("any order, shift+insert") << false << "6 + 11x + 6x^2 + x^3" << shiftInsert << "1xe3+6xe2+11x+6"
+                                           << "";
+  QTest::newRow("into a result line") << true << "−16 + 2x³" << ctrlV << "2xe3+0xe2+0x-16" << "";
+  QTest::newRow("no polynomial") << false << "hola" << ctrlV << "" << noPolynomial;
+  QTest::newRow("empty clipboard") << true << "" << shiftInsert << "" << noPolynomial;
+  QTest::newRow("too large") << false << "x^100001" << ctrlV << "" << "Se produjo un error. Revise el cálculo.";
+}
+
+void TestWindowUse::pasteIntoPads() {
+  QFETCH(bool, intoLine);
+  QFETCH(QString, clipboard);
+  QFETCH(QKeyCombination, key);
+  QFETCH(QString, padText);
+  QFETCH(QString, message);
+  Window w;
+  w.calculate(QStringLiteral("xe2+0x-1"));
+  FormulaPad* pad = intoLine ? w.results().at(1) : w.form->dividendo();
+  const QString before = pad->text();
+  QVERIFY(pad->toolTip().endsWith(QStringLiteral("\nCtrl+V o Mayús+Insert: pegar un polinomio\n"
+                                                 "Ctrl+Insert: copiar la fórmula como se ve")));
+  QGuiApplication::clipboard()->setText(clipboard);
+  const SeenBox box = answerBox([&] { QTest::keyClick(pad, key.key(), key.keyboardModifiers()); });
+  QCOMPARE(box.text, message);
+  QCOMPARE(pad->text(), padText.isEmpty() ? before : padText);
+  QCOMPARE(pad->cursorPosition(), pad->text().size());
+  QCOMPARE(pad->accessibleText(), FormulaSpelling::toSpoken(pad->text()));
 }
 
 QTEST_MAIN(TestWindowUse)

@@ -62,7 +62,7 @@ class Calcular(unittest.TestCase):
         ("x¹²-1", ["(x+1) (+1x¹¹-1x¹⁰+1x⁹-1x⁸+1x⁷-1x⁶+1x⁵-1x⁴+1x³-1x²+1x-1)",
                    "(x-1) (+1x¹¹+1x¹⁰+1x⁹+1x⁸+1x⁷+1x⁶+1x⁵+1x⁴+1x³+1x²+1x+1)"], None, 0),
         ("²²", [], OTHER, 1),
-        ("√x", [], OTHER, 1),
+        ("√x", [], "factorix: el texto no es un polinomio en x: no se puede leer «√» (carácter 1).", 1),
     ]
 
     def test_lines_message_and_status(self):
@@ -97,6 +97,47 @@ class Calcular(unittest.TestCase):
         self.assertEqual((err, code), (OTHER + "\n", 1))
 
 
+class WrittenAsPeopleDo(unittest.TestCase):
+    """A TEXTO with characters the pad never writes is read as a polynomial
+    in its canonical form; one the pad could hold keeps the pad's reading."""
+    NOT_READ = "factorix: el texto no es un polinomio en x: "
+    # text, the pad text it stands for
+    READ = [
+        ("x^2 - 5x + 6", "1xe2-5x+6"),
+        ("X**3-8", "1xe3+0xe2+0x-8"),
+        ("x²−1", "1xe2+0x-1"),
+        ("6 + 11x + 6x^2 + x^3", "1xe3+6xe2+11x+6"),
+        ("P(x) = 2x³ – 16 = 0", "2xe3+0xe2+0x-16"),
+        ("\tx^12 - 1", "1xe1e2" + "".join(f"+0x{''.join('e' + d for d in str(p))}" for p in range(11, 1, -1))
+         + "+0x-1"),
+    ]
+    # text, message, status (the design's reading: "x-1-1" has the constant 1)
+    REFUSED = [
+        ("x^2 - 5y", NOT_READ + "no se puede leer «y» (carácter 8).", 1),
+        ("x^2 +", NOT_READ + "termina antes de completarse.", 1),
+        ("2x\x01 + 1", NOT_READ + "no se puede leer U+0001 (carácter 3).", 1),
+        ("x^100001 + 1", OTHER, 1),
+        ("x-1-1", None, 0),
+    ]
+
+    def test_read_as_the_canonical_form(self):
+        for text, pad_text in self.READ:
+            for command in ("--calcular", "--factorizar", "--ruffini"):
+                with self.subTest(text=text, command=command):
+                    self.assertEqual(run([command, text]), run([command, pad_text]))
+                    self.assertEqual(run([command, text])[2], 0)
+
+    def test_refused(self):
+        for text, message, status in self.REFUSED:
+            with self.subTest(text=text):
+                self.assertEqual(run(["--calcular", text]), ([], message + "\n" if message else "", status))
+
+    def test_standard_input(self):
+        self.assertEqual(run(["--calcular", "-", "--texto"], "x^2 - 1 = 0\nx + y\n".encode()),
+                         (["(x+1) (+1x-1)", "(x-1) (+1x+1)", "", ""],
+                          self.NOT_READ + "no se puede leer «y» (carácter 5).\n", 1))
+
+
 class Hostile(unittest.TestCase):
     def test_each_ends_with_lines_or_one_message(self):
         cases = [
@@ -122,7 +163,8 @@ class Hostile(unittest.TestCase):
             ("invalid UTF-8", b"2xe3\xff+0xe2+0x-16\n", SYNTAX),
             ("a cut sequence", b"2x\xc2\n", SYNTAX),
             ("an overlong slash", b"2x\xc0\xaf1\n", SYNTAX),
-            ("a NUL byte", b"2xe3\x00+0xe2+0x-16\n", SYNTAX),
+            ("a NUL byte", b"2xe3\x00+0xe2+0x-16\n",
+             "factorix: el texto no es un polinomio en x: no se puede leer U+0000 (carácter 5)."),
         ]:
             with self.subTest(name):
                 self.assertEqual(run(["--calcular", "-"], data), ([""], message + "\n", 1))

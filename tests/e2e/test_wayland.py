@@ -20,6 +20,7 @@ import e2e
 from test_app import ROAD, ROAD_DRAWN
 
 APP_ID = "org.example.Factorix"
+SLOW = 60  # seconds: a compositor and its client start slowly on a busy machine
 
 
 class Weston:
@@ -41,7 +42,7 @@ class Weston:
             if self.process.poll() is not None:
                 raise e2e.Failure(f"weston ended with status {self.process.returncode}: {self.output()}")
             return os.path.exists(path)
-        e2e.wait_until(ready, "weston's socket")
+        e2e.wait_until(ready, "weston's socket", SLOW)
         return self
 
     def __exit__(self, *exc):
@@ -69,7 +70,7 @@ def window_maps(factorix):
     with Weston("--backend=headless-backend.so") as weston, \
             tempfile.NamedTemporaryFile(prefix="factorix-wayland.", suffix=".log") as trace:
         env = dict(weston.client_env(), WAYLAND_DEBUG="client")
-        with e2e.App([factorix], env=env, stderr=trace) as app:
+        with e2e.App([factorix], env=env, stderr=trace, timeout=SLOW) as app:
             window = app.window("Factorix")
             e2e.wait_until(lambda: e2e.find(app.app, role="text", name="Polinomio"), "the polynomial pad")
 
@@ -79,7 +80,7 @@ def window_maps(factorix):
                 configured = text.find(".ack_configure(")
                 return configured >= 0 and re.search(r"wl_surface@\d+\.attach\(wl_buffer", text[configured:]) \
                     and text
-            text = e2e.wait_until(drawn, "a buffer attached after the configure")
+            text = e2e.wait_until(drawn, "a buffer attached after the configure", SLOW)
             for request in (f'set_app_id("{APP_ID}")', 'set_title("Factorix")'):
                 if request not in text:
                     raise e2e.Failure(f"the client never sent {request}")
@@ -93,7 +94,7 @@ def keys_map(factorix, layout):
     e2e.set_layout(layout)
     with Weston("--backend=x11-backend.so", "--use-pixman", "--shell=kiosk-shell.so",
                 "--width=640", "--height=480") as weston:
-        with e2e.App([factorix], env=weston.client_env()) as app:
+        with e2e.App([factorix], env=weston.client_env(), timeout=SLOW) as app:
             pad = e2e.find(app.app, role="text", name="Polinomio")
             # weston's window on the X server carries its class, not its pid.
             window = e2e.wait_until(
@@ -102,7 +103,7 @@ def keys_map(factorix, layout):
             e2e.run("xdotool", "windowfocus", "--sync", window)
             time.sleep(0.5)  # the pad takes the keyboard once weston maps the window
             e2e.keys(*ROAD)
-            e2e.wait_for_text(pad, ROAD_DRAWN)
+            e2e.wait_for_text(pad, ROAD_DRAWN, timeout=SLOW)
             e2e.log(f"nested weston, {layout}: the keys, keypad + and - included, write {ROAD_DRAWN}")
 
 

@@ -2,6 +2,7 @@
 #include "engine/core/EngineError.h"
 #include "engine/text/FormulaTerms.h"
 #include "engine/text/RaisedExponent.h"
+#include "engine/text/Tidy.h"
 
 #include <gtest/gtest.h>
 
@@ -61,7 +62,12 @@ INSTANTIATE_TEST_SUITE_P(
         // Exact beyond double precision.
         DivisionCase{"1xe3-1000001xe2-1000001x-1000002", "1000002", "+1xe2+1xe1+1xe0"},
         DivisionCase{"1xe2+0x-100000000000000000000000000000000000000", "10000000000000000000",
-                     "+1xe1+10000000000000000000xe0"}));
+                     "+1xe1+10000000000000000000xe0"},
+        // Carries and borrows across nine-digit groups.
+        DivisionCase{"1xe2+999999999x-1000000000", "1", "+1xe1+1000000000xe0"},
+        DivisionCase{"1xe2-1000000000x+999999999", "1", "+1xe1-999999999xe0"},
+        DivisionCase{"1xe2-1x-999999999000000000", "1000000000", "+1xe1+999999999xe0"},
+        DivisionCase{"1xe2-1000000000000000000x+0", "1000000000000000000", "+1xe1+0xe0"}));
 
 INSTANTIATE_TEST_SUITE_P(
     PowersReadFromTheText, DivisionTable,
@@ -210,6 +216,10 @@ void ExpectQuotientRebuilds(const std::vector<mpz_class>& p, const mpz_class& r,
   EXPECT_EQ(rebuilt, p) << text << " / " << r.get_str() << " -> " << quotient;
   // One term for every power below the degree.
   EXPECT_EQ(q->size(), p.size() - 1) << quotient;
+  // The line's quotient is the tidied one, written at once.
+  std::string tidied = "(";
+  Dividend(FormulaTerms(text)).AppendTidiedQuotient(r, tidied);
+  EXPECT_EQ(tidied, "(" + Chunga(quotient)) << text;
 }
 
 TEST(Division, QuotientTimesFactorPlusRemainderGivesThePolynomial) {
@@ -226,7 +236,8 @@ TEST(Division, QuotientTimesFactorPlusRemainderGivesThePolynomial) {
       if (rng() % 4 == 0) c = 0;
     }
     if (p.back() == 0) p.back() = 1;
-    mpz_class r = big.get_z_bits(1 + rng() % 70) + 1;
+    // Roots short enough to divide in decimal, and longer ones.
+    mpz_class r = big.get_z_bits(1 + rng() % (round % 3 == 0 ? 900 : 70)) + 1;
     if (rng() % 2 == 0) r = -r;
 
     ExpectQuotientRebuilds(p, r, OrdinaryText(p));

@@ -224,9 +224,15 @@ INSTANTIATE_TEST_SUITE_P(
         PairCase{"(1-@^65)+(2^65-1)", "2", true, false},
         PairCase{"(1-@^65)*(1-@^65)-(2^65-1)^2", "2", true, false},
         PairCase{"@^3-27", "340282366920938463463374607431768211457", true, true},
+        // Divisions: a divisor 0 modulo a prime proves nothing there, 0
+        // exactly nothing at all; the denominator counts in the size bound
+        // (2^20 bits).
+        PairCase{"@/2+1", "5", true, true}, PairCase{"@/2-@/2", "5", false, false},
+        PairCase{"(@-5)/3", "5", true, false}, PairCase{"@/(@-5)+1", "5", true, false},
+        PairCase{"1/(@-2305843009213693951)+1", "2305843009213693951", true, false},
+        PairCase{"(1/@^25000)^2+1", "1048575", true, true}, PairCase{"(1/@^30000)^2+1", "1048575", false, false},
         // Code the check does not cover is always left to the exact evaluation.
-        PairCase{"@/2+1", "5", false, false}, PairCase{"(@=1)+2", "5", false, false},
-        PairCase{"@^-1+1", "5", false, false}));
+        PairCase{"(@=1)+2", "5", false, false}, PairCase{"@^-1+1", "5", false, false}));
 
 struct ExpansionCase {
   const char* text;
@@ -250,7 +256,10 @@ INSTANTIATE_TEST_SUITE_P(Degrees, ExpansionTable,
                                          ExpansionCase{"(@+1)^33*@^32", false},
                                          ExpansionCase{"(@-@)^100", true},  // 0 to any power is 0
                                          ExpansionCase{"a", true}, ExpansionCase{"2^4000000000", true},
-                                         ExpansionCase{"@^4294967295", false}));
+                                         ExpansionCase{"@^4294967295", false},
+                                         // Divisions by constants only, not 0 modulo the primes.
+                                         ExpansionCase{"@/2+@^2/3", true}, ExpansionCase{"1/@", false},
+                                         ExpansionCase{"@/(2-2)", false}));
 
 // The search as it was before the quick check: the divisor texts, every
 // candidate evaluated exactly, -d before +d.
@@ -297,7 +306,11 @@ TEST(NonZeroProof, SearchFindsWhatEvaluatingEveryCandidateFinds) {
       "1xe6+0xe5-2xe4+11xe3+0xe2+3x+a+720720",
       "1xe5e0e0e0e0+a-524288",   // x^50000: cleared up to 2^19
       "1xe5e0e0e0e0+a-6291456",  // past 2^20 the exact value overflows
-      "1x/x+a-36", "1xe0.5+a-36", "1x=6+a-36", "1xe2+a-1.5", "1xe2+a-"};
+      "1x/x+a-36", "1xe0.5+a-36", "1x=6+a-36", "1xe2+a-1.5", "1xe2+a-",
+      // Divisions by constants (a "/" before "x" reads as "/*(", a syntax
+      // error): roots, none, and a divisor 0.
+      "1x/2+a-18", "1xe3/5+a-40", "1xe2/4-1x/2+a-6", "2x/3+a-4", "1xe2/0+a-4",
+      "1xe9e9e9/1+a-720720"};
   for (const std::string& text : texts) ExpectSameAsReference(text);
 }
 

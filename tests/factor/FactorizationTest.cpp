@@ -133,15 +133,24 @@ protected:
     return v + 1;
   }
   // Irreducible over the integers: x^2 + k (k > 0), x^3 - k with k
-  // between two cubes, and the Eisenstein polynomial a x^d + p(...) for a
-  // prime p dividing every other coefficient, p^2 not the constant.
+  // between two cubes, the Eisenstein polynomial a x^d + p(...) for a
+  // prime p dividing every other coefficient, p^2 not the constant, and
+  // v x - u for a rational root u/v in lowest terms.
   FactorPower Irreducible() {
-    switch (Between(0, 2).get_si()) {
+    switch (Between(0, 3).get_si()) {
       case 0:
         return {{Between(1, 50), 0, 1}, 1};
       case 1: {
         const long cube = Between(1, 20).get_si();
         return {{-(cube * cube * cube + Between(1, 3 * cube * cube).get_si()), 0, 0, 1}, 1};
+      }
+      case 2: {
+        const mpz_class v = Between(2, 9);
+        mpz_class u;
+        do {
+          u = Between(-40, 40);
+        } while (gcd(u, v) != 1);
+        return {{-u, v}, 1};
       }
       default: {
         const int degree = int(Between(2, 6).get_si());
@@ -172,6 +181,23 @@ bool Primitive(const Polynomial& f) {
   mpz_class gcd;
   for (const mpz_class& c : f) mpz_gcd(gcd.get_mpz_t(), gcd.get_mpz_t(), c.get_mpz_t());
   return gcd == 1;
+}
+
+TEST(Factorization, ManyFactorsModuloEveryPrime) {
+  // (2x+3)(2x+5)...(2x+131), rational roots checked all at once, and
+  // (x^2+1)(x^2+2)...(x^2+45), about 65 factors modulo a prime: both
+  // factor completely.
+  Polynomial linear{1}, quadratic{1};
+  std::vector<Polynomial> linearFactors, quadraticFactors;
+  for (long k = 1; k <= 65; ++k) linearFactors.push_back({2 * k + 1, 2});
+  for (long k = 1; k <= 45; ++k) quadraticFactors.push_back({k, 0, 1});
+  for (const Polynomial& f : linearFactors) linear = Product(linear, f);
+  for (const Polynomial& f : quadraticFactors) quadratic = Product(quadratic, f);
+  for (const auto& [p, factors] : {std::pair{linear, linearFactors}, std::pair{quadratic, quadraticFactors}}) {
+    std::vector<Polynomial> found;
+    for (const FactorPower& g : Factorize(p).factors) found.push_back(g.factor);
+    EXPECT_EQ(found, factors);
+  }
 }
 
 TEST_F(PlantedFactors, FactorsMultiplyBackAndMatchThePlantedOnes) {

@@ -1,11 +1,13 @@
 // The pad as a widget: keys typed into it, the redraw after every key, the
-// blinking cursor line and focus, keys it leaves to its window, and the
-// right-click menu.
+// blinking cursor line and focus, keys it leaves to its window, the
+// clipboard's keys, and the right-click menu.
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QShortcut>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -59,7 +61,7 @@ QList<Key> parseKeys(const QString& spec) {
         {"plus", Qt::Key_Plus},       {"minus", Qt::Key_Minus},   {"backspace", Qt::Key_Backspace},
         {"left", Qt::Key_Left},       {"right", Qt::Key_Right},   {"shift", Qt::Key_Shift},
         {"return", Qt::Key_Return},   {"asterisk", Qt::Key_Asterisk}, {"slash", Qt::Key_Slash},
-        {"circum", Qt::Key_AsciiCircum}, {"deadgrave", Qt::Key_Dead_Grave}};
+        {"circum", Qt::Key_AsciiCircum}, {"deadgrave", Qt::Key_Dead_Grave}, {"insert", Qt::Key_Insert}};
     int key = named.value(token, 0);
     if (!key && token.size() == 1) key = token[0].toUpper().unicode();
     if (!key) qFatal("unknown key %s", qPrintable(token));
@@ -159,6 +161,38 @@ private slots:
     QCOMPARE(host.pad->text(), QStringLiteral("("));
     QTest::keyClick(host.pad, Qt::Key_Q, Qt::ControlModifier);
     QCOMPARE(fired, 10);
+  }
+
+  void clipboardKeys_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("pastes");        // pasteRequested() signals
+    QTest::addColumn<QString>("after");      // the pad's text
+    QTest::addColumn<QString>("clipboard");  // "before" when untouched
+    QTest::newRow("ctrl+v asks the host") << "3xe2" << "ctrl+v" << 1 << "3xe2" << "before";
+    QTest::newRow("shift+insert asks the host") << "3xe2" << "shift+insert" << 1 << "3xe2" << "before";
+    QTest::newRow("ctrl+insert copies as seen") << " (x-2) (+2xe2+4x+8)" << "ctrl+insert" << 0
+                                                << " (x-2) (+2xe2+4x+8)" << u"(x-2) (+2x\u00B2+4x+8)"_qs;
+    QTest::newRow("an empty pad copies nothing") << "" << "ctrl+insert" << 0 << "" << "before";
+    QTest::newRow("ctrl+c writes c") << "3xe2" << "ctrl+c" << 0 << "3xe2c" << "before";
+    QTest::newRow("insert alone, ctrl+shift+v") << "3xe2" << "insert ctrl+shift+v" << 0 << "3xe2" << "before";
+  }
+
+  void clipboardKeys() {
+    QFETCH(QString, text);
+    QFETCH(QString, keys);
+    QFETCH(int, pastes);
+    QFETCH(QString, after);
+    QFETCH(QString, clipboard);
+    Host host;
+    host.pad->NewText(text);
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    QSignalSpy pasteSpy(host.pad, &FormulaPad::pasteRequested);
+    type(host.pad, keys);
+    QCOMPARE(int(pasteSpy.size()), pastes);
+    QCOMPARE(host.pad->text(), after);
+    QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
+    QVERIFY(host.keysSeen.isEmpty() || keys.startsWith(u"insert"));
   }
 
   void newPadShowsASteadyCursor() {

@@ -1,0 +1,75 @@
+#include "app/GraphCommand.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+#include <optional>
+
+#include "app/DrawingOutput.h"
+#include "engine/core/EngineError.h"
+#include "cli/ExitStatus.h"
+#include "engine/factor/Work.h"
+#include "graphview/GraphData.h"
+#include "graphview/GraphDescription.h"
+#include "graphview/GraphImage.h"
+#include "presentation/ErrorMessages.h"
+#include "presentation/FormulaSpelling.h"
+
+namespace {
+
+constexpr int kSmallestSide = 16;    // pixels
+constexpr int kLargestSide = 8000;   // pixels: a PNG of at most 256 MB
+
+QString tr(const char* text) { return QCoreApplication::translate("GraphCommand", text); }
+
+// "ANCHOxALTO" within the sides allowed; nullopt for anything else.
+std::optional<QSize> pictureSize(const QString& text) {
+  static const QRegularExpression form(QStringLiteral("^(\\d{1,5})[x×](\\d{1,5})$"));
+  const QRegularExpressionMatch match = form.match(text);
+  if (!match.hasMatch()) return std::nullopt;
+  const QSize size(match.captured(1).toInt(), match.captured(2).toInt());
+  const auto fits = [](int side) { return side >= kSmallestSide && side <= kLargestSide; };
+  if (!fits(size.width()) || !fits(size.height())) return std::nullopt;
+  return size;
+}
+
+}  // namespace
+
+int RunGraphCommand(const QCommandLineParser& parser) {
+  for (const char* other : {"ejercicios", "hoja", "grado", "raices", "racionales", "complejas", "semilla", "con-pasos", "formato"})
+    if (parser.isSet(QLatin1String(other)))
+      return DrawingOutput::usageError(tr("--%1 no es una opción de --grafica.").arg(QLatin1String(other)));
+  const QStringList texts = parser.values(QStringLiteral("grafica"));
+  const QString path = parser.value(QStringLiteral("salida"));
+  if (texts.size() != 1 || parser.values(QStringLiteral("salida")).size() > 1)
+    return DrawingOutput::usageError(tr("indique un solo TEXTO y una sola --salida."));
+  if (path.isEmpty() && !parser.isSet(QStringLiteral("descripcion")))
+    return DrawingOutput::usageError(tr("indique --salida ARCHIVO.svg o ARCHIVO.png, o --descripcion."));
+  if (!path.isEmpty() && !GraphImage::knownFormat(path))
+    return DrawingOutput::usageError(tr("la gráfica se escribe en un archivo .svg o .png, no en «%1».").arg(path));
+  std::optional<QSize> size = GraphImage::kDefaultSize;
+  if (parser.isSet(QStringLiteral("tamano"))) size = pictureSize(parser.value(QStringLiteral("tamano")));
+  if (!size)
+    return DrawingOutput::usageError(
+        tr("--tamano es ANCHOxALTO en píxeles, de %1 a %2 cada uno (800x600).").arg(kSmallestSide).arg(kLargestSide));
+
+  std::unique_ptr<GraphData> data;
+  bool sumOfTerms = true;
+  const int error = factorix::RunGuarded([&] {
+    const std::optional<factorix::Polynomial> polynomial =
+        factorix::ReadTermsWithinLimits(FormulaSpelling::toPadText(texts.first()).toStdString());
+    sumOfTerms = polynomial.has_value();
+    if (polynomial) data = std::make_unique<GraphData>(*polynomial);
+  });
+  if (error != factorix::kNoError) return DrawingOutput::failure(ErrorMessage(error));
+  if (!sumOfTerms) return DrawingOutput::failure(tr("el texto no es una suma de términos en x; no hay gráfica que dar."));
+
+  if (!path.isEmpty()) {
+    const QString failure = GraphImage::write(*data, path, *size);
+    if (!failure.isEmpty()) return DrawingOutput::failure(tr("no se pudo escribir «%1»: %2").arg(path, failure));
+  }
+  if (parser.isSet(QStringLiteral("descripcion")) && !DrawingOutput::write((GraphDescription::text(*data) + QLatin1Char('\n')).toUtf8()))
+    return DrawingOutput::failure(tr("no se pudo escribir la salida."));
+  return kLinesOnly;
+}

@@ -1,0 +1,70 @@
+#include "cli/PolynomialArgument.h"
+
+#include <QCoreApplication>
+#include <string_view>
+
+#include "engine/core/EngineError.h"
+#include "engine/text/WrittenPolynomial.h"
+#include "presentation/FormulaSpelling.h"
+
+namespace {
+
+// What the pad's keys write: digits, "e" before a raised digit, the
+// operators, the letters of the keyboard, and a root's "r" and ";".
+constexpr char16_t kPadKeyCharacters[] = u"0123456789e()=+-*/^abckmxyzr;";
+
+// The character the reader stopped at, as a message shows it: itself, or
+// its code point when it would not show.
+QString shownCharacter(const std::string& utf8) {
+  const QString character = QString::fromStdString(utf8);
+  const char32_t code = character.toUcs4().value(0);
+  if (character.size() > 0 && QChar::isPrint(code)) return QStringLiteral("«%1»").arg(character);
+  return QStringLiteral("U+%1").arg(uint(code), 4, 16, QChar(u'0')).toUpper();
+}
+
+QString unreadable(const factorix::WrittenPolynomial& read) {
+  const QString start =
+      QCoreApplication::translate("PolynomialArgument", "%1: el texto no es un polinomio en x: ")
+          .arg(QCoreApplication::applicationName());
+  if (read.character.empty())
+    return start + QCoreApplication::translate("PolynomialArgument", "termina antes de completarse.");
+  return start + QCoreApplication::translate("PolynomialArgument", "no se puede leer %1 (carácter %2).")
+                     .arg(shownCharacter(read.character))
+                     .arg(read.position);
+}
+
+}  // namespace
+
+bool PolynomialArgument::padCouldHold(QStringView padText) {
+  const QStringView keys(kPadKeyCharacters);
+  for (const QChar c : padText)
+    if (!keys.contains(c)) return false;
+  return true;
+}
+
+PolynomialArgument PolynomialArgument::read(const QString& texto) {
+  PolynomialArgument argument;
+  if (texto.contains(QChar::ReplacementCharacter)) {
+    argument.error = factorix::kSyntax;
+    return argument;
+  }
+  const QString padText = FormulaSpelling::toPadText(texto);
+  if (padCouldHold(padText)) {
+    argument.padText = padText.toStdString();
+    return argument;
+  }
+  const std::string utf8 = texto.toStdString();
+  const factorix::WrittenPolynomial read = factorix::ReadWrittenPolynomial(utf8);
+  switch (read.status) {
+    case factorix::WrittenPolynomial::Status::kRead:
+      argument.padText = read.padText;
+      break;
+    case factorix::WrittenPolynomial::Status::kUnreadable:
+      argument.message = unreadable(read);
+      break;
+    case factorix::WrittenPolynomial::Status::kTooLarge:
+      argument.error = factorix::kOverflow;
+      break;
+  }
+  return argument;
+}

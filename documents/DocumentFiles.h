@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Writing a document's file whole or not at all: into a temporary file
+// beside it, renamed over it only when everything was written. Each call
+// returns an empty string on success, else the reason for the failure.
+namespace DocumentFiles {
+
+QString writeBytes(const QString& path, const QByteArray& bytes);
+// An A4 PDF of `html` (QTextDocument's subset of HTML and CSS) whose text
+// can be selected and searched; `title` goes into its properties.
+QString writePdf(const QString& path, const QString& html, const QString& title);
+
+}  // namespace DocumentFiles

@@ -1,0 +1,177 @@
+#include "documents/ExerciseSheetDocument.h"
+
+#include <QCoreApplication>
+
+#include "documents/DocumentFiles.h"
+#include "documents/LatexDocument.h"
+#include "documents/MathMarkup.h"
+#include "engine/exercises/SheetJson.h"
+#include "engine/factor/Factorization.h"
+#include "engine/factor/PolynomialText.h"
+
+namespace {
+
+QString tr(const char* text) { return QCoreApplication::translate("ExerciseSheet", text); }
+
+QString padText(const std::string& text) { return QString::fromStdString(text); }
+
+QString multiplicity(int count) {
+  if (count == 2) return tr(" (doble)");
+  if (count == 3) return tr(" (triple)");
+  return count > 3 ? tr(" (multiplicidad %1)").arg(count) : QString();
+}
+
+// "x = -3", each distinct root once with its multiplicity, then the two
+// complex roots.
+QStringList rootTexts(const factorix::Exercise& exercise) {
+  QStringList roots;
+  for (std::size_t i = 0; i < exercise.roots.size();) {
+    std::size_t j = i;
+    while (j < exercise.roots.size() && exercise.roots[j] == exercise.roots[i]) ++j;
+    roots << tr("x = %1").arg(padText(exercise.roots[i].get_str())) + multiplicity(static_cast<int>(j - i));
+    i = j;
+  }
+  if (!exercise.quadratic.empty())
+    for (const std::string& root : factorix::ComplexRootTexts(exercise.quadratic))
+      roots << tr("x = %1").arg(padText(root));
+  return roots;
+}
+
+// `pattern` (a translated text with one %1) escaped for LaTeX, `latex` in
+// place of its %1.
+QString latexWith(const QString& pattern, const QString& latex) {
+  const qsizetype at = pattern.indexOf(QStringLiteral("%1"));
+  return MathMarkup::escapeLatex(pattern.left(at)) + latex + MathMarkup::escapeLatex(pattern.mid(at + 2));
+}
+
+QString plainList(const QStringList& roots) {
+  QStringList shown;
+  for (const QString& root : roots) shown << MathMarkup::plain(root);
+  return shown.join(QStringLiteral(", "));
+}
+
+// A PDF's text is what a reader searches and copies: its polynomials are
+// written as the sheet's JSON writes them, "x³-2x²+4".
+QString pdfMath(const QString& padText) { return MathMarkup::escapeHtml(MathMarkup::superscripts(padText)); }
+
+}  // namespace
+
+ExerciseSheetDocument::ExerciseSheetDocument(const factorix::SheetOptions& options,
+                                             std::vector<factorix::Exercise> exercises, QList<QStringList> worked)
+    : options_(options), exercises_(std::move(exercises)), worked_(std::move(worked)) {
+  using factorix::Exponents;
+  for (const factorix::Exercise& exercise : exercises_) {
+    entries_.append({padText(factorix::WritePolynomial(exercise.polynomial, Exponents::kPadText)),
+                     padText(factorix::WriteFactorization(factorix::Factorize(exercise.polynomial), Exponents::kPadText)),
+                     rootTexts(exercise)});
+  }
+}
+
+QString ExerciseSheetDocument::title() const { return tr("Hoja de ejercicios"); }
+
+QString ExerciseSheetDocument::choices() const {
+  QString text = tr("Grado %1 · raíces entre %2 y %3")
+                     .arg(options_.degree)
+                     .arg(MathMarkup::plain(QString::number(options_.lowest)),
+                          MathMarkup::plain(QString::number(options_.highest)));
+  if (options_.rationals) text += tr(" · con raíces fraccionarias");
+  if (options_.complexFactor) text += tr(" · con un factor de segundo grado sin raíces reales");
+  return text + tr(" · semilla %1").arg(options_.seed);
+}
+
+QString ExerciseSheetDocument::text() const {
+  QString out = title() + QLatin1Char('\n') + choices() + QStringLiteral("\n\n") +
+                tr("Factoriza y halla las raíces de cada polinomio.") + QStringLiteral("\n\n");
+  for (qsizetype i = 0; i < entries_.size(); ++i)
+    out += tr("%1. P(x) = %2").arg(i + 1).arg(MathMarkup::plain(entries_[i].polynomial)) + QLatin1Char('\n');
+  out += QLatin1Char('\n') + tr("Soluciones") + QStringLiteral("\n\n");
+  for (qsizetype i = 0; i < entries_.size(); ++i) {
+    const Entry& entry = entries_[i];
+    out += tr("%1. P(x) = %2").arg(i + 1).arg(MathMarkup::plain(entry.polynomial)) + QLatin1Char('\n');
+    out += QStringLiteral("   ") + tr("Factorización: %1").arg(MathMarkup::plain(entry.factorization)) + QLatin1Char('\n');
+    out += QStringLiteral("   ") + tr("Raíces: %1").arg(plainList(entry.roots)) + QLatin1Char('\n');
+    if (i < worked_.size())
+      for (const QString& line : worked_[i]) out += QStringLiteral("   ") + line + QLatin1Char('\n');
+    out += QLatin1Char('\n');
+  }
+  return out;
+}
+
+QString ExerciseSheetDocument::html() const { return htmlWith(&MathMarkup::html); }
+
+QString ExerciseSheetDocument::htmlWith(QString (*math)(const QString&)) const {
+  QString out = QStringLiteral("<!DOCTYPE html>\n<html lang=\"es\">\n<head>\n<meta charset=\"utf-8\">\n<title>%1</title>\n"
+                               "</head>\n<body>\n<h1>%1</h1>\n<p>%2</p>\n<p>%3</p>\n<ol>\n")
+                    .arg(MathMarkup::escapeHtml(title()), MathMarkup::escapeHtml(choices()),
+                         MathMarkup::escapeHtml(tr("Factoriza y halla las raíces de cada polinomio.")));
+  // Room under each exercise to work it out on the page.
+  for (const Entry& entry : entries_)
+    out += QStringLiteral("<li style=\"margin-bottom: 28pt\">P(x) = %1</li>\n").arg(math(entry.polynomial));
+  out += QStringLiteral("</ol>\n<h2 style=\"page-break-before: always\">%1</h2>\n<ol>\n")
+             .arg(MathMarkup::escapeHtml(tr("Soluciones")));
+  for (qsizetype i = 0; i < entries_.size(); ++i) {
+    const Entry& entry = entries_[i];
+    QStringList roots;
+    for (const QString& root : entry.roots) roots << math(root);
+    out += QStringLiteral("<li><p>P(x) = %1<br>\n%2<br>\n%3</p>\n")
+               .arg(math(entry.polynomial),
+                    MathMarkup::escapeHtml(tr("Factorización: %1")).arg(math(entry.factorization)),
+                    MathMarkup::escapeHtml(tr("Raíces: %1")).arg(roots.join(QStringLiteral(", "))));
+    if (i < worked_.size() && !worked_[i].isEmpty())
+      out += QStringLiteral("<pre>%1</pre>\n").arg(MathMarkup::escapeHtml(worked_[i].join(QLatin1Char('\n'))));
+    out += QStringLiteral("</li>\n");
+  }
+  return out + QStringLiteral("</ol>\n</body>\n</html>\n");
+}
+
+QString ExerciseSheetDocument::previewHtml(int count) const {
+  QString out = QStringLiteral("<h3>%1</h3><p>%2</p><ol>")
+                    .arg(MathMarkup::escapeHtml(title()), MathMarkup::escapeHtml(choices()));
+  for (qsizetype i = 0; i < std::min<qsizetype>(count, entries_.size()); ++i)
+    out += QStringLiteral("<li>P(x) = %1</li>").arg(MathMarkup::html(entries_[i].polynomial));
+  out += QStringLiteral("</ol>");
+  if (entries_.size() > count) out += QStringLiteral("<p>…</p>");
+  return out;
+}
+
+QString ExerciseSheetDocument::latex() const {
+  auto math = [](const QString& pad) { return QLatin1Char('$') + MathMarkup::latex(pad) + QLatin1Char('$'); };
+  QString body = MathMarkup::escapeLatex(choices()) + QStringLiteral("\n\n") +
+                 MathMarkup::escapeLatex(tr("Factoriza y halla las raíces de cada polinomio.")) +
+                 QStringLiteral("\n\\begin{enumerate}\n");
+  for (const Entry& entry : entries_) body += QStringLiteral("\\item $P(x) = %1$\n").arg(MathMarkup::latex(entry.polynomial));
+  body += QStringLiteral("\\end{enumerate}\n\\newpage\n\\section*{%1}\n\\begin{enumerate}\n")
+              .arg(MathMarkup::escapeLatex(tr("Soluciones")));
+  for (qsizetype i = 0; i < entries_.size(); ++i) {
+    const Entry& entry = entries_[i];
+    QStringList roots;
+    for (const QString& root : entry.roots) roots << math(root);
+    body += QStringLiteral("\\item $P(x) = %1$\\\\\n%2\\\\\n%3\n")
+                .arg(MathMarkup::latex(entry.polynomial),
+                     latexWith(tr("Factorización: %1"), math(entry.factorization)),
+                     latexWith(tr("Raíces: %1"), roots.join(QStringLiteral(", "))));
+    if (i < worked_.size() && !worked_[i].isEmpty())
+      body += QStringLiteral("\\begin{verbatim}\n%1\n\\end{verbatim}\n").arg(worked_[i].join(QLatin1Char('\n')));
+  }
+  return LatexDocument::wrap(title(), body + QStringLiteral("\\end{enumerate}\n"));
+}
+
+QByteArray ExerciseSheetDocument::json() const {
+  return QByteArray::fromStdString(factorix::SheetJson(options_.seed, exercises_));
+}
+
+QByteArray ExerciseSheetDocument::bytes(DocumentFormat format) const {
+  switch (format) {
+    case DocumentFormat::kJson: return json();
+    case DocumentFormat::kHtml: return html().toUtf8();
+    case DocumentFormat::kLatex: return latex().toUtf8();
+    case DocumentFormat::kText:
+    case DocumentFormat::kPdf: break;
+  }
+  return text().toUtf8();
+}
+
+QString ExerciseSheetDocument::write(const QString& path, DocumentFormat format) const {
+  if (format == DocumentFormat::kPdf) return DocumentFiles::writePdf(path, htmlWith(&pdfMath), title());
+  return DocumentFiles::writeBytes(path, bytes(format));
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+#include "engine/exercises/ExerciseSheet.h"
+
+// Why a sheet cannot be made, as the dialog and the command line say it.
+class SheetProblemText {
+public:
+  static QString text(factorix::SheetProblem problem, int count);
+};

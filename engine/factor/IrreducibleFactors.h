@@ -1,0 +1,23 @@
+#pragma once
+
+#include <chrono>
+#include <vector>
+
+#include "engine/core/Polynomial.h"
+
+namespace factorix {
+
+// The irreducible factors of the primitive square-free f (degree >= 2, no
+// rational root), each primitive with a positive leading coefficient, from
+// FLINT's fmpz_poly_factor.
+//
+// FLINT's time there follows neither the degree nor the size alone: the
+// product of 200 quadratics x^2 + k takes a few milliseconds, x^360 - 1
+// seconds, and its calls cannot be interrupted. So FLINT runs in a child
+// process of its own, which is stopped at `deadline`; then, or when the
+// child fails, this throws EngineError(kOverflow). Polynomials of degree 2
+// and 3 are irreducible here (a reducible one has a rational root) and need
+// no child.
+std::vector<Polynomial> IrreducibleFactors(const Polynomial& f, std::chrono::steady_clock::time_point deadline);
+
+}  // namespace factorix

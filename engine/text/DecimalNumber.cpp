@@ -1,0 +1,161 @@
+#include "engine/text/DecimalNumber.h"
+
+#include <algorithm>
+
+namespace factorix {
+
+namespace {
+
+// "00" to "99", for writing two digits at a time.
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// Writes the nine digits of `limb` (< 10^9), with leading zeros, at `at`.
+void WriteNineDigits(char* at, std::uint32_t limb) {
+  at[8] = static_cast<char>('0' + limb % 10);
+  limb /= 10;
+  for (int i = 6; i >= 0; i -= 2) {
+    const std::uint32_t pair = limb % 100;
+    limb /= 100;
+    at[i] = kDigitPairs[2 * pair];
+    at[i + 1] = kDigitPairs[2 * pair + 1];
+  }
+}
+
+}  // namespace
+
+DecimalNumber::DecimalNumber(std::string_view text) {
+  negative_ = !text.empty() && text[0] == '-';
+  if (!text.empty() && (text[0] == '+' || text[0] == '-')) text.remove_prefix(1);
+  const std::size_t zeros = std::min(text.find_first_not_of('0'), text.size());
+  text.remove_prefix(zeros);
+  limbs_.reserve(text.size() / kDigitsPerLimb + 1);
+  // Nine digits at a time from the right.
+  for (std::size_t end = text.size(); end > 0;) {
+    const std::size_t start = end >= kDigitsPerLimb ? end - kDigitsPerLimb : 0;
+    std::uint32_t limb = 0;
+    for (std::size_t i = start; i < end; ++i) limb = limb * 10 + static_cast<std::uint32_t>(text[i] - '0');
+    limbs_.push_back(limb);
+    end = start;
+  }
+  if (limbs_.empty()) negative_ = false;
+}
+
+void DecimalNumber::MultiplyMagnitudes(const Limbs& a, const Limbs& b, Limbs& out) {
+  out.assign(a.size() + b.size(), 0);
+  for (std::size_t j = 0; j < b.size(); ++j) {
+    // Each step stays below (10^9 - 1)^2 + 2 * 10^9 < 2^64.
+    const std::uint64_t bj = b[j];
+    std::uint64_t carry = 0;
+    std::uint32_t* row = out.data() + j;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+      const std::uint64_t current = row[i] + bj * a[i] + carry;
+      row[i] = static_cast<std::uint32_t>(current % kBase);
+      carry = current / kBase;
+    }
+    row[a.size()] = static_cast<std::uint32_t>(carry);
+  }
+  Trim(out);
+}
+
+void DecimalNumber::AddMagnitude(Limbs& a, const Limbs& b) {
+  if (a.size() < b.size()) a.resize(b.size(), 0);
+  std::uint32_t carry = 0;
+  for (std::size_t i = 0; i < a.size() && (i < b.size() || carry != 0); ++i) {
+    std::uint32_t sum = a[i] + carry + (i < b.size() ? b[i] : 0);
+    carry = sum >= kBase ? 1 : 0;
+    if (carry != 0) sum -= kBase;
+    a[i] = sum;
+  }
+  if (carry != 0) a.push_back(1);
+}
+
+bool DecimalNumber::LessMagnitude(const Limbs& a, const Limbs& b) {
+  if (a.size() != b.size()) return a.size() < b.size();
+  return std::lexicographical_compare(a.rbegin(), a.rend(), b.rbegin(), b.rend());
+}
+
+void DecimalNumber::SubtractMagnitude(Limbs& a, const Limbs& b) {
+  std::uint32_t borrow = 0;
+  for (std::size_t i = 0; i < a.size() && (i < b.size() || borrow != 0); ++i) {
+    const std::uint32_t take = borrow + (i < b.size() ? b[i] : 0);
+    borrow = a[i] < take ? 1 : 0;
+    a[i] = a[i] + (borrow != 0 ? kBase : 0) - take;
+  }
+  Trim(a);
+}
+
+void DecimalNumber::SubtractFromMagnitude(Limbs& a, const Limbs& b) {
+  a.resize(b.size(), 0);
+  std::uint32_t borrow = 0;
+  for (std::size_t i = 0; i < b.size(); ++i) {
+    const std::uint32_t take = borrow + a[i];
+    borrow = b[i] < take ? 1 : 0;
+    a[i] = b[i] + (borrow != 0 ? kBase : 0) - take;
+  }
+  Trim(a);
+}
+
+void DecimalNumber::Trim(Limbs& a) {
+  while (!a.empty() && a.back() == 0) a.pop_back();
+}
+
+void DecimalNumber::MultiplyAdd(const DecimalNumber& m, const DecimalNumber& a, Limbs& scratch) {
+  bool negative = negative_ != m.negative_;
+  if (IsZero() || m.IsZero()) {
+    scratch.clear();
+  } else {
+    MultiplyMagnitudes(limbs_, m.limbs_, scratch);
+  }
+  limbs_.swap(scratch);
+  if (IsZero()) {
+    limbs_ = a.limbs_;
+    negative = a.negative_;
+  } else if (negative == a.negative_) {
+    AddMagnitude(limbs_, a.limbs_);
+  } else if (LessMagnitude(limbs_, a.limbs_)) {
+    SubtractFromMagnitude(limbs_, a.limbs_);
+    negative = a.negative_;
+  } else {
+    SubtractMagnitude(limbs_, a.limbs_);
+  }
+  negative_ = negative && !IsZero();
+}
+
+void DecimalNumber::AppendDigits(std::string& out) const {
+  if (IsZero()) {
+    out += '0';
+    return;
+  }
+  char first[10];
+  const std::size_t skip = [&] {
+    WriteNineDigits(first, limbs_.back());
+    std::size_t k = 0;
+    while (k < kDigitsPerLimb - 1 && first[k] == '0') ++k;
+    return k;
+  }();
+  const std::size_t at = out.size();
+  out.resize(at + kDigitsPerLimb - skip + (limbs_.size() - 1) * kDigitsPerLimb);
+  char* write = out.data() + at;
+  write = std::copy(first + skip, first + kDigitsPerLimb, write);
+  for (std::size_t i = limbs_.size() - 1; i-- > 0;) {
+    WriteNineDigits(write, limbs_[i]);
+    write += kDigitsPerLimb;
+  }
+}
+
+std::size_t DecimalNumber::AppendSigned(std::string& out) const {
+  out += negative_ ? '-' : '+';
+  const std::size_t before = out.size();
+  AppendDigits(out);
+  return out.size() - before;
+}
+
+void DecimalNumber::AppendPlain(std::string& out) const {
+  if (negative_) out += '-';
+  AppendDigits(out);
+}
+
+}  // namespace factorix
