@@ -46,24 +46,6 @@ No hi ha CAP GARANTIA, en la mesura que ho permeti la llei.
         <translation>IDIOMA</translation>
     </message>
     <message>
-        <source>Descompone un polinomio en x con coeficientes enteros por sus raíces enteras.
-Sin opciones abre la ventana del programa.
-
-TEXTO es el polinomio tal como lo guarda la casilla de fórmula (2xe3+0xe2+0x-16,
-con «e» delante de cada cifra elevada) o tal como se ve (2x³+0x²+0x-16).
-
-Estado de salida: 0 si solo se escribieron líneas, 1 si un cálculo terminó
-con un mensaje de error, 2 si las opciones no son válidas.</source>
-        <translation>Descompon un polinomi en x amb coeficients enters per les seves arrels enteres.
-Sense opcions obre la finestra del programa.
-
-TEXT és el polinomi tal com el desa la casella de fórmula (2xe3+0xe2+0x-16,
-amb «e» davant de cada xifra elevada) o tal com es veu (2x³+0x²+0x-16).
-
-Estat de sortida: 0 si només s'han escrit línies, 1 si un càlcul ha acabat
-amb un missatge d'error, 2 si les opcions no són vàlides.</translation>
-    </message>
-    <message>
         <source>TEXTO</source>
         <translation>TEXT</translation>
     </message>
@@ -106,6 +88,90 @@ amb un missatge d'error, 2 si les opcions no són vàlides.</translation>
     <message>
         <source>Escribe, como tablas de texto, los pasos de la regla de Ruffini desde la primera raíz de TEXTO, cada uno con su cociente y su resto, y después la factorización completa.</source>
         <translation>Escriu, com a taules de text, els passos de la regla de Ruffini des de la primera arrel de TEXT, cadascun amb el seu quocient i el seu residu, i després la factorització completa.</translation>
+    </message>
+    <message>
+        <source>Descompone un polinomio en x con coeficientes enteros por sus raíces enteras.
+Sin opciones abre la ventana del programa.
+
+TEXTO es el polinomio tal como lo guarda la casilla de fórmula (2xe3+0xe2+0x-16,
+con «e» delante de cada cifra elevada) o tal como se ve (2x³+0x²+0x-16), o
+escrito como se suele escribir: &quot;x^3 - 8&quot;, &quot;X**2-1&quot;, &quot;−16 + 2x³&quot;, &quot;x^2 - 1 = 0&quot;.
+
+Estado de salida: 0 si solo se escribieron líneas, 1 si un cálculo terminó
+con un mensaje de error, 2 si las opciones no son válidas.</source>
+        <translation>Descompon un polinomi en x amb coeficients enters per les seves arrels enteres.
+Sense opcions obre la finestra del programa.
+
+TEXT és el polinomi tal com el desa la casella de fórmula (2xe3+0xe2+0x-16,
+amb «e» davant de cada xifra elevada) o tal com es veu (2x³+0x²+0x-16), o
+escrit com s'escriu habitualment: "x^3 - 8", "X**2-1", "−16 + 2x³", "x^2 - 1 = 0".
+
+Estat de sortida: 0 si només s'han escrit línies, 1 si un càlcul ha acabat
+amb un missatge d'error, 2 si les opcions no són vàlides.</translation>
+    </message>
+    <message>
+        <source>Dibuja la gráfica de P(x) sin pantalla: con --salida la escribe en un archivo .svg o .png de 800x600 (o de --tamano ANCHOxALTO); con --descripcion escribe en la salida la descripción que lee un lector de pantalla.</source>
+        <translation>Dibuixa la gràfica de P(x) sense pantalla: amb --salida l'escriu en un fitxer .svg o .png de 800x600 (o de --tamano AMPLADAxALÇADA); amb --descripcion escriu a la sortida la descripció que llegeix un lector de pantalla.</translation>
+    </message>
+    <message>
+        <source>Escribe una hoja de N ejercicios (de 1 a 200) y después sus soluciones, cada una con su factorización y sus raíces. La misma --semilla da la misma hoja.</source>
+        <translation>Escriu un full de N exercicis (d'1 a 200) i després les seves solucions, cadascuna amb la seva factorització i les seves arrels. La mateixa --semilla dona el mateix full.</translation>
+    </message>
+    <message>
+        <source>Abre la ventana «Hoja de ejercicios».</source>
+        <translation>Obre la finestra «Full d'exercicis».</translation>
+    </message>
+    <message>
+        <source>ARCHIVO</source>
+        <translation>FITXER</translation>
+    </message>
+    <message>
+        <source>El archivo que escriben --grafica y --ejercicios.</source>
+        <translation>El fitxer que escriuen --grafica i --ejercicios.</translation>
+    </message>
+    <message>
+        <source>ANCHOxALTO</source>
+        <translation>AMPLADAxALÇADA</translation>
+    </message>
+    <message>
+        <source>Con --grafica, el tamaño de la imagen en píxeles (800x600).</source>
+        <translation>Amb --grafica, la mida de la imatge en píxels (800x600).</translation>
+    </message>
+    <message>
+        <source>Con --grafica, escribe la descripción de la gráfica.</source>
+        <translation>Amb --grafica, escriu la descripció de la gràfica.</translation>
+    </message>
+    <message>
+        <source>Con --ejercicios, el grado de los polinomios, de 2 a 8 (3).</source>
+        <translation>Amb --ejercicios, el grau dels polinomis, de 2 a 8 (3).</translation>
+    </message>
+    <message>
+        <source>Con --ejercicios, entre qué enteros están las raíces (-6..6).</source>
+        <translation>Amb --ejercicios, entre quins enters són les arrels (-6..6).</translation>
+    </message>
+    <message>
+        <source>Con --ejercicios, algunas raíces son p/q, con q de 2 a 4.</source>
+        <translation>Amb --ejercicios, algunes arrels són p/q, amb q de 2 a 4.</translation>
+    </message>
+    <message>
+        <source>Con --ejercicios, un factor es de segundo grado sin raíces reales.</source>
+        <translation>Amb --ejercicios, un factor és de segon grau sense arrels reals.</translation>
+    </message>
+    <message>
+        <source>Con --ejercicios, la semilla de la hoja (un entero de 0 a 2^64-1).</source>
+        <translation>Amb --ejercicios, la llavor del full (un enter de 0 a 2^64-1).</translation>
+    </message>
+    <message>
+        <source>Con --ejercicios, cada solución con su resolución paso a paso.</source>
+        <translation>Amb --ejercicios, cada solució amb la seva resolució pas a pas.</translation>
+    </message>
+    <message>
+        <source>FORMATO</source>
+        <translation>FORMAT</translation>
+    </message>
+    <message>
+        <source>Con --ejercicios, texto, json, html, latex o pdf; si no se indica, el de la terminación de --salida, y si no hay archivo, texto.</source>
+        <translation>Amb --ejercicios, texto, json, html, latex o pdf; si no s'indica, el de la terminació de --salida, i si no hi ha fitxer, texto.</translation>
     </message>
 </context>
 <context>
@@ -159,6 +225,144 @@ amb un missatge d'error, 2 si les opcions no són vàlides.</translation>
     <message>
         <source>Se produjo un error. Revise el cálculo.</source>
         <translation>S'ha produït un error. Reviseu el càlcul.</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseSheetDialog</name>
+    <message>
+        <source>Hoja de ejercicios</source>
+        <translation>Full d'exercicis</translation>
+    </message>
+    <message>
+        <source>Con raíces fraccionarias (p/q, con q de 2 a 4)</source>
+        <translation>Amb arrels fraccionàries (p/q, amb q de 2 a 4)</translation>
+    </message>
+    <message>
+        <source>Con un factor de segundo grado sin raíces reales</source>
+        <translation>Amb un factor de segon grau sense arrels reals</translation>
+    </message>
+    <message>
+        <source>Soluciones con la resolución paso a paso</source>
+        <translation>Solucions amb la resolució pas a pas</translation>
+    </message>
+    <message>
+        <source>Otra semilla</source>
+        <translation>Una altra llavor</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>i</translation>
+    </message>
+    <message>
+        <source>&amp;Número de ejercicios:</source>
+        <translation>&amp;Nombre d'exercicis:</translation>
+    </message>
+    <message>
+        <source>&amp;Grado:</source>
+        <translation>&amp;Grau:</translation>
+    </message>
+    <message>
+        <source>&amp;Raíces enteras entre:</source>
+        <translation>&amp;Arrels enteres entre:</translation>
+    </message>
+    <message>
+        <source>&amp;Semilla:</source>
+        <translation>&amp;Llavor:</translation>
+    </message>
+    <message>
+        <source>Vista previa</source>
+        <translation>Previsualització</translation>
+    </message>
+    <message>
+        <source>&amp;Guardar…</source>
+        <translation>&amp;Desa…</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimir…</source>
+        <translation>&amp;Imprimeix…</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Tanca</translation>
+    </message>
+    <message>
+        <source>La semilla debe ser un número entero de 0 a 18446744073709551615.</source>
+        <translation>La llavor ha de ser un nombre enter de 0 a 18446744073709551615.</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar la hoja en «%1»: %2</source>
+        <translation>No s'ha pogut desar el full a «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Guardar la hoja de ejercicios</source>
+        <translation>Desa el full d'exercicis</translation>
+    </message>
+    <message>
+        <source>hoja-de-ejercicios.pdf</source>
+        <translation>full-d-exercicis.pdf</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;LaTeX (*.tex);;HTML (*.html);;Texto (*.txt);;JSON (*.json)</source>
+        <translation>PDF (*.pdf);;LaTeX (*.tex);;HTML (*.html);;Text (*.txt);;JSON (*.json)</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseSheetDocument</name>
+    <message>
+        <source> (doble)</source>
+        <translation> (doble)</translation>
+    </message>
+    <message>
+        <source> (triple)</source>
+        <translation> (triple)</translation>
+    </message>
+    <message>
+        <source> (multiplicidad %1)</source>
+        <translation> (multiplicitat %1)</translation>
+    </message>
+    <message>
+        <source>x = %1</source>
+        <translation>x = %1</translation>
+    </message>
+    <message>
+        <source>Hoja de ejercicios</source>
+        <translation>Full d'exercicis</translation>
+    </message>
+    <message>
+        <source>Grado %1 · raíces entre %2 y %3</source>
+        <translation>Grau %1 · arrels entre %2 i %3</translation>
+    </message>
+    <message>
+        <source> · con raíces fraccionarias</source>
+        <translation> · amb arrels fraccionàries</translation>
+    </message>
+    <message>
+        <source> · con un factor de segundo grado sin raíces reales</source>
+        <translation> · amb un factor de segon grau sense arrels reals</translation>
+    </message>
+    <message>
+        <source> · semilla %1</source>
+        <translation> · llavor %1</translation>
+    </message>
+    <message>
+        <source>Factoriza y halla las raíces de cada polinomio.</source>
+        <translation>Factoritza i troba les arrels de cada polinomi.</translation>
+    </message>
+    <message>
+        <source>%1. P(x) = %2</source>
+        <translation>%1. P(x) = %2</translation>
+    </message>
+    <message>
+        <source>Soluciones</source>
+        <translation>Solucions</translation>
+    </message>
+    <message>
+        <source>Factorización: %1</source>
+        <translation>Factorització: %1</translation>
+    </message>
+    <message>
+        <source>Raíces: %1</source>
+        <translation>Arrels: %1</translation>
     </message>
 </context>
 <context>
@@ -318,6 +522,41 @@ Ex.: 3x^3-6 s'ha de completar així:
     </message>
 </context>
 <context>
+    <name>GraphCommand</name>
+    <message>
+        <source>--%1 no es una opción de --grafica.</source>
+        <translation>--%1 no és una opció de --grafica.</translation>
+    </message>
+    <message>
+        <source>indique un solo TEXTO y una sola --salida.</source>
+        <translation>indiqueu un sol TEXT i una sola --salida.</translation>
+    </message>
+    <message>
+        <source>indique --salida ARCHIVO.svg o ARCHIVO.png, o --descripcion.</source>
+        <translation>indiqueu --salida FITXER.svg o FITXER.png, o --descripcion.</translation>
+    </message>
+    <message>
+        <source>la gráfica se escribe en un archivo .svg o .png, no en «%1».</source>
+        <translation>la gràfica s'escriu en un fitxer .svg o .png, no a «%1».</translation>
+    </message>
+    <message>
+        <source>--tamano es ANCHOxALTO en píxeles, de %1 a %2 cada uno (800x600).</source>
+        <translation>--tamano és AMPLADAxALÇADA en píxels, de %1 a %2 cadascun (800x600).</translation>
+    </message>
+    <message>
+        <source>el texto no es una suma de términos en x; no hay gráfica que dar.</source>
+        <translation>el text no és una suma de termes en x; no hi ha cap gràfica per donar.</translation>
+    </message>
+    <message>
+        <source>no se pudo escribir «%1»: %2</source>
+        <translation>no s'ha pogut escriure «%1»: %2</translation>
+    </message>
+    <message>
+        <source>no se pudo escribir la salida.</source>
+        <translation>no s'ha pogut escriure la sortida.</translation>
+    </message>
+</context>
+<context>
     <name>GraphDescription</name>
     <message>
         <source>Gráfica de P(x) en [%1; %2]</source>
@@ -334,6 +573,30 @@ Ex.: 3x^3-6 s'ha de completar així:
     <message>
         <source>%1; corta el eje X en %2</source>
         <translation>%1; talla l'eix X a %2</translation>
+    </message>
+    <message>
+        <source> (doble)</source>
+        <translation> (doble)</translation>
+    </message>
+    <message>
+        <source> (triple)</source>
+        <translation> (triple)</translation>
+    </message>
+    <message>
+        <source> (multiplicidad %1)</source>
+        <translation> (multiplicitat %1)</translation>
+    </message>
+    <message>
+        <source>x = %1</source>
+        <translation>x = %1</translation>
+    </message>
+    <message>
+        <source>x ≈ %1</source>
+        <translation>x ≈ %1</translation>
+    </message>
+    <message>
+        <source>%1 y %2</source>
+        <translation>%1 i %2</translation>
     </message>
 </context>
 <context>
@@ -356,6 +619,38 @@ Ex.: 3x^3-6 s'ha de completar així:
     <message>
         <source>(%1; %2)</source>
         <translation>(%1; %2)</translation>
+    </message>
+</context>
+<context>
+    <name>PolynomialArgument</name>
+    <message>
+        <source>%1: el texto no es un polinomio en x: </source>
+        <translation>%1: el text no és un polinomi en x: </translation>
+    </message>
+    <message>
+        <source>termina antes de completarse.</source>
+        <translation>acaba abans de completar-se.</translation>
+    </message>
+    <message>
+        <source>no se puede leer %1 (carácter %2).</source>
+        <translation>no es pot llegir %1 (caràcter %2).</translation>
+    </message>
+</context>
+<context>
+    <name>PolynomialPaste</name>
+    <message>
+        <source>Ctrl+V o Mayús+Insert: pegar un polinomio
+Ctrl+Insert: copiar la fórmula como se ve</source>
+        <translation>Ctrl+V o Maj+Insert: enganxa un polinomi
+Ctrl+Insert: copia la fórmula tal com es veu</translation>
+    </message>
+    <message>
+        <source>El portapapeles no contiene un polinomio en x.</source>
+        <translation>El porta-retalls no conté cap polinomi en x.</translation>
+    </message>
+    <message>
+        <source>Pegar</source>
+        <translation>Enganxa</translation>
     </message>
 </context>
 <context>
@@ -409,6 +704,88 @@ Ex.: 3x^3-6 s'ha de completar així:
     <message>
         <source>término independiente</source>
         <translation>terme independent</translation>
+    </message>
+</context>
+<context>
+    <name>SheetCommand</name>
+    <message>
+        <source>--ejercicios necesita un número de ejercicios, de 1 a 200.</source>
+        <translation>--ejercicios necessita un nombre d'exercicis, d'1 a 200.</translation>
+    </message>
+    <message>
+        <source>--grado necesita un número, de 2 a 8.</source>
+        <translation>--grado necessita un nombre, de 2 a 8.</translation>
+    </message>
+    <message>
+        <source>--raices es A..B, dos enteros, por ejemplo --raices=-6..6.</source>
+        <translation>--raices és A..B, dos enters, per exemple --raices=-6..6.</translation>
+    </message>
+    <message>
+        <source>--semilla necesita un entero de 0 a 18446744073709551615.</source>
+        <translation>--semilla necessita un enter de 0 a 18446744073709551615.</translation>
+    </message>
+    <message>
+        <source>--formato es texto, json, html, latex o pdf, no «%1».</source>
+        <translation>--formato és texto, json, html, latex o pdf, no «%1».</translation>
+    </message>
+    <message>
+        <source>no se sabe en qué formato escribir «%1»: indique --formato.</source>
+        <translation>no se sap en quin format escriure «%1»: indiqueu --formato.</translation>
+    </message>
+    <message>
+        <source>un PDF se escribe en un archivo: indique --salida ARCHIVO.pdf.</source>
+        <translation>un PDF s'escriu en un fitxer: indiqueu --salida FITXER.pdf.</translation>
+    </message>
+    <message>
+        <source>--%1 no es una opción de --ejercicios.</source>
+        <translation>--%1 no és una opció de --ejercicios.</translation>
+    </message>
+    <message>
+        <source>--%1 se indica una sola vez.</source>
+        <translation>--%1 s'indica una sola vegada.</translation>
+    </message>
+    <message>
+        <source>no se pudo escribir «%1»: %2</source>
+        <translation>no s'ha pogut escriure «%1»: %2</translation>
+    </message>
+    <message>
+        <source>no se pudo escribir la salida.</source>
+        <translation>no s'ha pogut escriure la sortida.</translation>
+    </message>
+    <message>
+        <source>--hoja abre la ventana y no lleva más opciones.</source>
+        <translation>--hoja obre la finestra i no porta més opcions.</translation>
+    </message>
+    <message>
+        <source>indique la orden de esta opción: --grafica TEXTO o --ejercicios N.</source>
+        <translation>indiqueu l'ordre d'aquesta opció: --grafica TEXT o --ejercicios N.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetProblemText</name>
+    <message>
+        <source>El número de ejercicios debe estar entre 1 y 200.</source>
+        <translation>El nombre d'exercicis ha de ser entre 1 i 200.</translation>
+    </message>
+    <message>
+        <source>El grado debe estar entre 2 y 8.</source>
+        <translation>El grau ha de ser entre 2 i 8.</translation>
+    </message>
+    <message>
+        <source>Las raíces deben estar entre −1000 y 1000, y el primer extremo no puede ser mayor que el segundo.</source>
+        <translation>Les arrels han de ser entre −1000 i 1000, i el primer extrem no pot ser més gran que el segon.</translation>
+    </message>
+    <message>
+        <source>Un factor de segundo grado sin raíces reales necesita grado 3 o más (4 o más con raíces fraccionarias).</source>
+        <translation>Un factor de segon grau sense arrels reals necessita grau 3 o més (4 o més amb arrels fraccionàries).</translation>
+    </message>
+    <message>
+        <source>Las raíces fraccionarias necesitan un intervalo de más de un número.</source>
+        <translation>Les arrels fraccionàries necessiten un interval de més d'un nombre.</translation>
+    </message>
+    <message>
+        <source>Con estas opciones no hay %1 polinomios distintos.</source>
+        <translation>Amb aquestes opcions no hi ha %1 polinomis diferents.</translation>
     </message>
 </context>
 <context>

@@ -46,24 +46,6 @@ There is NO WARRANTY, to the extent permitted by law.
         <translation>LANGUAGE</translation>
     </message>
     <message>
-        <source>Descompone un polinomio en x con coeficientes enteros por sus raíces enteras.
-Sin opciones abre la ventana del programa.
-
-TEXTO es el polinomio tal como lo guarda la casilla de fórmula (2xe3+0xe2+0x-16,
-con «e» delante de cada cifra elevada) o tal como se ve (2x³+0x²+0x-16).
-
-Estado de salida: 0 si solo se escribieron líneas, 1 si un cálculo terminó
-con un mensaje de error, 2 si las opciones no son válidas.</source>
-        <translation>Factors a polynomial in x with whole-number coefficients by its integer roots.
-Without options it opens the program's window.
-
-TEXT is the polynomial as the formula box stores it (2xe3+0xe2+0x-16,
-with "e" before each raised digit) or as it is shown (2x³+0x²+0x-16).
-
-Exit status: 0 if only lines were written, 1 if a calculation ended
-with an error message, 2 if the options are not valid.</translation>
-    </message>
-    <message>
         <source>TEXTO</source>
         <translation>TEXT</translation>
     </message>
@@ -106,6 +88,90 @@ with an error message, 2 if the options are not valid.</translation>
     <message>
         <source>Escribe, como tablas de texto, los pasos de la regla de Ruffini desde la primera raíz de TEXTO, cada uno con su cociente y su resto, y después la factorización completa.</source>
         <translation>Writes, as text tables, the steps of synthetic division from the first root of TEXT, each with its quotient and remainder, then the complete factorization.</translation>
+    </message>
+    <message>
+        <source>Descompone un polinomio en x con coeficientes enteros por sus raíces enteras.
+Sin opciones abre la ventana del programa.
+
+TEXTO es el polinomio tal como lo guarda la casilla de fórmula (2xe3+0xe2+0x-16,
+con «e» delante de cada cifra elevada) o tal como se ve (2x³+0x²+0x-16), o
+escrito como se suele escribir: &quot;x^3 - 8&quot;, &quot;X**2-1&quot;, &quot;−16 + 2x³&quot;, &quot;x^2 - 1 = 0&quot;.
+
+Estado de salida: 0 si solo se escribieron líneas, 1 si un cálculo terminó
+con un mensaje de error, 2 si las opciones no son válidas.</source>
+        <translation>Factors a polynomial in x with whole-number coefficients by its integer roots.
+Without options it opens the program's window.
+
+TEXT is the polynomial as the formula box stores it (2xe3+0xe2+0x-16,
+with "e" before each raised digit), as it is shown (2x³+0x²+0x-16), or
+written the usual way: "x^3 - 8", "X**2-1", "−16 + 2x³", "x^2 - 1 = 0".
+
+Exit status: 0 if only lines were written, 1 if a calculation ended
+with an error message, 2 if the options are not valid.</translation>
+    </message>
+    <message>
+        <source>Dibuja la gráfica de P(x) sin pantalla: con --salida la escribe en un archivo .svg o .png de 800x600 (o de --tamano ANCHOxALTO); con --descripcion escribe en la salida la descripción que lee un lector de pantalla.</source>
+        <translation>Draws the graph of P(x) without a display: with --salida it writes it to an .svg or .png file of 800x600 (or of --tamano WIDTHxHEIGHT); with --descripcion it writes on standard output the description a screen reader reads.</translation>
+    </message>
+    <message>
+        <source>Escribe una hoja de N ejercicios (de 1 a 200) y después sus soluciones, cada una con su factorización y sus raíces. La misma --semilla da la misma hoja.</source>
+        <translation>Writes a sheet of N exercises (from 1 to 200) followed by their solutions, each with its factorization and its roots. The same --semilla gives the same sheet.</translation>
+    </message>
+    <message>
+        <source>Abre la ventana «Hoja de ejercicios».</source>
+        <translation>Opens the "Exercise sheet" window.</translation>
+    </message>
+    <message>
+        <source>ARCHIVO</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>El archivo que escriben --grafica y --ejercicios.</source>
+        <translation>The file that --grafica and --ejercicios write.</translation>
+    </message>
+    <message>
+        <source>ANCHOxALTO</source>
+        <translation>WIDTHxHEIGHT</translation>
+    </message>
+    <message>
+        <source>Con --grafica, el tamaño de la imagen en píxeles (800x600).</source>
+        <translation>With --grafica, the size of the picture in pixels (800x600).</translation>
+    </message>
+    <message>
+        <source>Con --grafica, escribe la descripción de la gráfica.</source>
+        <translation>With --grafica, writes the description of the graph.</translation>
+    </message>
+    <message>
+        <source>Con --ejercicios, el grado de los polinomios, de 2 a 8 (3).</source>
+        <translation>With --ejercicios, the degree of the polynomials, from 2 to 8 (3).</translation>
+    </message>
+    <message>
+        <source>Con --ejercicios, entre qué enteros están las raíces (-6..6).</source>
+        <translation>With --ejercicios, the integers the roots lie between (-6..6).</translation>
+    </message>
+    <message>
+        <source>Con --ejercicios, algunas raíces son p/q, con q de 2 a 4.</source>
+        <translation>With --ejercicios, some roots are p/q, with q from 2 to 4.</translation>
+    </message>
+    <message>
+        <source>Con --ejercicios, un factor es de segundo grado sin raíces reales.</source>
+        <translation>With --ejercicios, one factor is a quadratic without real roots.</translation>
+    </message>
+    <message>
+        <source>Con --ejercicios, la semilla de la hoja (un entero de 0 a 2^64-1).</source>
+        <translation>With --ejercicios, the seed of the sheet (an integer from 0 to 2^64-1).</translation>
+    </message>
+    <message>
+        <source>Con --ejercicios, cada solución con su resolución paso a paso.</source>
+        <translation>With --ejercicios, each solution with its step-by-step solution.</translation>
+    </message>
+    <message>
+        <source>FORMATO</source>
+        <translation>FORMAT</translation>
+    </message>
+    <message>
+        <source>Con --ejercicios, texto, json, html, latex o pdf; si no se indica, el de la terminación de --salida, y si no hay archivo, texto.</source>
+        <translation>With --ejercicios, texto, json, html, latex or pdf; when not given, the one of --salida's ending, and with no file, texto.</translation>
     </message>
 </context>
 <context>
@@ -159,6 +225,144 @@ with an error message, 2 if the options are not valid.</translation>
     <message>
         <source>Se produjo un error. Revise el cálculo.</source>
         <translation>An error occurred. Check the calculation.</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseSheetDialog</name>
+    <message>
+        <source>Hoja de ejercicios</source>
+        <translation>Exercise sheet</translation>
+    </message>
+    <message>
+        <source>Con raíces fraccionarias (p/q, con q de 2 a 4)</source>
+        <translation>With fractional roots (p/q, with q from 2 to 4)</translation>
+    </message>
+    <message>
+        <source>Con un factor de segundo grado sin raíces reales</source>
+        <translation>With a quadratic factor without real roots</translation>
+    </message>
+    <message>
+        <source>Soluciones con la resolución paso a paso</source>
+        <translation>Solutions with the step-by-step solution</translation>
+    </message>
+    <message>
+        <source>Otra semilla</source>
+        <translation>Another seed</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>and</translation>
+    </message>
+    <message>
+        <source>&amp;Número de ejercicios:</source>
+        <translation>&amp;Number of exercises:</translation>
+    </message>
+    <message>
+        <source>&amp;Grado:</source>
+        <translation>&amp;Degree:</translation>
+    </message>
+    <message>
+        <source>&amp;Raíces enteras entre:</source>
+        <translation>Integer &amp;roots between:</translation>
+    </message>
+    <message>
+        <source>&amp;Semilla:</source>
+        <translation>&amp;Seed:</translation>
+    </message>
+    <message>
+        <source>Vista previa</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>&amp;Guardar…</source>
+        <translation>&amp;Save…</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimir…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>La semilla debe ser un número entero de 0 a 18446744073709551615.</source>
+        <translation>The seed must be a whole number from 0 to 18446744073709551615.</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar la hoja en «%1»: %2</source>
+        <translation>The sheet could not be saved to "%1": %2</translation>
+    </message>
+    <message>
+        <source>Guardar la hoja de ejercicios</source>
+        <translation>Save the exercise sheet</translation>
+    </message>
+    <message>
+        <source>hoja-de-ejercicios.pdf</source>
+        <translation>exercise-sheet.pdf</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;LaTeX (*.tex);;HTML (*.html);;Texto (*.txt);;JSON (*.json)</source>
+        <translation>PDF (*.pdf);;LaTeX (*.tex);;HTML (*.html);;Text (*.txt);;JSON (*.json)</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseSheetDocument</name>
+    <message>
+        <source> (doble)</source>
+        <translation> (double)</translation>
+    </message>
+    <message>
+        <source> (triple)</source>
+        <translation> (triple)</translation>
+    </message>
+    <message>
+        <source> (multiplicidad %1)</source>
+        <translation> (multiplicity %1)</translation>
+    </message>
+    <message>
+        <source>x = %1</source>
+        <translation>x = %1</translation>
+    </message>
+    <message>
+        <source>Hoja de ejercicios</source>
+        <translation>Exercise sheet</translation>
+    </message>
+    <message>
+        <source>Grado %1 · raíces entre %2 y %3</source>
+        <translation>Degree %1 · roots between %2 and %3</translation>
+    </message>
+    <message>
+        <source> · con raíces fraccionarias</source>
+        <translation> · with fractional roots</translation>
+    </message>
+    <message>
+        <source> · con un factor de segundo grado sin raíces reales</source>
+        <translation> · with a quadratic factor without real roots</translation>
+    </message>
+    <message>
+        <source> · semilla %1</source>
+        <translation> · seed %1</translation>
+    </message>
+    <message>
+        <source>Factoriza y halla las raíces de cada polinomio.</source>
+        <translation>Factor each polynomial and find its roots.</translation>
+    </message>
+    <message>
+        <source>%1. P(x) = %2</source>
+        <translation>%1. P(x) = %2</translation>
+    </message>
+    <message>
+        <source>Soluciones</source>
+        <translation>Solutions</translation>
+    </message>
+    <message>
+        <source>Factorización: %1</source>
+        <translation>Factorization: %1</translation>
+    </message>
+    <message>
+        <source>Raíces: %1</source>
+        <translation>Roots: %1</translation>
     </message>
 </context>
 <context>
@@ -318,6 +522,41 @@ E.g.: 3x^3-6 must be completed as:
     </message>
 </context>
 <context>
+    <name>GraphCommand</name>
+    <message>
+        <source>--%1 no es una opción de --grafica.</source>
+        <translation>--%1 is not an option of --grafica.</translation>
+    </message>
+    <message>
+        <source>indique un solo TEXTO y una sola --salida.</source>
+        <translation>give a single TEXT and a single --salida.</translation>
+    </message>
+    <message>
+        <source>indique --salida ARCHIVO.svg o ARCHIVO.png, o --descripcion.</source>
+        <translation>give --salida FILE.svg or FILE.png, or --descripcion.</translation>
+    </message>
+    <message>
+        <source>la gráfica se escribe en un archivo .svg o .png, no en «%1».</source>
+        <translation>the graph is written to an .svg or .png file, not to '%1'.</translation>
+    </message>
+    <message>
+        <source>--tamano es ANCHOxALTO en píxeles, de %1 a %2 cada uno (800x600).</source>
+        <translation>--tamano is WIDTHxHEIGHT in pixels, from %1 to %2 each (800x600).</translation>
+    </message>
+    <message>
+        <source>el texto no es una suma de términos en x; no hay gráfica que dar.</source>
+        <translation>the text is not a sum of terms in x; there is no graph to give.</translation>
+    </message>
+    <message>
+        <source>no se pudo escribir «%1»: %2</source>
+        <translation>could not write '%1': %2</translation>
+    </message>
+    <message>
+        <source>no se pudo escribir la salida.</source>
+        <translation>could not write the output.</translation>
+    </message>
+</context>
+<context>
     <name>GraphDescription</name>
     <message>
         <source>Gráfica de P(x) en [%1; %2]</source>
@@ -334,6 +573,30 @@ E.g.: 3x^3-6 must be completed as:
     <message>
         <source>%1; corta el eje X en %2</source>
         <translation>%1; it crosses the x-axis at %2</translation>
+    </message>
+    <message>
+        <source> (doble)</source>
+        <translation> (double)</translation>
+    </message>
+    <message>
+        <source> (triple)</source>
+        <translation> (triple)</translation>
+    </message>
+    <message>
+        <source> (multiplicidad %1)</source>
+        <translation> (multiplicity %1)</translation>
+    </message>
+    <message>
+        <source>x = %1</source>
+        <translation>x = %1</translation>
+    </message>
+    <message>
+        <source>x ≈ %1</source>
+        <translation>x ≈ %1</translation>
+    </message>
+    <message>
+        <source>%1 y %2</source>
+        <translation>%1 and %2</translation>
     </message>
 </context>
 <context>
@@ -356,6 +619,38 @@ E.g.: 3x^3-6 must be completed as:
     <message>
         <source>(%1; %2)</source>
         <translation>(%1; %2)</translation>
+    </message>
+</context>
+<context>
+    <name>PolynomialArgument</name>
+    <message>
+        <source>%1: el texto no es un polinomio en x: </source>
+        <translation>%1: the text is not a polynomial in x: </translation>
+    </message>
+    <message>
+        <source>termina antes de completarse.</source>
+        <translation>it ends before it is complete.</translation>
+    </message>
+    <message>
+        <source>no se puede leer %1 (carácter %2).</source>
+        <translation>%1 cannot be read (character %2).</translation>
+    </message>
+</context>
+<context>
+    <name>PolynomialPaste</name>
+    <message>
+        <source>Ctrl+V o Mayús+Insert: pegar un polinomio
+Ctrl+Insert: copiar la fórmula como se ve</source>
+        <translation>Ctrl+V or Shift+Insert: paste a polynomial
+Ctrl+Insert: copy the formula as shown</translation>
+    </message>
+    <message>
+        <source>El portapapeles no contiene un polinomio en x.</source>
+        <translation>The clipboard holds no polynomial in x.</translation>
+    </message>
+    <message>
+        <source>Pegar</source>
+        <translation>Paste</translation>
     </message>
 </context>
 <context>
@@ -409,6 +704,88 @@ E.g.: 3x^3-6 must be completed as:
     <message>
         <source>término independiente</source>
         <translation>constant term</translation>
+    </message>
+</context>
+<context>
+    <name>SheetCommand</name>
+    <message>
+        <source>--ejercicios necesita un número de ejercicios, de 1 a 200.</source>
+        <translation>--ejercicios needs a number of exercises, from 1 to 200.</translation>
+    </message>
+    <message>
+        <source>--grado necesita un número, de 2 a 8.</source>
+        <translation>--grado needs a number, from 2 to 8.</translation>
+    </message>
+    <message>
+        <source>--raices es A..B, dos enteros, por ejemplo --raices=-6..6.</source>
+        <translation>--raices is A..B, two integers, for example --raices=-6..6.</translation>
+    </message>
+    <message>
+        <source>--semilla necesita un entero de 0 a 18446744073709551615.</source>
+        <translation>--semilla needs an integer from 0 to 18446744073709551615.</translation>
+    </message>
+    <message>
+        <source>--formato es texto, json, html, latex o pdf, no «%1».</source>
+        <translation>--formato is texto, json, html, latex or pdf, not '%1'.</translation>
+    </message>
+    <message>
+        <source>no se sabe en qué formato escribir «%1»: indique --formato.</source>
+        <translation>it is not known what format to write '%1' in: give --formato.</translation>
+    </message>
+    <message>
+        <source>un PDF se escribe en un archivo: indique --salida ARCHIVO.pdf.</source>
+        <translation>a PDF is written to a file: give --salida FILE.pdf.</translation>
+    </message>
+    <message>
+        <source>--%1 no es una opción de --ejercicios.</source>
+        <translation>--%1 is not an option of --ejercicios.</translation>
+    </message>
+    <message>
+        <source>--%1 se indica una sola vez.</source>
+        <translation>--%1 is given only once.</translation>
+    </message>
+    <message>
+        <source>no se pudo escribir «%1»: %2</source>
+        <translation>could not write '%1': %2</translation>
+    </message>
+    <message>
+        <source>no se pudo escribir la salida.</source>
+        <translation>could not write the output.</translation>
+    </message>
+    <message>
+        <source>--hoja abre la ventana y no lleva más opciones.</source>
+        <translation>--hoja opens the window and takes no other options.</translation>
+    </message>
+    <message>
+        <source>indique la orden de esta opción: --grafica TEXTO o --ejercicios N.</source>
+        <translation>give the command of this option: --grafica TEXT or --ejercicios N.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetProblemText</name>
+    <message>
+        <source>El número de ejercicios debe estar entre 1 y 200.</source>
+        <translation>The number of exercises must be between 1 and 200.</translation>
+    </message>
+    <message>
+        <source>El grado debe estar entre 2 y 8.</source>
+        <translation>The degree must be between 2 and 8.</translation>
+    </message>
+    <message>
+        <source>Las raíces deben estar entre −1000 y 1000, y el primer extremo no puede ser mayor que el segundo.</source>
+        <translation>The roots must lie between −1000 and 1000, and the first end cannot be greater than the second.</translation>
+    </message>
+    <message>
+        <source>Un factor de segundo grado sin raíces reales necesita grado 3 o más (4 o más con raíces fraccionarias).</source>
+        <translation>A quadratic factor without real roots needs degree 3 or more (4 or more with fractional roots).</translation>
+    </message>
+    <message>
+        <source>Las raíces fraccionarias necesitan un intervalo de más de un número.</source>
+        <translation>Fractional roots need a range of more than one number.</translation>
+    </message>
+    <message>
+        <source>Con estas opciones no hay %1 polinomios distintos.</source>
+        <translation>With these options there are not %1 different polynomials.</translation>
     </message>
 </context>
 <context>

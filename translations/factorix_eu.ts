@@ -46,24 +46,6 @@ Ez dago INOLAKO BERMERIK, legeak uzten duen neurrian.
         <translation>HIZKUNTZA</translation>
     </message>
     <message>
-        <source>Descompone un polinomio en x con coeficientes enteros por sus raíces enteras.
-Sin opciones abre la ventana del programa.
-
-TEXTO es el polinomio tal como lo guarda la casilla de fórmula (2xe3+0xe2+0x-16,
-con «e» delante de cada cifra elevada) o tal como se ve (2x³+0x²+0x-16).
-
-Estado de salida: 0 si solo se escribieron líneas, 1 si un cálculo terminó
-con un mensaje de error, 2 si las opciones no son válidas.</source>
-        <translation>Koefiziente osoko x-ko polinomio bat bere erro osoen bidez deskonposatzen du.
-Aukerarik gabe, programaren leihoa irekitzen du.
-
-TESTUA polinomioa da, formula-laukiak gordetzen duen bezala (2xe3+0xe2+0x-16,
-berretzaile den zifra bakoitzaren aurrean «e» jarrita) edo ikusten den bezala (2x³+0x²+0x-16).
-
-Irteera-egoera: 0 lerroak soilik idatzi badira, 1 kalkuluren bat errore-mezu
-batekin amaitu bada, 2 aukerak baliozkoak ez badira.</translation>
-    </message>
-    <message>
         <source>TEXTO</source>
         <translation>TESTUA</translation>
     </message>
@@ -106,6 +88,90 @@ batekin amaitu bada, 2 aukerak baliozkoak ez badira.</translation>
     <message>
         <source>Escribe, como tablas de texto, los pasos de la regla de Ruffini desde la primera raíz de TEXTO, cada uno con su cociente y su resto, y después la factorización completa.</source>
         <translation>Ruffiniren erregelaren urratsak idazten ditu testu-taula gisa, TESTUAren lehen errotik hasita, bakoitza bere zatidura eta hondarrarekin, eta ondoren faktorizazio osoa.</translation>
+    </message>
+    <message>
+        <source>Descompone un polinomio en x con coeficientes enteros por sus raíces enteras.
+Sin opciones abre la ventana del programa.
+
+TEXTO es el polinomio tal como lo guarda la casilla de fórmula (2xe3+0xe2+0x-16,
+con «e» delante de cada cifra elevada) o tal como se ve (2x³+0x²+0x-16), o
+escrito como se suele escribir: &quot;x^3 - 8&quot;, &quot;X**2-1&quot;, &quot;−16 + 2x³&quot;, &quot;x^2 - 1 = 0&quot;.
+
+Estado de salida: 0 si solo se escribieron líneas, 1 si un cálculo terminó
+con un mensaje de error, 2 si las opciones no son válidas.</source>
+        <translation>Koefiziente osoko x-ko polinomio bat bere erro osoen bidez deskonposatzen du.
+Aukerarik gabe, programaren leihoa irekitzen du.
+
+TESTUA polinomioa da, formula-laukiak gordetzen duen bezala (2xe3+0xe2+0x-16,
+berretzaile den zifra bakoitzaren aurrean «e» jarrita), ikusten den bezala (2x³+0x²+0x-16),
+edo ohi den bezala idatzita: "x^3 - 8", "X**2-1", "−16 + 2x³", "x^2 - 1 = 0".
+
+Irteera-egoera: 0 lerroak soilik idatzi badira, 1 kalkuluren bat errore-mezu
+batekin amaitu bada, 2 aukerak baliozkoak ez badira.</translation>
+    </message>
+    <message>
+        <source>Dibuja la gráfica de P(x) sin pantalla: con --salida la escribe en un archivo .svg o .png de 800x600 (o de --tamano ANCHOxALTO); con --descripcion escribe en la salida la descripción que lee un lector de pantalla.</source>
+        <translation>P(x)-ren grafikoa marrazten du pantailarik gabe: --salida emanez gero, 800x600 (edo --tamano ZABALERAxALTUERA) tamainako .svg edo .png fitxategi batean idazten du; --descripcion emanez gero, pantaila-irakurgailu batek irakurtzen duen deskribapena idazten du irteeran.</translation>
+    </message>
+    <message>
+        <source>Escribe una hoja de N ejercicios (de 1 a 200) y después sus soluciones, cada una con su factorización y sus raíces. La misma --semilla da la misma hoja.</source>
+        <translation>N ariketako orri bat idazten du (1etik 200era) eta ondoren haien soluzioak, bakoitza bere faktorizazioarekin eta erroekin. --semilla berak orri bera ematen du.</translation>
+    </message>
+    <message>
+        <source>Abre la ventana «Hoja de ejercicios».</source>
+        <translation>«Ariketa-orria» leihoa irekitzen du.</translation>
+    </message>
+    <message>
+        <source>ARCHIVO</source>
+        <translation>FITXATEGIA</translation>
+    </message>
+    <message>
+        <source>El archivo que escriben --grafica y --ejercicios.</source>
+        <translation>--grafica eta --ejercicios aukerek idazten duten fitxategia.</translation>
+    </message>
+    <message>
+        <source>ANCHOxALTO</source>
+        <translation>ZABALERAxALTUERA</translation>
+    </message>
+    <message>
+        <source>Con --grafica, el tamaño de la imagen en píxeles (800x600).</source>
+        <translation>--grafica-rekin, irudiaren tamaina pixeletan (800x600).</translation>
+    </message>
+    <message>
+        <source>Con --grafica, escribe la descripción de la gráfica.</source>
+        <translation>--grafica-rekin, grafikoaren deskribapena idazten du.</translation>
+    </message>
+    <message>
+        <source>Con --ejercicios, el grado de los polinomios, de 2 a 8 (3).</source>
+        <translation>--ejercicios-ekin, polinomioen maila, 2tik 8ra (3).</translation>
+    </message>
+    <message>
+        <source>Con --ejercicios, entre qué enteros están las raíces (-6..6).</source>
+        <translation>--ejercicios-ekin, erroak zein zenbaki osoren artean dauden (-6..6).</translation>
+    </message>
+    <message>
+        <source>Con --ejercicios, algunas raíces son p/q, con q de 2 a 4.</source>
+        <translation>--ejercicios-ekin, erro batzuk p/q dira, q 2tik 4ra izanik.</translation>
+    </message>
+    <message>
+        <source>Con --ejercicios, un factor es de segundo grado sin raíces reales.</source>
+        <translation>--ejercicios-ekin, faktore bat bigarren mailakoa da, erro errealik gabea.</translation>
+    </message>
+    <message>
+        <source>Con --ejercicios, la semilla de la hoja (un entero de 0 a 2^64-1).</source>
+        <translation>--ejercicios-ekin, orriaren hazia (0tik 2^64-1era bitarteko zenbaki osoa).</translation>
+    </message>
+    <message>
+        <source>Con --ejercicios, cada solución con su resolución paso a paso.</source>
+        <translation>--ejercicios-ekin, soluzio bakoitza bere ebazpenarekin urratsez urrats.</translation>
+    </message>
+    <message>
+        <source>FORMATO</source>
+        <translation>FORMATUA</translation>
+    </message>
+    <message>
+        <source>Con --ejercicios, texto, json, html, latex o pdf; si no se indica, el de la terminación de --salida, y si no hay archivo, texto.</source>
+        <translation>--ejercicios-ekin, texto, json, html, latex edo pdf; adierazten ez bada, --salida-ren amaierakoa, eta fitxategirik ez badago, texto.</translation>
     </message>
 </context>
 <context>
@@ -159,6 +225,144 @@ batekin amaitu bada, 2 aukerak baliozkoak ez badira.</translation>
     <message>
         <source>Se produjo un error. Revise el cálculo.</source>
         <translation>Errore bat gertatu da. Berrikusi kalkulua.</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseSheetDialog</name>
+    <message>
+        <source>Hoja de ejercicios</source>
+        <translation>Ariketa-orria</translation>
+    </message>
+    <message>
+        <source>Con raíces fraccionarias (p/q, con q de 2 a 4)</source>
+        <translation>Erro zatikiekin (p/q, q 2tik 4ra)</translation>
+    </message>
+    <message>
+        <source>Con un factor de segundo grado sin raíces reales</source>
+        <translation>Erro errealik gabeko bigarren mailako faktore batekin</translation>
+    </message>
+    <message>
+        <source>Soluciones con la resolución paso a paso</source>
+        <translation>Soluzioak ebazpenarekin urratsez urrats</translation>
+    </message>
+    <message>
+        <source>Otra semilla</source>
+        <translation>Beste hazi bat</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>eta</translation>
+    </message>
+    <message>
+        <source>&amp;Número de ejercicios:</source>
+        <translation>&amp;Ariketa kopurua:</translation>
+    </message>
+    <message>
+        <source>&amp;Grado:</source>
+        <translation>&amp;Maila:</translation>
+    </message>
+    <message>
+        <source>&amp;Raíces enteras entre:</source>
+        <translation>&amp;Erro osoak, tarte honetan:</translation>
+    </message>
+    <message>
+        <source>&amp;Semilla:</source>
+        <translation>&amp;Hazia:</translation>
+    </message>
+    <message>
+        <source>Vista previa</source>
+        <translation>Aurrebista</translation>
+    </message>
+    <message>
+        <source>&amp;Guardar…</source>
+        <translation>&amp;Gorde…</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimir…</source>
+        <translation>&amp;Inprimatu…</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Itxi</translation>
+    </message>
+    <message>
+        <source>La semilla debe ser un número entero de 0 a 18446744073709551615.</source>
+        <translation>Haziak 0 eta 18446744073709551615 arteko zenbaki osoa izan behar du.</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar la hoja en «%1»: %2</source>
+        <translation>Ezin izan da orria «%1»(e)n gorde: %2</translation>
+    </message>
+    <message>
+        <source>Guardar la hoja de ejercicios</source>
+        <translation>Gorde ariketa-orria</translation>
+    </message>
+    <message>
+        <source>hoja-de-ejercicios.pdf</source>
+        <translation>ariketa-orria.pdf</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;LaTeX (*.tex);;HTML (*.html);;Texto (*.txt);;JSON (*.json)</source>
+        <translation>PDF (*.pdf);;LaTeX (*.tex);;HTML (*.html);;Testua (*.txt);;JSON (*.json)</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseSheetDocument</name>
+    <message>
+        <source> (doble)</source>
+        <translation> (bikoitza)</translation>
+    </message>
+    <message>
+        <source> (triple)</source>
+        <translation> (hirukoitza)</translation>
+    </message>
+    <message>
+        <source> (multiplicidad %1)</source>
+        <translation> (%1 anizkoiztasuna)</translation>
+    </message>
+    <message>
+        <source>x = %1</source>
+        <translation>x = %1</translation>
+    </message>
+    <message>
+        <source>Hoja de ejercicios</source>
+        <translation>Ariketa-orria</translation>
+    </message>
+    <message>
+        <source>Grado %1 · raíces entre %2 y %3</source>
+        <translation>%1. maila · erroak %2 eta %3 artean</translation>
+    </message>
+    <message>
+        <source> · con raíces fraccionarias</source>
+        <translation> · erro zatikiekin</translation>
+    </message>
+    <message>
+        <source> · con un factor de segundo grado sin raíces reales</source>
+        <translation> · erro errealik gabeko bigarren mailako faktore batekin</translation>
+    </message>
+    <message>
+        <source> · semilla %1</source>
+        <translation> · hazia: %1</translation>
+    </message>
+    <message>
+        <source>Factoriza y halla las raíces de cada polinomio.</source>
+        <translation>Faktorizatu polinomio bakoitza eta aurkitu haren erroak.</translation>
+    </message>
+    <message>
+        <source>%1. P(x) = %2</source>
+        <translation>%1. P(x) = %2</translation>
+    </message>
+    <message>
+        <source>Soluciones</source>
+        <translation>Soluzioak</translation>
+    </message>
+    <message>
+        <source>Factorización: %1</source>
+        <translation>Faktorizazioa: %1</translation>
+    </message>
+    <message>
+        <source>Raíces: %1</source>
+        <translation>Erroak: %1</translation>
     </message>
 </context>
 <context>
@@ -318,6 +522,41 @@ Adib.: 3x^3-6 honela osatu behar da:
     </message>
 </context>
 <context>
+    <name>GraphCommand</name>
+    <message>
+        <source>--%1 no es una opción de --grafica.</source>
+        <translation>--%1 ez da --grafica-ren aukera bat.</translation>
+    </message>
+    <message>
+        <source>indique un solo TEXTO y una sola --salida.</source>
+        <translation>adierazi TESTU bakarra eta --salida bakarra.</translation>
+    </message>
+    <message>
+        <source>indique --salida ARCHIVO.svg o ARCHIVO.png, o --descripcion.</source>
+        <translation>adierazi --salida FITXATEGIA.svg edo FITXATEGIA.png, edo --descripcion.</translation>
+    </message>
+    <message>
+        <source>la gráfica se escribe en un archivo .svg o .png, no en «%1».</source>
+        <translation>grafikoa .svg edo .png fitxategi batean idazten da, ez «%1»(e)n.</translation>
+    </message>
+    <message>
+        <source>--tamano es ANCHOxALTO en píxeles, de %1 a %2 cada uno (800x600).</source>
+        <translation>--tamano ZABALERAxALTUERA da pixeletan, bakoitza %1etik %2ra (800x600).</translation>
+    </message>
+    <message>
+        <source>el texto no es una suma de términos en x; no hay gráfica que dar.</source>
+        <translation>testua ez da x-ko gaien batura bat; ez dago emateko grafikorik.</translation>
+    </message>
+    <message>
+        <source>no se pudo escribir «%1»: %2</source>
+        <translation>ezin izan da «%1» idatzi: %2</translation>
+    </message>
+    <message>
+        <source>no se pudo escribir la salida.</source>
+        <translation>ezin izan da irteera idatzi.</translation>
+    </message>
+</context>
+<context>
     <name>GraphDescription</name>
     <message>
         <source>Gráfica de P(x) en [%1; %2]</source>
@@ -334,6 +573,30 @@ Adib.: 3x^3-6 honela osatu behar da:
     <message>
         <source>%1; corta el eje X en %2</source>
         <translation>%1; X ardatza ebakitzen du hemen: %2</translation>
+    </message>
+    <message>
+        <source> (doble)</source>
+        <translation> (bikoitza)</translation>
+    </message>
+    <message>
+        <source> (triple)</source>
+        <translation> (hirukoitza)</translation>
+    </message>
+    <message>
+        <source> (multiplicidad %1)</source>
+        <translation> (%1 anizkoiztasuna)</translation>
+    </message>
+    <message>
+        <source>x = %1</source>
+        <translation>x = %1</translation>
+    </message>
+    <message>
+        <source>x ≈ %1</source>
+        <translation>x ≈ %1</translation>
+    </message>
+    <message>
+        <source>%1 y %2</source>
+        <translation>%1 eta %2</translation>
     </message>
 </context>
 <context>
@@ -356,6 +619,38 @@ Adib.: 3x^3-6 honela osatu behar da:
     <message>
         <source>(%1; %2)</source>
         <translation>(%1; %2)</translation>
+    </message>
+</context>
+<context>
+    <name>PolynomialArgument</name>
+    <message>
+        <source>%1: el texto no es un polinomio en x: </source>
+        <translation>%1: testua ez da x-ko polinomio bat: </translation>
+    </message>
+    <message>
+        <source>termina antes de completarse.</source>
+        <translation>osatu baino lehen amaitzen da.</translation>
+    </message>
+    <message>
+        <source>no se puede leer %1 (carácter %2).</source>
+        <translation>ezin da %1 irakurri (%2. karakterea).</translation>
+    </message>
+</context>
+<context>
+    <name>PolynomialPaste</name>
+    <message>
+        <source>Ctrl+V o Mayús+Insert: pegar un polinomio
+Ctrl+Insert: copiar la fórmula como se ve</source>
+        <translation>Ctrl+V edo Maius+Insert: itsatsi polinomio bat
+Ctrl+Insert: kopiatu formula ikusten den bezala</translation>
+    </message>
+    <message>
+        <source>El portapapeles no contiene un polinomio en x.</source>
+        <translation>Arbelak ez dauka x-ko polinomiorik.</translation>
+    </message>
+    <message>
+        <source>Pegar</source>
+        <translation>Itsatsi</translation>
     </message>
 </context>
 <context>
@@ -409,6 +704,88 @@ Adib.: 3x^3-6 honela osatu behar da:
     <message>
         <source>término independiente</source>
         <translation>gai askea</translation>
+    </message>
+</context>
+<context>
+    <name>SheetCommand</name>
+    <message>
+        <source>--ejercicios necesita un número de ejercicios, de 1 a 200.</source>
+        <translation>--ejercicios-ek ariketa kopuru bat behar du, 1etik 200era.</translation>
+    </message>
+    <message>
+        <source>--grado necesita un número, de 2 a 8.</source>
+        <translation>--grado-k zenbaki bat behar du, 2tik 8ra.</translation>
+    </message>
+    <message>
+        <source>--raices es A..B, dos enteros, por ejemplo --raices=-6..6.</source>
+        <translation>--raices A..B da, bi zenbaki oso, adibidez --raices=-6..6.</translation>
+    </message>
+    <message>
+        <source>--semilla necesita un entero de 0 a 18446744073709551615.</source>
+        <translation>--semilla-k 0 eta 18446744073709551615 arteko zenbaki oso bat behar du.</translation>
+    </message>
+    <message>
+        <source>--formato es texto, json, html, latex o pdf, no «%1».</source>
+        <translation>--formato texto, json, html, latex edo pdf da, ez «%1».</translation>
+    </message>
+    <message>
+        <source>no se sabe en qué formato escribir «%1»: indique --formato.</source>
+        <translation>ez dakigu «%1» zein formatutan idatzi: adierazi --formato.</translation>
+    </message>
+    <message>
+        <source>un PDF se escribe en un archivo: indique --salida ARCHIVO.pdf.</source>
+        <translation>PDF bat fitxategi batean idazten da: adierazi --salida FITXATEGIA.pdf.</translation>
+    </message>
+    <message>
+        <source>--%1 no es una opción de --ejercicios.</source>
+        <translation>--%1 ez da --ejercicios-en aukera bat.</translation>
+    </message>
+    <message>
+        <source>--%1 se indica una sola vez.</source>
+        <translation>--%1 behin bakarrik adierazten da.</translation>
+    </message>
+    <message>
+        <source>no se pudo escribir «%1»: %2</source>
+        <translation>ezin izan da «%1» idatzi: %2</translation>
+    </message>
+    <message>
+        <source>no se pudo escribir la salida.</source>
+        <translation>ezin izan da irteera idatzi.</translation>
+    </message>
+    <message>
+        <source>--hoja abre la ventana y no lleva más opciones.</source>
+        <translation>--hoja-k leihoa irekitzen du eta ez du beste aukerarik hartzen.</translation>
+    </message>
+    <message>
+        <source>indique la orden de esta opción: --grafica TEXTO o --ejercicios N.</source>
+        <translation>adierazi aukera honen agindua: --grafica TESTUA edo --ejercicios N.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetProblemText</name>
+    <message>
+        <source>El número de ejercicios debe estar entre 1 y 200.</source>
+        <translation>Ariketa kopuruak 1 eta 200 artean egon behar du.</translation>
+    </message>
+    <message>
+        <source>El grado debe estar entre 2 y 8.</source>
+        <translation>Mailak 2 eta 8 artean egon behar du.</translation>
+    </message>
+    <message>
+        <source>Las raíces deben estar entre −1000 y 1000, y el primer extremo no puede ser mayor que el segundo.</source>
+        <translation>Erroek −1000 eta 1000 artean egon behar dute, eta lehen muturra ezin da bigarrena baino handiagoa izan.</translation>
+    </message>
+    <message>
+        <source>Un factor de segundo grado sin raíces reales necesita grado 3 o más (4 o más con raíces fraccionarias).</source>
+        <translation>Erro errealik gabeko bigarren mailako faktore batek 3. maila edo handiagoa behar du (4. edo handiagoa erro zatikiekin).</translation>
+    </message>
+    <message>
+        <source>Las raíces fraccionarias necesitan un intervalo de más de un número.</source>
+        <translation>Erro zatikiek zenbaki bat baino gehiagoko tartea behar dute.</translation>
+    </message>
+    <message>
+        <source>Con estas opciones no hay %1 polinomios distintos.</source>
+        <translation>Aukera hauekin ez dago %1 polinomio desberdin.</translation>
     </message>
 </context>
 <context>
@@ -492,7 +869,7 @@ Informazio gehiago lortzeko, probatu «factorix --help».</translation>
     </message>
     <message>
         <source>Paréntesis (pulsar Control-8 y Control-9)</source>
-        <translation>Parentesiak (Control-8 eta Control-9)</translation>
+        <translation>Parentesiak (sakatu Control-8 eta Control-9)</translation>
     </message>
     <message>
         <source>Exponentes (pulsar Shift-Número)</source>

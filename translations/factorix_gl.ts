@@ -46,24 +46,6 @@ Non hai NINGUNHA GARANTÍA, na medida en que o permita a lei.
         <translation>IDIOMA</translation>
     </message>
     <message>
-        <source>Descompone un polinomio en x con coeficientes enteros por sus raíces enteras.
-Sin opciones abre la ventana del programa.
-
-TEXTO es el polinomio tal como lo guarda la casilla de fórmula (2xe3+0xe2+0x-16,
-con «e» delante de cada cifra elevada) o tal como se ve (2x³+0x²+0x-16).
-
-Estado de salida: 0 si solo se escribieron líneas, 1 si un cálculo terminó
-con un mensaje de error, 2 si las opciones no son válidas.</source>
-        <translation>Descompón un polinomio en x con coeficientes enteiros polas súas raíces enteiras.
-Sen opcións abre a xanela do programa.
-
-TEXTO é o polinomio tal como o garda a caixa de fórmula (2xe3+0xe2+0x-16,
-con «e» diante de cada cifra elevada) ou tal como se ve (2x³+0x²+0x-16).
-
-Estado de saída: 0 se só se escribiron liñas, 1 se un cálculo rematou
-cunha mensaxe de erro, 2 se as opcións non son válidas.</translation>
-    </message>
-    <message>
         <source>TEXTO</source>
         <translation>TEXTO</translation>
     </message>
@@ -106,6 +88,90 @@ cunha mensaxe de erro, 2 se as opcións non son válidas.</translation>
     <message>
         <source>Escribe, como tablas de texto, los pasos de la regla de Ruffini desde la primera raíz de TEXTO, cada uno con su cociente y su resto, y después la factorización completa.</source>
         <translation>Escribe, como táboas de texto, os pasos da regra de Ruffini desde a primeira raíz de TEXTO, cada un co seu cociente e o seu resto, e despois a factorización completa.</translation>
+    </message>
+    <message>
+        <source>Descompone un polinomio en x con coeficientes enteros por sus raíces enteras.
+Sin opciones abre la ventana del programa.
+
+TEXTO es el polinomio tal como lo guarda la casilla de fórmula (2xe3+0xe2+0x-16,
+con «e» delante de cada cifra elevada) o tal como se ve (2x³+0x²+0x-16), o
+escrito como se suele escribir: &quot;x^3 - 8&quot;, &quot;X**2-1&quot;, &quot;−16 + 2x³&quot;, &quot;x^2 - 1 = 0&quot;.
+
+Estado de salida: 0 si solo se escribieron líneas, 1 si un cálculo terminó
+con un mensaje de error, 2 si las opciones no son válidas.</source>
+        <translation>Descompón un polinomio en x con coeficientes enteiros polas súas raíces enteiras.
+Sen opcións abre a xanela do programa.
+
+TEXTO é o polinomio tal como o garda a caixa de fórmula (2xe3+0xe2+0x-16,
+con «e» diante de cada cifra elevada) ou tal como se ve (2x³+0x²+0x-16), ou
+escrito como se adoita escribir: "x^3 - 8", "X**2-1", "−16 + 2x³", "x^2 - 1 = 0".
+
+Estado de saída: 0 se só se escribiron liñas, 1 se un cálculo rematou
+cunha mensaxe de erro, 2 se as opcións non son válidas.</translation>
+    </message>
+    <message>
+        <source>Dibuja la gráfica de P(x) sin pantalla: con --salida la escribe en un archivo .svg o .png de 800x600 (o de --tamano ANCHOxALTO); con --descripcion escribe en la salida la descripción que lee un lector de pantalla.</source>
+        <translation>Debuxa a gráfica de P(x) sen pantalla: con --salida escríbea nun ficheiro .svg ou .png de 800x600 (ou de --tamano LARGOxALTO); con --descripcion escribe na saída a descrición que le un lector de pantalla.</translation>
+    </message>
+    <message>
+        <source>Escribe una hoja de N ejercicios (de 1 a 200) y después sus soluciones, cada una con su factorización y sus raíces. La misma --semilla da la misma hoja.</source>
+        <translation>Escribe unha folla de N exercicios (de 1 a 200) e despois as súas solucións, cada unha coa súa factorización e as súas raíces. A mesma --semilla dá a mesma folla.</translation>
+    </message>
+    <message>
+        <source>Abre la ventana «Hoja de ejercicios».</source>
+        <translation>Abre a xanela «Folla de exercicios».</translation>
+    </message>
+    <message>
+        <source>ARCHIVO</source>
+        <translation>FICHEIRO</translation>
+    </message>
+    <message>
+        <source>El archivo que escriben --grafica y --ejercicios.</source>
+        <translation>O ficheiro que escriben --grafica e --ejercicios.</translation>
+    </message>
+    <message>
+        <source>ANCHOxALTO</source>
+        <translation>LARGOxALTO</translation>
+    </message>
+    <message>
+        <source>Con --grafica, el tamaño de la imagen en píxeles (800x600).</source>
+        <translation>Con --grafica, o tamaño da imaxe en píxeles (800x600).</translation>
+    </message>
+    <message>
+        <source>Con --grafica, escribe la descripción de la gráfica.</source>
+        <translation>Con --grafica, escribe a descrición da gráfica.</translation>
+    </message>
+    <message>
+        <source>Con --ejercicios, el grado de los polinomios, de 2 a 8 (3).</source>
+        <translation>Con --ejercicios, o grao dos polinomios, de 2 a 8 (3).</translation>
+    </message>
+    <message>
+        <source>Con --ejercicios, entre qué enteros están las raíces (-6..6).</source>
+        <translation>Con --ejercicios, entre que enteiros están as raíces (-6..6).</translation>
+    </message>
+    <message>
+        <source>Con --ejercicios, algunas raíces son p/q, con q de 2 a 4.</source>
+        <translation>Con --ejercicios, algunhas raíces son p/q, con q de 2 a 4.</translation>
+    </message>
+    <message>
+        <source>Con --ejercicios, un factor es de segundo grado sin raíces reales.</source>
+        <translation>Con --ejercicios, un factor é de segundo grao sen raíces reais.</translation>
+    </message>
+    <message>
+        <source>Con --ejercicios, la semilla de la hoja (un entero de 0 a 2^64-1).</source>
+        <translation>Con --ejercicios, a semente da folla (un enteiro de 0 a 2^64-1).</translation>
+    </message>
+    <message>
+        <source>Con --ejercicios, cada solución con su resolución paso a paso.</source>
+        <translation>Con --ejercicios, cada solución coa súa resolución paso a paso.</translation>
+    </message>
+    <message>
+        <source>FORMATO</source>
+        <translation>FORMATO</translation>
+    </message>
+    <message>
+        <source>Con --ejercicios, texto, json, html, latex o pdf; si no se indica, el de la terminación de --salida, y si no hay archivo, texto.</source>
+        <translation>Con --ejercicios, texto, json, html, latex ou pdf; se non se indica, o da terminación de --salida, e se non hai ficheiro, texto.</translation>
     </message>
 </context>
 <context>
@@ -159,6 +225,144 @@ cunha mensaxe de erro, 2 se as opcións non son válidas.</translation>
     <message>
         <source>Se produjo un error. Revise el cálculo.</source>
         <translation>Produciuse un erro. Revise o cálculo.</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseSheetDialog</name>
+    <message>
+        <source>Hoja de ejercicios</source>
+        <translation>Folla de exercicios</translation>
+    </message>
+    <message>
+        <source>Con raíces fraccionarias (p/q, con q de 2 a 4)</source>
+        <translation>Con raíces fraccionarias (p/q, con q de 2 a 4)</translation>
+    </message>
+    <message>
+        <source>Con un factor de segundo grado sin raíces reales</source>
+        <translation>Cun factor de segundo grao sen raíces reais</translation>
+    </message>
+    <message>
+        <source>Soluciones con la resolución paso a paso</source>
+        <translation>Solucións coa resolución paso a paso</translation>
+    </message>
+    <message>
+        <source>Otra semilla</source>
+        <translation>Outra semente</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>e</translation>
+    </message>
+    <message>
+        <source>&amp;Número de ejercicios:</source>
+        <translation>&amp;Número de exercicios:</translation>
+    </message>
+    <message>
+        <source>&amp;Grado:</source>
+        <translation>&amp;Grao:</translation>
+    </message>
+    <message>
+        <source>&amp;Raíces enteras entre:</source>
+        <translation>&amp;Raíces enteiras entre:</translation>
+    </message>
+    <message>
+        <source>&amp;Semilla:</source>
+        <translation>&amp;Semente:</translation>
+    </message>
+    <message>
+        <source>Vista previa</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>&amp;Guardar…</source>
+        <translation>&amp;Gardar…</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimir…</source>
+        <translation>&amp;Imprimir…</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Pechar</translation>
+    </message>
+    <message>
+        <source>La semilla debe ser un número entero de 0 a 18446744073709551615.</source>
+        <translation>A semente debe ser un número enteiro de 0 a 18446744073709551615.</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar la hoja en «%1»: %2</source>
+        <translation>Non se puido gardar a folla en «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Guardar la hoja de ejercicios</source>
+        <translation>Gardar a folla de exercicios</translation>
+    </message>
+    <message>
+        <source>hoja-de-ejercicios.pdf</source>
+        <translation>folla-de-exercicios.pdf</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;LaTeX (*.tex);;HTML (*.html);;Texto (*.txt);;JSON (*.json)</source>
+        <translation>PDF (*.pdf);;LaTeX (*.tex);;HTML (*.html);;Texto (*.txt);;JSON (*.json)</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseSheetDocument</name>
+    <message>
+        <source> (doble)</source>
+        <translation> (dobre)</translation>
+    </message>
+    <message>
+        <source> (triple)</source>
+        <translation> (triplo)</translation>
+    </message>
+    <message>
+        <source> (multiplicidad %1)</source>
+        <translation> (multiplicidade %1)</translation>
+    </message>
+    <message>
+        <source>x = %1</source>
+        <translation>x = %1</translation>
+    </message>
+    <message>
+        <source>Hoja de ejercicios</source>
+        <translation>Folla de exercicios</translation>
+    </message>
+    <message>
+        <source>Grado %1 · raíces entre %2 y %3</source>
+        <translation>Grao %1 · raíces entre %2 e %3</translation>
+    </message>
+    <message>
+        <source> · con raíces fraccionarias</source>
+        <translation> · con raíces fraccionarias</translation>
+    </message>
+    <message>
+        <source> · con un factor de segundo grado sin raíces reales</source>
+        <translation> · cun factor de segundo grao sen raíces reais</translation>
+    </message>
+    <message>
+        <source> · semilla %1</source>
+        <translation> · semente %1</translation>
+    </message>
+    <message>
+        <source>Factoriza y halla las raíces de cada polinomio.</source>
+        <translation>Factoriza e acha as raíces de cada polinomio.</translation>
+    </message>
+    <message>
+        <source>%1. P(x) = %2</source>
+        <translation>%1. P(x) = %2</translation>
+    </message>
+    <message>
+        <source>Soluciones</source>
+        <translation>Solucións</translation>
+    </message>
+    <message>
+        <source>Factorización: %1</source>
+        <translation>Factorización: %1</translation>
+    </message>
+    <message>
+        <source>Raíces: %1</source>
+        <translation>Raíces: %1</translation>
     </message>
 </context>
 <context>
@@ -318,6 +522,41 @@ Ex.: 3x^3-6 deberá completarse así:
     </message>
 </context>
 <context>
+    <name>GraphCommand</name>
+    <message>
+        <source>--%1 no es una opción de --grafica.</source>
+        <translation>--%1 non é unha opción de --grafica.</translation>
+    </message>
+    <message>
+        <source>indique un solo TEXTO y una sola --salida.</source>
+        <translation>indique un só TEXTO e unha soa --salida.</translation>
+    </message>
+    <message>
+        <source>indique --salida ARCHIVO.svg o ARCHIVO.png, o --descripcion.</source>
+        <translation>indique --salida FICHEIRO.svg ou FICHEIRO.png, ou --descripcion.</translation>
+    </message>
+    <message>
+        <source>la gráfica se escribe en un archivo .svg o .png, no en «%1».</source>
+        <translation>a gráfica escríbese nun ficheiro .svg ou .png, non en «%1».</translation>
+    </message>
+    <message>
+        <source>--tamano es ANCHOxALTO en píxeles, de %1 a %2 cada uno (800x600).</source>
+        <translation>--tamano é LARGOxALTO en píxeles, de %1 a %2 cada un (800x600).</translation>
+    </message>
+    <message>
+        <source>el texto no es una suma de términos en x; no hay gráfica que dar.</source>
+        <translation>o texto non é unha suma de termos en x; non hai gráfica que dar.</translation>
+    </message>
+    <message>
+        <source>no se pudo escribir «%1»: %2</source>
+        <translation>non se puido escribir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>no se pudo escribir la salida.</source>
+        <translation>non se puido escribir a saída.</translation>
+    </message>
+</context>
+<context>
     <name>GraphDescription</name>
     <message>
         <source>Gráfica de P(x) en [%1; %2]</source>
@@ -334,6 +573,30 @@ Ex.: 3x^3-6 deberá completarse así:
     <message>
         <source>%1; corta el eje X en %2</source>
         <translation>%1; corta o eixo X en %2</translation>
+    </message>
+    <message>
+        <source> (doble)</source>
+        <translation> (dobre)</translation>
+    </message>
+    <message>
+        <source> (triple)</source>
+        <translation> (triplo)</translation>
+    </message>
+    <message>
+        <source> (multiplicidad %1)</source>
+        <translation> (multiplicidade %1)</translation>
+    </message>
+    <message>
+        <source>x = %1</source>
+        <translation>x = %1</translation>
+    </message>
+    <message>
+        <source>x ≈ %1</source>
+        <translation>x ≈ %1</translation>
+    </message>
+    <message>
+        <source>%1 y %2</source>
+        <translation>%1 e %2</translation>
     </message>
 </context>
 <context>
@@ -356,6 +619,38 @@ Ex.: 3x^3-6 deberá completarse así:
     <message>
         <source>(%1; %2)</source>
         <translation>(%1; %2)</translation>
+    </message>
+</context>
+<context>
+    <name>PolynomialArgument</name>
+    <message>
+        <source>%1: el texto no es un polinomio en x: </source>
+        <translation>%1: o texto non é un polinomio en x: </translation>
+    </message>
+    <message>
+        <source>termina antes de completarse.</source>
+        <translation>remata antes de completarse.</translation>
+    </message>
+    <message>
+        <source>no se puede leer %1 (carácter %2).</source>
+        <translation>non se pode ler %1 (carácter %2).</translation>
+    </message>
+</context>
+<context>
+    <name>PolynomialPaste</name>
+    <message>
+        <source>Ctrl+V o Mayús+Insert: pegar un polinomio
+Ctrl+Insert: copiar la fórmula como se ve</source>
+        <translation>Ctrl+V ou Maiús+Insert: pegar un polinomio
+Ctrl+Insert: copiar a fórmula tal como se ve</translation>
+    </message>
+    <message>
+        <source>El portapapeles no contiene un polinomio en x.</source>
+        <translation>O portapapeis non contén un polinomio en x.</translation>
+    </message>
+    <message>
+        <source>Pegar</source>
+        <translation>Pegar</translation>
     </message>
 </context>
 <context>
@@ -409,6 +704,88 @@ Ex.: 3x^3-6 deberá completarse así:
     <message>
         <source>término independiente</source>
         <translation>termo independente</translation>
+    </message>
+</context>
+<context>
+    <name>SheetCommand</name>
+    <message>
+        <source>--ejercicios necesita un número de ejercicios, de 1 a 200.</source>
+        <translation>--ejercicios necesita un número de exercicios, de 1 a 200.</translation>
+    </message>
+    <message>
+        <source>--grado necesita un número, de 2 a 8.</source>
+        <translation>--grado necesita un número, de 2 a 8.</translation>
+    </message>
+    <message>
+        <source>--raices es A..B, dos enteros, por ejemplo --raices=-6..6.</source>
+        <translation>--raices é A..B, dous enteiros, por exemplo --raices=-6..6.</translation>
+    </message>
+    <message>
+        <source>--semilla necesita un entero de 0 a 18446744073709551615.</source>
+        <translation>--semilla necesita un enteiro de 0 a 18446744073709551615.</translation>
+    </message>
+    <message>
+        <source>--formato es texto, json, html, latex o pdf, no «%1».</source>
+        <translation>--formato é texto, json, html, latex ou pdf, non «%1».</translation>
+    </message>
+    <message>
+        <source>no se sabe en qué formato escribir «%1»: indique --formato.</source>
+        <translation>non se sabe en que formato escribir «%1»: indique --formato.</translation>
+    </message>
+    <message>
+        <source>un PDF se escribe en un archivo: indique --salida ARCHIVO.pdf.</source>
+        <translation>un PDF escríbese nun ficheiro: indique --salida FICHEIRO.pdf.</translation>
+    </message>
+    <message>
+        <source>--%1 no es una opción de --ejercicios.</source>
+        <translation>--%1 non é unha opción de --ejercicios.</translation>
+    </message>
+    <message>
+        <source>--%1 se indica una sola vez.</source>
+        <translation>--%1 indícase unha soa vez.</translation>
+    </message>
+    <message>
+        <source>no se pudo escribir «%1»: %2</source>
+        <translation>non se puido escribir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>no se pudo escribir la salida.</source>
+        <translation>non se puido escribir a saída.</translation>
+    </message>
+    <message>
+        <source>--hoja abre la ventana y no lleva más opciones.</source>
+        <translation>--hoja abre a xanela e non leva máis opcións.</translation>
+    </message>
+    <message>
+        <source>indique la orden de esta opción: --grafica TEXTO o --ejercicios N.</source>
+        <translation>indique a orde desta opción: --grafica TEXTO ou --ejercicios N.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetProblemText</name>
+    <message>
+        <source>El número de ejercicios debe estar entre 1 y 200.</source>
+        <translation>O número de exercicios debe estar entre 1 e 200.</translation>
+    </message>
+    <message>
+        <source>El grado debe estar entre 2 y 8.</source>
+        <translation>O grao debe estar entre 2 e 8.</translation>
+    </message>
+    <message>
+        <source>Las raíces deben estar entre −1000 y 1000, y el primer extremo no puede ser mayor que el segundo.</source>
+        <translation>As raíces deben estar entre −1000 e 1000, e o primeiro extremo non pode ser maior ca o segundo.</translation>
+    </message>
+    <message>
+        <source>Un factor de segundo grado sin raíces reales necesita grado 3 o más (4 o más con raíces fraccionarias).</source>
+        <translation>Un factor de segundo grao sen raíces reais necesita grao 3 ou máis (4 ou máis con raíces fraccionarias).</translation>
+    </message>
+    <message>
+        <source>Las raíces fraccionarias necesitan un intervalo de más de un número.</source>
+        <translation>As raíces fraccionarias necesitan un intervalo de máis dun número.</translation>
+    </message>
+    <message>
+        <source>Con estas opciones no hay %1 polinomios distintos.</source>
+        <translation>Con estas opcións non hai %1 polinomios distintos.</translation>
     </message>
 </context>
 <context>
