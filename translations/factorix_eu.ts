@@ -869,7 +869,7 @@ Informazio gehiago lortzeko, probatu «factorix --help».</translation>
     </message>
     <message>
         <source>Paréntesis (pulsar Control-8 y Control-9)</source>
-        <translation>Parentesiak (sakatu Control-8 eta Control-9)</translation>
+        <translation>Parentesiak (Control-8 eta Control-9)</translation>
     </message>
     <message>
         <source>Exponentes (pulsar Shift-Número)</source>
