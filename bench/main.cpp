@@ -1,6 +1,7 @@
 // Times the search on every row of a file of formula texts.
 //
 //   factorix-bench [FILE]      (default: the corpus beside the source tree)
+//   factorix-bench --pasos     the worked solution of degree-400 polynomials
 //
 // A row is: name, TAB, formula text as the pad stores it, TAB, a third
 // column; lines starting with "#" are comments. When the third column says
@@ -27,6 +28,7 @@
 #include <vector>
 
 #include "bench/NaiveSearch.h"
+#include "bench/StepsBench.h"
 #include "bench/StressRun.h"
 #include "engine/search/Search.h"
 #include "engine/text/FormulaTerms.h"
@@ -191,6 +193,7 @@ bool RunTimedRow(const Row& row, const std::map<std::string, double>& nfroots) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 1 && std::string(argv[1]) == "--pasos") return RunStepsBench();
   const std::string path = argc > 1 ? argv[1] : FACTORIX_SOURCE_DIR "/../shared/bench/corpus.txt";
   const std::vector<Row> rows = ReadRows(path);
   const auto start = Clock::now();

@@ -67,6 +67,8 @@ struct Options {
   QCommandLineOption padText{
       QStringLiteral("texto"),
       CommandLine::tr("Escribe las líneas en la codificación de la casilla de fórmula (2xe2 por 2x²).")};
+  QCommandLineOption json{QStringLiteral("json"),
+                          CommandLine::tr("Con --pasos, escribe la solución como un objeto JSON en una línea por polinomio.")};
   // Chosen before the parser exists (main), so that every text is in it;
   // declared here to be listed and checked.
   QCommandLineOption language{QLatin1String(UiLanguage::kOption),
@@ -100,6 +102,7 @@ struct Options {
       parser.addOption(drawingOptions.back());
     }
     parser.addOption(padText);
+    parser.addOption(json);
     parser.addOption(language);
   }
 };
@@ -174,5 +177,7 @@ int CommandLine::run(const QStringList& arguments, std::span<const DrawingHandle
     text = values.first();
   }
   if (!chosen) return usageError(CommandLine::tr("falta la orden, por ejemplo --calcular TEXTO."));
+  if (parser.isSet(options.json) && !(chosen = jsonForm(*chosen)))
+    return usageError(CommandLine::tr("--json solo acompaña a --pasos."));
   return runText(*chosen, text, parser.isSet(options.padText));
 }

@@ -3,8 +3,9 @@
 #include <QCoreApplication>
 
 #include "engine/core/EngineError.h"
-#include "engine/factor/Report.h"
+#include "cli/StepsCommand.h"
 #include "engine/search/Search.h"
+#include "report/WorkReport.h"
 
 namespace {
 
@@ -22,20 +23,13 @@ CommandOutput calcular(std::string_view padText) {
   return output;
 }
 
-// A text whose search evaluates it candidate by candidate has no
-// polynomial to factor.
-constexpr const char* kNoFactorization = QT_TRANSLATE_NOOP(
-    "TextCommand",
-    "factorix: el texto no es una suma de términos en x; no hay factorización que dar.\n"
-    "Pruebe «factorix --help» para más información.");
-
 // Runs one of the work's reports; a polynomial too large to show ends with
 // the engine's error.
 template <typename Report>
 CommandOutput work(Report report) {
   CommandOutput output;
   output.error = factorix::RunGuarded([&report, &output] {
-    if (!report(output)) output.message = QCoreApplication::translate("TextCommand", kNoFactorization).toStdString();
+    if (!report(output)) output.message = NoFactorizationMessage();
   });
   if (output.error != factorix::kNoError) output.lines.clear();
   return output;
@@ -44,8 +38,8 @@ CommandOutput work(Report report) {
 // The complete factorisation over the integers, one line.
 CommandOutput factorizar(std::string_view padText) {
   return work([padText](CommandOutput& output) {
-    const std::optional<std::string> line = factorix::FactorizationLine(padText);
-    if (line) output.lines.push_back(*line);
+    const std::optional<QString> line = WorkReport::factorizationLine(padText);
+    if (line) output.lines.push_back(line->toStdString());
     return line.has_value();
   });
 }
@@ -54,8 +48,10 @@ CommandOutput factorizar(std::string_view padText) {
 // factorisation.
 CommandOutput ruffini(std::string_view padText) {
   return work([padText](CommandOutput& output) {
-    std::optional<std::vector<std::string>> lines = factorix::RuffiniLines(padText);
-    if (lines) output.lines = std::move(*lines);
+    const std::optional<QStringList> lines = WorkReport::ruffiniLines(padText);
+    if (lines) {
+      for (const QString& line : *lines) output.lines.push_back(line.toStdString());
+    }
     output.plainText = true;
     return lines.has_value();
   });
@@ -77,8 +73,29 @@ constexpr TextCommand kCommands[] = {
      "primera raíz de TEXTO, cada uno con su cociente y su resto, y después la "
      "factorización completa."),
      &ruffini},
+    {"pasos",
+     QT_TRANSLATE_NOOP("CommandLine", "Escribe la resolución paso a paso de TEXTO: el factor común, los "
+     "candidatos probados con el teorema del resto, las tablas de Ruffini, la "
+     "ecuación de segundo grado o bicuadrada que queda, las raíces con su "
+     "multiplicidad y la factorización. Con --json, un objeto JSON por polinomio."),
+     &pasos},
 };
+
+const TextCommand kPasosJson{"pasos", "", &pasosJson, false};
 
 }  // namespace
 
+// A text whose search evaluates it candidate by candidate has no
+// polynomial to factor.
+std::string NoFactorizationMessage() {
+  return QCoreApplication::translate("TextCommand",
+                                     "factorix: el texto no es una suma de términos en x; no hay factorización que dar.\n"
+                                     "Pruebe «factorix --help» para más información.")
+      .toStdString();
+}
+
 std::span<const TextCommand> textCommands() { return kCommands; }
+
+const TextCommand* jsonForm(const TextCommand& command) {
+  return std::string_view(command.option) == kPasosJson.option ? &kPasosJson : nullptr;
+}

@@ -54,7 +54,7 @@ int TextRunner::runStandardInput() const {
       textStatus = report(factorix::kOverflow);
     else
       textStatus = runText(QString::fromUtf8(line.data(), qsizetype(line.size())));
-    std::fputc('\n', stdout);
+    if (command_.blankLineAfterEach) std::fputc('\n', stdout);
     if (textStatus != kLinesOnly) status = textStatus;
     if (std::ferror(stdout)) break;  // the rest could not be written either
   }

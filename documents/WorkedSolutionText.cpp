@@ -1,16 +1,14 @@
 #include "documents/WorkedSolutionText.h"
 
-#include "engine/factor/PolynomialText.h"
-#include "engine/factor/Report.h"
+#include "engine/solve/Solution.h"
+#include "report/SolutionText.h"
 
 QList<QStringList> WorkedSolutions(const std::vector<factorix::Exercise>& exercises) {
   QList<QStringList> worked;
   for (const factorix::Exercise& exercise : exercises) {
-    const std::string text = factorix::WritePolynomial(exercise.polynomial, factorix::Exponents::kPadText);
-    QStringList lines;
-    if (const auto report = factorix::RuffiniLines(text))
-      for (const std::string& line : *report) lines << QString::fromStdString(line);
-    worked << lines;
+    QString text = SolutionText::write(factorix::Solve(exercise.polynomial));
+    text.chop(1);  // the last line's end
+    worked << text.split(u'\n');
   }
   return worked;
 }

@@ -1,6 +1,5 @@
 #include "engine/core/EngineError.h"
 #include "engine/factor/PolynomialText.h"
-#include "engine/factor/RuffiniText.h"
 #include "engine/factor/Work.h"
 
 #include <gtest/gtest.h>
@@ -24,18 +23,6 @@ TEST(Ruffini, OneTableAsWrittenInClass) {
   EXPECT_EQ(Texts(table.quotient), (std::vector<std::string>{"2", "4", "8"}));
   EXPECT_EQ(table.remainder, 0);
   EXPECT_EQ(WritePolynomial(table.QuotientCoefficients()), "2x\u00b2+4x+8");
-
-  EXPECT_EQ(RuffiniTableText(table),
-            "  |  2  0  0   -16\n"
-            "2 |     4  8    16\n"
-            "--+---------------\n"
-            "     2  4  8 |   0\n");
-  // A remainder other than 0 is shown as it is: 5 is no root of x - 2.
-  EXPECT_EQ(RuffiniTableText(DivideWithTable({-2, 1}, -5)),
-            "   |  1   -2\n"
-            "-5 |      -5\n"
-            "---+--------\n"
-            "      1 | -7\n");
 }
 
 // The roots of the tables of the line of `root` in `text`, then the last

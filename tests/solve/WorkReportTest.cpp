@@ -1,12 +1,48 @@
-#include "engine/core/EngineError.h"
-#include "engine/factor/Report.h"
+// What --factorizar and --ruffini print, and Ruffini's tables as text.
+#include "report/WorkReport.h"
 
 #include <gtest/gtest.h>
+
+#include "engine/core/EngineError.h"
+#include "report/RuffiniTableText.h"
 
 namespace factorix {
 namespace {
 
 using Lines = std::vector<std::string>;
+
+std::optional<std::string> FactorizationLine(std::string_view text) {
+  const std::optional<QString> line = WorkReport::factorizationLine(text);
+  if (!line) return std::nullopt;
+  return line->toStdString();
+}
+
+std::optional<Lines> RuffiniLines(std::string_view text) {
+  const std::optional<QStringList> lines = WorkReport::ruffiniLines(text);
+  if (!lines) return std::nullopt;
+  Lines out;
+  for (const QString& line : *lines) out.push_back(line.toStdString());
+  return out;
+}
+
+TEST(Report, OneTableAsWrittenInClass) {
+  EXPECT_EQ(RuffiniTableText("2", {"2", "0", "0", "-16"}, {"4", "8", "16"}, {"2", "4", "8"}, "0").toStdString(),
+            "  |  2  0  0   -16\n"
+            "2 |     4  8    16\n"
+            "--+---------------\n"
+            "     2  4  8 |   0\n");
+  // A remainder other than 0 is shown as it is; fractions take their width.
+  EXPECT_EQ(RuffiniTableText("-5", {"1", "-2"}, {"-5"}, {"1"}, "-7").toStdString(),
+            "   |  1   -2\n"
+            "-5 |      -5\n"
+            "---+--------\n"
+            "      1 | -7\n");
+  EXPECT_EQ(RuffiniTableText("1/2", {"2", "-1", "1"}, {"1", "0"}, {"2", "0"}, "1").toStdString(),
+            "    |  2  -1   1\n"
+            "1/2 |      1   0\n"
+            "----+-----------\n"
+            "       2   0 | 1\n");
+}
 
 TEST(Report, FactorizationOnOneLineInThePadsEncoding) {
   EXPECT_EQ(FactorizationLine("2xe3+0xe2+0x-16"), "2(x-2)(xe2+2x+4)");

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// What a command leaves for the command line to print.
+struct CommandOutput {
+  // Formula lines in the pad's text encoding, without the result pad's
+  // leading blank, in the order the window shows them.
+  std::vector<std::string> lines;
+  // The engine's error number (factorix::ErrorNumber) that ended the work;
+  // kNoError (0) when it ran to the end.
+  int error = 0;
+  // True when `lines` are plain text (tables, captions) printed as they
+  // are, rather than formula lines in the pad's encoding.
+  bool plainText = false;
+  // A message of the command's own for standard error, without its line
+  // end; it ends the text as an error does. Empty for none.
+  std::string message;
+};
+
+// What the command line says when a text is not a sum of terms and the
+// command needs a polynomial, in the language of the run.
+std::string NoFactorizationMessage();

@@ -1,0 +1,204 @@
+#include "engine/solve/ExactRoots.h"
+
+#include <acb.h>
+#include <arb.h>
+#include <flint/ulong_extras.h>
+
+#include <cstdint>
+
+#include "engine/core/EngineError.h"
+#include "engine/solve/ArbNumbers.h"
+
+namespace factorix {
+
+namespace {
+
+// Primes tried by division before anything else.
+constexpr unsigned long kTrialPrimesBelow = 1 << 12;
+
+// Takes every square of `prime` out of `rest` into `root`.
+void TakeSquares(mpz_class& rest, mpz_class& root, const mpz_class& prime) {
+  const mpz_class square = prime * prime;
+  while (mpz_divisible_p(rest.get_mpz_t(), square.get_mpz_t())) {
+    rest /= square;
+    root *= prime;
+  }
+}
+
+// Bits of working precision that leave `bits` of relative accuracy after
+// the sum of a rational and a surd that nearly cancel: doubled until Arb
+// says so, from a start that covers the numbers' own sizes.
+constexpr slong kWantedBits = 100;
+constexpr slong kMaxBits = slong{1} << 20;
+
+
+
+// Sets `out` to rational + surd * sqrt(radicand) at `prec` bits.
+void SetSurd(arb_t out, const mpq_class& rational, const mpq_class& surd, const mpz_class& radicand, slong prec) {
+  arb_t term;
+  arb_init(term);
+  fmpz_t d;
+  fmpz_init(d);
+  fmpz_set_mpz(d, radicand.get_mpz_t());
+  arb_sqrt_fmpz(out, d, prec);
+  SetRational(term, surd, prec);
+  arb_mul(out, out, term, prec);
+  SetRational(term, rational, prec);
+  arb_add(out, out, term, prec);
+  fmpz_clear(d);
+  arb_clear(term);
+}
+
+// The working precision to start from for the numbers of `root`.
+slong StartingBits(const ExactRoot& root) {
+  const auto bits = [](const mpz_class& n) { return static_cast<slong>(mpz_sizeinbase(n.get_mpz_t(), 2)); };
+  return kWantedBits + 32 + bits(root.radicand) + bits(root.rational.get_num()) + bits(root.rational.get_den()) +
+         bits(root.surd.get_num()) + bits(root.surd.get_den());
+}
+
+// rational + surd * sqrt(radicand), or its surd part alone, to kWantedBits.
+mpq_class SurdValue(const mpq_class& rational, const mpq_class& surd, const mpz_class& radicand) {
+  arb_t value;
+  arb_init(value);
+  ExactRoot sizes{rational, surd, radicand, false};
+  for (slong prec = StartingBits(sizes);; prec *= 2) {
+    if (prec > kMaxBits) throw EngineError(kOverflow);
+    SetSurd(value, rational, surd, radicand, prec);
+    if (arb_rel_accuracy_bits(value) >= kWantedBits) break;
+  }
+  const mpq_class out = Midpoint(value);
+  arb_clear(value);
+  return out;
+}
+
+}  // namespace
+
+SquareSplit SplitSquares(const mpz_class& n) {
+  SquareSplit split;
+  split.rest = n;
+  for (unsigned long p = 2; p < kTrialPrimesBelow; p = n_nextprime(p, 1)) TakeSquares(split.rest, split.root, p);
+  if (mpz_perfect_square_p(split.rest.get_mpz_t())) {
+    mpz_class root;
+    mpz_sqrt(root.get_mpz_t(), split.rest.get_mpz_t());
+    split.root *= root;
+    split.rest = 1;
+  } else if (mpz_fits_ulong_p(split.rest.get_mpz_t())) {
+    n_factor_t factors;
+    n_factor_init(&factors);
+    n_factor(&factors, mpz_get_ui(split.rest.get_mpz_t()), 0);
+    for (int i = 0; i < factors.num; ++i) TakeSquares(split.rest, split.root, mpz_class(factors.p[i]));
+  }
+  return split;
+}
+
+mpz_class Discriminant(const mpz_class& a, const mpz_class& b, const mpz_class& c) { return b * b - 4 * a * c; }
+
+std::vector<ExactRoot> QuadraticRoots(const mpz_class& a, const mpz_class& b, const mpz_class& c) {
+  const mpz_class discriminant = Discriminant(a, b, c);
+  ExactRoot low, high;
+  low.rational = high.rational = Fraction(-b, 2 * a);
+  if (discriminant == 0) return {low};
+  const SquareSplit split = SplitSquares(abs(discriminant));
+  const mpq_class half = Fraction(split.root, 2 * abs(a));  // sqrt|discriminant| / 2|a| = half * sqrt(rest)
+  if (discriminant > 0 && split.rest == 1) {
+    low.rational -= half;
+    high.rational += half;
+    return {low, high};
+  }
+  low.surd = -half;
+  high.surd = half;
+  low.radicand = high.radicand = split.rest;
+  low.imaginary = high.imaginary = discriminant < 0;
+  return {low, high};
+}
+
+std::vector<ExactRoot> SquareRoots(const mpq_class& t) {
+  // sqrt(p/q) = sqrt(pq) / q
+  const SquareSplit split = SplitSquares(abs(t.get_num()) * t.get_den());
+  const mpq_class size = Fraction(split.root, t.get_den());
+  ExactRoot minus, plus;
+  if (split.rest == 1 && t > 0) {
+    minus.rational = -size;
+    plus.rational = size;
+  } else {
+    minus.surd = -size;
+    plus.surd = size;
+    minus.radicand = plus.radicand = split.rest;
+    minus.imaginary = plus.imaginary = t < 0;
+  }
+  return {minus, plus};
+}
+
+std::vector<Root> ApproximateSquareRoots(const ExactRoot& t) {
+  acb_t value;
+  acb_init(value);
+  arb_t sign;
+  arb_init(sign);
+  for (slong prec = StartingBits(t);; prec *= 2) {
+    if (prec > kMaxBits) throw EngineError(kOverflow);
+    if (t.imaginary) {
+      SetRational(acb_realref(value), t.rational, prec);
+      SetSurd(acb_imagref(value), 0, t.surd, t.radicand, prec);
+    } else {
+      SetSurd(acb_realref(value), t.rational, t.surd, t.radicand, prec);
+      arb_zero(acb_imagref(value));
+      arb_set(sign, acb_realref(value));
+      if (arb_contains_zero(sign)) continue;  // not yet known to be positive or negative
+    }
+    acb_sqrt(value, value, prec);
+    const bool realDone = arb_is_zero(acb_realref(value)) || arb_rel_accuracy_bits(acb_realref(value)) >= kWantedBits;
+    const bool imagDone = arb_is_zero(acb_imagref(value)) || arb_rel_accuracy_bits(acb_imagref(value)) >= kWantedBits;
+    if (realDone && imagDone) break;
+  }
+  Root plus;
+  plus.re = Midpoint(acb_realref(value));
+  plus.im = Midpoint(acb_imagref(value));
+  if (!t.imaginary) {
+    // sqrt of a positive number is real, of a negative one imaginary.
+    if (arb_is_positive(sign)) {
+      plus.im = 0;
+    } else {
+      plus.re = 0;
+    }
+  }
+  Root minus = plus;
+  minus.re = -plus.re;
+  minus.im = -plus.im;
+  acb_clear(value);
+  arb_clear(sign);
+  return {minus, plus};
+}
+
+mpq_class Fraction(const mpz_class& numerator, const mpz_class& denominator) {
+  mpq_class out;
+  mpz_set(mpq_numref(out.get_mpq_t()), numerator.get_mpz_t());
+  mpz_set(mpq_denref(out.get_mpq_t()), denominator.get_mpz_t());
+  mpq_canonicalize(out.get_mpq_t());
+  return out;
+}
+
+ExactRoot RationalRoot(const mpq_class& value) {
+  ExactRoot root;
+  root.rational = value;
+  return root;
+}
+
+bool operator==(const ExactRoot& a, const ExactRoot& b) {
+  return a.rational == b.rational && a.surd == b.surd && a.radicand == b.radicand && a.imaginary == b.imaginary;
+}
+
+Root ToRoot(const ExactRoot& root) {
+  Root out;
+  out.exact = root;
+  if (root.IsRational()) {
+    out.re = root.rational;
+  } else if (root.imaginary) {
+    out.re = root.rational;
+    out.im = root.radicand == 1 ? root.surd : SurdValue(0, root.surd, root.radicand);
+  } else {
+    out.re = SurdValue(root.rational, root.surd, root.radicand);
+  }
+  return out;
+}
+
+}  // namespace factorix
