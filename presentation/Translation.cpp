@@ -42,6 +42,6 @@ bool Translation::install(QCoreApplication& app, const QString& language) {
     qt = installFirst(app, qtbase, UiLanguage::source(), {qtFolder});
     installFirst(app, qtbase, language, {kBuiltIn});
   }
-  if (language == UiLanguage::source()) return qt;
+  // Spanish has one too, for the singular of the texts with a count.
   return installFirst(app, QStringLiteral("factorix"), language, {kBuiltIn}) && qt;
 }

@@ -10,8 +10,9 @@ class Translation {
 public:
   // Makes `language` (a UiLanguage code) the language of every text from
   // now on: loads its catalogues into translators owned by `app`, installs
-  // them and makes it the default locale. Spanish loads Qt's catalogue
-  // only. Returns false when a catalogue is missing, in which case the
-  // texts it would translate stay as written.
+  // them and makes it the default locale. Spanish's own catalogue holds
+  // only the plurals of the texts with a count. Returns false when a
+  // catalogue is missing, in which case the texts it would translate stay as
+  // written.
   static bool install(QCoreApplication& app, const QString& language);
 };

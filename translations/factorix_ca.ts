@@ -173,6 +173,18 @@ amb un missatge d'error, 2 si les opcions no són vàlides.</translation>
         <source>Con --ejercicios, texto, json, html, latex o pdf; si no se indica, el de la terminación de --salida, y si no hay archivo, texto.</source>
         <translation>Amb --ejercicios, texto, json, html, latex o pdf; si no s'indica, el de la terminació de --salida, i si no hi ha fitxer, texto.</translation>
     </message>
+    <message>
+        <source>Con --pasos, escribe la solución como un objeto JSON en una línea por polinomio.</source>
+        <translation>Amb --pasos, escriu la solució com un objecte JSON en una línia per polinomi.</translation>
+    </message>
+    <message>
+        <source>--json solo acompaña a --pasos.</source>
+        <translation>--json només acompanya --pasos.</translation>
+    </message>
+    <message>
+        <source>Escribe la resolución paso a paso de TEXTO: el factor común, los candidatos probados con el teorema del resto, las tablas de Ruffini, la ecuación de segundo grado o bicuadrada que queda, las raíces con su multiplicidad y la factorización. Con --json, un objeto JSON por polinomio.</source>
+        <translation>Escriu la resolució pas a pas de TEXT: el factor comú, els candidats provats amb el teorema del residu, les taules de Ruffini, l'equació de segon grau o biquadrada que queda, les arrels amb la seva multiplicitat i la factorització. Amb --json, un objecte JSON per polinomi.</translation>
+    </message>
 </context>
 <context>
     <name>ControlDesign</name>
@@ -836,6 +848,127 @@ Residu: %2</translation>
     </message>
 </context>
 <context>
+    <name>SolutionText</name>
+    <message>
+        <source>Δ &gt; 0: dos soluciones reales distintas</source>
+        <translation>Δ &gt; 0: dues solucions reals diferents</translation>
+    </message>
+    <message>
+        <source>Δ = 0: una solución doble</source>
+        <translation>Δ = 0: una solució doble</translation>
+    </message>
+    <message>
+        <source>Δ &lt; 0: la ecuación en t no tiene soluciones reales</source>
+        <translation>Δ &lt; 0: l'equació en t no té solucions reals</translation>
+    </message>
+    <message>
+        <source>Δ &gt; 0: dos raíces reales distintas</source>
+        <translation>Δ &gt; 0: dues arrels reals diferents</translation>
+    </message>
+    <message>
+        <source>Δ = 0: una raíz doble</source>
+        <translation>Δ = 0: una arrel doble</translation>
+    </message>
+    <message>
+        <source>Δ &lt; 0: no tiene raíces reales</source>
+        <translation>Δ &lt; 0: no té arrels reals</translation>
+    </message>
+    <message>
+        <source>doble</source>
+        <translation>doble</translation>
+    </message>
+    <message>
+        <source>triple</source>
+        <translation>triple</translation>
+    </message>
+    <message>
+        <source>cuádruple</source>
+        <translation>quàdruple</translation>
+    </message>
+    <message>
+        <source>multiplicidad %1</source>
+        <translation>multiplicitat %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>… y %n candidatos más, con resto distinto de 0</source>
+        <translation>
+            <numerusform>… i %n candidat més, amb residu diferent de 0</numerusform>
+            <numerusform>… i %n candidats més, amb residu diferent de 0</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>t = x²: %1 = 0</source>
+        <translation>t = x²: %1 = 0</translation>
+    </message>
+    <message>
+        <source>%1 = 0 no tiene raíces racionales</source>
+        <translation>%1 = 0 no té arrels racionals</translation>
+    </message>
+    <message>
+        <source>no tiene raíces reales</source>
+        <translation>no té arrels reals</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n raíces no reales</source>
+        <translation>
+            <numerusform>%n arrel no real</numerusform>
+            <numerusform>%n arrels no reals</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sin raíces racionales, se factoriza sobre los enteros:</source>
+        <translation>Sense arrels racionals, es factoritza sobre els enters:</translation>
+    </message>
+    <message>
+        <source>Raíces racionales</source>
+        <translation>Arrels racionals</translation>
+    </message>
+    <message>
+        <source>Raíces enteras</source>
+        <translation>Arrels enteres</translation>
+    </message>
+    <message>
+        <source>Primer grado</source>
+        <translation>Primer grau</translation>
+    </message>
+    <message>
+        <source>Segundo grado</source>
+        <translation>Segon grau</translation>
+    </message>
+    <message>
+        <source>Bicuadrada</source>
+        <translation>Biquadrada</translation>
+    </message>
+    <message>
+        <source>Raíces aproximadas</source>
+        <translation>Arrels aproximades</translation>
+    </message>
+    <message>
+        <source>x = %1: resto %2</source>
+        <translation>x = %1: residu %2</translation>
+    </message>
+    <message>
+        <source>Raíces: todo número es raíz</source>
+        <translation>Arrels: tot nombre és arrel</translation>
+    </message>
+    <message>
+        <source>Raíces: no tiene</source>
+        <translation>Arrels: no en té</translation>
+    </message>
+    <message>
+        <source>Raíces: %1</source>
+        <translation>Arrels: %1</translation>
+    </message>
+    <message>
+        <source>Factorización: %1</source>
+        <translation>Factorització: %1</translation>
+    </message>
+    <message>
+        <source>Factor común</source>
+        <translation>Factor comú</translation>
+    </message>
+</context>
+<context>
     <name>TextCommand</name>
     <message>
         <source>factorix: el texto no es una suma de términos en x; no hay factorización que dar.
@@ -851,6 +984,21 @@ Proveu «factorix --help» per a més informació.</translation>
 </source>
         <translation>%1: no s'ha pogut llegir l'entrada estàndard.
 </translation>
+    </message>
+</context>
+<context>
+    <name>WorkReport</name>
+    <message>
+        <source>Cociente: %1</source>
+        <translation>Quocient: %1</translation>
+    </message>
+    <message>
+        <source>Resto: %1</source>
+        <translation>Residu: %1</translation>
+    </message>
+    <message>
+        <source>Factorización: %1</source>
+        <translation>Factorització: %1</translation>
     </message>
 </context>
 <context>

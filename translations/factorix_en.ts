@@ -173,6 +173,18 @@ with an error message, 2 if the options are not valid.</translation>
         <source>Con --ejercicios, texto, json, html, latex o pdf; si no se indica, el de la terminación de --salida, y si no hay archivo, texto.</source>
         <translation>With --ejercicios, texto, json, html, latex or pdf; when not given, the one of --salida's ending, and with no file, texto.</translation>
     </message>
+    <message>
+        <source>Con --pasos, escribe la solución como un objeto JSON en una línea por polinomio.</source>
+        <translation>With --pasos, writes the solution as a JSON object on one line per polynomial.</translation>
+    </message>
+    <message>
+        <source>--json solo acompaña a --pasos.</source>
+        <translation>--json only goes with --pasos.</translation>
+    </message>
+    <message>
+        <source>Escribe la resolución paso a paso de TEXTO: el factor común, los candidatos probados con el teorema del resto, las tablas de Ruffini, la ecuación de segundo grado o bicuadrada que queda, las raíces con su multiplicidad y la factorización. Con --json, un objeto JSON por polinomio.</source>
+        <translation>Writes the step-by-step solution of TEXT: the common factor, the candidates tried with the remainder theorem, the synthetic division tables, the quadratic or biquadratic equation that is left, the roots with their multiplicity and the factorization. With --json, one JSON object per polynomial.</translation>
+    </message>
 </context>
 <context>
     <name>ControlDesign</name>
@@ -836,6 +848,127 @@ Remainder: %2</translation>
     </message>
 </context>
 <context>
+    <name>SolutionText</name>
+    <message>
+        <source>Δ &gt; 0: dos soluciones reales distintas</source>
+        <translation>Δ &gt; 0: two distinct real solutions</translation>
+    </message>
+    <message>
+        <source>Δ = 0: una solución doble</source>
+        <translation>Δ = 0: one double solution</translation>
+    </message>
+    <message>
+        <source>Δ &lt; 0: la ecuación en t no tiene soluciones reales</source>
+        <translation>Δ &lt; 0: the equation in t has no real solutions</translation>
+    </message>
+    <message>
+        <source>Δ &gt; 0: dos raíces reales distintas</source>
+        <translation>Δ &gt; 0: two distinct real roots</translation>
+    </message>
+    <message>
+        <source>Δ = 0: una raíz doble</source>
+        <translation>Δ = 0: one double root</translation>
+    </message>
+    <message>
+        <source>Δ &lt; 0: no tiene raíces reales</source>
+        <translation>Δ &lt; 0: it has no real roots</translation>
+    </message>
+    <message>
+        <source>doble</source>
+        <translation>double</translation>
+    </message>
+    <message>
+        <source>triple</source>
+        <translation>triple</translation>
+    </message>
+    <message>
+        <source>cuádruple</source>
+        <translation>quadruple</translation>
+    </message>
+    <message>
+        <source>multiplicidad %1</source>
+        <translation>multiplicity %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>… y %n candidatos más, con resto distinto de 0</source>
+        <translation>
+            <numerusform>… and %n more candidate, with a remainder other than 0</numerusform>
+            <numerusform>… and %n more candidates, with a remainder other than 0</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>t = x²: %1 = 0</source>
+        <translation>t = x²: %1 = 0</translation>
+    </message>
+    <message>
+        <source>%1 = 0 no tiene raíces racionales</source>
+        <translation>%1 = 0 has no rational roots</translation>
+    </message>
+    <message>
+        <source>no tiene raíces reales</source>
+        <translation>it has no real roots</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n raíces no reales</source>
+        <translation>
+            <numerusform>%n non-real root</numerusform>
+            <numerusform>%n non-real roots</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sin raíces racionales, se factoriza sobre los enteros:</source>
+        <translation>With no rational roots, it is factored over the integers:</translation>
+    </message>
+    <message>
+        <source>Raíces racionales</source>
+        <translation>Rational roots</translation>
+    </message>
+    <message>
+        <source>Raíces enteras</source>
+        <translation>Integer roots</translation>
+    </message>
+    <message>
+        <source>Primer grado</source>
+        <translation>First degree</translation>
+    </message>
+    <message>
+        <source>Segundo grado</source>
+        <translation>Second degree</translation>
+    </message>
+    <message>
+        <source>Bicuadrada</source>
+        <translation>Biquadratic</translation>
+    </message>
+    <message>
+        <source>Raíces aproximadas</source>
+        <translation>Approximate roots</translation>
+    </message>
+    <message>
+        <source>x = %1: resto %2</source>
+        <translation>x = %1: remainder %2</translation>
+    </message>
+    <message>
+        <source>Raíces: todo número es raíz</source>
+        <translation>Roots: every number is a root</translation>
+    </message>
+    <message>
+        <source>Raíces: no tiene</source>
+        <translation>Roots: none</translation>
+    </message>
+    <message>
+        <source>Raíces: %1</source>
+        <translation>Roots: %1</translation>
+    </message>
+    <message>
+        <source>Factorización: %1</source>
+        <translation>Factorization: %1</translation>
+    </message>
+    <message>
+        <source>Factor común</source>
+        <translation>Common factor</translation>
+    </message>
+</context>
+<context>
     <name>TextCommand</name>
     <message>
         <source>factorix: el texto no es una suma de términos en x; no hay factorización que dar.
@@ -851,6 +984,21 @@ Try 'factorix --help' for more information.</translation>
 </source>
         <translation>%1: could not read standard input.
 </translation>
+    </message>
+</context>
+<context>
+    <name>WorkReport</name>
+    <message>
+        <source>Cociente: %1</source>
+        <translation>Quotient: %1</translation>
+    </message>
+    <message>
+        <source>Resto: %1</source>
+        <translation>Remainder: %1</translation>
+    </message>
+    <message>
+        <source>Factorización: %1</source>
+        <translation>Factorization: %1</translation>
     </message>
 </context>
 <context>

@@ -173,6 +173,18 @@ batekin amaitu bada, 2 aukerak baliozkoak ez badira.</translation>
         <source>Con --ejercicios, texto, json, html, latex o pdf; si no se indica, el de la terminación de --salida, y si no hay archivo, texto.</source>
         <translation>--ejercicios-ekin, texto, json, html, latex edo pdf; adierazten ez bada, --salida-ren amaierakoa, eta fitxategirik ez badago, texto.</translation>
     </message>
+    <message>
+        <source>Con --pasos, escribe la solución como un objeto JSON en una línea por polinomio.</source>
+        <translation>--pasos-ekin, soluzioa JSON objektu gisa idazten du, lerro bat polinomio bakoitzeko.</translation>
+    </message>
+    <message>
+        <source>--json solo acompaña a --pasos.</source>
+        <translation>--json --pasos-ekin bakarrik erabiltzen da.</translation>
+    </message>
+    <message>
+        <source>Escribe la resolución paso a paso de TEXTO: el factor común, los candidatos probados con el teorema del resto, las tablas de Ruffini, la ecuación de segundo grado o bicuadrada que queda, las raíces con su multiplicidad y la factorización. Con --json, un objeto JSON por polinomio.</source>
+        <translation>TESTUAren ebazpena idazten du urratsez urrats: faktore komuna, hondarraren teoremarekin probatutako hautagaiak, Ruffiniren taulak, geratzen den bigarren mailako ekuazioa edo ekuazio bikarratua, erroak beren anizkoiztasunarekin eta faktorizazioa. --json-ekin, JSON objektu bat polinomio bakoitzeko.</translation>
+    </message>
 </context>
 <context>
     <name>ControlDesign</name>
@@ -836,6 +848,127 @@ Hondarra: %2</translation>
     </message>
 </context>
 <context>
+    <name>SolutionText</name>
+    <message>
+        <source>Δ &gt; 0: dos soluciones reales distintas</source>
+        <translation>Δ &gt; 0: bi soluzio erreal desberdin</translation>
+    </message>
+    <message>
+        <source>Δ = 0: una solución doble</source>
+        <translation>Δ = 0: soluzio bikoitz bat</translation>
+    </message>
+    <message>
+        <source>Δ &lt; 0: la ecuación en t no tiene soluciones reales</source>
+        <translation>Δ &lt; 0: t-ren ekuazioak ez du soluzio errealik</translation>
+    </message>
+    <message>
+        <source>Δ &gt; 0: dos raíces reales distintas</source>
+        <translation>Δ &gt; 0: bi erro erreal desberdin</translation>
+    </message>
+    <message>
+        <source>Δ = 0: una raíz doble</source>
+        <translation>Δ = 0: erro bikoitz bat</translation>
+    </message>
+    <message>
+        <source>Δ &lt; 0: no tiene raíces reales</source>
+        <translation>Δ &lt; 0: ez du erro errealik</translation>
+    </message>
+    <message>
+        <source>doble</source>
+        <translation>bikoitza</translation>
+    </message>
+    <message>
+        <source>triple</source>
+        <translation>hirukoitza</translation>
+    </message>
+    <message>
+        <source>cuádruple</source>
+        <translation>laukoitza</translation>
+    </message>
+    <message>
+        <source>multiplicidad %1</source>
+        <translation>%1 anizkoiztasuna</translation>
+    </message>
+    <message numerus="yes">
+        <source>… y %n candidatos más, con resto distinto de 0</source>
+        <translation>
+            <numerusform>… eta beste %n hautagai, 0 ez den hondarrarekin</numerusform>
+            <numerusform>… eta beste %n hautagai, 0 ez den hondarrarekin</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>t = x²: %1 = 0</source>
+        <translation>t = x²: %1 = 0</translation>
+    </message>
+    <message>
+        <source>%1 = 0 no tiene raíces racionales</source>
+        <translation>%1 = 0 ekuazioak ez du erro arrazionalik</translation>
+    </message>
+    <message>
+        <source>no tiene raíces reales</source>
+        <translation>ez du erro errealik</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n raíces no reales</source>
+        <translation>
+            <numerusform>%n erro ez-erreal</numerusform>
+            <numerusform>%n erro ez-erreal</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sin raíces racionales, se factoriza sobre los enteros:</source>
+        <translation>Erro arrazionalik gabe, zenbaki osoen gainean faktorizatzen da:</translation>
+    </message>
+    <message>
+        <source>Raíces racionales</source>
+        <translation>Erro arrazionalak</translation>
+    </message>
+    <message>
+        <source>Raíces enteras</source>
+        <translation>Erro osoak</translation>
+    </message>
+    <message>
+        <source>Primer grado</source>
+        <translation>Lehen maila</translation>
+    </message>
+    <message>
+        <source>Segundo grado</source>
+        <translation>Bigarren maila</translation>
+    </message>
+    <message>
+        <source>Bicuadrada</source>
+        <translation>Bikarratua</translation>
+    </message>
+    <message>
+        <source>Raíces aproximadas</source>
+        <translation>Erro hurbilduak</translation>
+    </message>
+    <message>
+        <source>x = %1: resto %2</source>
+        <translation>x = %1: hondarra %2</translation>
+    </message>
+    <message>
+        <source>Raíces: todo número es raíz</source>
+        <translation>Erroak: zenbaki oro da erroa</translation>
+    </message>
+    <message>
+        <source>Raíces: no tiene</source>
+        <translation>Erroak: ez du</translation>
+    </message>
+    <message>
+        <source>Raíces: %1</source>
+        <translation>Erroak: %1</translation>
+    </message>
+    <message>
+        <source>Factorización: %1</source>
+        <translation>Faktorizazioa: %1</translation>
+    </message>
+    <message>
+        <source>Factor común</source>
+        <translation>Faktore komuna</translation>
+    </message>
+</context>
+<context>
     <name>TextCommand</name>
     <message>
         <source>factorix: el texto no es una suma de términos en x; no hay factorización que dar.
@@ -851,6 +984,21 @@ Informazio gehiago lortzeko, probatu «factorix --help».</translation>
 </source>
         <translation>%1: ezin izan da sarrera estandarra irakurri.
 </translation>
+    </message>
+</context>
+<context>
+    <name>WorkReport</name>
+    <message>
+        <source>Cociente: %1</source>
+        <translation>Zatidura: %1</translation>
+    </message>
+    <message>
+        <source>Resto: %1</source>
+        <translation>Hondarra: %1</translation>
+    </message>
+    <message>
+        <source>Factorización: %1</source>
+        <translation>Faktorizazioa: %1</translation>
     </message>
 </context>
 <context>

@@ -173,6 +173,18 @@ cunha mensaxe de erro, 2 se as opcións non son válidas.</translation>
         <source>Con --ejercicios, texto, json, html, latex o pdf; si no se indica, el de la terminación de --salida, y si no hay archivo, texto.</source>
         <translation>Con --ejercicios, texto, json, html, latex ou pdf; se non se indica, o da terminación de --salida, e se non hai ficheiro, texto.</translation>
     </message>
+    <message>
+        <source>Con --pasos, escribe la solución como un objeto JSON en una línea por polinomio.</source>
+        <translation>Con --pasos, escribe a solución como un obxecto JSON nunha liña por polinomio.</translation>
+    </message>
+    <message>
+        <source>--json solo acompaña a --pasos.</source>
+        <translation>--json só acompaña a --pasos.</translation>
+    </message>
+    <message>
+        <source>Escribe la resolución paso a paso de TEXTO: el factor común, los candidatos probados con el teorema del resto, las tablas de Ruffini, la ecuación de segundo grado o bicuadrada que queda, las raíces con su multiplicidad y la factorización. Con --json, un objeto JSON por polinomio.</source>
+        <translation>Escribe a resolución paso a paso de TEXTO: o factor común, os candidatos probados co teorema do resto, as táboas de Ruffini, a ecuación de segundo grao ou bicadrada que queda, as raíces coa súa multiplicidade e a factorización. Con --json, un obxecto JSON por polinomio.</translation>
+    </message>
 </context>
 <context>
     <name>ControlDesign</name>
@@ -314,7 +326,7 @@ cunha mensaxe de erro, 2 se as opcións non son válidas.</translation>
     </message>
     <message>
         <source> (triple)</source>
-        <translation> (triplo)</translation>
+        <translation> (tripla)</translation>
     </message>
     <message>
         <source> (multiplicidad %1)</source>
@@ -580,7 +592,7 @@ Ex.: 3x^3-6 deberá completarse así:
     </message>
     <message>
         <source> (triple)</source>
-        <translation> (triplo)</translation>
+        <translation> (tripla)</translation>
     </message>
     <message>
         <source> (multiplicidad %1)</source>
@@ -836,6 +848,127 @@ Resto: %2</translation>
     </message>
 </context>
 <context>
+    <name>SolutionText</name>
+    <message>
+        <source>Δ &gt; 0: dos soluciones reales distintas</source>
+        <translation>Δ &gt; 0: dúas solucións reais distintas</translation>
+    </message>
+    <message>
+        <source>Δ = 0: una solución doble</source>
+        <translation>Δ = 0: unha solución dobre</translation>
+    </message>
+    <message>
+        <source>Δ &lt; 0: la ecuación en t no tiene soluciones reales</source>
+        <translation>Δ &lt; 0: a ecuación en t non ten solucións reais</translation>
+    </message>
+    <message>
+        <source>Δ &gt; 0: dos raíces reales distintas</source>
+        <translation>Δ &gt; 0: dúas raíces reais distintas</translation>
+    </message>
+    <message>
+        <source>Δ = 0: una raíz doble</source>
+        <translation>Δ = 0: unha raíz dobre</translation>
+    </message>
+    <message>
+        <source>Δ &lt; 0: no tiene raíces reales</source>
+        <translation>Δ &lt; 0: non ten raíces reais</translation>
+    </message>
+    <message>
+        <source>doble</source>
+        <translation>dobre</translation>
+    </message>
+    <message>
+        <source>triple</source>
+        <translation>tripla</translation>
+    </message>
+    <message>
+        <source>cuádruple</source>
+        <translation>cuádrupla</translation>
+    </message>
+    <message>
+        <source>multiplicidad %1</source>
+        <translation>multiplicidade %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>… y %n candidatos más, con resto distinto de 0</source>
+        <translation>
+            <numerusform>… e %n candidato máis, con resto distinto de 0</numerusform>
+            <numerusform>… e %n candidatos máis, con resto distinto de 0</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>t = x²: %1 = 0</source>
+        <translation>t = x²: %1 = 0</translation>
+    </message>
+    <message>
+        <source>%1 = 0 no tiene raíces racionales</source>
+        <translation>%1 = 0 non ten raíces racionais</translation>
+    </message>
+    <message>
+        <source>no tiene raíces reales</source>
+        <translation>non ten raíces reais</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n raíces no reales</source>
+        <translation>
+            <numerusform>%n raíz non real</numerusform>
+            <numerusform>%n raíces non reais</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sin raíces racionales, se factoriza sobre los enteros:</source>
+        <translation>Sen raíces racionais, factorízase sobre os enteiros:</translation>
+    </message>
+    <message>
+        <source>Raíces racionales</source>
+        <translation>Raíces racionais</translation>
+    </message>
+    <message>
+        <source>Raíces enteras</source>
+        <translation>Raíces enteiras</translation>
+    </message>
+    <message>
+        <source>Primer grado</source>
+        <translation>Primeiro grao</translation>
+    </message>
+    <message>
+        <source>Segundo grado</source>
+        <translation>Segundo grao</translation>
+    </message>
+    <message>
+        <source>Bicuadrada</source>
+        <translation>Bicadrada</translation>
+    </message>
+    <message>
+        <source>Raíces aproximadas</source>
+        <translation>Raíces aproximadas</translation>
+    </message>
+    <message>
+        <source>x = %1: resto %2</source>
+        <translation>x = %1: resto %2</translation>
+    </message>
+    <message>
+        <source>Raíces: todo número es raíz</source>
+        <translation>Raíces: todo número é raíz</translation>
+    </message>
+    <message>
+        <source>Raíces: no tiene</source>
+        <translation>Raíces: non ten</translation>
+    </message>
+    <message>
+        <source>Raíces: %1</source>
+        <translation>Raíces: %1</translation>
+    </message>
+    <message>
+        <source>Factorización: %1</source>
+        <translation>Factorización: %1</translation>
+    </message>
+    <message>
+        <source>Factor común</source>
+        <translation>Factor común</translation>
+    </message>
+</context>
+<context>
     <name>TextCommand</name>
     <message>
         <source>factorix: el texto no es una suma de términos en x; no hay factorización que dar.
@@ -851,6 +984,21 @@ Probe «factorix --help» para máis información.</translation>
 </source>
         <translation>%1: non se puido ler a entrada estándar.
 </translation>
+    </message>
+</context>
+<context>
+    <name>WorkReport</name>
+    <message>
+        <source>Cociente: %1</source>
+        <translation>Cociente: %1</translation>
+    </message>
+    <message>
+        <source>Resto: %1</source>
+        <translation>Resto: %1</translation>
+    </message>
+    <message>
+        <source>Factorización: %1</source>
+        <translation>Factorización: %1</translation>
     </message>
 </context>
 <context>

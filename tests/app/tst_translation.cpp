@@ -26,6 +26,8 @@ private slots:
   void texts();
   void captionsFit_data();
   void captionsFit();
+  void counts_data();
+  void counts();
 };
 
 namespace {
@@ -106,6 +108,26 @@ void TestTranslation::captionsFit() {
   for (const QLabel* label : help.findChildren<QLabel*>()) {
     QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(), qPrintable(label->text()));
   }
+}
+
+void TestTranslation::counts_data() {
+  QTest::addColumn<QString>("language");
+  QTest::addColumn<int>("count");
+  QTest::addColumn<QString>("text");
+  QTest::newRow("es, one") << "es" << 1 << "… y 1 candidato más, con resto distinto de 0";
+  QTest::newRow("es, many") << "es" << 12 << "… y 12 candidatos más, con resto distinto de 0";
+  QTest::newRow("ca, one") << "ca" << 1 << "… i 1 candidat més, amb residu diferent de 0";
+  QTest::newRow("en, many") << "en" << 2 << "… and 2 more candidates, with a remainder other than 0";
+}
+
+// A text with a count takes the singular or the plural, Spanish too.
+void TestTranslation::counts() {
+  QFETCH(QString, language);
+  QFETCH(int, count);
+  QFETCH(QString, text);
+  Translation::install(*QCoreApplication::instance(), language);
+  QCOMPARE(QCoreApplication::translate("SolutionText", "… y %n candidatos más, con resto distinto de 0", nullptr, count),
+           text);
 }
 
 QTEST_MAIN(TestTranslation)
