@@ -1,14 +1,18 @@
-// Times the search on every row of a file of formula texts.
+// Times the search on every row of files of formula texts, and on rows it
+// writes itself.
 //
-//   factorix-bench [FILE]      (default: the corpus beside the source tree)
-//   factorix-bench --pasos     the worked solution of degree-400 polynomials
+//   factorix-bench               the corpus and the stress rows beside the
+//                                source tree, then the generated rows
+//   factorix-bench FILE...       the rows of these files
+//   factorix-bench --generated   the generated rows (bench/GeneratedRows.h)
+//   factorix-bench --pasos       the worked solution of degree-400 polynomials
 //
 // A row is: name, TAB, formula text as the pad stores it, TAB, a third
 // column; lines starting with "#" are comments. When the third column says
 // what the row must give (see bench/StressRun.h: roots:..., errorN, or
 // "label: first line"), the row runs once in a child process of its own,
-// which reports the roots in line order (or the error), the time and the
-// peak memory; it meets its target when the result is the expected one
+// which reports the roots in line order (or the error), the time (wall and
+// processor) and the peak memory; it meets its target when the result is the expected one
 // within 1 s and 256 MB. Any other row is timed in this process (median of
 // many runs) against its target: for the rows named c..., PARI/GP's nfroots
 // on the same polynomial, measured in the same run (gp on the PATH); for
@@ -27,6 +31,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/GeneratedRows.h"
 #include "bench/NaiveSearch.h"
 #include "bench/StepsBench.h"
 #include "bench/StressRun.h"
@@ -150,9 +155,12 @@ bool RunStressRow(const Row& row, const bench::Expectation& expected) {
   const bench::ChildRun run = bench::RunInChild(row.text, expected);
   const double mib = static_cast<double>(run.peakKiB) / 1024.0;
   const bool met = run.finished && run.meets && run.seconds <= 1.0 && mib <= 256.0;
-  std::printf("%-28s %11s %7.1f MB  %-6s %s\n", row.name.c_str(), run.finished ? Duration(run.seconds).c_str() : "crashed",
-              mib, met ? "met" : "MISSED", run.summary.c_str());
-  if (!run.meets && run.finished) std::printf("%28s expected: %s\n", "", row.third.c_str());
+  std::string summary = run.summary;
+  if (summary.size() > 100) summary = summary.substr(0, 100) + "...";
+  std::printf("%-28s %11s %11s cpu %7.1f MB  %-6s %s\n", row.name.c_str(),
+              run.finished ? Duration(run.seconds).c_str() : "crashed", Duration(run.cpuSeconds).c_str(), mib,
+              met ? "met" : "MISSED", summary.c_str());
+  if (!run.meets && run.finished) std::printf("%28s expected: %.100s\n", "", row.third.c_str());
   std::fflush(stdout);
   return met;
 }
@@ -194,8 +202,20 @@ bool RunTimedRow(const Row& row, const std::map<std::string, double>& nfroots) {
 
 int main(int argc, char** argv) {
   if (argc > 1 && std::string(argv[1]) == "--pasos") return RunStepsBench();
-  const std::string path = argc > 1 ? argv[1] : FACTORIX_SOURCE_DIR "/../shared/bench/corpus.txt";
-  const std::vector<Row> rows = ReadRows(path);
+  std::vector<std::string> paths;
+  bool generated = argc == 1;
+  if (argc == 1) {
+    paths = {FACTORIX_SOURCE_DIR "/../shared/bench/corpus.txt", FACTORIX_SOURCE_DIR "/../shared/bench/stress.txt"};
+  } else if (std::string(argv[1]) == "--generated") {
+    generated = true;
+  } else {
+    paths.assign(argv + 1, argv + argc);
+  }
+  std::vector<Row> rows;
+  for (const std::string& path : paths) {
+    std::vector<Row> more = ReadRows(path);
+    rows.insert(rows.end(), more.begin(), more.end());
+  }
   const auto start = Clock::now();
 
   std::vector<std::pair<std::string, std::string>> polys;
@@ -213,6 +233,14 @@ int main(int argc, char** argv) {
     allMet = (expected.kind != bench::Expectation::Kind::kNone ? RunStressRow(row, expected)
                                                               : RunTimedRow(row, nfroots)) &&
              allMet;
+  }
+  if (generated) {
+    for (const bench::GeneratedRow& generatedRow : bench::GeneratedRows()) {
+      // Made only now, so that the children forked before do not carry it.
+      bench::GeneratedRow::Made made = generatedRow.make();
+      const Row row{generatedRow.name, std::move(made.text), std::move(made.expected)};
+      allMet = RunStressRow(row, bench::ParseExpectation(row.third)) && allMet;
+    }
   }
   const double total = std::chrono::duration<double>(Clock::now() - start).count();
   std::printf("\ntargets: %s (total run time %.1f s)\n", allMet ? "all met" : "NOT all met", total);

@@ -5,9 +5,12 @@
 
 // What a command leaves for the command line to print.
 struct CommandOutput {
-  // Formula lines in the pad's text encoding, without the result pad's
-  // leading blank, in the order the window shows them.
+  // Formula lines in the pad's text encoding, in the order the window
+  // shows them.
   std::vector<std::string> lines;
+  // True when each line still begins with the result pad's blank, which is
+  // not printed (left in place rather than copying every line without it).
+  bool leadingBlank = false;
   // The engine's error number (factorix::ErrorNumber) that ended the work;
   // kNoError (0) when it ran to the end.
   int error = 0;

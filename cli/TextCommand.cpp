@@ -15,11 +15,8 @@ CommandOutput calcular(std::string_view padText) {
   factorix::SearchResult result = factorix::Search(padText);
   CommandOutput output;
   output.error = result.error;
-  output.lines.reserve(result.lines.size());
-  for (std::string& line : result.lines) {
-    if (!line.empty() && line.front() == ' ') line.erase(0, 1);
-    output.lines.push_back(std::move(line));
-  }
+  output.lines = std::move(result.lines);
+  output.leadingBlank = true;
   return output;
 }
 

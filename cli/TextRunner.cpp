@@ -32,11 +32,17 @@ int TextRunner::runText(const QString& texto) const {
   if (!argument.message.isEmpty()) return reportMessage(argument.message.toStdString());
   if (argument.error != factorix::kNoError) return report(argument.error);
   const CommandOutput output = command_.run(argument.padText);
+  std::string spoken;  // one buffer for every line spelt
   for (const std::string& line : output.lines) {
-    if (padText_ || output.plainText)
-      write(stdout, line);
-    else
-      write(stdout, FormulaSpelling::toSpoken(QString::fromStdString(line)));
+    std::string_view text = line;
+    if (output.leadingBlank && !text.empty() && text.front() == ' ') text.remove_prefix(1);
+    if (padText_ || output.plainText) {
+      write(stdout, text);
+    } else {
+      spoken.clear();
+      FormulaSpelling::appendSpoken(text, spoken);
+      write(stdout, spoken);
+    }
     std::fputc('\n', stdout);
   }
   if (!output.message.empty()) return reportMessage(output.message);

@@ -20,6 +20,30 @@ const QHash<QChar, QChar>& raisedCharacters() {
   return table;
 }
 
+// The UTF-8 of each printable ASCII character as the pad draws it raised.
+struct RaisedUtf8 {
+  std::string of[128];
+};
+
+const RaisedUtf8& raisedUtf8() {
+  static const RaisedUtf8 table = [] {
+    RaisedUtf8 t;
+    for (char16_t c = u' '; c <= u'~'; ++c) t.of[c] = QString(FormulaLayout::superscript(QChar(c))).toStdString();
+    return t;
+  }();
+  return table;
+}
+
+// Whether the layout speaks `text` as "e" raising the next character and
+// every other character as itself: printable ASCII without the markers s,
+// r and ; (nor a root's index, which comes before an r).
+bool spokenByteByByte(std::string_view text) {
+  for (const char c : text) {
+    if (c < ' ' || c > '~' || c == 's' || c == 'r' || c == ';') return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 QString FormulaSpelling::toPadText(const QString& shown) {
@@ -44,4 +68,28 @@ QString FormulaSpelling::toSpoken(const QString& padText) {
   FormulaScene scene;
   scene.text = padText;
   return FormulaLayout::layout(scene).spoken;
+}
+
+void FormulaSpelling::appendSpoken(std::string_view padText, std::string& out) {
+  if (!spokenByteByByte(padText)) {
+    out += toSpoken(QString::fromUtf8(padText.data(), qsizetype(padText.size()))).toStdString();
+    return;
+  }
+  const RaisedUtf8& raised = raisedUtf8();
+  out.reserve(out.size() + padText.size() + padText.size() / 2);
+  bool raise = false;
+  std::size_t copied = 0;  // the plain characters before `i` not yet copied
+  for (std::size_t i = 0; i < padText.size(); ++i) {
+    const char c = padText[i];
+    if (!raise && c != 'e') continue;
+    out.append(padText.substr(copied, i - copied));
+    copied = i + 1;
+    if (c == 'e') {
+      raise = true;  // "ee" raises the next character all the same
+    } else {
+      out += raised.of[static_cast<unsigned char>(c)];
+      raise = false;
+    }
+  }
+  out.append(padText.substr(copied));
 }

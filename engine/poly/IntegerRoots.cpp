@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 
 #include "engine/core/EngineError.h"
 #include "engine/core/RootOrder.h"
@@ -21,6 +22,9 @@ using Clock = std::chrono::steady_clock;
 // candidates below it are checked exactly one by one: cheaper than any
 // work modulo a prime on a polynomial of high degree such as x^100000 - 1.
 constexpr ulong kFewCandidateBits = 5;
+
+// Terms up to which a polynomial of one-word coefficients is short.
+constexpr slong kShortLength = 32;
 
 // Appends the integer roots of a1 x + a0 (a1 nonzero) to `roots`.
 void LinearRoots(const mpz_class& a1, const mpz_class& a0, std::vector<mpz_class>& roots) {
@@ -48,14 +52,17 @@ void QuadraticRoots(const mpz_class& a2, const mpz_class& a1, const mpz_class& a
 std::vector<mpz_class> FewCandidateRoots(const fmpz_poly_struct* f, ulong bound, const mpz_class& divisorOf,
                                          Clock::time_point deadline) {
   const SparseTerms terms(f);
-  const RootFilter filter(terms);
+  // A short polynomial of small numbers is checked exactly at once: the
+  // test modulo primes would cost as much.
+  const bool filtered = fmpz_poly_length(f) > kShortLength || fmpz_poly_max_limbs(f) > 1;
+  const std::optional<RootFilter> filter = filtered ? std::optional<RootFilter>(terms) : std::nullopt;
   std::vector<mpz_class> found;
   Fmpz r;
   for (ulong m = 1; m < (ulong{1} << bound); ++m) {
     if (!mpz_divisible_ui_p(divisorOf.get_mpz_t(), m)) continue;
     for (const slong sign : {-1L, 1L}) {
       fmpz_set_si(r.get(), sign * static_cast<slong>(m));
-      if (filter.MayBeRoot(r.get()) && terms.IsRoot(r.get(), deadline)) {
+      if ((!filter || filter->MayBeRoot(r.get())) && terms.IsRoot(r.get(), deadline)) {
         found.emplace_back(sign * static_cast<long>(m));
       }
     }

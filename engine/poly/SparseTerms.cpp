@@ -53,28 +53,27 @@ void SparseTerms::ValueAndSlopeModulo(const fmpz* r, const fmpz* m, fmpz* value,
   if (terms_.empty()) return;
   Fmpz point, power, t;
   fmpz_mod(point.get(), r, m);
-  // v x^gap has the value v r^gap and the slope v' r^gap + gap v r^(gap-1).
-  auto shift = [&](slong gap) {
-    if (gap == 0) return;
+  // v x^gap has the value v r^gap and the slope v' r^gap + gap v r^(gap-1);
+  // the next coefficient, if any, is added to the value.
+  auto shift = [&](slong gap, const fmpz* next) {
     fmpz_mul(t.get(), slope, point.get());
-    fmpz_addmul_ui(t.get(), value, static_cast<ulong>(gap));
-    fmpz_mul(value, value, point.get());
-    if (gap > 1) {
+    if (gap == 1) {
+      fmpz_add(t.get(), t.get(), value);
+      fmpz_mul(value, value, point.get());
+    } else {
+      fmpz_addmul_ui(t.get(), value, static_cast<ulong>(gap));
       fmpz_powm_ui(power.get(), point.get(), static_cast<ulong>(gap - 1), m);
       fmpz_mul(t.get(), t.get(), power.get());
       fmpz_mul(value, value, power.get());
+      fmpz_mul(value, value, point.get());
     }
+    if (next) fmpz_add(value, value, next);
     fmpz_mod(slope, t.get(), m);
     fmpz_mod(value, value, m);
   };
-  slong previous = terms_.front().power;
-  for (const Term& term : terms_) {
-    shift(previous - term.power);
-    fmpz_add(value, value, term.coefficient);
-    fmpz_mod(value, value, m);
-    previous = term.power;
-  }
-  shift(previous);
+  fmpz_mod(value, terms_.front().coefficient, m);
+  for (std::size_t k = 1; k < terms_.size(); ++k) shift(terms_[k - 1].power - terms_[k].power, terms_[k].coefficient);
+  if (terms_.back().power > 0) shift(terms_.back().power, nullptr);
 }
 
 std::vector<mp_limb_t> SparseTerms::Residues(mp_limb_t p) const {

@@ -100,6 +100,26 @@ TEST(RootProperties, PlantedRootsComeBackExactly) {
   }
 }
 
+TEST(RootProperties, RepeatedRootBesideALargeFactor) {
+  // (x - M)^k h with h of degree 60 and 40-digit coefficients: for small k
+  // the gcd with the derivative is the smaller of gcd and square-free part,
+  // for large k the part, in between either. The roots are M and those of
+  // h alone (simple: h is square-free but for a coincidence).
+  gmp_randclass random(gmp_randinit_default);
+  random.seed(61);
+  const mpz_class m = mpz_class("100000000000000000000000000000000000000000000000000") + 151;
+  Coefficients h(61);
+  for (mpz_class& c : h) c = random.get_z_bits(130) + 1;
+  for (const int k : {2, 60, 200}) {
+    Coefficients p = h;
+    for (int i = 0; i < k; ++i) p = Times(p, {-m, 1});
+    const std::vector<mpz_class> found = IntegerRootsDividing(p, p[0]);
+    std::vector<mpz_class> expected = IntegerRootsDividing(h, h[0]);
+    expected.push_back(m);
+    EXPECT_EQ(AsSet(found), AsSet(expected)) << "k = " << k;
+  }
+}
+
 TEST(RootProperties, QuotientTimesFactorPlusRemainderIsThePolynomial) {
   std::mt19937_64 rng(2024);
   gmp_randclass random(gmp_randinit_default);

@@ -5,6 +5,7 @@
 #include <gmpxx.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -113,6 +114,52 @@ std::vector<StressRow> Rows() {
   // beyond the bound of the sparse polynomials above.
   rows.push_back({"degree 10^5 with a large root", "1xe1e0e0e0e0e0-123456789xe9e9e9e9e9+1x-123456789",
                   Roots({"-1", "123456789"})});
+  {
+    // x^100000 + 6^99999 x - 2 6^100000: the root 6 of a sparse polynomial
+    // under a small bound; its quotient has billions of digits, so the line
+    // keeps the factor alone.
+    mpz_class power;
+    mpz_ui_pow_ui(power.get_mpz_t(), 6, 99999);
+    bench::Expectation six = Roots({"6"});
+    six.error = 6;
+    rows.push_back({"sparse degree 10^5, root 6",
+                    "x^100000+" + power.get_str() + "x-" + mpz_class(12 * power).get_str(), six});
+  }
+  {
+    // (x - M)^150 (x + M)^150 with M = 10^50 + 151: roots repeated modulo
+    // every prime, and a square-free part far smaller than the gcd.
+    const mpz_class m = mpz_class("100000000000000000000000000000000000000000000000000") + 151;
+    rows.push_back({"(x-M)^150 (x+M)^150", DenseText(Times(PowerOfFactor(m, 150), PowerOfFactor(-m, 150))),
+                    Roots({"-" + m.get_str(), m.get_str()})});
+  }
+  {
+    // 60 distinct roots of 30 digits: lines of megabytes, the roots checked
+    // at once.
+    gmp_randclass random(gmp_randinit_mt);
+    random.seed(60);
+    std::vector<mpz_class> roots;
+    Coefficients p{1};
+    while (roots.size() < 60) {
+      const mpz_class r = mpz_class("100000000000000000000000000000") * (1 + 8 * (roots.size() % 2)) +
+                          random.get_z_bits(90);
+      roots.push_back(roots.size() % 3 == 0 ? mpz_class(-r) : r);
+      p = Times(p, {-roots.back(), 1});
+    }
+    std::sort(roots.begin(), roots.end(), [](const mpz_class& a, const mpz_class& b) {
+      const int byMagnitude = mpz_cmpabs(a.get_mpz_t(), b.get_mpz_t());
+      return byMagnitude != 0 ? byMagnitude < 0 : a < b;
+    });
+    std::vector<std::string> texts;
+    for (const mpz_class& r : roots) texts.push_back(r.get_str());
+    rows.push_back({"60 distinct roots of 30 digits", DenseText(p), Roots(texts)});
+  }
+  {
+    // Divisions on the general path, each candidate cleared modulo primes.
+    std::string thousand = "x/1";
+    for (int i = 1; i < 1000; ++i) thousand += "+x/1";
+    rows.push_back({"x^999/1 on the general path", "x^999/1-897612484786617600", Roots({})});
+    rows.push_back({"a thousand x/1", thousand + "-10953009486979560", Roots({})});
+  }
   rows.push_back({"powers with a caret", "2x^3+0x^2+0x-16", FirstLine(" (x-2) (+2xe2+4x+8)")});
   rows.push_back({"a caret power with missing terms", "1x^3-8", FirstLine(" (x-2) (+1xe2+2x+4)")});
   return rows;

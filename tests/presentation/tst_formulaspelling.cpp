@@ -38,6 +38,27 @@ private slots:
     QCOMPARE(FormulaSpelling::toSpoken(padText), spoken);
   }
 
+  // The byte-by-byte spelling of long lines agrees with the layout's, and
+  // leaves to it what it cannot spell.
+  void appendSpokenAgreesWithTheLayout() {
+    const char alphabet[] = "0123456789+-x()e e^*/a;rsq~\x7f\xc3\xa9";
+    quint64 state = 88172645463325252ull;
+    const auto next = [&state] {
+      state ^= state << 13;
+      state ^= state >> 7;
+      state ^= state << 17;
+      return state;
+    };
+    for (int round = 0; round < 2000; ++round) {
+      std::string text;
+      for (int i = int(next() % 24); i > 0; --i) text += alphabet[next() % (sizeof alphabet - 1)];
+      std::string spoken = "> ";
+      FormulaSpelling::appendSpoken(text, spoken);
+      const QString expected = FormulaSpelling::toSpoken(QString::fromUtf8(text.data(), qsizetype(text.size())));
+      QCOMPARE(QString::fromStdString(spoken), QStringLiteral("> ") + expected);
+    }
+  }
+
   // Every character the pad draws raised reads back as the same pad text,
   // so that every line a screen reader reads can be fed back. The markers
   // e, s, r and ; draw nothing of their own and are left out.
