@@ -16,6 +16,9 @@ template <class... Visitors>
 struct Overloaded : Visitors... {
   using Visitors::operator()...;
 };
+// clang 14 does not deduce an aggregate's template arguments by itself.
+template <class... Visitors>
+Overloaded(Visitors...) -> Overloaded<Visitors...>;
 
 QString polynomialText(const Polynomial& p) { return QString::fromStdString(WritePolynomial(p)); }
 
