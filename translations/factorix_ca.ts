@@ -39,7 +39,7 @@ No hi ha CAP GARANTIA, en la mesura que ho permeti la llei.
     </message>
     <message>
         <source>Muestra los textos en IDIOMA: es (español), ca (català), gl (galego), eu (euskara) o en (English). Por omisión, el idioma del sistema, y el español si no es ninguno de ellos.</source>
-        <translation>Mostra els textos en IDIOMA: es (español), ca (català), gl (galego), eu (euskara) o en (English). Per defecte, l'idioma del sistema, i l'espanyol si no és cap d'aquests.</translation>
+        <translation>Mostra els textos en IDIOMA: es (español), ca (català), gl (galego), eu (euskara) o en (English). Per defecte, l&apos;idioma del sistema, i l&apos;espanyol si no és cap d&apos;aquests.</translation>
     </message>
     <message>
         <source>IDIOMA</source>
@@ -52,18 +52,18 @@ No hi ha CAP GARANTIA, en la mesura que ho permeti la llei.
     <message>
         <source>%1: --%2 dibuja y solo la ejecuta el programa de la ventana.
 </source>
-        <translation>%1: --%2 dibuixa i només l'executa el programa de la finestra.
+        <translation>%1: --%2 dibuixa i només l&apos;executa el programa de la finestra.
 </translation>
     </message>
     <message>
         <source>%1: no se pudo escribir la salida.
 </source>
-        <translation>%1: no s'ha pogut escriure la sortida.
+        <translation>%1: no s&apos;ha pogut escriure la sortida.
 </translation>
     </message>
     <message>
         <source>idioma desconocido: «%1»; elija uno de estos: %2.</source>
-        <translation>idioma desconegut: «%1»; trieu-ne un d'aquests: %2.</translation>
+        <translation>idioma desconegut: «%1»; trieu-ne un d&apos;aquests: %2.</translation>
     </message>
     <message>
         <source>argumento inesperado: «%1».</source>
@@ -75,11 +75,11 @@ No hi ha CAP GARANTIA, en la mesura que ho permeti la llei.
     </message>
     <message>
         <source>falta la orden, por ejemplo --calcular TEXTO.</source>
-        <translation>falta l'ordre, per exemple --calcular TEXT.</translation>
+        <translation>falta l&apos;ordre, per exemple --calcular TEXT.</translation>
     </message>
     <message>
         <source>Busca las raíces enteras del polinomio TEXTO como el botón «Calcular» y escribe una línea por raíz: el factor y el cociente. Con «-» lee un polinomio por línea de la entrada estándar.</source>
-        <translation>Cerca les arrels enteres del polinomi TEXT com el botó «Calcula» i escriu una línia per arrel: el factor i el quocient. Amb «-» llegeix un polinomi per línia de l'entrada estàndard.</translation>
+        <translation>Cerca les arrels enteres del polinomi TEXT com el botó «Calcula» i escriu una línia per arrel: el factor i el quocient. Amb «-» llegeix un polinomi per línia de l&apos;entrada estàndard.</translation>
     </message>
     <message>
         <source>Escribe en una línea la factorización completa de TEXTO sobre los enteros: el contenido, los factores de las raíces enteras y los demás factores irreducibles, con sus exponentes.</source>
@@ -104,22 +104,22 @@ Sense opcions obre la finestra del programa.
 
 TEXT és el polinomi tal com el desa la casella de fórmula (2xe3+0xe2+0x-16,
 amb «e» davant de cada xifra elevada) o tal com es veu (2x³+0x²+0x-16), o
-escrit com s'escriu habitualment: "x^3 - 8", "X**2-1", "−16 + 2x³", "x^2 - 1 = 0".
+escrit com s&apos;escriu habitualment: &quot;x^3 - 8&quot;, &quot;X**2-1&quot;, &quot;−16 + 2x³&quot;, &quot;x^2 - 1 = 0&quot;.
 
-Estat de sortida: 0 si només s'han escrit línies, 1 si un càlcul ha acabat
-amb un missatge d'error, 2 si les opcions no són vàlides.</translation>
+Estat de sortida: 0 si només s&apos;han escrit línies, 1 si un càlcul ha acabat
+amb un missatge d&apos;error, 2 si les opcions no són vàlides.</translation>
     </message>
     <message>
         <source>Dibuja la gráfica de P(x) sin pantalla: con --salida la escribe en un archivo .svg o .png de 800x600 (o de --tamano ANCHOxALTO); con --descripcion escribe en la salida la descripción que lee un lector de pantalla.</source>
-        <translation>Dibuixa la gràfica de P(x) sense pantalla: amb --salida l'escriu en un fitxer .svg o .png de 800x600 (o de --tamano AMPLADAxALÇADA); amb --descripcion escriu a la sortida la descripció que llegeix un lector de pantalla.</translation>
+        <translation>Dibuixa la gràfica de P(x) sense pantalla: amb --salida l&apos;escriu en un fitxer .svg o .png de 800x600 (o de --tamano AMPLADAxALÇADA); amb --descripcion escriu a la sortida la descripció que llegeix un lector de pantalla.</translation>
     </message>
     <message>
         <source>Escribe una hoja de N ejercicios (de 1 a 200) y después sus soluciones, cada una con su factorización y sus raíces. La misma --semilla da la misma hoja.</source>
-        <translation>Escriu un full de N exercicis (d'1 a 200) i després les seves solucions, cadascuna amb la seva factorització i les seves arrels. La mateixa --semilla dona el mateix full.</translation>
+        <translation>Escriu un full de N exercicis (d&apos;1 a 200) i després les seves solucions, cadascuna amb la seva factorització i les seves arrels. La mateixa --semilla dona el mateix full.</translation>
     </message>
     <message>
         <source>Abre la ventana «Hoja de ejercicios».</source>
-        <translation>Obre la finestra «Full d'exercicis».</translation>
+        <translation>Obre la finestra «Full d&apos;exercicis».</translation>
     </message>
     <message>
         <source>ARCHIVO</source>
@@ -171,7 +171,7 @@ amb un missatge d'error, 2 si les opcions no són vàlides.</translation>
     </message>
     <message>
         <source>Con --ejercicios, texto, json, html, latex o pdf; si no se indica, el de la terminación de --salida, y si no hay archivo, texto.</source>
-        <translation>Amb --ejercicios, texto, json, html, latex o pdf; si no s'indica, el de la terminació de --salida, i si no hi ha fitxer, texto.</translation>
+        <translation>Amb --ejercicios, texto, json, html, latex o pdf; si no s&apos;indica, el de la terminació de --salida, i si no hi ha fitxer, texto.</translation>
     </message>
     <message>
         <source>Con --pasos, escribe la solución como un objeto JSON en una línea por polinomio.</source>
@@ -183,7 +183,7 @@ amb un missatge d'error, 2 si les opcions no són vàlides.</translation>
     </message>
     <message>
         <source>Escribe la resolución paso a paso de TEXTO: el factor común, los candidatos probados con el teorema del resto, las tablas de Ruffini, la ecuación de segundo grado o bicuadrada que queda, las raíces con su multiplicidad y la factorización. Con --json, un objeto JSON por polinomio.</source>
-        <translation>Escriu la resolució pas a pas de TEXT: el factor comú, els candidats provats amb el teorema del residu, les taules de Ruffini, l'equació de segon grau o biquadrada que queda, les arrels amb la seva multiplicitat i la factorització. Amb --json, un objecte JSON per polinomi.</translation>
+        <translation>Escriu la resolució pas a pas de TEXT: el factor comú, els candidats provats amb el teorema del residu, les taules de Ruffini, l&apos;equació de segon grau o biquadrada que queda, les arrels amb la seva multiplicitat i la factorització. Amb --json, un objecte JSON per polinomi.</translation>
     </message>
 </context>
 <context>
@@ -225,7 +225,7 @@ amb un missatge d'error, 2 si les opcions no són vàlides.</translation>
     <name>DrawingProgram</name>
     <message>
         <source>factorix: no se pudo iniciar %1: %2.</source>
-        <translation>factorix: no s'ha pogut iniciar %1: %2.</translation>
+        <translation>factorix: no s&apos;ha pogut iniciar %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -236,14 +236,14 @@ amb un missatge d'error, 2 si les opcions no són vàlides.</translation>
     </message>
     <message>
         <source>Se produjo un error. Revise el cálculo.</source>
-        <translation>S'ha produït un error. Reviseu el càlcul.</translation>
+        <translation>S&apos;ha produït un error. Reviseu el càlcul.</translation>
     </message>
 </context>
 <context>
     <name>ExerciseSheetDialog</name>
     <message>
         <source>Hoja de ejercicios</source>
-        <translation>Full d'exercicis</translation>
+        <translation>Full d&apos;exercicis</translation>
     </message>
     <message>
         <source>Con raíces fraccionarias (p/q, con q de 2 a 4)</source>
@@ -267,7 +267,7 @@ amb un missatge d'error, 2 si les opcions no són vàlides.</translation>
     </message>
     <message>
         <source>&amp;Número de ejercicios:</source>
-        <translation>&amp;Nombre d'exercicis:</translation>
+        <translation>&amp;Nombre d&apos;exercicis:</translation>
     </message>
     <message>
         <source>&amp;Grado:</source>
@@ -303,11 +303,11 @@ amb un missatge d'error, 2 si les opcions no són vàlides.</translation>
     </message>
     <message>
         <source>No se pudo guardar la hoja en «%1»: %2</source>
-        <translation>No s'ha pogut desar el full a «%1»: %2</translation>
+        <translation>No s&apos;ha pogut desar el full a «%1»: %2</translation>
     </message>
     <message>
         <source>Guardar la hoja de ejercicios</source>
-        <translation>Desa el full d'exercicis</translation>
+        <translation>Desa el full d&apos;exercicis</translation>
     </message>
     <message>
         <source>hoja-de-ejercicios.pdf</source>
@@ -338,7 +338,7 @@ amb un missatge d'error, 2 si les opcions no són vàlides.</translation>
     </message>
     <message>
         <source>Hoja de ejercicios</source>
-        <translation>Full d'exercicis</translation>
+        <translation>Full d&apos;exercicis</translation>
     </message>
     <message>
         <source>Grado %1 · raíces entre %2 y %3</source>
@@ -404,7 +404,7 @@ amb un missatge d'error, 2 si les opcions no són vàlides.</translation>
     </message>
     <message>
         <source>Desplazar a la izquierda</source>
-        <translation>Desplaça a l'esquerra</translation>
+        <translation>Desplaça a l&apos;esquerra</translation>
     </message>
     <message>
         <source>Desplazar a la derecha</source>
@@ -422,9 +422,9 @@ amb un missatge d'error, 2 si les opcions no són vàlides.</translation>
         <source>No se pudo abrir el navegador.
 
 La dirección %1 se ha copiado al portapapeles.</source>
-        <translation>No s'ha pogut obrir el navegador.
+        <translation>No s&apos;ha pogut obrir el navegador.
 
-L'adreça %1 s'ha copiat al porta-retalls.</translation>
+L&apos;adreça %1 s&apos;ha copiat al porta-retalls.</translation>
     </message>
 </context>
 <context>
@@ -439,7 +439,7 @@ L'adreça %1 s'ha copiat al porta-retalls.</translation>
     <name>Form2</name>
     <message>
         <source>Texto de ayuda</source>
-        <translation>Text d'ajuda</translation>
+        <translation>Text d&apos;ajuda</translation>
     </message>
 </context>
 <context>
@@ -474,29 +474,29 @@ polinomio deberá completarse con +0x^n.
 Ej: 3x^3-6 deberá completarse por:
       3x^3+0x^2+0x-6</source>
         <extracomment>The usage text under the title, one line of the box per line.</extracomment>
-        <translation>Per introduir un polinomi a la casella d'introducció, 
+        <translation>Per introduir un polinomi a la casella d&apos;introducció, 
 podeu fer el següent:
 · Per introduir nombres, feu servir els nombres del teclat 
 alfanumèric.
-· Per introduir signes, feu servir en aquest cas el "+" i el "-" 
+· Per introduir signes, feu servir en aquest cas el &quot;+&quot; i el &quot;-&quot; 
 del teclat numèric.
-· Per introduir la "x", premeu la "x" del teclat 
+· Per introduir la &quot;x&quot;, premeu la &quot;x&quot; del teclat 
 alfanumèric.
 · Per introduir potències, manteniu premuda la tecla Maj 
 (fletxa de majúscules) i, sense deixar-la anar, premeu el 
 número desitjat al teclat alfanumèric.
 
 Per calcular les descomposicions possibles, feu clic 
-a "Calcula". Segons la potència del vostre ordinador, 
+a &quot;Calcula&quot;. Segons la potència del vostre ordinador, 
 trigarà més o menys temps a fer el càlcul. Un cop 
 acabat, us mostrarà les descomposicions possibles 
 del polinomi.
 
-IMPORTANT: Heu d'introduir el polinomi a la casella 
+IMPORTANT: Heu d&apos;introduir el polinomi a la casella 
 de càlcul ORDENAT de manera decreixent. També cal, 
 si falta algun monomi dins del polinomi, 
 completar-lo amb +0x^n.
-Ex.: 3x^3-6 s'ha de completar així:
+Ex.: 3x^3-6 s&apos;ha de completar així:
       3x^3+0x^2+0x-6</translation>
     </message>
     <message>
@@ -508,7 +508,7 @@ Ex.: 3x^3-6 s'ha de completar així:
     <name>FormulaPad</name>
     <message>
         <source>Modo de utilización</source>
-        <translation>Mode d'ús</translation>
+        <translation>Mode d&apos;ús</translation>
     </message>
 </context>
 <context>
@@ -549,7 +549,7 @@ Ex.: 3x^3-6 s'ha de completar així:
     </message>
     <message>
         <source>la gráfica se escribe en un archivo .svg o .png, no en «%1».</source>
-        <translation>la gràfica s'escriu en un fitxer .svg o .png, no a «%1».</translation>
+        <translation>la gràfica s&apos;escriu en un fitxer .svg o .png, no a «%1».</translation>
     </message>
     <message>
         <source>--tamano es ANCHOxALTO en píxeles, de %1 a %2 cada uno (800x600).</source>
@@ -561,11 +561,11 @@ Ex.: 3x^3-6 s'ha de completar així:
     </message>
     <message>
         <source>no se pudo escribir «%1»: %2</source>
-        <translation>no s'ha pogut escriure «%1»: %2</translation>
+        <translation>no s&apos;ha pogut escriure «%1»: %2</translation>
     </message>
     <message>
         <source>no se pudo escribir la salida.</source>
-        <translation>no s'ha pogut escriure la sortida.</translation>
+        <translation>no s&apos;ha pogut escriure la sortida.</translation>
     </message>
 </context>
 <context>
@@ -576,15 +576,15 @@ Ex.: 3x^3-6 s'ha de completar així:
     </message>
     <message>
         <source>%1; coincide con el eje X</source>
-        <translation>%1; coincideix amb l'eix X</translation>
+        <translation>%1; coincideix amb l&apos;eix X</translation>
     </message>
     <message>
         <source>%1; no corta el eje X</source>
-        <translation>%1; no talla l'eix X</translation>
+        <translation>%1; no talla l&apos;eix X</translation>
     </message>
     <message>
         <source>%1; corta el eje X en %2</source>
-        <translation>%1; talla l'eix X a %2</translation>
+        <translation>%1; talla l&apos;eix X a %2</translation>
     </message>
     <message>
         <source> (doble)</source>
@@ -619,7 +619,7 @@ Ex.: 3x^3-6 s'ha de completar així:
     </message>
     <message>
         <source>no se pudo escribir la imagen</source>
-        <translation>no s'ha pogut escriure la imatge</translation>
+        <translation>no s&apos;ha pogut escriure la imatge</translation>
     </message>
 </context>
 <context>
@@ -719,10 +719,29 @@ Ctrl+Insert: copia la fórmula tal com es veu</translation>
     </message>
 </context>
 <context>
+    <name>SheetBuilder</name>
+    <message>
+        <source>División entre (%1)</source>
+        <translation>Divisió entre (%1)</translation>
+    </message>
+    <message>
+        <source>Factor común</source>
+        <translation>Factor comú</translation>
+    </message>
+    <message>
+        <source>Raíces</source>
+        <translation>Arrels</translation>
+    </message>
+    <message>
+        <source>Factorización</source>
+        <translation>Factorització</translation>
+    </message>
+</context>
+<context>
     <name>SheetCommand</name>
     <message>
         <source>--ejercicios necesita un número de ejercicios, de 1 a 200.</source>
-        <translation>--ejercicios necessita un nombre d'exercicis, d'1 a 200.</translation>
+        <translation>--ejercicios necessita un nombre d&apos;exercicis, d&apos;1 a 200.</translation>
     </message>
     <message>
         <source>--grado necesita un número, de 2 a 8.</source>
@@ -746,7 +765,7 @@ Ctrl+Insert: copia la fórmula tal com es veu</translation>
     </message>
     <message>
         <source>un PDF se escribe en un archivo: indique --salida ARCHIVO.pdf.</source>
-        <translation>un PDF s'escriu en un fitxer: indiqueu --salida FITXER.pdf.</translation>
+        <translation>un PDF s&apos;escriu en un fitxer: indiqueu --salida FITXER.pdf.</translation>
     </message>
     <message>
         <source>--%1 no es una opción de --ejercicios.</source>
@@ -754,15 +773,15 @@ Ctrl+Insert: copia la fórmula tal com es veu</translation>
     </message>
     <message>
         <source>--%1 se indica una sola vez.</source>
-        <translation>--%1 s'indica una sola vegada.</translation>
+        <translation>--%1 s&apos;indica una sola vegada.</translation>
     </message>
     <message>
         <source>no se pudo escribir «%1»: %2</source>
-        <translation>no s'ha pogut escriure «%1»: %2</translation>
+        <translation>no s&apos;ha pogut escriure «%1»: %2</translation>
     </message>
     <message>
         <source>no se pudo escribir la salida.</source>
-        <translation>no s'ha pogut escriure la sortida.</translation>
+        <translation>no s&apos;ha pogut escriure la sortida.</translation>
     </message>
     <message>
         <source>--hoja abre la ventana y no lleva más opciones.</source>
@@ -770,14 +789,14 @@ Ctrl+Insert: copia la fórmula tal com es veu</translation>
     </message>
     <message>
         <source>indique la orden de esta opción: --grafica TEXTO o --ejercicios N.</source>
-        <translation>indiqueu l'ordre d'aquesta opció: --grafica TEXT o --ejercicios N.</translation>
+        <translation>indiqueu l&apos;ordre d&apos;aquesta opció: --grafica TEXT o --ejercicios N.</translation>
     </message>
 </context>
 <context>
     <name>SheetProblemText</name>
     <message>
         <source>El número de ejercicios debe estar entre 1 y 200.</source>
-        <translation>El nombre d'exercicis ha de ser entre 1 i 200.</translation>
+        <translation>El nombre d&apos;exercicis ha de ser entre 1 i 200.</translation>
     </message>
     <message>
         <source>El grado debe estar entre 2 y 8.</source>
@@ -793,7 +812,7 @@ Ctrl+Insert: copia la fórmula tal com es veu</translation>
     </message>
     <message>
         <source>Las raíces fraccionarias necesitan un intervalo de más de un número.</source>
-        <translation>Les arrels fraccionàries necessiten un interval de més d'un nombre.</translation>
+        <translation>Les arrels fraccionàries necessiten un interval de més d&apos;un nombre.</translation>
     </message>
     <message>
         <source>Con estas opciones no hay %1 polinomios distintos.</source>
@@ -828,24 +847,6 @@ Ctrl+Insert: copia la fórmula tal com es veu</translation>
         <source>Gráfica</source>
         <translation>Gràfica</translation>
     </message>
-    <message>
-        <source>División entre (%1)</source>
-        <translation>Divisió entre (%1)</translation>
-    </message>
-    <message>
-        <source>Raíces enteras</source>
-        <translation>Arrels enteres</translation>
-    </message>
-    <message>
-        <source>Cociente: %1
-Resto: %2</source>
-        <translation>Quocient: %1
-Residu: %2</translation>
-    </message>
-    <message>
-        <source>Factorización</source>
-        <translation>Factorització</translation>
-    </message>
 </context>
 <context>
     <name>SolutionText</name>
@@ -859,7 +860,7 @@ Residu: %2</translation>
     </message>
     <message>
         <source>Δ &lt; 0: la ecuación en t no tiene soluciones reales</source>
-        <translation>Δ &lt; 0: l'equació en t no té solucions reals</translation>
+        <translation>Δ &lt; 0: l&apos;equació en t no té solucions reals</translation>
     </message>
     <message>
         <source>Δ &gt; 0: dos raíces reales distintas</source>
@@ -982,7 +983,7 @@ Proveu «factorix --help» per a més informació.</translation>
     <message>
         <source>%1: no se pudo leer la entrada estándar.
 </source>
-        <translation>%1: no s'ha pogut llegir l'entrada estàndard.
+        <translation>%1: no s&apos;ha pogut llegir l&apos;entrada estàndard.
 </translation>
     </message>
 </context>
@@ -1029,7 +1030,7 @@ Proveu «factorix --help» per a més informació.</translation>
     </message>
     <message>
         <source>Raíces (pulsar &quot;r&quot; para iniciarla y &quot;R&quot; para finalizarla)</source>
-        <translation>Arrels (premeu "r" per iniciar-la i "R" per acabar-la)</translation>
+        <translation>Arrels (premeu &quot;r&quot; per iniciar-la i &quot;R&quot; per acabar-la)</translation>
     </message>
     <message>
         <source>Manejo:</source>
@@ -1037,11 +1038,11 @@ Proveu «factorix --help» per a més informació.</translation>
     </message>
     <message>
         <source>Desplazar cursor de inserción (cursor izquierdo y derecho)</source>
-        <translation>Moure el cursor d'inserció (cursor esquerre i dret)</translation>
+        <translation>Moure el cursor d&apos;inserció (cursor esquerre i dret)</translation>
     </message>
     <message>
         <source>Cambiar modo de inserción:</source>
-        <translation>Canviar el mode d'inserció:</translation>
+        <translation>Canviar el mode d&apos;inserció:</translation>
     </message>
     <message>
         <source>Insertar (Control-1) [teclado alfanumérico] {por defecto}</source>
@@ -1053,7 +1054,7 @@ Proveu «factorix --help» per a més informació.</translation>
     </message>
     <message>
         <source>Aceptar</source>
-        <translation>D'acord</translation>
+        <translation>D&apos;acord</translation>
     </message>
 </context>
 </TS>

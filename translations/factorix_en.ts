@@ -8,7 +8,7 @@
 Pruebe «%1 --help» para más información.
 </source>
         <translation>%1: %2
-Try '%1 --help' for more information.
+Try &apos;%1 --help&apos; for more information.
 </translation>
     </message>
     <message>
@@ -35,11 +35,11 @@ There is NO WARRANTY, to the extent permitted by law.
     </message>
     <message>
         <source>Escribe las líneas en la codificación de la casilla de fórmula (2xe2 por 2x²).</source>
-        <translation>Writes the lines in the formula box's encoding (2xe2 for 2x²).</translation>
+        <translation>Writes the lines in the formula box&apos;s encoding (2xe2 for 2x²).</translation>
     </message>
     <message>
         <source>Muestra los textos en IDIOMA: es (español), ca (català), gl (galego), eu (euskara) o en (English). Por omisión, el idioma del sistema, y el español si no es ninguno de ellos.</source>
-        <translation>Shows the texts in LANGUAGE: es (español), ca (català), gl (galego), eu (euskara) or en (English). By default, the system's language, and Spanish when it is none of these.</translation>
+        <translation>Shows the texts in LANGUAGE: es (español), ca (català), gl (galego), eu (euskara) or en (English). By default, the system&apos;s language, and Spanish when it is none of these.</translation>
     </message>
     <message>
         <source>IDIOMA</source>
@@ -52,7 +52,7 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <source>%1: --%2 dibuja y solo la ejecuta el programa de la ventana.
 </source>
-        <translation>%1: --%2 draws, and only the window's program runs it.
+        <translation>%1: --%2 draws, and only the window&apos;s program runs it.
 </translation>
     </message>
     <message>
@@ -63,11 +63,11 @@ There is NO WARRANTY, to the extent permitted by law.
     </message>
     <message>
         <source>idioma desconocido: «%1»; elija uno de estos: %2.</source>
-        <translation>unknown language: '%1'; choose one of these: %2.</translation>
+        <translation>unknown language: &apos;%1&apos;; choose one of these: %2.</translation>
     </message>
     <message>
         <source>argumento inesperado: «%1».</source>
-        <translation>unexpected argument: '%1'.</translation>
+        <translation>unexpected argument: &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>indique una sola orden y un solo TEXTO.</source>
@@ -79,7 +79,7 @@ There is NO WARRANTY, to the extent permitted by law.
     </message>
     <message>
         <source>Busca las raíces enteras del polinomio TEXTO como el botón «Calcular» y escribe una línea por raíz: el factor y el cociente. Con «-» lee un polinomio por línea de la entrada estándar.</source>
-        <translation>Finds the integer roots of the polynomial TEXT as the "Calculate" button does and writes one line per root: the factor and the quotient. With "-" it reads one polynomial per line of standard input.</translation>
+        <translation>Finds the integer roots of the polynomial TEXT as the &quot;Calculate&quot; button does and writes one line per root: the factor and the quotient. With &quot;-&quot; it reads one polynomial per line of standard input.</translation>
     </message>
     <message>
         <source>Escribe en una línea la factorización completa de TEXTO sobre los enteros: el contenido, los factores de las raíces enteras y los demás factores irreducibles, con sus exponentes.</source>
@@ -100,11 +100,11 @@ escrito como se suele escribir: &quot;x^3 - 8&quot;, &quot;X**2-1&quot;, &quot;�
 Estado de salida: 0 si solo se escribieron líneas, 1 si un cálculo terminó
 con un mensaje de error, 2 si las opciones no son válidas.</source>
         <translation>Factors a polynomial in x with whole-number coefficients by its integer roots.
-Without options it opens the program's window.
+Without options it opens the program&apos;s window.
 
 TEXT is the polynomial as the formula box stores it (2xe3+0xe2+0x-16,
-with "e" before each raised digit), as it is shown (2x³+0x²+0x-16), or
-written the usual way: "x^3 - 8", "X**2-1", "−16 + 2x³", "x^2 - 1 = 0".
+with &quot;e&quot; before each raised digit), as it is shown (2x³+0x²+0x-16), or
+written the usual way: &quot;x^3 - 8&quot;, &quot;X**2-1&quot;, &quot;−16 + 2x³&quot;, &quot;x^2 - 1 = 0&quot;.
 
 Exit status: 0 if only lines were written, 1 if a calculation ended
 with an error message, 2 if the options are not valid.</translation>
@@ -119,7 +119,7 @@ with an error message, 2 if the options are not valid.</translation>
     </message>
     <message>
         <source>Abre la ventana «Hoja de ejercicios».</source>
-        <translation>Opens the "Exercise sheet" window.</translation>
+        <translation>Opens the &quot;Exercise sheet&quot; window.</translation>
     </message>
     <message>
         <source>ARCHIVO</source>
@@ -171,7 +171,7 @@ with an error message, 2 if the options are not valid.</translation>
     </message>
     <message>
         <source>Con --ejercicios, texto, json, html, latex o pdf; si no se indica, el de la terminación de --salida, y si no hay archivo, texto.</source>
-        <translation>With --ejercicios, texto, json, html, latex or pdf; when not given, the one of --salida's ending, and with no file, texto.</translation>
+        <translation>With --ejercicios, texto, json, html, latex or pdf; when not given, the one of --salida&apos;s ending, and with no file, texto.</translation>
     </message>
     <message>
         <source>Con --pasos, escribe la solución como un objeto JSON en una línea por polinomio.</source>
@@ -303,7 +303,7 @@ with an error message, 2 if the options are not valid.</translation>
     </message>
     <message>
         <source>No se pudo guardar la hoja en «%1»: %2</source>
-        <translation>The sheet could not be saved to "%1": %2</translation>
+        <translation>The sheet could not be saved to &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Guardar la hoja de ejercicios</source>
@@ -478,16 +478,16 @@ Ej: 3x^3-6 deberá completarse por:
 you can do the following:
 · To enter numbers, use the number keys of the main 
 keyboard.
-· To enter signs, in this case, use the "+" and "-" 
+· To enter signs, in this case, use the &quot;+&quot; and &quot;-&quot; 
 of the numeric keypad.
-· To enter the "x", press the "x" key of the main 
+· To enter the &quot;x&quot;, press the &quot;x&quot; key of the main 
 keyboard.
 · To enter powers, hold down Shift (the capitals 
 arrow) and, without releasing it, press the desired 
 number on the main keyboard.
 
 To calculate the possible factorizations, click 
-"Calculate". Depending on the power of your computer, 
+&quot;Calculate&quot;. Depending on the power of your computer, 
 the calculation will take more or less time. Once it 
 has finished, it will show you the possible 
 factorizations of the polynomial.
@@ -549,7 +549,7 @@ E.g.: 3x^3-6 must be completed as:
     </message>
     <message>
         <source>la gráfica se escribe en un archivo .svg o .png, no en «%1».</source>
-        <translation>the graph is written to an .svg or .png file, not to '%1'.</translation>
+        <translation>the graph is written to an .svg or .png file, not to &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>--tamano es ANCHOxALTO en píxeles, de %1 a %2 cada uno (800x600).</source>
@@ -561,7 +561,7 @@ E.g.: 3x^3-6 must be completed as:
     </message>
     <message>
         <source>no se pudo escribir «%1»: %2</source>
-        <translation>could not write '%1': %2</translation>
+        <translation>could not write &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <source>no se pudo escribir la salida.</source>
@@ -719,6 +719,25 @@ Ctrl+Insert: copy the formula as shown</translation>
     </message>
 </context>
 <context>
+    <name>SheetBuilder</name>
+    <message>
+        <source>División entre (%1)</source>
+        <translation>Division by (%1)</translation>
+    </message>
+    <message>
+        <source>Factor común</source>
+        <translation>Common factor</translation>
+    </message>
+    <message>
+        <source>Raíces</source>
+        <translation>Roots</translation>
+    </message>
+    <message>
+        <source>Factorización</source>
+        <translation>Factorization</translation>
+    </message>
+</context>
+<context>
     <name>SheetCommand</name>
     <message>
         <source>--ejercicios necesita un número de ejercicios, de 1 a 200.</source>
@@ -738,11 +757,11 @@ Ctrl+Insert: copy the formula as shown</translation>
     </message>
     <message>
         <source>--formato es texto, json, html, latex o pdf, no «%1».</source>
-        <translation>--formato is texto, json, html, latex or pdf, not '%1'.</translation>
+        <translation>--formato is texto, json, html, latex or pdf, not &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>no se sabe en qué formato escribir «%1»: indique --formato.</source>
-        <translation>it is not known what format to write '%1' in: give --formato.</translation>
+        <translation>it is not known what format to write &apos;%1&apos; in: give --formato.</translation>
     </message>
     <message>
         <source>un PDF se escribe en un archivo: indique --salida ARCHIVO.pdf.</source>
@@ -758,7 +777,7 @@ Ctrl+Insert: copy the formula as shown</translation>
     </message>
     <message>
         <source>no se pudo escribir «%1»: %2</source>
-        <translation>could not write '%1': %2</translation>
+        <translation>could not write &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <source>no se pudo escribir la salida.</source>
@@ -827,24 +846,6 @@ Ctrl+Insert: copy the formula as shown</translation>
     <message>
         <source>Gráfica</source>
         <translation>Graph</translation>
-    </message>
-    <message>
-        <source>División entre (%1)</source>
-        <translation>Division by (%1)</translation>
-    </message>
-    <message>
-        <source>Raíces enteras</source>
-        <translation>Integer roots</translation>
-    </message>
-    <message>
-        <source>Cociente: %1
-Resto: %2</source>
-        <translation>Quotient: %1
-Remainder: %2</translation>
-    </message>
-    <message>
-        <source>Factorización</source>
-        <translation>Factorization</translation>
     </message>
 </context>
 <context>
@@ -974,7 +975,7 @@ Remainder: %2</translation>
         <source>factorix: el texto no es una suma de términos en x; no hay factorización que dar.
 Pruebe «factorix --help» para más información.</source>
         <translation>factorix: the text is not a sum of terms in x; there is no factorization to give.
-Try 'factorix --help' for more information.</translation>
+Try &apos;factorix --help&apos; for more information.</translation>
     </message>
 </context>
 <context>
@@ -1029,7 +1030,7 @@ Try 'factorix --help' for more information.</translation>
     </message>
     <message>
         <source>Raíces (pulsar &quot;r&quot; para iniciarla y &quot;R&quot; para finalizarla)</source>
-        <translation>Roots (press "r" to start one and "R" to end it)</translation>
+        <translation>Roots (press &quot;r&quot; to start one and &quot;R&quot; to end it)</translation>
     </message>
     <message>
         <source>Manejo:</source>

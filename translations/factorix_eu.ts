@@ -104,7 +104,7 @@ Aukerarik gabe, programaren leihoa irekitzen du.
 
 TESTUA polinomioa da, formula-laukiak gordetzen duen bezala (2xe3+0xe2+0x-16,
 berretzaile den zifra bakoitzaren aurrean «e» jarrita), ikusten den bezala (2x³+0x²+0x-16),
-edo ohi den bezala idatzita: "x^3 - 8", "X**2-1", "−16 + 2x³", "x^2 - 1 = 0".
+edo ohi den bezala idatzita: &quot;x^3 - 8&quot;, &quot;X**2-1&quot;, &quot;−16 + 2x³&quot;, &quot;x^2 - 1 = 0&quot;.
 
 Irteera-egoera: 0 lerroak soilik idatzi badira, 1 kalkuluren bat errore-mezu
 batekin amaitu bada, 2 aukerak baliozkoak ez badira.</translation>
@@ -479,15 +479,15 @@ honela egin dezakezu:
 · Zenbakiak idazteko, erabili teklatu alfanumerikoko 
 zenbakiak.
 · Zeinuak idazteko, kasu honetan, erabili teklatu 
-numerikoko "+" eta "-".
-· "x" idazteko, sakatu teklatu alfanumerikoko 
-"x" tekla.
+numerikoko &quot;+&quot; eta &quot;-&quot;.
+· &quot;x&quot; idazteko, sakatu teklatu alfanumerikoko 
+&quot;x&quot; tekla.
 · Berreturak idazteko, eutsi sakatuta Maius tekla (maiuskulen 
 gezia) eta, askatu gabe, sakatu nahi duzun zenbakia 
 teklatu alfanumerikoan.
 
 Deskonposizio posibleak kalkulatzeko, egin klik 
-"Kalkulatu" botoian. Ordenagailuaren ahalmenaren arabera, 
+&quot;Kalkulatu&quot; botoian. Ordenagailuaren ahalmenaren arabera, 
 denbora gehiago edo gutxiago beharko du kalkulua 
 egiteko. Amaitzean, polinomioaren deskonposizio 
 posibleak erakutsiko dizkizu.
@@ -719,6 +719,25 @@ Ctrl+Insert: kopiatu formula ikusten den bezala</translation>
     </message>
 </context>
 <context>
+    <name>SheetBuilder</name>
+    <message>
+        <source>División entre (%1)</source>
+        <translation>Zatiketa: (%1)</translation>
+    </message>
+    <message>
+        <source>Factor común</source>
+        <translation>Faktore komuna</translation>
+    </message>
+    <message>
+        <source>Raíces</source>
+        <translation>Erroak</translation>
+    </message>
+    <message>
+        <source>Factorización</source>
+        <translation>Faktorizazioa</translation>
+    </message>
+</context>
+<context>
     <name>SheetCommand</name>
     <message>
         <source>--ejercicios necesita un número de ejercicios, de 1 a 200.</source>
@@ -827,24 +846,6 @@ Ctrl+Insert: kopiatu formula ikusten den bezala</translation>
     <message>
         <source>Gráfica</source>
         <translation>Grafikoa</translation>
-    </message>
-    <message>
-        <source>División entre (%1)</source>
-        <translation>Zatiketa: (%1)</translation>
-    </message>
-    <message>
-        <source>Raíces enteras</source>
-        <translation>Erro osoak</translation>
-    </message>
-    <message>
-        <source>Cociente: %1
-Resto: %2</source>
-        <translation>Zatidura: %1
-Hondarra: %2</translation>
-    </message>
-    <message>
-        <source>Factorización</source>
-        <translation>Faktorizazioa</translation>
     </message>
 </context>
 <context>
@@ -1029,7 +1030,7 @@ Informazio gehiago lortzeko, probatu «factorix --help».</translation>
     </message>
     <message>
         <source>Raíces (pulsar &quot;r&quot; para iniciarla y &quot;R&quot; para finalizarla)</source>
-        <translation>Erroak (sakatu "r" hasteko eta "R" amaitzeko)</translation>
+        <translation>Erroak (sakatu &quot;r&quot; hasteko eta &quot;R&quot; amaitzeko)</translation>
     </message>
     <message>
         <source>Manejo:</source>

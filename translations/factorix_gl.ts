@@ -104,7 +104,7 @@ Sen opcións abre a xanela do programa.
 
 TEXTO é o polinomio tal como o garda a caixa de fórmula (2xe3+0xe2+0x-16,
 con «e» diante de cada cifra elevada) ou tal como se ve (2x³+0x²+0x-16), ou
-escrito como se adoita escribir: "x^3 - 8", "X**2-1", "−16 + 2x³", "x^2 - 1 = 0".
+escrito como se adoita escribir: &quot;x^3 - 8&quot;, &quot;X**2-1&quot;, &quot;−16 + 2x³&quot;, &quot;x^2 - 1 = 0&quot;.
 
 Estado de saída: 0 se só se escribiron liñas, 1 se un cálculo rematou
 cunha mensaxe de erro, 2 se as opcións non son válidas.</translation>
@@ -478,16 +478,16 @@ Ej: 3x^3-6 deberá completarse por:
 pode facer o seguinte:
 · Para introducir números, use os números do teclado 
 alfanumérico.
-· Para introducir signos use, neste caso, o "+" e o "-" 
+· Para introducir signos use, neste caso, o &quot;+&quot; e o &quot;-&quot; 
 do teclado numérico.
-· Para introducir a "x", prema a "x" no teclado 
+· Para introducir a &quot;x&quot;, prema a &quot;x&quot; no teclado 
 alfanumérico.
 · Para introducir potencias, manteña premida Maiús (frecha 
 de maiúsculas) e sen soltala prema o número desexado no 
 teclado alfanumérico.
 
 Para calcular as descomposicións posibles, faga clic 
-en "Calcular". Segundo a potencia do seu computador, 
+en &quot;Calcular&quot;. Segundo a potencia do seu computador, 
 tardará máis ou menos tempo en realizar o cálculo. Unha 
 vez rematado mostraralle as posibles descomposicións 
 do polinomio.
@@ -719,6 +719,25 @@ Ctrl+Insert: copiar a fórmula tal como se ve</translation>
     </message>
 </context>
 <context>
+    <name>SheetBuilder</name>
+    <message>
+        <source>División entre (%1)</source>
+        <translation>División entre (%1)</translation>
+    </message>
+    <message>
+        <source>Factor común</source>
+        <translation>Factor común</translation>
+    </message>
+    <message>
+        <source>Raíces</source>
+        <translation>Raíces</translation>
+    </message>
+    <message>
+        <source>Factorización</source>
+        <translation>Factorización</translation>
+    </message>
+</context>
+<context>
     <name>SheetCommand</name>
     <message>
         <source>--ejercicios necesita un número de ejercicios, de 1 a 200.</source>
@@ -827,24 +846,6 @@ Ctrl+Insert: copiar a fórmula tal como se ve</translation>
     <message>
         <source>Gráfica</source>
         <translation>Gráfica</translation>
-    </message>
-    <message>
-        <source>División entre (%1)</source>
-        <translation>División entre (%1)</translation>
-    </message>
-    <message>
-        <source>Raíces enteras</source>
-        <translation>Raíces enteiras</translation>
-    </message>
-    <message>
-        <source>Cociente: %1
-Resto: %2</source>
-        <translation>Cociente: %1
-Resto: %2</translation>
-    </message>
-    <message>
-        <source>Factorización</source>
-        <translation>Factorización</translation>
     </message>
 </context>
 <context>
@@ -1029,7 +1030,7 @@ Probe «factorix --help» para máis información.</translation>
     </message>
     <message>
         <source>Raíces (pulsar &quot;r&quot; para iniciarla y &quot;R&quot; para finalizarla)</source>
-        <translation>Raíces (premer "r" para iniciala e "R" para rematala)</translation>
+        <translation>Raíces (premer &quot;r&quot; para iniciala e &quot;R&quot; para rematala)</translation>
     </message>
     <message>
         <source>Manejo:</source>

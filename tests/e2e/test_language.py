@@ -18,19 +18,19 @@ from test_window import focused
 LANGUAGES = [
     ("ca_ES.UTF-8", "Polinomi", ["Ajuda", "Calcula", "Crèdits", "Surt", "Desplaça a l'esquerra", "Desplaça a la dreta"],
      "Surt", "Segur que voleu sortir?", ["No", "Sí"], "No", "Capçalera dels resultats",
-     "Resolució pas a pas", ["Arrels enteres", "Factorització", "Gràfica"]),
+     "Resolució pas a pas", ["Segon grau", "Arrels", "Factorització", "Gràfica"]),
     ("gl_ES.UTF-8", "Polinomio", ["Axuda", "Calcular", "Créditos", "Saír", "Desprazar á esquerda", "Desprazar á dereita"],
      "Saír", "Seguro que quere saír?", ["Non", "Si"], "Non", "Cabeceira dos resultados",
-     "Resolución paso a paso", ["Raíces enteiras", "Factorización", "Gráfica"]),
+     "Resolución paso a paso", ["Segundo grao", "Raíces", "Factorización", "Gráfica"]),
     ("eu_ES.UTF-8", "Polinomioa", ["Irten", "Kalkulatu", "Kredituak", "Laguntza", "Korritu ezkerrera", "Korritu eskuinera"],
      "Irten", "Ziur irten nahi duzula?", ["Bai", "Ez"], "Ez", "Emaitzen goiburua",
-     "Ebazpena urratsez urrats", ["Erro osoak", "Faktorizazioa", "Grafikoa"]),
+     "Ebazpena urratsez urrats", ["Bigarren maila", "Erroak", "Faktorizazioa", "Grafikoa"]),
     ("en_US.UTF-8", "Polynomial", ["Calculate", "Credits", "Help", "Quit", "Scroll left", "Scroll right"],
      "Quit", "Are you sure you want to quit?", ["No", "Yes"], "No", "Results heading",
-     "Step-by-step solution", ["Integer roots", "Factorization", "Graph"]),
+     "Step-by-step solution", ["Second degree", "Roots", "Factorization", "Graph"]),
     ("es_ES.UTF-8", "Polinomio", ["Ayuda", "Calcular", "Créditos", "Salir", "Desplazar a la izquierda", "Desplazar a la derecha"],
      "Salir", "¿Está seguro de querer salir?", ["No", "Sí"], "No", "Encabezado de los resultados",
-     "Resolución paso a paso", ["Raíces enteras", "Factorización", "Gráfica"]),
+     "Resolución paso a paso", ["Segundo grado", "Raíces", "Factorización", "Gráfica"]),
 ]
 
 

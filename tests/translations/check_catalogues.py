@@ -1,13 +1,21 @@
 """Checks the translation catalogues (translations/*.ts, translations/qt/*.ts)
 the way a reviewer would: every text translated in every language, the
 same texts in every catalogue, and nothing a translation could break.
+Given how the build runs lupdate (LUPDATE_RUN, a JSON file the build
+writes), it also rereads the code into copies of the catalogues, so that a
+text added to the code without a translation, or a text that defeats
+lupdate (a tr() it cannot place), fails too.
 
-Usage: check_catalogues.py TRANSLATIONS_DIR
+Usage: check_catalogues.py TRANSLATIONS_DIR [LUPDATE_RUN]
 """
 
+import json
 import pathlib
 import re
+import shutil
+import subprocess
 import sys
+import tempfile
 import xml.etree.ElementTree as ET
 
 PLACEHOLDER = re.compile(r"%(?:L?\d+|n)")
@@ -47,9 +55,51 @@ def problems(key, forms, kind):
             yield f"uses the pad's marks {sorted(PAD_MARKS & set(translation))}"
 
 
-def main(folder):
+# lupdate's complaints about a source: "FILE:LINE: what".
+LUPDATE_WARNING = re.compile(r"^\S+:\d+: ")
+
+
+def refresh(folder, run_file, scratch):
+    """Copies `folder`'s catalogues into `scratch` and brings them up to date
+    with the code the way update_translations does. Returns lupdate's
+    complaints."""
+    run = json.loads(pathlib.Path(run_file).read_text())
+    shutil.copytree(folder, scratch, dirs_exist_ok=True)
+    sources = scratch / "sources.lst"
+    sources.write_text("".join(f"{source}\n" for source in run["sources"]))
+    complaints = []
+    for path in sorted(scratch.glob("*.ts")):
+        # Spanish, the source language, keeps only the forms of the counts.
+        only = ["-pluralonly"] if path.stem.endswith("_es") else []
+        includes = [f"-I{include}" for include in run["includePaths"]]
+        done = subprocess.run([run["lupdate"], f"@{sources}", *includes, *run["options"], *only, "-ts", str(path)],
+                              capture_output=True, text=True)
+        output = done.stdout + done.stderr
+        if done.returncode:
+            complaints.append(f"lupdate failed on {path.name}: {output}")
+        complaints += [line for line in output.splitlines() if LUPDATE_WARNING.match(line)]
+    return list(dict.fromkeys(complaints))  # each once, not once per catalogue
+
+
+def stale(folder, scratch):
+    """What update_translations would add to or drop from each catalogue."""
+    for path in sorted(folder.glob("*.ts")):
+        kept = {key for key, _ in messages(path) if key}
+        current = {key for key, _ in messages(scratch / path.name) if key}
+        for context, source in sorted(current - kept):
+            yield f"{path.name}: lacks {context} {source[:60]!r}, shown by the code: run update_translations"
+        for context, source in sorted(kept - current):
+            yield f"{path.name}: holds {context} {source[:60]!r}, which the code no longer shows: run update_translations"
+
+
+def main(folder, run_file=None):
     folder = pathlib.Path(folder)
     failures = []
+    if run_file:
+        with tempfile.TemporaryDirectory() as scratch:
+            scratch = pathlib.Path(scratch)
+            failures += refresh(folder, run_file, scratch)
+            failures += stale(folder, scratch)
     catalogues = {}
     for path in sorted(folder.glob("*.ts")) + sorted(folder.glob("qt/*.ts")):
         entries = {}
@@ -76,4 +126,4 @@ def main(folder):
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1]))
+    sys.exit(main(*sys.argv[1:3]))
