@@ -320,11 +320,13 @@ class Languages(unittest.TestCase):
                 args = ["--calcular", "2xe2+3x"] + (["--idioma", option] if option else [])
                 self.assertEqual(run(args, language=variables), ([], message, 1))
 
-    def test_lines_are_the_same_in_every_language(self):
-        for language in ("es", "ca", "gl", "eu", "en"):
-            with self.subTest(language=language):
-                self.assertEqual(run([f"--idioma={language}", "--calcular", "2xe3+0xe2+0x-16"]),
-                                 (["(x-2) (+2x²+4x+8)"], "", 0))
+    def test_lines_and_json_are_the_same_in_every_language(self):
+        for args in (["--calcular", "2xe3+0xe2+0x-16"], ["--pasos", "xe2-1", "--json"]):
+            spanish = run(args)
+            self.assertEqual((spanish[1], spanish[2]), ("", 0))
+            for language in ("ca", "gl", "eu", "en"):
+                with self.subTest(args=args, language=language):
+                    self.assertEqual(run([f"--idioma={language}"] + args), spanish)
 
     def test_help_in_catalan(self):
         out, err, code = run(["--idioma", "ca", "--help"])
