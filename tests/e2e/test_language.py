@@ -14,23 +14,29 @@ from test_window import focused
 
 # LANG; the pad's name, the window's buttons and arrows, the exit box's title,
 # question and buttons (sorted) and its "No"; the results' heading; the
-# worked solution's title and sections.
+# worked solution's title and sections; the button that calculates, and the
+# error box's title, message and button.
 LANGUAGES = [
     ("ca_ES.UTF-8", "Polinomi", ["Ajuda", "Calcula", "Crèdits", "Surt", "Desplaça a l'esquerra", "Desplaça a la dreta"],
      "Surt", "Segur que voleu sortir?", ["No", "Sí"], "No", "Capçalera dels resultats",
-     "Resolució pas a pas", ["Segon grau", "Arrels", "Factorització", "Gràfica"]),
+     "Resolució pas a pas", ["Segon grau", "Arrels", "Factorització", "Gràfica"],
+     ("Calcula", "Error", "S'ha produït un error. Reviseu el càlcul.", "D'acord")),
     ("gl_ES.UTF-8", "Polinomio", ["Axuda", "Calcular", "Créditos", "Saír", "Desprazar á esquerda", "Desprazar á dereita"],
      "Saír", "Seguro que quere saír?", ["Non", "Si"], "Non", "Cabeceira dos resultados",
-     "Resolución paso a paso", ["Segundo grao", "Raíces", "Factorización", "Gráfica"]),
+     "Resolución paso a paso", ["Segundo grao", "Raíces", "Factorización", "Gráfica"],
+     ("Calcular", "Erro", "Produciuse un erro. Revise o cálculo.", "Aceptar")),
     ("eu_ES.UTF-8", "Polinomioa", ["Irten", "Kalkulatu", "Kredituak", "Laguntza", "Korritu ezkerrera", "Korritu eskuinera"],
      "Irten", "Ziur irten nahi duzula?", ["Bai", "Ez"], "Ez", "Emaitzen goiburua",
-     "Ebazpena urratsez urrats", ["Bigarren maila", "Erroak", "Faktorizazioa", "Grafikoa"]),
+     "Ebazpena urratsez urrats", ["Bigarren maila", "Erroak", "Faktorizazioa", "Grafikoa"],
+     ("Kalkulatu", "Errorea", "Errore bat gertatu da. Berrikusi kalkulua.", "Ados")),
     ("en_US.UTF-8", "Polynomial", ["Calculate", "Credits", "Help", "Quit", "Scroll left", "Scroll right"],
      "Quit", "Are you sure you want to quit?", ["No", "Yes"], "No", "Results heading",
-     "Step-by-step solution", ["Second degree", "Roots", "Factorization", "Graph"]),
+     "Step-by-step solution", ["Second degree", "Roots", "Factorization", "Graph"],
+     ("Calculate", "Error", "An error occurred. Check the calculation.", "OK")),
     ("es_ES.UTF-8", "Polinomio", ["Ayuda", "Calcular", "Créditos", "Salir", "Desplazar a la izquierda", "Desplazar a la derecha"],
      "Salir", "¿Está seguro de querer salir?", ["No", "Sí"], "No", "Encabezado de los resultados",
-     "Resolución paso a paso", ["Segundo grado", "Raíces", "Factorización", "Gráfica"]),
+     "Resolución paso a paso", ["Segundo grado", "Raíces", "Factorización", "Gráfica"],
+     ("Calcular", "Error", "Se produjo un error. Revise el cálculo.", "Aceptar")),
 ]
 
 
@@ -39,7 +45,7 @@ def expect(what, seen, expected):
         raise e2e.Failure(f"{what}: expected {expected!r}, read {seen!r}")
 
 
-def check(factorix, lang, pad_name, buttons, quit_title, question, box_buttons, no, heading_name, work, names):
+def check(factorix, lang, pad_name, buttons, quit_title, question, box_buttons, no, heading_name, work, names, error):
     with e2e.App([factorix], env={"LANG": lang}) as app:
         window = app.window("Factorix")
         expect("the buttons", sorted(b.name for b in e2e.find_all(window, role="push button")), sorted(buttons))
@@ -60,7 +66,15 @@ def check(factorix, lang, pad_name, buttons, quit_title, question, box_buttons, 
         solution = app.window(work)
         expect("the worked solution's sections", sections(solution), names)
         close_with_escape_titled(app, work)
-        e2e.log(f"{lang}: the buttons, the exit box and the worked solution in its language")
+
+        # 2x²+3x has no constant term: the error box.
+        clear(pad)
+        e2e.keys("2", "x", "shift+2", "KP_Add", "3", "x")
+        e2e.wait_for_text(pad, "2x²+3x")
+        calculate, error_title, message, ok = error
+        click(e2e.find(window, role="push button", name=calculate))
+        expect("the error box's buttons", answer_box(app, error_title, message, ok), [ok])
+        e2e.log(f"{lang}: the buttons, the exit box, the worked solution and the error box in its language")
 
 
 def x_window(app, title):
