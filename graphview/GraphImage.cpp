@@ -17,8 +17,6 @@
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("GraphImage", text); }
-
 bool isSvg(const QString& path) { return path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive); }
 
 // Paints a chart of `data` laid out at `size` onto `painter`, scaled into
@@ -52,14 +50,14 @@ QString GraphImage::write(const GraphData& data, const QString& path, QSize size
     svg.setOutputDevice(&file);
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setTitle(tr("Gráfica"));
+    svg.setTitle(GraphImage::tr("Gráfica"));
     svg.setDescription(GraphDescription::text(data));
     QPainter painter(&svg);
     painter.setRenderHint(QPainter::Antialiasing);
     paint(data, size, painter);
   } else {
     const QByteArray bytes = png(data, size);
-    if (bytes.isEmpty() || file.write(bytes) != bytes.size()) return tr("no se pudo escribir la imagen");
+    if (bytes.isEmpty() || file.write(bytes) != bytes.size()) return GraphImage::tr("no se pudo escribir la imagen");
   }
   if (!file.commit()) return file.errorString();
   return QString();

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QRectF>
+#include <QCoreApplication>
 #include <QSize>
 #include <QString>
 
@@ -11,6 +12,8 @@ class QPainter;
 // The graph as a picture file, drawn without a window: SVG (with the
 // description as its title and desc) or PNG, chosen by the name's ending.
 class GraphImage {
+  Q_DECLARE_TR_FUNCTIONS(GraphImage)
+
 public:
   static constexpr QSize kDefaultSize{800, 600};
 
