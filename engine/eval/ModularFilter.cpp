@@ -147,11 +147,13 @@ std::size_t SatMul(std::size_t a, std::size_t b) {
   return a > kHuge / b ? kHuge : std::min(kHuge, a * b);
 }
 
-// The size bounds count in 1/64 of a bit, so that the variable's size can
-// be log2 of its magnitude rather than its bit length: x^100000 at 1025
-// has 1000141 bits, within the bound, where 11 bits times 100000 are not.
-// A size is an upper bound on log2 of a magnitude, and 0 only for 0.
-constexpr std::size_t kSizeUnitsPerBit = 64;
+// The size bounds count in 1/65536 of a bit, so that the variable's size
+// can be log2 of its magnitude rather than its bit length: x^100000 at
+// 1025 has 1000141 bits, within the bound, where 11 bits times 100000 are
+// not; the unit is small enough that even raised to a power of 10^5 its
+// rounding costs about a bit. A size is an upper bound on log2 of a
+// magnitude, and 0 only for 0.
+constexpr std::size_t kSizeUnitsPerBit = std::size_t{1} << 16;
 
 // Largest size of a value within kMaxValueBits: a value of size s has at
 // most s / kSizeUnitsPerBit + 1 bits.
