@@ -69,6 +69,10 @@ QString FormulaSpelling::toPadText(const QString& shown) {
   QString text;
   text.reserve(shown.size());
   for (const QChar c : shown) {
+    if (c.unicode() < 0x80) {  // no raised character is ASCII
+      text += c;
+      continue;
+    }
     const auto it = raised.constFind(c);
     if (it == raised.constEnd()) {
       text += c;
