@@ -22,7 +22,7 @@ Form2::Form2(QWidget* parent)
 
   h_ = new QPlainTextEdit(this);
   h_->setObjectName(textDesign.name());
-  h_->setAccessibleName(QStringLiteral("Texto de ayuda"));
+  h_->setAccessibleName(tr("Texto de ayuda"));
   h_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   h_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   h_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
