@@ -13,7 +13,10 @@ void put(std::FILE* stream, const QByteArray& bytes) {
   std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
 }
 
-QString tr(const char* text) { return QCoreApplication::translate("DrawingOutput", text); }
+// The context of this file's texts in the catalogues.
+struct DrawingOutputText {
+  Q_DECLARE_TR_FUNCTIONS(DrawingOutput)
+};
 
 }  // namespace
 
@@ -45,13 +48,15 @@ std::optional<DocumentFormat> chosenFormat(const QCommandLineParser& parser, QSt
   std::optional<DocumentFormat> format = DocumentFormat::kText;
   if (parser.isSet(QStringLiteral("formato"))) {
     format = formatNamed(parser.value(QStringLiteral("formato")));
-    if (!format) problem = tr("--formato es texto, json, html, latex o pdf, no «%1».").arg(parser.value(QStringLiteral("formato")));
+    if (!format)
+      problem = DrawingOutputText::tr("--formato es texto, json, html, latex o pdf, no «%1».")
+                    .arg(parser.value(QStringLiteral("formato")));
   } else if (!path.isEmpty()) {
     format = formatOfPath(path);
-    if (!format) problem = tr("no se sabe en qué formato escribir «%1»: indique --formato.").arg(path);
+    if (!format) problem = DrawingOutputText::tr("no se sabe en qué formato escribir «%1»: indique --formato.").arg(path);
   }
   if (format == DocumentFormat::kPdf && path.isEmpty()) {
-    problem = tr("un PDF se escribe en un archivo: indique --salida ARCHIVO.pdf.");
+    problem = DrawingOutputText::tr("un PDF se escribe en un archivo: indique --salida ARCHIVO.pdf.");
     format.reset();
   }
   return format;

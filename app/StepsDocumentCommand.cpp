@@ -20,7 +20,10 @@
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("StepsDocumentCommand", text); }
+// The context of this file's texts in the catalogues.
+struct StepsDocumentCommand {
+  Q_DECLARE_TR_FUNCTIONS(StepsDocumentCommand)
+};
 
 // What was worked out, or why nothing was.
 struct Worked {
@@ -39,7 +42,8 @@ Worked work(const QString& texto) {
     if (polynomial) worked.solution = factorix::Solve(*polynomial);
   });
   if (error != factorix::kNoError) worked.failure = ErrorMessage(error);
-  else if (!worked.solution) worked.failure = tr("el texto no es una suma de términos en x; no hay pasos que dar.");
+  else if (!worked.solution)
+    worked.failure = StepsDocumentCommand::tr("el texto no es una suma de términos en x; no hay pasos que dar.");
   return worked;
 }
 
@@ -62,11 +66,13 @@ int RunStepsDocument(const QCommandLineParser& parser) {
   for (const char* other : {"grafica", "ejercicios", "hoja", "tamano", "descripcion", "grado", "raices", "racionales",
                             "complejas", "semilla", "con-pasos", "json", "texto"})
     if (parser.isSet(QLatin1String(other)))
-      return DrawingOutput::usageError(tr("--%1 no acompaña a --pasos con --formato o --salida.").arg(QLatin1String(other)));
+      return DrawingOutput::usageError(
+          StepsDocumentCommand::tr("--%1 no acompaña a --pasos con --formato o --salida.").arg(QLatin1String(other)));
   const QStringList texts = parser.values(QStringLiteral("pasos"));
   if (texts.size() != 1 || texts.first() == QLatin1String("-") || parser.values(QStringLiteral("salida")).size() > 1 ||
       parser.values(QStringLiteral("formato")).size() > 1)
-    return DrawingOutput::usageError(tr("con --formato o --salida, indique un solo TEXTO (no «-»), un solo formato y una sola --salida."));
+    return DrawingOutput::usageError(StepsDocumentCommand::tr(
+        "con --formato o --salida, indique un solo TEXTO (no «-»), un solo formato y una sola --salida."));
   QString problem;
   const std::optional<DocumentFormat> format = DrawingOutput::chosenFormat(parser, problem);
   if (!format) return DrawingOutput::usageError(problem);
@@ -81,9 +87,10 @@ int RunStepsDocument(const QCommandLineParser& parser) {
     const QString failure = *format == DocumentFormat::kJson
                                 ? DocumentFiles::writeBytes(path, bytes(*worked.solution, sheet, *format))
                                 : SolutionDocument(sheet).write(path, *format);
-    if (!failure.isEmpty()) return DrawingOutput::failure(tr("no se pudo escribir «%1»: %2").arg(path, failure));
+    if (!failure.isEmpty())
+      return DrawingOutput::failure(StepsDocumentCommand::tr("no se pudo escribir «%1»: %2").arg(path, failure));
   } else if (!DrawingOutput::write(bytes(*worked.solution, sheet, *format))) {
-    return DrawingOutput::failure(tr("no se pudo escribir la salida."));
+    return DrawingOutput::failure(StepsDocumentCommand::tr("no se pudo escribir la salida."));
   }
   return kLinesOnly;
 }

@@ -126,10 +126,6 @@ amb un missatge d&apos;error, 2 si les opcions no són vàlides.</translation>
         <translation>FITXER</translation>
     </message>
     <message>
-        <source>El archivo que escriben --grafica y --ejercicios.</source>
-        <translation>El fitxer que escriuen --grafica i --ejercicios.</translation>
-    </message>
-    <message>
         <source>ANCHOxALTO</source>
         <translation>AMPLADAxALÇADA</translation>
     </message>
@@ -170,10 +166,6 @@ amb un missatge d&apos;error, 2 si les opcions no són vàlides.</translation>
         <translation>FORMAT</translation>
     </message>
     <message>
-        <source>Con --ejercicios, texto, json, html, latex o pdf; si no se indica, el de la terminación de --salida, y si no hay archivo, texto.</source>
-        <translation>Amb --ejercicios, texto, json, html, latex o pdf; si no s&apos;indica, el de la terminació de --salida, i si no hi ha fitxer, texto.</translation>
-    </message>
-    <message>
         <source>Con --pasos, escribe la solución como un objeto JSON en una línea por polinomio.</source>
         <translation>Amb --pasos, escriu la solució com un objecte JSON en una línia per polinomi.</translation>
     </message>
@@ -182,8 +174,16 @@ amb un missatge d&apos;error, 2 si les opcions no són vàlides.</translation>
         <translation>--json només acompanya --pasos.</translation>
     </message>
     <message>
-        <source>Escribe la resolución paso a paso de TEXTO: el factor común, los candidatos probados con el teorema del resto, las tablas de Ruffini, la ecuación de segundo grado o bicuadrada que queda, las raíces con su multiplicidad y la factorización. Con --json, un objeto JSON por polinomio.</source>
-        <translation>Escriu la resolució pas a pas de TEXT: el factor comú, els candidats provats amb el teorema del residu, les taules de Ruffini, l&apos;equació de segon grau o biquadrada que queda, les arrels amb la seva multiplicitat i la factorització. Amb --json, un objecte JSON per polinomi.</translation>
+        <source>El archivo que escriben --grafica, --ejercicios y --pasos.</source>
+        <translation>El fitxer que escriuen --grafica, --ejercicios i --pasos.</translation>
+    </message>
+    <message>
+        <source>Con --ejercicios o --pasos, texto, json, html, latex o pdf; si no se indica, el de la terminación de --salida, y si no hay archivo, texto.</source>
+        <translation>Amb --ejercicios o --pasos, texto, json, html, latex o pdf; si no s&apos;indica, el de la terminació de --salida, i si no hi ha fitxer, texto.</translation>
+    </message>
+    <message>
+        <source>Escribe la resolución paso a paso de TEXTO: el factor común, los candidatos probados con el teorema del resto, las tablas de Ruffini, la ecuación de segundo grado o bicuadrada que queda, las raíces con su multiplicidad y la factorización. Con --json, un objeto JSON por polinomio; con --formato o --salida, un documento (texto, JSON, HTML, LaTeX o PDF).</source>
+        <translation>Escriu la resolució pas a pas de TEXT: el factor comú, els candidats provats amb el teorema del residu, les taules de Ruffini, l&apos;equació de segon grau o biquadrada que queda, les arrels amb la seva multiplicitat i la factorització. Amb --json, un objecte JSON per polinomi; amb --formato o --salida, un document (text, JSON, HTML, LaTeX o PDF).</translation>
     </message>
 </context>
 <context>
@@ -219,6 +219,21 @@ amb un missatge d&apos;error, 2 si les opcions no són vàlides.</translation>
     <message>
         <source>Cerrar</source>
         <translation>Tanca</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingOutput</name>
+    <message>
+        <source>--formato es texto, json, html, latex o pdf, no «%1».</source>
+        <translation>--formato és texto, json, html, latex o pdf, no «%1».</translation>
+    </message>
+    <message>
+        <source>no se sabe en qué formato escribir «%1»: indique --formato.</source>
+        <translation>no se sap en quin format s&apos;ha d&apos;escriure «%1»: indiqueu --formato.</translation>
+    </message>
+    <message>
+        <source>un PDF se escribe en un archivo: indique --salida ARCHIVO.pdf.</source>
+        <translation>un PDF s&apos;escriu en un fitxer: indiqueu --salida FITXER.pdf.</translation>
     </message>
 </context>
 <context>
@@ -756,18 +771,6 @@ Ctrl+Insert: copia la fórmula tal com es veu</translation>
         <translation>--semilla necessita un enter de 0 a 18446744073709551615.</translation>
     </message>
     <message>
-        <source>--formato es texto, json, html, latex o pdf, no «%1».</source>
-        <translation>--formato és texto, json, html, latex o pdf, no «%1».</translation>
-    </message>
-    <message>
-        <source>no se sabe en qué formato escribir «%1»: indique --formato.</source>
-        <translation>no se sap en quin format escriure «%1»: indiqueu --formato.</translation>
-    </message>
-    <message>
-        <source>un PDF se escribe en un archivo: indique --salida ARCHIVO.pdf.</source>
-        <translation>un PDF s&apos;escriu en un fitxer: indiqueu --salida FITXER.pdf.</translation>
-    </message>
-    <message>
         <source>--%1 no es una opción de --ejercicios.</source>
         <translation>--%1 no és una opció de --ejercicios.</translation>
     </message>
@@ -829,6 +832,64 @@ Ctrl+Insert: copia la fórmula tal com es veu</translation>
         <source>Cerrar</source>
         <translation>Tanca</translation>
     </message>
+    <message>
+        <source>&amp;Copiar</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>Copiar &amp;LaTeX</source>
+        <translation>Copia el &amp;LaTeX</translation>
+    </message>
+    <message>
+        <source>&amp;Guardar…</source>
+        <translation>&amp;Desa…</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimir…</source>
+        <translation>&amp;Imprimeix…</translation>
+    </message>
+</context>
+<context>
+    <name>SolutionDocument</name>
+    <message>
+        <source>la resolución no se escribe en JSON desde la hoja.</source>
+        <translation>la resolució no s&apos;escriu en JSON des del full.</translation>
+    </message>
+</context>
+<context>
+    <name>SolutionExport</name>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>LaTeX (*.tex)</source>
+        <translation>LaTeX (*.tex)</translation>
+    </message>
+    <message>
+        <source>HTML (*.html *.htm)</source>
+        <translation>HTML (*.html *.htm)</translation>
+    </message>
+    <message>
+        <source>Texto (*.txt)</source>
+        <translation>Text (*.txt)</translation>
+    </message>
+    <message>
+        <source>Guardar la resolución</source>
+        <translation>Desa la resolució</translation>
+    </message>
+    <message>
+        <source>resolucion.pdf</source>
+        <translation>resolucio.pdf</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar la resolución en «%1»: %2</source>
+        <translation>No s&apos;ha pogut desar la resolució a «%1»: %2</translation>
+    </message>
+    <message>
+        <source>No se pudo imprimir la resolución.</source>
+        <translation>No s&apos;ha pogut imprimir la resolució.</translation>
+    </message>
 </context>
 <context>
     <name>SolutionOpener</name>
@@ -839,6 +900,13 @@ Ctrl+Insert: copia la fórmula tal com es veu</translation>
     <message>
         <source>Error</source>
         <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>SolutionPages</name>
+    <message>
+        <source>no se pudo dibujar el documento</source>
+        <translation>no s&apos;ha pogut dibuixar el document</translation>
     </message>
 </context>
 <context>
@@ -967,6 +1035,29 @@ Ctrl+Insert: copia la fórmula tal com es veu</translation>
     <message>
         <source>Factor común</source>
         <translation>Factor comú</translation>
+    </message>
+</context>
+<context>
+    <name>StepsDocumentCommand</name>
+    <message>
+        <source>el texto no es una suma de términos en x; no hay pasos que dar.</source>
+        <translation>el text no és una suma de termes en x; no hi ha passos a fer.</translation>
+    </message>
+    <message>
+        <source>--%1 no acompaña a --pasos con --formato o --salida.</source>
+        <translation>--%1 no acompanya --pasos amb --formato o --salida.</translation>
+    </message>
+    <message>
+        <source>con --formato o --salida, indique un solo TEXTO (no «-»), un solo formato y una sola --salida.</source>
+        <translation>amb --formato o --salida, indiqueu un sol TEXT (no «-»), un sol format i una sola --salida.</translation>
+    </message>
+    <message>
+        <source>no se pudo escribir «%1»: %2</source>
+        <translation>no s&apos;ha pogut escriure «%1»: %2</translation>
+    </message>
+    <message>
+        <source>no se pudo escribir la salida.</source>
+        <translation>no s&apos;ha pogut escriure la sortida.</translation>
     </message>
 </context>
 <context>

@@ -126,10 +126,6 @@ with an error message, 2 if the options are not valid.</translation>
         <translation>FILE</translation>
     </message>
     <message>
-        <source>El archivo que escriben --grafica y --ejercicios.</source>
-        <translation>The file that --grafica and --ejercicios write.</translation>
-    </message>
-    <message>
         <source>ANCHOxALTO</source>
         <translation>WIDTHxHEIGHT</translation>
     </message>
@@ -170,10 +166,6 @@ with an error message, 2 if the options are not valid.</translation>
         <translation>FORMAT</translation>
     </message>
     <message>
-        <source>Con --ejercicios, texto, json, html, latex o pdf; si no se indica, el de la terminación de --salida, y si no hay archivo, texto.</source>
-        <translation>With --ejercicios, texto, json, html, latex or pdf; when not given, the one of --salida&apos;s ending, and with no file, texto.</translation>
-    </message>
-    <message>
         <source>Con --pasos, escribe la solución como un objeto JSON en una línea por polinomio.</source>
         <translation>With --pasos, writes the solution as a JSON object on one line per polynomial.</translation>
     </message>
@@ -182,8 +174,16 @@ with an error message, 2 if the options are not valid.</translation>
         <translation>--json only goes with --pasos.</translation>
     </message>
     <message>
-        <source>Escribe la resolución paso a paso de TEXTO: el factor común, los candidatos probados con el teorema del resto, las tablas de Ruffini, la ecuación de segundo grado o bicuadrada que queda, las raíces con su multiplicidad y la factorización. Con --json, un objeto JSON por polinomio.</source>
-        <translation>Writes the step-by-step solution of TEXT: the common factor, the candidates tried with the remainder theorem, the synthetic division tables, the quadratic or biquadratic equation that is left, the roots with their multiplicity and the factorization. With --json, one JSON object per polynomial.</translation>
+        <source>El archivo que escriben --grafica, --ejercicios y --pasos.</source>
+        <translation>The file that --grafica, --ejercicios and --pasos write.</translation>
+    </message>
+    <message>
+        <source>Con --ejercicios o --pasos, texto, json, html, latex o pdf; si no se indica, el de la terminación de --salida, y si no hay archivo, texto.</source>
+        <translation>With --ejercicios or --pasos, texto, json, html, latex or pdf; when not given, the one of --salida&apos;s ending, and with no file, texto.</translation>
+    </message>
+    <message>
+        <source>Escribe la resolución paso a paso de TEXTO: el factor común, los candidatos probados con el teorema del resto, las tablas de Ruffini, la ecuación de segundo grado o bicuadrada que queda, las raíces con su multiplicidad y la factorización. Con --json, un objeto JSON por polinomio; con --formato o --salida, un documento (texto, JSON, HTML, LaTeX o PDF).</source>
+        <translation>Writes the step-by-step solution of TEXT: the common factor, the candidates tried with the remainder theorem, the synthetic division tables, the quadratic or biquadratic equation that is left, the roots with their multiplicity and the factorization. With --json, one JSON object per polynomial; with --formato or --salida, a document (text, JSON, HTML, LaTeX or PDF).</translation>
     </message>
 </context>
 <context>
@@ -219,6 +219,21 @@ with an error message, 2 if the options are not valid.</translation>
     <message>
         <source>Cerrar</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingOutput</name>
+    <message>
+        <source>--formato es texto, json, html, latex o pdf, no «%1».</source>
+        <translation>--formato is texto, json, html, latex or pdf, not &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>no se sabe en qué formato escribir «%1»: indique --formato.</source>
+        <translation>which format to write &apos;%1&apos; in is unknown: give --formato.</translation>
+    </message>
+    <message>
+        <source>un PDF se escribe en un archivo: indique --salida ARCHIVO.pdf.</source>
+        <translation>a PDF is written to a file: give --salida FILE.pdf.</translation>
     </message>
 </context>
 <context>
@@ -756,18 +771,6 @@ Ctrl+Insert: copy the formula as shown</translation>
         <translation>--semilla needs an integer from 0 to 18446744073709551615.</translation>
     </message>
     <message>
-        <source>--formato es texto, json, html, latex o pdf, no «%1».</source>
-        <translation>--formato is texto, json, html, latex or pdf, not &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <source>no se sabe en qué formato escribir «%1»: indique --formato.</source>
-        <translation>it is not known what format to write &apos;%1&apos; in: give --formato.</translation>
-    </message>
-    <message>
-        <source>un PDF se escribe en un archivo: indique --salida ARCHIVO.pdf.</source>
-        <translation>a PDF is written to a file: give --salida FILE.pdf.</translation>
-    </message>
-    <message>
         <source>--%1 no es una opción de --ejercicios.</source>
         <translation>--%1 is not an option of --ejercicios.</translation>
     </message>
@@ -829,6 +832,64 @@ Ctrl+Insert: copy the formula as shown</translation>
         <source>Cerrar</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>&amp;Copiar</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>Copiar &amp;LaTeX</source>
+        <translation>Copy &amp;LaTeX</translation>
+    </message>
+    <message>
+        <source>&amp;Guardar…</source>
+        <translation>&amp;Save…</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimir…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+</context>
+<context>
+    <name>SolutionDocument</name>
+    <message>
+        <source>la resolución no se escribe en JSON desde la hoja.</source>
+        <translation>the solution is not written as JSON from the sheet.</translation>
+    </message>
+</context>
+<context>
+    <name>SolutionExport</name>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>LaTeX (*.tex)</source>
+        <translation>LaTeX (*.tex)</translation>
+    </message>
+    <message>
+        <source>HTML (*.html *.htm)</source>
+        <translation>HTML (*.html *.htm)</translation>
+    </message>
+    <message>
+        <source>Texto (*.txt)</source>
+        <translation>Text (*.txt)</translation>
+    </message>
+    <message>
+        <source>Guardar la resolución</source>
+        <translation>Save the solution</translation>
+    </message>
+    <message>
+        <source>resolucion.pdf</source>
+        <translation>solution.pdf</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar la resolución en «%1»: %2</source>
+        <translation>The solution could not be saved to &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>No se pudo imprimir la resolución.</source>
+        <translation>The solution could not be printed.</translation>
+    </message>
 </context>
 <context>
     <name>SolutionOpener</name>
@@ -839,6 +900,13 @@ Ctrl+Insert: copy the formula as shown</translation>
     <message>
         <source>Error</source>
         <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>SolutionPages</name>
+    <message>
+        <source>no se pudo dibujar el documento</source>
+        <translation>the document could not be drawn</translation>
     </message>
 </context>
 <context>
@@ -967,6 +1035,29 @@ Ctrl+Insert: copy the formula as shown</translation>
     <message>
         <source>Factor común</source>
         <translation>Common factor</translation>
+    </message>
+</context>
+<context>
+    <name>StepsDocumentCommand</name>
+    <message>
+        <source>el texto no es una suma de términos en x; no hay pasos que dar.</source>
+        <translation>the text is not a sum of terms in x; there are no steps to take.</translation>
+    </message>
+    <message>
+        <source>--%1 no acompaña a --pasos con --formato o --salida.</source>
+        <translation>--%1 does not go with --pasos with --formato or --salida.</translation>
+    </message>
+    <message>
+        <source>con --formato o --salida, indique un solo TEXTO (no «-»), un solo formato y una sola --salida.</source>
+        <translation>with --formato or --salida, give one TEXT only (not &apos;-&apos;), one format and one --salida.</translation>
+    </message>
+    <message>
+        <source>no se pudo escribir «%1»: %2</source>
+        <translation>could not write &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>no se pudo escribir la salida.</source>
+        <translation>could not write the output.</translation>
     </message>
 </context>
 <context>

@@ -126,10 +126,6 @@ batekin amaitu bada, 2 aukerak baliozkoak ez badira.</translation>
         <translation>FITXATEGIA</translation>
     </message>
     <message>
-        <source>El archivo que escriben --grafica y --ejercicios.</source>
-        <translation>--grafica eta --ejercicios aukerek idazten duten fitxategia.</translation>
-    </message>
-    <message>
         <source>ANCHOxALTO</source>
         <translation>ZABALERAxALTUERA</translation>
     </message>
@@ -170,10 +166,6 @@ batekin amaitu bada, 2 aukerak baliozkoak ez badira.</translation>
         <translation>FORMATUA</translation>
     </message>
     <message>
-        <source>Con --ejercicios, texto, json, html, latex o pdf; si no se indica, el de la terminación de --salida, y si no hay archivo, texto.</source>
-        <translation>--ejercicios-ekin, texto, json, html, latex edo pdf; adierazten ez bada, --salida-ren amaierakoa, eta fitxategirik ez badago, texto.</translation>
-    </message>
-    <message>
         <source>Con --pasos, escribe la solución como un objeto JSON en una línea por polinomio.</source>
         <translation>--pasos-ekin, soluzioa JSON objektu gisa idazten du, lerro bat polinomio bakoitzeko.</translation>
     </message>
@@ -182,8 +174,16 @@ batekin amaitu bada, 2 aukerak baliozkoak ez badira.</translation>
         <translation>--json --pasos-ekin bakarrik erabiltzen da.</translation>
     </message>
     <message>
-        <source>Escribe la resolución paso a paso de TEXTO: el factor común, los candidatos probados con el teorema del resto, las tablas de Ruffini, la ecuación de segundo grado o bicuadrada que queda, las raíces con su multiplicidad y la factorización. Con --json, un objeto JSON por polinomio.</source>
-        <translation>TESTUAren ebazpena idazten du urratsez urrats: faktore komuna, hondarraren teoremarekin probatutako hautagaiak, Ruffiniren taulak, geratzen den bigarren mailako ekuazioa edo ekuazio bikarratua, erroak beren anizkoiztasunarekin eta faktorizazioa. --json-ekin, JSON objektu bat polinomio bakoitzeko.</translation>
+        <source>El archivo que escriben --grafica, --ejercicios y --pasos.</source>
+        <translation>--grafica, --ejercicios eta --pasos aukerek idazten duten fitxategia.</translation>
+    </message>
+    <message>
+        <source>Con --ejercicios o --pasos, texto, json, html, latex o pdf; si no se indica, el de la terminación de --salida, y si no hay archivo, texto.</source>
+        <translation>--ejercicios edo --pasos-ekin, texto, json, html, latex edo pdf; adierazten ez bada, --salida-ren amaierakoa, eta fitxategirik ez badago, texto.</translation>
+    </message>
+    <message>
+        <source>Escribe la resolución paso a paso de TEXTO: el factor común, los candidatos probados con el teorema del resto, las tablas de Ruffini, la ecuación de segundo grado o bicuadrada que queda, las raíces con su multiplicidad y la factorización. Con --json, un objeto JSON por polinomio; con --formato o --salida, un documento (texto, JSON, HTML, LaTeX o PDF).</source>
+        <translation>TESTUAren ebazpena idazten du urratsez urrats: faktore komuna, hondarraren teoremarekin probatutako hautagaiak, Ruffiniren taulak, geratzen den bigarren mailako ekuazioa edo ekuazio bikarratua, erroak beren anizkoiztasunarekin eta faktorizazioa. --json-ekin, JSON objektu bat polinomio bakoitzeko; --formato edo --salida-rekin, dokumentu bat (testua, JSON, HTML, LaTeX edo PDF).</translation>
     </message>
 </context>
 <context>
@@ -219,6 +219,21 @@ batekin amaitu bada, 2 aukerak baliozkoak ez badira.</translation>
     <message>
         <source>Cerrar</source>
         <translation>Itxi</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingOutput</name>
+    <message>
+        <source>--formato es texto, json, html, latex o pdf, no «%1».</source>
+        <translation>--formato texto, json, html, latex edo pdf da, ez «%1».</translation>
+    </message>
+    <message>
+        <source>no se sabe en qué formato escribir «%1»: indique --formato.</source>
+        <translation>ez dakigu «%1» zein formatutan idatzi: adierazi --formato.</translation>
+    </message>
+    <message>
+        <source>un PDF se escribe en un archivo: indique --salida ARCHIVO.pdf.</source>
+        <translation>PDF bat fitxategi batean idazten da: adierazi --salida FITXATEGIA.pdf.</translation>
     </message>
 </context>
 <context>
@@ -756,18 +771,6 @@ Ctrl+Insert: kopiatu formula ikusten den bezala</translation>
         <translation>--semilla-k 0 eta 18446744073709551615 arteko zenbaki oso bat behar du.</translation>
     </message>
     <message>
-        <source>--formato es texto, json, html, latex o pdf, no «%1».</source>
-        <translation>--formato texto, json, html, latex edo pdf da, ez «%1».</translation>
-    </message>
-    <message>
-        <source>no se sabe en qué formato escribir «%1»: indique --formato.</source>
-        <translation>ez dakigu «%1» zein formatutan idatzi: adierazi --formato.</translation>
-    </message>
-    <message>
-        <source>un PDF se escribe en un archivo: indique --salida ARCHIVO.pdf.</source>
-        <translation>PDF bat fitxategi batean idazten da: adierazi --salida FITXATEGIA.pdf.</translation>
-    </message>
-    <message>
         <source>--%1 no es una opción de --ejercicios.</source>
         <translation>--%1 ez da --ejercicios-en aukera bat.</translation>
     </message>
@@ -829,6 +832,64 @@ Ctrl+Insert: kopiatu formula ikusten den bezala</translation>
         <source>Cerrar</source>
         <translation>Itxi</translation>
     </message>
+    <message>
+        <source>&amp;Copiar</source>
+        <translation>&amp;Kopiatu</translation>
+    </message>
+    <message>
+        <source>Copiar &amp;LaTeX</source>
+        <translation>Kopiatu &amp;LaTeXa</translation>
+    </message>
+    <message>
+        <source>&amp;Guardar…</source>
+        <translation>&amp;Gorde…</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimir…</source>
+        <translation>&amp;Inprimatu…</translation>
+    </message>
+</context>
+<context>
+    <name>SolutionDocument</name>
+    <message>
+        <source>la resolución no se escribe en JSON desde la hoja.</source>
+        <translation>ebazpena ez da JSONen idazten orritik.</translation>
+    </message>
+</context>
+<context>
+    <name>SolutionExport</name>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>LaTeX (*.tex)</source>
+        <translation>LaTeX (*.tex)</translation>
+    </message>
+    <message>
+        <source>HTML (*.html *.htm)</source>
+        <translation>HTML (*.html *.htm)</translation>
+    </message>
+    <message>
+        <source>Texto (*.txt)</source>
+        <translation>Testua (*.txt)</translation>
+    </message>
+    <message>
+        <source>Guardar la resolución</source>
+        <translation>Gorde ebazpena</translation>
+    </message>
+    <message>
+        <source>resolucion.pdf</source>
+        <translation>ebazpena.pdf</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar la resolución en «%1»: %2</source>
+        <translation>Ezin izan da ebazpena «%1»(e)n gorde: %2</translation>
+    </message>
+    <message>
+        <source>No se pudo imprimir la resolución.</source>
+        <translation>Ezin izan da ebazpena inprimatu.</translation>
+    </message>
 </context>
 <context>
     <name>SolutionOpener</name>
@@ -839,6 +900,13 @@ Ctrl+Insert: kopiatu formula ikusten den bezala</translation>
     <message>
         <source>Error</source>
         <translation>Errorea</translation>
+    </message>
+</context>
+<context>
+    <name>SolutionPages</name>
+    <message>
+        <source>no se pudo dibujar el documento</source>
+        <translation>ezin izan da dokumentua marraztu</translation>
     </message>
 </context>
 <context>
@@ -967,6 +1035,29 @@ Ctrl+Insert: kopiatu formula ikusten den bezala</translation>
     <message>
         <source>Factor común</source>
         <translation>Faktore komuna</translation>
+    </message>
+</context>
+<context>
+    <name>StepsDocumentCommand</name>
+    <message>
+        <source>el texto no es una suma de términos en x; no hay pasos que dar.</source>
+        <translation>testua ez da x-ko gaien batura; ez dago urratsik emateko.</translation>
+    </message>
+    <message>
+        <source>--%1 no acompaña a --pasos con --formato o --salida.</source>
+        <translation>--%1 ez doa --pasos-ekin --formato edo --salida erabiltzean.</translation>
+    </message>
+    <message>
+        <source>con --formato o --salida, indique un solo TEXTO (no «-»), un solo formato y una sola --salida.</source>
+        <translation>--formato edo --salida erabiltzean, adierazi TESTU bakarra (ez «-»), formatu bakarra eta --salida bakarra.</translation>
+    </message>
+    <message>
+        <source>no se pudo escribir «%1»: %2</source>
+        <translation>ezin izan da «%1» idatzi: %2</translation>
+    </message>
+    <message>
+        <source>no se pudo escribir la salida.</source>
+        <translation>ezin izan da irteera idatzi.</translation>
     </message>
 </context>
 <context>

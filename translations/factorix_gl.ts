@@ -126,10 +126,6 @@ cunha mensaxe de erro, 2 se as opcións non son válidas.</translation>
         <translation>FICHEIRO</translation>
     </message>
     <message>
-        <source>El archivo que escriben --grafica y --ejercicios.</source>
-        <translation>O ficheiro que escriben --grafica e --ejercicios.</translation>
-    </message>
-    <message>
         <source>ANCHOxALTO</source>
         <translation>LARGOxALTO</translation>
     </message>
@@ -170,10 +166,6 @@ cunha mensaxe de erro, 2 se as opcións non son válidas.</translation>
         <translation>FORMATO</translation>
     </message>
     <message>
-        <source>Con --ejercicios, texto, json, html, latex o pdf; si no se indica, el de la terminación de --salida, y si no hay archivo, texto.</source>
-        <translation>Con --ejercicios, texto, json, html, latex ou pdf; se non se indica, o da terminación de --salida, e se non hai ficheiro, texto.</translation>
-    </message>
-    <message>
         <source>Con --pasos, escribe la solución como un objeto JSON en una línea por polinomio.</source>
         <translation>Con --pasos, escribe a solución como un obxecto JSON nunha liña por polinomio.</translation>
     </message>
@@ -182,8 +174,16 @@ cunha mensaxe de erro, 2 se as opcións non son válidas.</translation>
         <translation>--json só acompaña a --pasos.</translation>
     </message>
     <message>
-        <source>Escribe la resolución paso a paso de TEXTO: el factor común, los candidatos probados con el teorema del resto, las tablas de Ruffini, la ecuación de segundo grado o bicuadrada que queda, las raíces con su multiplicidad y la factorización. Con --json, un objeto JSON por polinomio.</source>
-        <translation>Escribe a resolución paso a paso de TEXTO: o factor común, os candidatos probados co teorema do resto, as táboas de Ruffini, a ecuación de segundo grao ou bicadrada que queda, as raíces coa súa multiplicidade e a factorización. Con --json, un obxecto JSON por polinomio.</translation>
+        <source>El archivo que escriben --grafica, --ejercicios y --pasos.</source>
+        <translation>O ficheiro que escriben --grafica, --ejercicios e --pasos.</translation>
+    </message>
+    <message>
+        <source>Con --ejercicios o --pasos, texto, json, html, latex o pdf; si no se indica, el de la terminación de --salida, y si no hay archivo, texto.</source>
+        <translation>Con --ejercicios ou --pasos, texto, json, html, latex ou pdf; se non se indica, o da terminación de --salida, e se non hai ficheiro, texto.</translation>
+    </message>
+    <message>
+        <source>Escribe la resolución paso a paso de TEXTO: el factor común, los candidatos probados con el teorema del resto, las tablas de Ruffini, la ecuación de segundo grado o bicuadrada que queda, las raíces con su multiplicidad y la factorización. Con --json, un objeto JSON por polinomio; con --formato o --salida, un documento (texto, JSON, HTML, LaTeX o PDF).</source>
+        <translation>Escribe a resolución paso a paso de TEXTO: o factor común, os candidatos probados co teorema do resto, as táboas de Ruffini, a ecuación de segundo grao ou bicadrada que queda, as raíces coa súa multiplicidade e a factorización. Con --json, un obxecto JSON por polinomio; con --formato ou --salida, un documento (texto, JSON, HTML, LaTeX ou PDF).</translation>
     </message>
 </context>
 <context>
@@ -219,6 +219,21 @@ cunha mensaxe de erro, 2 se as opcións non son válidas.</translation>
     <message>
         <source>Cerrar</source>
         <translation>Pechar</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingOutput</name>
+    <message>
+        <source>--formato es texto, json, html, latex o pdf, no «%1».</source>
+        <translation>--formato é texto, json, html, latex ou pdf, non «%1».</translation>
+    </message>
+    <message>
+        <source>no se sabe en qué formato escribir «%1»: indique --formato.</source>
+        <translation>non se sabe en que formato escribir «%1»: indique --formato.</translation>
+    </message>
+    <message>
+        <source>un PDF se escribe en un archivo: indique --salida ARCHIVO.pdf.</source>
+        <translation>un PDF escríbese nun ficheiro: indique --salida FICHEIRO.pdf.</translation>
     </message>
 </context>
 <context>
@@ -756,18 +771,6 @@ Ctrl+Insert: copiar a fórmula tal como se ve</translation>
         <translation>--semilla necesita un enteiro de 0 a 18446744073709551615.</translation>
     </message>
     <message>
-        <source>--formato es texto, json, html, latex o pdf, no «%1».</source>
-        <translation>--formato é texto, json, html, latex ou pdf, non «%1».</translation>
-    </message>
-    <message>
-        <source>no se sabe en qué formato escribir «%1»: indique --formato.</source>
-        <translation>non se sabe en que formato escribir «%1»: indique --formato.</translation>
-    </message>
-    <message>
-        <source>un PDF se escribe en un archivo: indique --salida ARCHIVO.pdf.</source>
-        <translation>un PDF escríbese nun ficheiro: indique --salida FICHEIRO.pdf.</translation>
-    </message>
-    <message>
         <source>--%1 no es una opción de --ejercicios.</source>
         <translation>--%1 non é unha opción de --ejercicios.</translation>
     </message>
@@ -829,6 +832,64 @@ Ctrl+Insert: copiar a fórmula tal como se ve</translation>
         <source>Cerrar</source>
         <translation>Pechar</translation>
     </message>
+    <message>
+        <source>&amp;Copiar</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Copiar &amp;LaTeX</source>
+        <translation>Copiar &amp;LaTeX</translation>
+    </message>
+    <message>
+        <source>&amp;Guardar…</source>
+        <translation>&amp;Gardar…</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimir…</source>
+        <translation>&amp;Imprimir…</translation>
+    </message>
+</context>
+<context>
+    <name>SolutionDocument</name>
+    <message>
+        <source>la resolución no se escribe en JSON desde la hoja.</source>
+        <translation>a resolución non se escribe en JSON desde a folla.</translation>
+    </message>
+</context>
+<context>
+    <name>SolutionExport</name>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>LaTeX (*.tex)</source>
+        <translation>LaTeX (*.tex)</translation>
+    </message>
+    <message>
+        <source>HTML (*.html *.htm)</source>
+        <translation>HTML (*.html *.htm)</translation>
+    </message>
+    <message>
+        <source>Texto (*.txt)</source>
+        <translation>Texto (*.txt)</translation>
+    </message>
+    <message>
+        <source>Guardar la resolución</source>
+        <translation>Gardar a resolución</translation>
+    </message>
+    <message>
+        <source>resolucion.pdf</source>
+        <translation>resolucion.pdf</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar la resolución en «%1»: %2</source>
+        <translation>Non se puido gardar a resolución en «%1»: %2</translation>
+    </message>
+    <message>
+        <source>No se pudo imprimir la resolución.</source>
+        <translation>Non se puido imprimir a resolución.</translation>
+    </message>
 </context>
 <context>
     <name>SolutionOpener</name>
@@ -839,6 +900,13 @@ Ctrl+Insert: copiar a fórmula tal como se ve</translation>
     <message>
         <source>Error</source>
         <translation>Erro</translation>
+    </message>
+</context>
+<context>
+    <name>SolutionPages</name>
+    <message>
+        <source>no se pudo dibujar el documento</source>
+        <translation>non se puido debuxar o documento</translation>
     </message>
 </context>
 <context>
@@ -967,6 +1035,29 @@ Ctrl+Insert: copiar a fórmula tal como se ve</translation>
     <message>
         <source>Factor común</source>
         <translation>Factor común</translation>
+    </message>
+</context>
+<context>
+    <name>StepsDocumentCommand</name>
+    <message>
+        <source>el texto no es una suma de términos en x; no hay pasos que dar.</source>
+        <translation>o texto non é unha suma de termos en x; non hai pasos que dar.</translation>
+    </message>
+    <message>
+        <source>--%1 no acompaña a --pasos con --formato o --salida.</source>
+        <translation>--%1 non acompaña a --pasos con --formato ou --salida.</translation>
+    </message>
+    <message>
+        <source>con --formato o --salida, indique un solo TEXTO (no «-»), un solo formato y una sola --salida.</source>
+        <translation>con --formato ou --salida, indique un só TEXTO (non «-»), un só formato e unha soa --salida.</translation>
+    </message>
+    <message>
+        <source>no se pudo escribir «%1»: %2</source>
+        <translation>non se puido escribir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>no se pudo escribir la salida.</source>
+        <translation>non se puido escribir a saída.</translation>
     </message>
 </context>
 <context>
