@@ -22,6 +22,14 @@ std::shared_ptr<const GraphData> GraphSection::data(const factorix::Polynomial& 
   }
 }
 
+std::shared_ptr<const GraphData> GraphSection::data(const factorix::Solution& solution) {
+  try {
+    return std::make_shared<const GraphData>(solution);
+  } catch (const factorix::EngineError&) {
+    return nullptr;
+  }
+}
+
 QGroupBox* GraphSection::make(std::shared_ptr<const GraphData> graph, QWidget* parent) {
   const QString title = QCoreApplication::translate("SolutionSheet", "Gráfica");
   auto* box = new QGroupBox(title, parent);

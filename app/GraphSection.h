@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "engine/core/Polynomial.h"
+#include "engine/solve/Solution.h"
 
 class GraphData;
 class QGroupBox;
@@ -15,6 +16,9 @@ public:
   // The graph's numbers for `polynomial`; null when it is too large to
   // plan in time, and the work then shows no graph.
   static std::shared_ptr<const GraphData> data(const factorix::Polynomial& polynomial);
+  // The same for the worked solution's polynomial, its roots labelled as
+  // the solution writes them.
+  static std::shared_ptr<const GraphData> data(const factorix::Solution& solution);
   // The titled section showing `graph`, a child of `parent`.
   static QGroupBox* make(std::shared_ptr<const GraphData> graph, QWidget* parent);
 };
