@@ -1,0 +1,93 @@
+#include "engine/graph/PolynomialValues.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace factorix {
+namespace {
+
+constexpr slong kBallPrecision = 64;      // bits of the first ball evaluation
+constexpr slong kWantedAccuracy = 20;     // bits of the value that must be right
+constexpr double kLargestSum = 1e300;     // beyond this the double path may overflow
+constexpr double kUnitRoundoff = 0x1p-53;
+constexpr double kLargestGuess = 1 << 14;  // bits: a guess never starts above this; doubling goes on from there
+
+ScaledValue FromArf(const arf_struct* value) {
+  if (arf_is_zero(value)) return {};
+  const slong exponent = arf_abs_bound_lt_2exp_si(value);
+  Arf significand;
+  arf_mul_2exp_si(significand.get(), value, -exponent);
+  return {arf_get_d(significand.get(), ARF_RND_NEAR), exponent};
+}
+
+}  // namespace
+
+PolynomialValues::PolynomialValues(const fmpz_poly_struct* p) {
+  fmpz_poly_set(poly_.get(), p);
+  arb_poly_set_fmpz_poly(balls_.get(), poly_.get(), kBallPrecision);
+  for (slong i = fmpz_poly_length(p) - 1; i >= 0; --i) {
+    if (fmpz_bits(p->coeffs + i) > 1000) {
+      coefficients_.clear();
+      break;
+    }
+    coefficients_.push_back(fmpz_get_d(p->coeffs + i));
+  }
+}
+
+ScaledValue PolynomialValues::At(double x) {
+  ScaledValue value;
+  double log2Bound = 0;
+  if (FastValue(x, value, log2Bound)) return value;
+  return BallValue(x, log2Bound);
+}
+
+// Horner's rule in doubles next to the same rule on |coefficients| and |x|,
+// whose sum S bounds the rounding error by (2d + 2) u S (u the unit
+// roundoff; the coefficients' own rounding included). Used only when the
+// value is far enough above that bound for its sign and 20 bits to be sure.
+bool PolynomialValues::FastValue(double x, ScaledValue& value, double& log2Bound) const {
+  if (coefficients_.empty()) return false;
+  double sum = coefficients_.front(), bound = std::abs(sum);
+  const double ax = std::abs(x);
+  for (std::size_t i = 1; i < coefficients_.size(); ++i) {
+    sum = sum * x + coefficients_[i];
+    bound = bound * ax + std::abs(coefficients_[i]);
+  }
+  if (!(bound < kLargestSum)) return false;
+  log2Bound = std::log2(std::max(bound, 1.0));
+  const double error = 1.01 * static_cast<double>(2 * coefficients_.size() + 2) * kUnitRoundoff * bound;
+  if (!(std::abs(sum) > std::ldexp(error, kWantedAccuracy))) return false;
+  value = Scaled(sum);
+  return true;
+}
+
+// Ball arithmetic loses about log2(S / |p(x)|) bits to cancellation, S the
+// sum of |terms|; the values of a curve change slowly between neighbouring
+// points, so the last one's size gives the first precision to try.
+ScaledValue PolynomialValues::BallValue(double x, double log2Bound) {
+  const double guess = std::clamp(log2Bound - lastLog2_ + 2.0 * kBallPrecision, 0.0, kLargestGuess);
+  slong precision = std::max<slong>(kBallPrecision, static_cast<slong>(guess));
+  Arb point, result;
+  arb_set_d(point.get(), x);
+  ArbPoly balls;
+  const auto evaluate = [&] {
+    arb_poly_set_fmpz_poly(balls.get(), poly_.get(), precision);
+    arb_poly_evaluate(result.get(), balls.get(), point.get(), precision);
+  };
+  if (precision == kBallPrecision)
+    arb_poly_evaluate(result.get(), balls_.get(), point.get(), precision);
+  else
+    evaluate();
+  // Doubling the precision makes the evaluation exact after finitely many
+  // steps, so the loop ends with an exact zero or with enough accuracy.
+  while (!arb_is_exact(result.get()) && arb_rel_accuracy_bits(result.get()) < kWantedAccuracy) {
+    precision *= 2;
+    evaluate();
+  }
+  const ScaledValue value = FromArf(arb_midref(result.get()));
+  if (value.Sign() != 0) lastLog2_ = value.Log2Magnitude();
+  return value;
+}
+
+}  // namespace factorix
