@@ -10,6 +10,8 @@ namespace {
 constexpr slong kBallPrecision = 64;      // bits of the first ball evaluation
 constexpr slong kWantedAccuracy = 20;     // bits of the value that must be right
 constexpr double kLargestSum = 1e300;     // beyond this the double path may overflow
+constexpr int kRescale = 600;             // bits the double path drops at a time from a growing sum
+constexpr double kRescaleAbove = 0x1p600;
 constexpr double kUnitRoundoff = 0x1p-53;
 constexpr double kLargestGuess = 1 << 14;  // bits: a guess never starts above this; doubling goes on from there
 
@@ -44,21 +46,34 @@ ScaledValue PolynomialValues::At(double x) {
 
 // Horner's rule in doubles next to the same rule on |coefficients| and |x|,
 // whose sum S bounds the rounding error by (2d + 2) u S (u the unit
-// roundoff; the coefficients' own rounding included). Used only when the
-// value is far enough above that bound for its sign and 20 bits to be sure.
+// roundoff; the coefficients' own rounding included). Both sums are kept
+// below a double's range by scaling them by 2^-kRescale whenever S passes
+// 2^kRescale, each later coefficient scaled alike; one that scaling takes
+// below the smallest double adds at most that much to the error. Used only
+// when the value is far enough above that bound for its sign and 20 bits
+// to be sure.
 bool PolynomialValues::FastValue(double x, ScaledValue& value, double& log2Bound) const {
   if (coefficients_.empty()) return false;
   double sum = coefficients_.front(), bound = std::abs(sum);
   const double ax = std::abs(x);
+  int scale = 0;  // both sums are in units of 2^scale
   for (std::size_t i = 1; i < coefficients_.size(); ++i) {
-    sum = sum * x + coefficients_[i];
-    bound = bound * ax + std::abs(coefficients_[i]);
+    if (bound > kRescaleAbove) {
+      sum = std::ldexp(sum, -kRescale);
+      bound = std::ldexp(bound, -kRescale);
+      scale += kRescale;
+    }
+    const double coefficient = scale == 0 ? coefficients_[i] : std::ldexp(coefficients_[i], -scale);
+    sum = sum * x + coefficient;
+    bound = bound * ax + std::abs(coefficient);
   }
-  if (!(bound < kLargestSum)) return false;
-  log2Bound = std::log2(std::max(bound, 1.0));
-  const double error = 1.01 * static_cast<double>(2 * coefficients_.size() + 2) * kUnitRoundoff * bound;
+  if (!(bound < kLargestSum)) return false;  // |x| beyond 2^300, or not finite
+  log2Bound = std::log2(std::max(bound, 1.0)) + scale;
+  const double error = 1.01 * static_cast<double>(2 * coefficients_.size() + 2) * kUnitRoundoff * bound +
+                       static_cast<double>(coefficients_.size()) * std::numeric_limits<double>::denorm_min();
   if (!(std::abs(sum) > std::ldexp(error, kWantedAccuracy))) return false;
   value = Scaled(sum);
+  if (value.Sign() != 0) value.exponent += scale;
   return true;
 }
 
