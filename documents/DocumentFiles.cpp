@@ -32,6 +32,9 @@ QString writePdf(const QString& path, const QString& html, const QString& title)
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20),
                                   QPageLayout::Millimeter));
     pdf.setResolution(300);
+    // print() keeps 2 cm margins of its own inside the writer's; both
+    // together would wrap a polynomial of degree 8 in the middle of a number.
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     QTextDocument document;
     QFont font = document.defaultFont();
     font.setPointSizeF(kPointSize);

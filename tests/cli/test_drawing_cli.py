@@ -112,7 +112,8 @@ class Sheets(unittest.TestCase):
 
     def test_every_format_and_the_pdf(self):
         with tempfile.TemporaryDirectory() as folder:
-            args = ["--ejercicios", "40", "--grado", "4", "--semilla", "3", "--con-pasos"]
+            # Degree 8 with fractions: the longest polynomials, which must not wrap.
+            args = ["--ejercicios", "40", "--grado", "8", "--racionales", "--semilla", "3", "--con-pasos"]
             for name in ("hoja.pdf", "hoja.tex", "hoja.html", "hoja.txt", "hoja.json"):
                 out, err, status = run(args + ["--salida", os.path.join(folder, name)])
                 self.assertEqual((out, err, status), ("", "", 0), name)
