@@ -59,7 +59,8 @@ QVariant RuffiniTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant RuffiniTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
+  // Not for display: the view's hidden headers would measure every name.
+  if (role != Qt::AccessibleTextRole) return {};
   return orientation == Qt::Horizontal ? columnName(section) : rowName(section);
 }
 

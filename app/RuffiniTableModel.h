@@ -26,7 +26,8 @@ public:
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-  // Rows and columns named for assistive technology (the view hides them).
+  // Rows and columns named for assistive technology (Qt::AccessibleTextRole
+  // only: the view hides its headers).
   QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
   // A number's cell is enabled, never selectable; a blank cell is neither,
   // so that the keyboard's current cell is always a number.

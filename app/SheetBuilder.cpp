@@ -1,62 +1,86 @@
 #include "app/SheetBuilder.h"
 
-#include <QCoreApplication>
+#include <variant>
 
 #include "app/GraphSection.h"
 #include "engine/factor/PolynomialText.h"
-#include "engine/factor/Work.h"
+#include "report/RootText.h"
+#include "report/SolutionText.h"
+
+using factorix::RuffiniStep;
+using factorix::Solution;
+using factorix::SolutionStep;
 
 namespace {
 
-// As a person writes it: the minus sign U+2212.
-QString shown(const std::string& text) { return QString::fromStdString(text).replace(u'-', QChar(0x2212)); }
-QString shown(const mpz_class& n) { return shown(n.get_str()); }
-
-QStringList shown(const std::vector<mpz_class>& numbers) {
+QStringList shownLines(const QStringList& lines) {
   QStringList out;
-  out.reserve(qsizetype(numbers.size()));
-  for (const mpz_class& n : numbers) out << shown(n);
+  out.reserve(lines.size());
+  for (const QString& line : lines) out << SheetBuilder::shown(line);
   return out;
 }
 
-SheetTable tableOf(const factorix::RuffiniTable& step) {
+QStringList shownNumbers(const std::vector<mpq_class>& numbers) {
+  QStringList out;
+  out.reserve(qsizetype(numbers.size()));
+  for (const mpq_class& n : numbers) out << SheetBuilder::shown(RootText::number(n));
+  return out;
+}
+
+SheetTable tableOf(const RuffiniStep& step) {
   SheetTable table;
-  table.caption = QCoreApplication::translate("SolutionSheet", "División entre (%1)").arg(shown(factorix::WritePolynomial({-step.root, 1})));
-  table.root = shown(step.root);
-  table.dividend = shown(step.dividend);
-  table.products = shown(step.products);
-  table.quotient = shown(step.quotient);
-  table.remainder = shown(step.remainder);
+  const QString divisor = QStringLiteral("x") + (sgn(step.root) > 0 ? QStringLiteral("-") : QStringLiteral("+")) +
+                          RootText::number(abs(step.root));
+  table.caption = SheetBuilder::shown(SheetBuilder::tr("División entre (%1)").arg(divisor));
+  table.root = SheetBuilder::shown(RootText::number(step.root));
+  table.dividend = shownNumbers(step.dividend);
+  table.products = shownNumbers(step.products);
+  table.quotient = shownNumbers(step.quotient);
+  table.remainder = SheetBuilder::shown(RootText::number(step.remainder));
   return table;
+}
+
+// Appends `item` to the section `name`: to the last one when it has that
+// name, else to a new one.
+void add(SolutionSheet& sheet, const QString& name, SheetItem item) {
+  if (sheet.sections.isEmpty() || sheet.sections.last().name != name) sheet.sections.append({name, {}});
+  sheet.sections.last().items.append(std::move(item));
+}
+
+void addText(SolutionSheet& sheet, const QString& name, const QStringList& lines) {
+  if (!lines.isEmpty()) add(sheet, name, {shownLines(lines).join(u'\n'), std::nullopt});
 }
 
 }  // namespace
 
-SolutionSheet BuildSheet(const factorix::Polynomial& polynomial, const std::optional<mpz_class>& root) {
-  std::optional<mpz_class> from = root;
-  if (!from) {
-    // The whole solution: from the first integer root, if any.
-    factorix::Polynomial p = polynomial;
-    factorix::Trim(p);
-    const std::vector<mpz_class> roots = factorix::IntegerRoots(factorix::Factorize(p));
-    if (!roots.empty()) from = roots.front();
-  }
-  const factorix::Work work = factorix::ShowWork(polynomial, from);
+QString SheetBuilder::shown(QString text) { return text.replace(u'-', QChar(0x2212)); }
+
+SolutionSheet SheetBuilder::write(const Solution& solution) {
   SolutionSheet sheet;
-  sheet.polynomial = QStringLiteral("P(x) = ") + shown(factorix::WritePolynomial(work.polynomial));
-  if (!work.steps.empty()) {
-    SheetSection roots{QCoreApplication::translate("SolutionSheet", "Raíces enteras"), {}};
-    for (const factorix::RuffiniTable& step : work.steps) {
-      roots.items.append({{}, tableOf(step)});
-      roots.items.append({QCoreApplication::translate("SolutionSheet", "Cociente: %1\nResto: %2")
-                              .arg(shown(factorix::WritePolynomial(step.QuotientCoefficients())),
-                                   shown(step.remainder)),
-                          std::nullopt});
+  sheet.polynomial = shown(QStringLiteral("P(x) = ") + QString::fromStdString(factorix::WritePolynomial(solution.polynomial)));
+  if (solution.content != 1 || solution.xPower > 0)
+    addText(sheet, tr("Factor común"), {SolutionText::commonFactorLine(solution)});
+  for (std::size_t i = 0; i < solution.steps.size(); ++i) {
+    const SolutionStep& step = solution.steps[i];
+    // What is left, split into factors, is read with the first of them.
+    const bool split = std::holds_alternative<factorix::SplitStep>(step) && i + 1 < solution.steps.size();
+    const QString section = SolutionText::sectionName(split ? solution.steps[i + 1] : step);
+    if (const auto* division = std::get_if<RuffiniStep>(&step)) {
+      add(sheet, section, {{}, tableOf(*division)});
+      addText(sheet, section, {SolutionText::productLine(*division)});
+    } else {
+      addText(sheet, section, SolutionText::stepLines(step));
     }
-    sheet.sections << roots;
   }
-  sheet.sections << SheetSection{QCoreApplication::translate("SolutionSheet", "Factorización"),
-                                 {{shown(factorix::WriteFactorization(work.factorization)), std::nullopt}}};
-  sheet.graph = GraphSection::data(work.polynomial);
+  QStringList roots;
+  for (const factorix::Root& root : solution.roots) roots << SolutionText::rootLine(root);
+  addText(sheet, tr("Raíces"), roots.isEmpty() ? QStringList{SolutionText::rootsLine(solution)} : roots);
+  addText(sheet, tr("Factorización"),
+          {QString::fromStdString(factorix::WriteFactorization(solution.factorization))});
+  sheet.graph = GraphSection::data(solution.polynomial);
   return sheet;
+}
+
+SolutionSheet SheetBuilder::build(const factorix::Polynomial& polynomial, const std::optional<mpz_class>& root) {
+  return write(root ? factorix::SolveFromRoot(polynomial, *root) : factorix::Solve(polynomial));
 }

@@ -67,7 +67,7 @@ SolutionDialog* SolutionOpener::show(const std::optional<factorix::Polynomial>& 
   if (polynomial) {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     error = factorix::RunGuarded(
-        [&] { dialog_ = new SolutionDialog(BuildSheet(*polynomial, root), window_); });
+        [&] { dialog_ = new SolutionDialog(SheetBuilder::build(*polynomial, root), window_); });
     QGuiApplication::restoreOverrideCursor();
   }
   if (error != factorix::kNoError) {

@@ -109,9 +109,7 @@ QStringList ruffiniLines(const RuffiniStep& step) {
   QStringList lines = RuffiniTableText(RootText::number(step.root), written(step.dividend), written(step.products),
                                        written(step.quotient), RootText::number(step.remainder))
                           .split(u'\n', Qt::SkipEmptyParts);
-  Polynomial dividend;
-  for (auto it = step.dividend.rbegin(); it != step.dividend.rend(); ++it) dividend.push_back(it->get_num());
-  lines << QStringLiteral("%1 = (%2)(%3)").arg(polynomialText(dividend), polynomialText(step.factor), polynomialText(step.next));
+  lines << SolutionText::productLine(step);
   return lines;
 }
 
@@ -153,20 +151,12 @@ QStringList approximateLines(const ApproximateStep& step) {
 
 QStringList splitLines(const SplitStep& step) {
   Factorization product;
-  product.content = 1;
+  product.content = step.content;
   product.factors = step.factors;
   return {SolutionText::tr("Sin raíces racionales, se factoriza sobre los enteros:"),
           QStringLiteral("%1 = %2").arg(polynomialText(step.polynomial), QString::fromStdString(WriteFactorization(product)))};
 }
 
-QString commonFactorLine(const Solution& solution) {
-  // P = content · x^k · rest: "2x(x²-4)", "-(x³-8)", "3x²".
-  Factorization written;
-  written.content = solution.content;
-  if (solution.xPower > 0) written.factors.push_back({{0, 1}, solution.xPower});
-  if (Degree(solution.rest) >= 1) written.factors.push_back({solution.rest, 1});
-  return QStringLiteral("P(x) = ") + QString::fromStdString(WriteFactorization(written));
-}
 
 }  // namespace
 
@@ -196,6 +186,21 @@ QStringList SolutionText::stepLines(const SolutionStep& step) {
                         [](const SplitStep& s) { return splitLines(s); },
                     },
                     step);
+}
+
+QString SolutionText::productLine(const RuffiniStep& step) {
+  Polynomial dividend;
+  for (auto it = step.dividend.rbegin(); it != step.dividend.rend(); ++it) dividend.push_back(it->get_num());
+  return QStringLiteral("%1 = (%2)(%3)").arg(polynomialText(dividend), polynomialText(step.factor), polynomialText(step.next));
+}
+
+QString SolutionText::commonFactorLine(const Solution& solution) {
+  // P = content · x^k · rest: "2x(x²-4)", "-(x³-8)", "3x²".
+  Factorization written;
+  written.content = solution.content;
+  if (solution.xPower > 0) written.factors.push_back({{0, 1}, solution.xPower});
+  if (Degree(solution.rest) >= 1) written.factors.push_back({solution.rest, 1});
+  return QStringLiteral("P(x) = ") + QString::fromStdString(WriteFactorization(written));
 }
 
 QString SolutionText::trialLine(const mpq_class& candidate, const mpq_class& remainder) {

@@ -24,6 +24,10 @@ public:
   // The lines of a step; a Ruffini step gives its table's lines and then
   // the product it leaves, "x³-8 = (x-2)(x²+2x+4)".
   static QStringList stepLines(const factorix::SolutionStep& step);
+  // "P(x) = 2x(x²-4)": the common factor taken out.
+  static QString commonFactorLine(const factorix::Solution& solution);
+  // "x³-8 = (x-2)(x²+2x+4)": the product a Ruffini step leaves.
+  static QString productLine(const factorix::RuffiniStep& step);
   // "x = -1: resto -9".
   static QString trialLine(const mpq_class& candidate, const mpq_class& remainder);
   // "x = 2", "x = 0 (doble)", "x ≈ 1,324718".

@@ -8,6 +8,7 @@
 #include <cstddef>
 
 #include "engine/core/EngineError.h"
+#include "engine/poly/FlintTypes.h"
 #include "engine/solve/ArbNumbers.h"
 #include "engine/solve/StartingPoints.h"
 
@@ -53,18 +54,7 @@ private:
   std::size_t length_;
 };
 
-class Mag {
-public:
-  Mag() { mag_init(value_); }
-  ~Mag() { mag_clear(value_); }
-  Mag(const Mag&) = delete;
-  Mag& operator=(const Mag&) = delete;
-  mag_struct* get() { return value_; }
-  const mag_struct* get() const { return value_; }
-
-private:
-  mag_t value_;
-};
+using Mag = FlintObject<mag_struct, mag_init, mag_clear>;
 
 // The polynomial, exact, from either end: f(z) = z^n r(1/z) with r the
 // coefficients reversed, which keeps the balls narrow for |z| > 1.

@@ -71,6 +71,26 @@ mpq_class SurdValue(const mpq_class& rational, const mpq_class& surd, const mpz_
   return out;
 }
 
+
+// rational - size * sqrt(radicand) and rational + size * sqrt(radicand)
+// (times i on the surd when imaginary), rational when the radicand is 1 and
+// the roots are real.
+std::vector<ExactRoot> PlusMinus(const mpq_class& rational, const mpq_class& size, const mpz_class& radicand,
+                                 bool imaginary) {
+  ExactRoot minus, plus;
+  minus.rational = plus.rational = rational;
+  if (radicand == 1 && !imaginary) {
+    minus.rational -= size;
+    plus.rational += size;
+  } else {
+    minus.surd = -size;
+    plus.surd = size;
+    minus.radicand = plus.radicand = radicand;
+    minus.imaginary = plus.imaginary = imaginary;
+  }
+  return {minus, plus};
+}
+
 }  // namespace
 
 SquareSplit SplitSquares(const mpz_class& n) {
@@ -95,38 +115,17 @@ mpz_class Discriminant(const mpz_class& a, const mpz_class& b, const mpz_class& 
 
 std::vector<ExactRoot> QuadraticRoots(const mpz_class& a, const mpz_class& b, const mpz_class& c) {
   const mpz_class discriminant = Discriminant(a, b, c);
-  ExactRoot low, high;
-  low.rational = high.rational = Fraction(-b, 2 * a);
-  if (discriminant == 0) return {low};
+  const mpq_class vertex = Fraction(-b, 2 * a);
+  if (discriminant == 0) return {RationalRoot(vertex)};
+  // sqrt|discriminant| / 2|a| = root / 2|a| * sqrt(rest)
   const SquareSplit split = SplitSquares(abs(discriminant));
-  const mpq_class half = Fraction(split.root, 2 * abs(a));  // sqrt|discriminant| / 2|a| = half * sqrt(rest)
-  if (discriminant > 0 && split.rest == 1) {
-    low.rational -= half;
-    high.rational += half;
-    return {low, high};
-  }
-  low.surd = -half;
-  high.surd = half;
-  low.radicand = high.radicand = split.rest;
-  low.imaginary = high.imaginary = discriminant < 0;
-  return {low, high};
+  return PlusMinus(vertex, Fraction(split.root, 2 * abs(a)), split.rest, discriminant < 0);
 }
 
 std::vector<ExactRoot> SquareRoots(const mpq_class& t) {
   // sqrt(p/q) = sqrt(pq) / q
   const SquareSplit split = SplitSquares(abs(t.get_num()) * t.get_den());
-  const mpq_class size = Fraction(split.root, t.get_den());
-  ExactRoot minus, plus;
-  if (split.rest == 1 && t > 0) {
-    minus.rational = -size;
-    plus.rational = size;
-  } else {
-    minus.surd = -size;
-    plus.surd = size;
-    minus.radicand = plus.radicand = split.rest;
-    minus.imaginary = plus.imaginary = t < 0;
-  }
-  return {minus, plus};
+  return PlusMinus(0, Fraction(split.root, t.get_den()), split.rest, t < 0);
 }
 
 std::vector<Root> ApproximateSquareRoots(const ExactRoot& t) {

@@ -25,6 +25,9 @@ std::vector<SolutionStep> LastSteps::Solve(const Polynomial& q) {
     total += Degree(power.factor) * static_cast<int>(power.multiplicity);
   }
   if (total != degree) split.factors = Factorize(q).factors;
+  split.content = 0;
+  for (const mpz_class& c : q) split.content = gcd(split.content, c);
+  if (q.back() < 0) split.content = -split.content;
   const bool alone = split.factors.size() == 1 && split.factors.front().multiplicity == 1;
   if (!alone) out.push_back(split);
   for (const FactorPower& power : split.factors) SolveFactor(power.factor, power.multiplicity, out);

@@ -132,7 +132,8 @@ struct ApproximateStep {
 // factor then gets a step of its own. Only for the reader of the steps: the
 // JSON form leaves it out.
 struct SplitStep {
-  Polynomial polynomial;
+  Polynomial polynomial;  // = content * product of factors^multiplicity
+  mpz_class content = 1;  // 1 but after a result line's root
   std::vector<FactorPower> factors;
 };
 

@@ -27,7 +27,9 @@ private slots:
   void nothingOpens();
   void editedLineOpensItsCalculationsRoot();
   void tooLargeToShow();
+  void sections_data();
   void sections();
+  void graph();
   void tableNames();
   void oneCellHasTheFocus();
   void currentCellStaysInView();
@@ -69,6 +71,13 @@ QString rowText(RuffiniTableView* table, int row) {
   return cells.join(u'|');
 }
 
+// The lines of text of the section `name`, top to bottom.
+QStringList sectionLines(SolutionDialog* dialog, const QString& name) {
+  QStringList lines;
+  for (TextBlock* block : dialog->section(name)->findChildren<TextBlock*>()) lines << block->text().split(u'\n');
+  return lines;
+}
+
 QAccessibleTableInterface* accessibleTable(RuffiniTableView* table) {
   return QAccessible::queryAccessibleInterface(table)->tableInterface();
 }
@@ -103,7 +112,7 @@ void TestSolution::opens_data() {
   QTest::newRow("line, double-click") << "1xe2+0x-1" << true << 2 << "double-click" << "1";
   QTest::newRow("line, Return") << "1xe2+0x-1" << true << 1 << "Return" << "−1";
   QTest::newRow("line, keypad Enter") << "1xe2+0x-1" << true << 2 << "Enter" << "1";
-  QTest::newRow("heading, Return") << "1xe2+0x-1" << true << 0 << "Return" << "−1";
+  QTest::newRow("heading, Return") << "1xe3-1xe2-1x+1" << true << 0 << "Return" << "−1";
   QTest::newRow("heading, double-click") << "2xe3+0xe2+0x-16" << true << 0 << "double-click" << "2";
   QTest::newRow("heading, no root") << "1xe2+1" << true << 0 << "Enter" << "";
   QTest::newRow("heading before Calcular") << "2xe3+0xe2+0x-16" << false << 0 << "Return" << "2";
@@ -171,9 +180,36 @@ void TestSolution::tooLargeToShow() {
   QVERIFY(!openDialog());
 }
 
+void TestSolution::sections_data() {
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<int>("index");  // the pad that opens it: 0 is the heading
+  QTest::addColumn<QStringList>("sections");
+  QTest::addColumn<QStringList>("roots");  // the lines of "Raíces"
+  const QString integer = QStringLiteral("Raíces enteras");
+  const QString tail = QStringLiteral("Raíces|Factorización|Gráfica");
+  QTest::newRow("common factor, complex pair")
+      << "2xe3+0xe2+0x-16" << 0 << QStringLiteral("Factor común|%1|Segundo grado|%2").arg(integer, tail).split(u'|')
+      << QStringList{"x = 2", "x = −1−√3i", "x = −1+√3i"};
+  QTest::newRow("rational root, surds")
+      << "2xe3-1xe2-4x+2" << 0 << QStringLiteral("%1|Raíces racionales|Segundo grado|%2").arg(integer, tail).split(u'|')
+      << QStringList{"x = −√2", "x = 1/2", "x = √2"};
+  QTest::newRow("biquadratic") << "1xe4-5xe2+6" << 0 << QStringLiteral("%1|Bicuadrada|%2").arg(integer, tail).split(u'|')
+                               << QStringList{"x = −√3", "x = −√2", "x = √2", "x = √3"};
+  QTest::newRow("approximate") << "1xe3-1x-1" << 0
+                               << QStringLiteral("%1|Raíces aproximadas|%2").arg(integer, tail).split(u'|')
+                               << QStringList{"x ≈ 1,324718", "x ≈ −0,662359−0,562280i", "x ≈ −0,662359+0,562280i"};
+  QTest::newRow("from a line's root") << "1xe2+0x-1" << 1
+                                      << QStringLiteral("%1|Primer grado|%2").arg(integer, tail).split(u'|')
+                                      << QStringList{"x = −1", "x = 1"};
+}
+
 void TestSolution::sections() {
-  window->calculate(QStringLiteral("2xe3+0xe2+0x-16"));
-  SolutionDialog* dialog = openFrom(0, QStringLiteral("Return"));
+  QFETCH(QString, text);
+  QFETCH(int, index);
+  QFETCH(QStringList, sections);
+  QFETCH(QStringList, roots);
+  window->calculate(text);
+  SolutionDialog* dialog = openFrom(index, QStringLiteral("Return"));
   QVERIFY(dialog);
   QStringList names;
   for (QGroupBox* section : dialog->sections()) {
@@ -182,9 +218,14 @@ void TestSolution::sections() {
     names << iface->text(QAccessible::Name);
     QCOMPARE(dialog->section(names.last()), section);
   }
-  QCOMPARE(names, (QStringList{"Raíces enteras", "Factorización", "Gráfica"}));
-  QVERIFY(!dialog->section(QStringLiteral("Bicuadrada")));
+  QCOMPARE(names, sections);
+  QCOMPARE(sectionLines(dialog, QStringLiteral("Raíces")), roots);
+}
 
+void TestSolution::graph() {
+  window->calculate(QStringLiteral("2xe3+0xe2+0x-16"));
+  SolutionDialog* dialog = openFrom(0, QStringLiteral("Return"));
+  QVERIFY(dialog);
   // The graph is an image named "Gráfica" that names the range and the root.
   auto* graph = dialog->section(QStringLiteral("Gráfica"))->findChild<QWidget*>(QStringLiteral("grafica"));
   QVERIFY(graph);
@@ -222,16 +263,17 @@ void TestSolution::tableNames() {
   }
   QCOMPARE(read, (QStringList{"|2|0|0|−16", "2||4|8|16", "|2|4|8|0"}));
   // the caption shows what the table is named
-  auto* caption = qobject_cast<QLabel*>(table->parentWidget()->findChildren<TextBlock*>().first());
-  QCOMPARE(caption->text(), iface->text(QAccessible::Name));
-  QCOMPARE(caption->buddy(), table);
+  const QList<TextBlock*> blocks = table->parentWidget()->findChildren<TextBlock*>();
+  const auto caption = std::find_if(blocks.begin(), blocks.end(), [table](TextBlock* b) { return b->buddy() == table; });
+  QVERIFY(caption != blocks.end());
+  QCOMPARE((*caption)->text(), iface->text(QAccessible::Name));
 }
 
 void TestSolution::oneCellHasTheFocus() {
-  // (x + 1)(x − 1)²: three tables; only the focused table's current cell
-  // reports the focus, whichever table had one before.
-  window->calculate(QStringLiteral("1xe3-1xe2-1x+1"));
-  SolutionDialog* dialog = shown(openFrom(1, QStringLiteral("Return")));
+  // (x − 1)(x − 2)(x − 3)(x − 4)(x − 5): three tables; only the focused
+  // table's current cell reports the focus, whichever table had one before.
+  window->calculate(QStringLiteral("1xe5-15xe4+85xe3-225xe2+274x-120"));
+  SolutionDialog* dialog = shown(openFrom(0, QStringLiteral("Return")));
   QVERIFY(dialog && dialog->tables().size() == 3);
   QCOMPARE(focusedCells(dialog), 0);
   for (RuffiniTableView* table : dialog->tables()) {

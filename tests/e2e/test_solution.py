@@ -105,14 +105,41 @@ def expect(what, seen, expected):
 
 def check_road(window):
     """The whole work of 2x³ − 16, as the heading opens it."""
-    expect("the sections", sections(window), ["Raíces enteras", "Factorización", "Gráfica"])
+    expect("the sections", sections(window),
+           ["Factor común", "Raíces enteras", "Segundo grado", "Raíces", "Factorización", "Gráfica"])
+    expect("the common factor", section_texts(window, "Factor común"), [f"P(x) = 2(x³{MINUS}8)"])
     graph = e2e.find(e2e.find(window, role="panel", name="Gráfica"), role="image", name="Gráfica")
     expect("the graph's roots", graph.description.split("; ")[-1], "corta el eje X en x = 2")
+    trials = section_texts(window, "Raíces enteras")
+    expect("the first trial", trials[0], f"x = {MINUS}1: resto {MINUS}9")
     rows, columns, cells = read_table(window, f"División entre (x{MINUS}2)")
     expect("the rows", rows, ["Dividendo", "Productos", "Cociente y resto"])
     expect("the columns", columns, ["Raíz", "x³", "x²", "x", "término independiente"])
-    expect("the cells", cells, [f"|2|0|0|{MINUS}16", "2||4|8|16", "|2|4|8|0"])
+    expect("the cells", cells, [f"|1|0|0|{MINUS}8", "2||2|4|8", "|1|2|4|0"])
+    expect("the roots", section_texts(window, "Raíces"), ["x = 2", f"x = {MINUS}1{MINUS}√3i", f"x = {MINUS}1+√3i"])
     expect("the factorisation", section_texts(window, "Factorización"), [f"2(x{MINUS}2)(x²+2x+4)"])
+
+
+# 2x³ − x² − 4x + 2 = (2x − 1)(x² − 2): no integer root, the rational 1/2,
+# then x² − 2 = 0.
+RATIONAL = ["2", "x", "shift+3", "KP_Subtract", "x", "shift+2", "KP_Subtract", "4", "x", "KP_Add", "2"]
+# x³ − x − 1: no rational root; one real root and two complex ones.
+APPROXIMATE = ["x", "shift+3", "KP_Subtract", "x", "KP_Subtract", "1"]
+
+
+def check_rational(window):
+    expect("the sections", sections(window),
+           ["Raíces enteras", "Raíces racionales", "Segundo grado", "Raíces", "Factorización", "Gráfica"])
+    rows, columns, cells = read_table(window, f"División entre (x{MINUS}1/2)")
+    expect("the cells", cells, [f"|2|{MINUS}1|{MINUS}4|2", f"1/2||1|0|{MINUS}2", f"|2|0|{MINUS}4|0"])
+    expect("the roots", section_texts(window, "Raíces"), [f"x = {MINUS}√2", "x = 1/2", "x = √2"])
+
+
+def check_approximate(window):
+    expect("the sections", sections(window),
+           ["Raíces enteras", "Raíces aproximadas", "Raíces", "Factorización", "Gráfica"])
+    expect("the roots", section_texts(window, "Raíces"),
+           ["x ≈ 1,324718", f"x ≈ {MINUS}0,662359{MINUS}0,562280i", f"x ≈ {MINUS}0,662359+0,562280i"])
 
 
 def zoom_grows(window, key):
@@ -136,9 +163,6 @@ def test():
 
         window = open_with_key(app, 0, "Return")
         check_road(window)
-        if shot:
-            time.sleep(0.5)
-            screenshot(window, shot)
         zoom_grows(window, "ctrl+plus" if layout == "es" else "ctrl+equal")
         close_with_escape(app)
         e2e.log("2x³-16: Return on the heading opened the whole work, Ctrl++ zoomed it, Escape closed it")
@@ -163,6 +187,22 @@ def test():
                "|2|4|8|0")
         close_with_escape(app)
         e2e.log("a line rewritten to (x-3) opened the work of its root 2")
+
+        # No integer root, so no line: the heading still opens the work.
+        type_polynomial(app, RATIONAL, "2x³-x²-4x+2")
+        wait_for_lines(app, [])
+        window = open_with_key(app, 0, "Return")
+        check_rational(window)
+        if shot:
+            time.sleep(0.5)
+            screenshot(window, shot)
+        close_with_escape(app)
+        type_polynomial(app, APPROXIMATE, "x³-x-1")
+        wait_for_lines(app, [])
+        window = open_with_key(app, 0, "KP_Enter")
+        check_approximate(window)
+        close_with_escape(app)
+        e2e.log("the heading opened exact roots (√2, 1/2) and approximate ones with a decimal comma")
 
 
 if __name__ == "__main__":

@@ -8,6 +8,7 @@
 #include <flint/fmpq_poly.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <variant>
 
@@ -95,6 +96,39 @@ mpq_class ValueWithFlint(const Polynomial& p, const mpq_class& x) {
   return out;
 }
 
+// Every candidate of a list by brute force, in order: ±d for the divisors
+// of the constant term, or ±p/q with q > 1 dividing the leading
+// coefficient; the list shows the first 30 failures from its first
+// candidate on, then the root, and counts the failures it leaves out.
+void ExpectCandidatesCounted(const TrialsStep& step) {
+  const mpz_class constant = abs(step.polynomial.front()), leading = abs(step.polynomial.back());
+  if (step.stage == Stage::kLineRoot || step.candidates.empty() || constant > 100000 || leading > 1000) return;
+  std::vector<mpq_class> all;
+  for (mpz_class p = 1; p <= constant; ++p) {
+    if (constant % p != 0) continue;
+    for (mpz_class q = 1; q <= leading; ++q) {
+      if (leading % q != 0 || gcd(p, q) != 1 || (q == 1) != (step.stage == Stage::kIntegerRoots)) continue;
+      all.emplace_back(-p, q);
+      all.emplace_back(p, q);
+    }
+  }
+  std::sort(all.begin(), all.end(), [](const mpq_class& a, const mpq_class& b) {
+    return abs(a) != abs(b) ? abs(a) < abs(b) : a < b;
+  });
+  auto walk = std::find(all.begin(), all.end(), step.candidates.front());
+  ASSERT_NE(walk, all.end());
+  const std::size_t shown = step.candidates.size() - (step.foundRoot ? 1 : 0);
+  std::size_t failures = 0;
+  for (; walk != all.end(); ++walk) {
+    if (step.foundRoot && *walk == step.candidates.back()) break;
+    if (failures < shown) {
+      EXPECT_EQ(*walk, step.candidates[failures]);
+    }
+    ++failures;
+  }
+  EXPECT_EQ(failures, shown + step.hiddenFailures);
+}
+
 // dividend == (x - root) * quotient + remainder, with remainder 0.
 void ExpectExactDivision(const RuffiniStep& step) {
   EXPECT_EQ(step.remainder, 0);
@@ -165,6 +199,7 @@ TEST(SolveProperty, AgreesWithFlintAndArb) {
       if (const auto* trials = std::get_if<TrialsStep>(&step)) {
         for (std::size_t i = 0; i < trials->candidates.size(); ++i)
           EXPECT_EQ(trials->remainders[i], ValueWithFlint(trials->polynomial, trials->candidates[i]));
+        ExpectCandidatesCounted(*trials);
       } else if (const auto* division = std::get_if<RuffiniStep>(&step)) {
         ExpectExactDivision(*division);
       } else if (const auto* approximate = std::get_if<ApproximateStep>(&step)) {
@@ -173,6 +208,21 @@ TEST(SolveProperty, AgreesWithFlintAndArb) {
     }
     if (Degree(p) >= 1) ExpectRootsMultiplyBack(solution);
   }
+}
+
+// Long lists, cut after 30 failures: 60x^3 + x + 420 has 48 integer
+// candidates and a few hundred rational ones, none a root.
+TEST(SolveProperty, LongListsCountWhatTheyLeaveOut) {
+  const Solution solution = Solve({420, 1, 0, 60});
+  int lists = 0;
+  for (const SolutionStep& step : solution.steps) {
+    if (const auto* trials = std::get_if<TrialsStep>(&step)) {
+      EXPECT_GT(trials->hiddenFailures, 0u);
+      ExpectCandidatesCounted(*trials);
+      ++lists;
+    }
+  }
+  EXPECT_EQ(lists, 2);
 }
 
 // From a result line's root, the same roots and factorisation as the whole.
