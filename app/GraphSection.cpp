@@ -14,14 +14,6 @@ namespace {
 constexpr QSize kGraphSize(480, 360);  // pixels at the normal zoom
 }
 
-std::shared_ptr<const GraphData> GraphSection::data(const factorix::Polynomial& polynomial) {
-  try {
-    return std::make_shared<const GraphData>(polynomial);
-  } catch (const factorix::EngineError&) {
-    return nullptr;
-  }
-}
-
 std::shared_ptr<const GraphData> GraphSection::data(const factorix::Solution& solution) {
   try {
     return std::make_shared<const GraphData>(solution);

@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "engine/core/Polynomial.h"
 #include "engine/solve/Solution.h"
 
 class GraphData;
@@ -13,11 +12,9 @@ class QWidget;
 // under its title, an accessible group named "Gráfica" holding the image.
 class GraphSection {
 public:
-  // The graph's numbers for `polynomial`; null when it is too large to
-  // plan in time, and the work then shows no graph.
-  static std::shared_ptr<const GraphData> data(const factorix::Polynomial& polynomial);
-  // The same for the worked solution's polynomial, its roots labelled as
-  // the solution writes them.
+  // The graph's numbers for the worked solution's polynomial, its roots
+  // labelled as the solution writes them; null when it is too large to plan
+  // in time, and the work then shows no graph.
   static std::shared_ptr<const GraphData> data(const factorix::Solution& solution);
   // The titled section showing `graph`, a child of `parent`.
   static QGroupBox* make(std::shared_ptr<const GraphData> graph, QWidget* parent);

@@ -77,7 +77,7 @@ SolutionSheet SheetBuilder::write(const Solution& solution) {
   addText(sheet, tr("Raíces"), roots.isEmpty() ? QStringList{SolutionText::rootsLine(solution)} : roots);
   addText(sheet, tr("Factorización"),
           {QString::fromStdString(factorix::WriteFactorization(solution.factorization))});
-  sheet.graph = GraphSection::data(solution.polynomial);
+  sheet.graph = GraphSection::data(solution);
   return sheet;
 }
 
