@@ -83,6 +83,10 @@ int RunGraphCommand(const QCommandLineParser& parser) {
     sumOfTerms = polynomial.has_value();
     if (polynomial) data = graphOf(*polynomial);
   });
+  if (error == factorix::kOverflow)
+    return DrawingOutput::failure(
+        tr("este polinomio es demasiado grande para dibujarlo: grado 400 como máximo, raíces de valor absoluto "
+           "menor que 10³⁰⁰ y un segundo de cálculo."));
   if (error != factorix::kNoError) return DrawingOutput::failure(ErrorMessage(error));
   if (!sumOfTerms) return DrawingOutput::failure(tr("el texto no es una suma de términos en x; no hay gráfica que dar."));
 

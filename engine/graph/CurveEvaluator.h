@@ -4,10 +4,11 @@
 #include <vector>
 
 #include "engine/core/Polynomial.h"
-#include "engine/graph/PolynomialValues.h"
 #include "engine/graph/ScaledValue.h"
 
 namespace factorix {
+
+class PolynomialValues;  // one square-free part
 
 // The values of an integer polynomial P at doubles, with the exact sign and
 // a relative error of at most about d 2^-20 (d the degree), whatever their
