@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // One control's entry in a window's stored layout. Positions and sizes are
 // in twips, relative to the client area of `container` (empty: the window
-// itself). Texts are UTF-8.
+// itself). Captions are UTF-8, Spanish, marked for translation with
+// QT_TRANSLATE_NOOP("ControlDesign", …) unless they are symbols ("<<").
 struct ControlDesign {
   const char* key;        // the control's name; "desp(0)" for a group element
   const char* container;  // the key of the control it lies in; "" for the window
@@ -16,7 +18,8 @@ struct ControlDesign {
   const char* caption;  // "" when the control shows none of its own
 
   QString name() const { return QString::fromUtf8(key); }
-  QString text() const { return QString::fromUtf8(caption); }
+  // The caption in the language of the run.
+  QString text() const { return QCoreApplication::translate("ControlDesign", caption); }
 };
 
 // A window's own stored settings.

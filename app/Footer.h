@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QUrl>
 
@@ -16,7 +17,8 @@ public:
 
   // The credits box: five lines joined by a single line feed, the second empty.
   static QString creditsText() {
-    return QStringLiteral("Factorix\n\n") + authorLine() + QStringLiteral("\nSitio web: ") + webHost() +
-           QStringLiteral("\nE-mail: ") + email();
+    return QStringLiteral("Factorix\n\n") + authorLine() + u'\n' +
+           QCoreApplication::translate("Footer", "Sitio web: %1").arg(webHost()) + u'\n' +
+           QCoreApplication::translate("Footer", "E-mail: %1").arg(email());
   }
 };

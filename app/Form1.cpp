@@ -62,8 +62,8 @@ Form1::Form1(QWidget* parent)
 
   dividendo_ = place(new FormulaPad, "dividendo");
   dividendo_->ReadProperties({});  // every pad setting at its default
-  dividendo_->setToolTip(QStringLiteral("Escriba aquí un polinomio"));
-  dividendo_->setAccessibleName(QStringLiteral("Polinomio"));
+  dividendo_->setToolTip(tr("Escriba aquí un polinomio"));
+  dividendo_->setAccessibleName(designOf("Frame1").text());
   solution_ = new SolutionOpener(this, dividendo_);
   paste_ = new PolynomialPaste(this);
   paste_->watch(dividendo_);
@@ -74,7 +74,7 @@ Form1::Form1(QWidget* parent)
   const ControlDesign& strip = designOf("FlatContainer1");
   resultado_ = new ResultList(frame2_, strip.top + strip.height);
   FormulaPad* heading = resultado_->createHeading(designOf("resultado(0)"), Form1Design::headingProperties());
-  heading->setAccessibleName(QStringLiteral("Encabezado de los resultados"));
+  heading->setAccessibleName(tr("Encabezado de los resultados"));
   solution_->watchHeading(heading);
   paste_->watch(heading);
 
@@ -98,15 +98,14 @@ Form1::Form1(QWidget* parent)
   command3_ = createCommand("Command3", &Form1::Command3_Click);
 
   flatContainer1_ = place(new FlatContainer, "FlatContainer1");
-  flatContainer1_->setAccessibleName(QStringLiteral("Desplazamiento de los resultados"));
+  flatContainer1_->setAccessibleName(tr("Desplazamiento de los resultados"));
   label2_ = place(new QLabel(designOf("Label2").text()), "Label2");
   label2_->setTextFormat(Qt::PlainText);
   label2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label2_->adjustSize();  // sized to its text, whatever the font
   connect(captionFont, &CaptionFont::applied, label2_, &QLabel::adjustSize);
   // The arrows only show symbols: their accessible names say what they do.
-  desp_ = {createArrow(0, QStringLiteral("Desplazar a la izquierda")),
-           createArrow(1, QStringLiteral("Desplazar a la derecha"))};
+  desp_ = {createArrow(0, tr("Desplazar a la izquierda")), createArrow(1, tr("Desplazar a la derecha"))};
 
   setTabOrderFromDesign();
   createShortcuts();
@@ -225,7 +224,7 @@ void Form1::Calcular() {
   // A screen reader hears the message from its box, or else how many lines
   // came: the focus stays on "Calcular" and the lines change out of it.
   if (result.error != factorix::kNoError)
-    MessageBox::show(this, ErrorMessage(result.error), QStringLiteral("Error"), QMessageBox::Critical,
+    MessageBox::show(this, ErrorMessage(result.error), tr("Error"), QMessageBox::Critical,
                      QMessageBox::Ok);
   else
     notice_->announceLines(resultado_->upperBound());
@@ -234,7 +233,7 @@ void Form1::Calcular() {
 void Form1::Borrar() { resultado_->Borrar(); }
 
 void Form1::Command2_Click() {
-  MessageBox::show(this, Footer::creditsText(), QStringLiteral("Créditos"), QMessageBox::Information,
+  MessageBox::show(this, Footer::creditsText(), designOf("Command2").text(), QMessageBox::Information,
                    QMessageBox::Ok);
 }
 
@@ -244,7 +243,7 @@ void Form1::Command3_Click() {
 }
 
 void Form1::Command4_Click() {
-  if (MessageBox::show(this, QStringLiteral("¿Está seguro de querer salir?"), QStringLiteral("Salir"),
+  if (MessageBox::show(this, tr("¿Está seguro de querer salir?"), designOf("Command4").text(),
                        QMessageBox::NoIcon, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
     quit_();
 }

@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextBlock>
 
 #include "app/CaptionFont.h"
 #include "app/Form2Design.h"
@@ -22,7 +23,7 @@ Form2::Form2(QWidget* parent)
 
   h_ = new QPlainTextEdit(this);
   h_->setObjectName(textDesign.name());
-  h_->setAccessibleName(QStringLiteral("Texto de ayuda"));
+  h_->setAccessibleName(tr("Texto de ayuda"));
   h_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   h_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   h_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -47,6 +48,26 @@ Form2::Form2(QWidget* parent)
   resize(twips::toPixels(design.clientWidth), twips::toPixels(design.clientHeight));
   Form_Resize();
   h_->setFocus();
+}
+
+namespace {
+
+// The first line of the paragraph on «Calcular» and its results ("Para
+// calcular las descomposiciones posibles, …"), counted from 0.
+constexpr int kResultsParagraphLine = 15;
+
+}  // namespace
+
+// From the end of the text, the cursor's way back up leaves its line at the
+// top of the box.
+void Form2::showResultsParagraph() {
+  QTextCursor cursor = h_->textCursor();
+  cursor.movePosition(QTextCursor::End);
+  h_->setTextCursor(cursor);
+  h_->ensureCursorVisible();
+  cursor.setPosition(h_->document()->findBlockByNumber(kResultsParagraphLine).position());
+  h_->setTextCursor(cursor);
+  h_->ensureCursorVisible();
 }
 
 // The box fills the client area but for a strip along the bottom as high as

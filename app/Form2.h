@@ -17,6 +17,11 @@ public:
   QPlainTextEdit* h() const { return h_; }
   QPushButton* Command1() const { return command1_; }
 
+  // Puts the paragraph on «Calcular» and the results it gives at the top of
+  // the box, with the cursor at its start: the help of the windows that
+  // open from the results.
+  void showResultsParagraph();
+
   // Lays out the two controls for the current client size.
   void Form_Resize();
   void Command1_Click();

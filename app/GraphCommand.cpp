@@ -26,7 +26,10 @@ constexpr int kLargestSide = 8000;   // pixels: a PNG of at most 256 MB
 // than the drawing, and the graph labels the roots it finds itself.
 constexpr int kLargestSolvedDegree = 100;
 
-QString tr(const char* text) { return QCoreApplication::translate("GraphCommand", text); }
+// The context of this file's texts in the catalogues.
+struct GraphCommand {
+  Q_DECLARE_TR_FUNCTIONS(GraphCommand)
+};
 
 // "ANCHOxALTO" within the sides allowed; nullopt for anything else.
 std::optional<QSize> pictureSize(const QString& text) {
@@ -60,20 +63,20 @@ std::unique_ptr<GraphData> graphOf(const factorix::Polynomial& polynomial) {
 int RunGraphCommand(const QCommandLineParser& parser) {
   for (const char* other : {"ejercicios", "hoja", "grado", "raices", "racionales", "complejas", "semilla", "con-pasos", "formato"})
     if (parser.isSet(QLatin1String(other)))
-      return DrawingOutput::usageError(tr("--%1 no es una opción de --grafica.").arg(QLatin1String(other)));
+      return DrawingOutput::usageError(GraphCommand::tr("--%1 no es una opción de --grafica.").arg(QLatin1String(other)));
   const QStringList texts = parser.values(QStringLiteral("grafica"));
   const QString path = parser.value(QStringLiteral("salida"));
   if (texts.size() != 1 || parser.values(QStringLiteral("salida")).size() > 1)
-    return DrawingOutput::usageError(tr("indique un solo TEXTO y una sola --salida."));
+    return DrawingOutput::usageError(GraphCommand::tr("indique un solo TEXTO y una sola --salida."));
   if (path.isEmpty() && !parser.isSet(QStringLiteral("descripcion")))
-    return DrawingOutput::usageError(tr("indique --salida ARCHIVO.svg o ARCHIVO.png, o --descripcion."));
+    return DrawingOutput::usageError(GraphCommand::tr("indique --salida ARCHIVO.svg o ARCHIVO.png, o --descripcion."));
   if (!path.isEmpty() && !GraphImage::knownFormat(path))
-    return DrawingOutput::usageError(tr("la gráfica se escribe en un archivo .svg o .png, no en «%1».").arg(path));
+    return DrawingOutput::usageError(GraphCommand::tr("la gráfica se escribe en un archivo .svg o .png, no en «%1».").arg(path));
   std::optional<QSize> size = GraphImage::kDefaultSize;
   if (parser.isSet(QStringLiteral("tamano"))) size = pictureSize(parser.value(QStringLiteral("tamano")));
   if (!size)
     return DrawingOutput::usageError(
-        tr("--tamano es ANCHOxALTO en píxeles, de %1 a %2 cada uno (800x600).").arg(kSmallestSide).arg(kLargestSide));
+        GraphCommand::tr("--tamano es ANCHOxALTO en píxeles, de %1 a %2 cada uno (800x600).").arg(kSmallestSide).arg(kLargestSide));
 
   std::unique_ptr<GraphData> data;
   bool sumOfTerms = true;
@@ -85,16 +88,16 @@ int RunGraphCommand(const QCommandLineParser& parser) {
   });
   if (error == factorix::kOverflow)
     return DrawingOutput::failure(
-        tr("este polinomio es demasiado grande para dibujarlo: grado 400 como máximo, raíces de valor absoluto "
+        GraphCommand::tr("este polinomio es demasiado grande para dibujarlo: grado 400 como máximo, raíces de valor absoluto "
            "menor que 10³⁰⁰ y un segundo de cálculo."));
   if (error != factorix::kNoError) return DrawingOutput::failure(ErrorMessage(error));
-  if (!sumOfTerms) return DrawingOutput::failure(tr("el texto no es una suma de términos en x; no hay gráfica que dar."));
+  if (!sumOfTerms) return DrawingOutput::failure(GraphCommand::tr("el texto no es una suma de términos en x; no hay gráfica que dar."));
 
   if (!path.isEmpty()) {
     const QString failure = GraphImage::write(*data, path, *size);
-    if (!failure.isEmpty()) return DrawingOutput::failure(tr("no se pudo escribir «%1»: %2").arg(path, failure));
+    if (!failure.isEmpty()) return DrawingOutput::failure(GraphCommand::tr("no se pudo escribir «%1»: %2").arg(path, failure));
   }
   if (parser.isSet(QStringLiteral("descripcion")) && !DrawingOutput::write((GraphDescription::text(*data) + QLatin1Char('\n')).toUtf8()))
-    return DrawingOutput::failure(tr("no se pudo escribir la salida."));
+    return DrawingOutput::failure(GraphCommand::tr("no se pudo escribir la salida."));
   return kLinesOnly;
 }

@@ -21,7 +21,7 @@ constexpr int kWheelNotch = 120;
 ResultList::ResultList(QWidget* frame, int clipTop) : QObject(frame), frame_(frame), clipTop_(clipTop) {
   view_ = new QWidget(frame_);
   view_->setObjectName(QStringLiteral("resultadoView"));
-  view_->setAccessibleName(QStringLiteral("Resultados"));
+  view_->setAccessibleName(tr("Resultados"));
   canvas_ = new QWidget(view_);
   canvas_->setObjectName(QStringLiteral("resultadoCanvas"));
   newSheet();
@@ -154,7 +154,7 @@ void ResultList::endBatch() {
 void ResultList::newSheet() {
   sheet_ = new QWidget(canvas_);
   sheet_->setObjectName(QStringLiteral("resultadoSheet"));
-  sheet_->setAccessibleName(QStringLiteral("Líneas de resultado"));
+  sheet_->setAccessibleName(tr("Líneas de resultado"));
   sheet_->setGeometry(canvas_->rect());
   sheet_->lower();  // under the heading: a click on the heading reaches it
   sheet_->show();

@@ -51,6 +51,14 @@ void addText(SolutionSheet& sheet, const QString& name, const QStringList& lines
   if (!lines.isEmpty()) add(sheet, name, {shownLines(lines).join(u'\n'), std::nullopt});
 }
 
+// The section a step is read in. The equation of the first degree left at
+// the end of the work ends the section before it (the division that left
+// it, or the common factor); alone, it opens «Raíces», whose root it gives.
+QString sectionOf(const SolutionSheet& sheet, const SolutionStep& step) {
+  if (!std::holds_alternative<factorix::LinearStep>(step)) return SolutionText::sectionName(step);
+  return sheet.sections.isEmpty() ? SheetBuilder::tr("Raíces") : sheet.sections.last().name;
+}
+
 }  // namespace
 
 QString SheetBuilder::shown(QString text) { return text.replace(u'-', QChar(0x2212)); }
@@ -64,7 +72,7 @@ SolutionSheet SheetBuilder::write(const Solution& solution) {
     const SolutionStep& step = solution.steps[i];
     // What is left, split into factors, is read with the first of them.
     const bool split = std::holds_alternative<factorix::SplitStep>(step) && i + 1 < solution.steps.size();
-    const QString section = SolutionText::sectionName(split ? solution.steps[i + 1] : step);
+    const QString section = sectionOf(sheet, split ? solution.steps[i + 1] : step);
     if (const auto* division = std::get_if<RuffiniStep>(&step)) {
       add(sheet, section, {{}, tableOf(*division)});
       addText(sheet, section, {SolutionText::productLine(*division)});

@@ -16,21 +16,24 @@ namespace {
 
 constexpr quint32 kSeedsOffered = 1000000000;  // a seed the program picks has at most nine digits
 
-QString tr(const char* text) { return QCoreApplication::translate("SheetCommand", text); }
+// The context of this file's texts in the catalogues.
+struct SheetCommand {
+  Q_DECLARE_TR_FUNCTIONS(SheetCommand)
+};
 
 // The options as numbers; an empty string, or what is wrong with them.
 QString readOptions(const QCommandLineParser& parser, factorix::SheetOptions& options) {
   bool ok = false;
   options.count = parser.value(QStringLiteral("ejercicios")).toInt(&ok);
-  if (!ok) return tr("--ejercicios necesita un número de ejercicios, de 1 a 200.");
+  if (!ok) return SheetCommand::tr("--ejercicios necesita un número de ejercicios, de 1 a 200.");
   if (parser.isSet(QStringLiteral("grado"))) {
     options.degree = parser.value(QStringLiteral("grado")).toInt(&ok);
-    if (!ok) return tr("--grado necesita un número, de 2 a 8.");
+    if (!ok) return SheetCommand::tr("--grado necesita un número, de 2 a 8.");
   }
   if (parser.isSet(QStringLiteral("raices"))) {
     static const QRegularExpression range(QStringLiteral("^(-?\\d{1,9})\\.\\.(-?\\d{1,9})$"));
     const QRegularExpressionMatch match = range.match(parser.value(QStringLiteral("raices")));
-    if (!match.hasMatch()) return tr("--raices es A..B, dos enteros, por ejemplo --raices=-6..6.");
+    if (!match.hasMatch()) return SheetCommand::tr("--raices es A..B, dos enteros, por ejemplo --raices=-6..6.");
     options.lowest = match.captured(1).toLong();
     options.highest = match.captured(2).toLong();
   }
@@ -41,7 +44,7 @@ QString readOptions(const QCommandLineParser& parser, factorix::SheetOptions& op
     static const QRegularExpression digits(QStringLiteral("^\\d{1,20}$"));
     const QString seed = parser.value(QStringLiteral("semilla"));
     options.seed = seed.toULongLong(&ok);
-    if (!digits.match(seed).hasMatch() || !ok) return tr("--semilla necesita un entero de 0 a 18446744073709551615.");
+    if (!digits.match(seed).hasMatch() || !ok) return SheetCommand::tr("--semilla necesita un entero de 0 a 18446744073709551615.");
   }
   return SheetProblemText::text(factorix::CheckSheetOptions(options), options.count);
 }
@@ -53,13 +56,13 @@ std::optional<DocumentFormat> chosenFormat(const QCommandLineParser& parser, QSt
   std::optional<DocumentFormat> format = DocumentFormat::kText;
   if (parser.isSet(QStringLiteral("formato"))) {
     format = formatNamed(parser.value(QStringLiteral("formato")));
-    if (!format) problem = tr("--formato es texto, json, html, latex o pdf, no «%1».").arg(parser.value(QStringLiteral("formato")));
+    if (!format) problem = SheetCommand::tr("--formato es texto, json, html, latex o pdf, no «%1».").arg(parser.value(QStringLiteral("formato")));
   } else if (!path.isEmpty()) {
     format = formatOfPath(path);
-    if (!format) problem = tr("no se sabe en qué formato escribir «%1»: indique --formato.").arg(path);
+    if (!format) problem = SheetCommand::tr("no se sabe en qué formato escribir «%1»: indique --formato.").arg(path);
   }
   if (format == DocumentFormat::kPdf && path.isEmpty()) {
-    problem = tr("un PDF se escribe en un archivo: indique --salida ARCHIVO.pdf.");
+    problem = SheetCommand::tr("un PDF se escribe en un archivo: indique --salida ARCHIVO.pdf.");
     format.reset();
   }
   return format;
@@ -70,10 +73,10 @@ std::optional<DocumentFormat> chosenFormat(const QCommandLineParser& parser, QSt
 int RunSheetCommand(const QCommandLineParser& parser) {
   for (const char* other : {"grafica", "hoja", "tamano", "descripcion"})
     if (parser.isSet(QLatin1String(other)))
-      return DrawingOutput::usageError(tr("--%1 no es una opción de --ejercicios.").arg(QLatin1String(other)));
+      return DrawingOutput::usageError(SheetCommand::tr("--%1 no es una opción de --ejercicios.").arg(QLatin1String(other)));
   for (const char* single : {"ejercicios", "grado", "raices", "semilla", "formato", "salida"})
     if (parser.values(QLatin1String(single)).size() > 1)
-      return DrawingOutput::usageError(tr("--%1 se indica una sola vez.").arg(QLatin1String(single)));
+      return DrawingOutput::usageError(SheetCommand::tr("--%1 se indica una sola vez.").arg(QLatin1String(single)));
   factorix::SheetOptions options;
   QString problem = readOptions(parser, options);
   if (!problem.isEmpty()) return DrawingOutput::usageError(problem);
@@ -89,21 +92,21 @@ int RunSheetCommand(const QCommandLineParser& parser) {
   const QString path = parser.value(QStringLiteral("salida"));
   if (!path.isEmpty()) {
     const QString failure = document.write(path, *format);
-    if (!failure.isEmpty()) return DrawingOutput::failure(tr("no se pudo escribir «%1»: %2").arg(path, failure));
+    if (!failure.isEmpty()) return DrawingOutput::failure(SheetCommand::tr("no se pudo escribir «%1»: %2").arg(path, failure));
   } else if (!DrawingOutput::write(document.bytes(*format))) {
-    return DrawingOutput::failure(tr("no se pudo escribir la salida."));
+    return DrawingOutput::failure(SheetCommand::tr("no se pudo escribir la salida."));
   }
   return kLinesOnly;
 }
 
 int RunSheetWindow(const QCommandLineParser& parser) {
   for (const QString& option : parser.optionNames())
-    if (option != QLatin1String("hoja")) return DrawingOutput::usageError(tr("--hoja abre la ventana y no lleva más opciones."));
+    if (option != QLatin1String("hoja")) return DrawingOutput::usageError(SheetCommand::tr("--hoja abre la ventana y no lleva más opciones."));
   ExerciseSheetDialog dialog;
   dialog.show();
   return QApplication::exec();
 }
 
 int RunOptionAlone(const QCommandLineParser&) {
-  return DrawingOutput::usageError(tr("indique la orden de esta opción: --grafica TEXTO o --ejercicios N."));
+  return DrawingOutput::usageError(SheetCommand::tr("indique la orden de esta opción: --grafica TEXTO o --ejercicios N."));
 }

@@ -11,6 +11,7 @@
 #include <array>
 #include <iterator>
 
+#include "app/Form2.h"
 #include "app/GraphSection.h"
 #include "app/RuffiniTableView.h"
 #include "app/TextBlock.h"
@@ -142,7 +143,7 @@ QGroupBox* SolutionDialog::section(const QString& name) const {
 }
 
 // Ctrl++ (Ctrl+= where "+" needs Shift), Ctrl+− and Ctrl+0, on the main
-// keys or the keypad.
+// keys or the keypad, zoom; F1 opens the help.
 void SolutionDialog::addShortcuts() {
   const auto bind = [this](std::initializer_list<QKeyCombination> keys, void (SolutionDialog::*action)()) {
     for (const QKeyCombination key : keys) connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, action);
@@ -152,6 +153,15 @@ void SolutionDialog::addShortcuts() {
   bind({ctrl | Qt::Key_Plus, ctrl | Qt::Key_Equal, keypad | Qt::Key_Plus}, &SolutionDialog::zoomIn);
   bind({ctrl | Qt::Key_Minus, keypad | Qt::Key_Minus}, &SolutionDialog::zoomOut);
   bind({ctrl | Qt::Key_0, keypad | Qt::Key_0}, &SolutionDialog::resetZoom);
+  bind({QKeyCombination(Qt::Key_F1)}, &SolutionDialog::showHelp);
+}
+
+// «Ayuda» over this window, on its paragraph about the results, from which
+// this window opens.
+void SolutionDialog::showHelp() {
+  Form2 help(this);
+  help.showResultsParagraph();
+  help.exec();
 }
 
 void SolutionDialog::zoomIn() {

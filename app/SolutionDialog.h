@@ -40,6 +40,9 @@ public:
   void zoomOut();
   void resetZoom();
 
+  // Opens «Ayuda» (F1) and waits for it to close.
+  void showHelp();
+
 private:
   QGroupBox* addSection(const SheetSection& section, QWidget* sheet);
   void addShortcuts();

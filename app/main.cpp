@@ -9,7 +9,8 @@
 #include "app/FirstPaintProbe.h"
 #include "app/Form1.h"
 #include "cli/CommandLine.h"
-#include "presentation/SpanishTranslation.h"
+#include "presentation/Translation.h"
+#include "presentation/UiLanguage.h"
 
 namespace {
 
@@ -21,6 +22,11 @@ void drawOffscreenForCommands(int argc, char* argv[]) {
   if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) return;
   bool command = false;
   for (int i = 1; i < argc; ++i) {
+    // The language option chooses the words, not the screen.
+    if (const int length = UiLanguage::optionLength(argc, argv, i)) {
+      i += length - 1;
+      continue;
+    }
     const QByteArray argument(argv[i]);
     if (argument == "-platform" || argument.startsWith("-platform=") || argument == "--hoja") return;
     command = command || argument.startsWith("--");
@@ -37,11 +43,12 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   CommandLine::nameApplication();
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Factorix"));
-  SpanishTranslation::install(app);
+  const QStringList arguments = QCoreApplication::arguments();
+  Translation::install(app, UiLanguage::forRun(arguments));
   // Qt takes its own options (-platform, -style, ...); whatever it leaves
-  // is for the command line, which then runs in this application.
-  if (QCoreApplication::arguments().size() > 1)
-    return CommandLine::run(QCoreApplication::arguments(), drawingHandlers());
+  // but the language is for the command line, which then runs in this
+  // application.
+  if (UiLanguage::withoutOption(arguments).size() > 1) return CommandLine::run(arguments, drawingHandlers());
 
   AccessibleInterfaces::install();
   QIcon icon;

@@ -78,20 +78,32 @@ std::vector<mpz_class> ThirtyDigitRoots(std::size_t count) {
   return roots;
 }
 
-GeneratedRow::Made SparseWithRoot(unsigned long base, unsigned long k) {
-  // x^100000 + k b^99999 x - (k + 1) b^100000 has the root b; its quotient
-  // has billions of digits, so the line stops at the factor with error 6.
+std::string Signed(const mpz_class& n) { return (n >= 0 ? "+" : "") + n.get_str(); }
+
+GeneratedRow::Made SparseWithRoot(long base, unsigned long k, unsigned long degree = 100000) {
+  // x^n + k b^(n-1) x - (k + 1) b^n has the root b; its quotient has
+  // billions of digits, so the line stops at the factor with error 6.
   mpz_class power;
-  mpz_ui_pow_ui(power.get_mpz_t(), base, 99999);
+  mpz_pow_ui(power.get_mpz_t(), mpz_class(base).get_mpz_t(), degree - 1);
   const mpz_class slope = k * power;
-  const mpz_class constant = (k + 1) * power * base;
-  return {"x^100000+" + slope.get_str() + "x-" + constant.get_str(), "roots:" + std::to_string(base) + ";error6"};
+  const mpz_class constant = -mpz_class(k + 1) * power * base;
+  return {"x^" + std::to_string(degree) + Signed(slope) + "x" + Signed(constant),
+          "roots:" + std::to_string(base) + ";error6"};
 }
 
 GeneratedRow::Made Repeated(const mpz_class& m, unsigned long n, bool both) {
   if (!both) return {Text(PowerOf(m, n, 1)), "roots:" + m.get_str()};
   // (x - m)^n (x + m)^n = (x^2 - m^2)^n
   return {Text(PowerOf(m * m, n, 2)), "roots:-" + m.get_str() + "," + m.get_str()};
+}
+
+// (x - big)^200 (x - 2)^100 (x + 3)^50, big = 10^40 + 3.
+GeneratedRow::Made MixedMultiplicities() {
+  const mpz_class big = mpz_class("10000000000000000000000000000000000000000") + 3;
+  std::vector<mpz_class> roots(200, big);
+  roots.insert(roots.end(), 100, mpz_class(2));
+  roots.insert(roots.end(), 50, mpz_class(-3));
+  return {Text(WithRoots(roots)), "roots:2,-3," + big.get_str()};
 }
 
 GeneratedRow::Made Distinct(std::size_t count, bool tooLong) {
@@ -147,6 +159,30 @@ std::vector<GeneratedRow> GeneratedRows() {
        [] { return Product(65, [](long k) { return Coefficients{2 * k + 1, 2}; }, 65); }},
       {"t16_quadratic_45", "--factorizar of (x^2+1)(x^2+2)...(x^2+45)",
        [] { return Product(45, [](long k) { return Coefficients{k, 0, 1}; }, 45); }},
+      // More of the same kinds: other roots, degrees, multiplicities, sizes,
+      // exponents and products.
+      {"t17_sparse_root_-6", "x^100000 + 5 (-6)^99999 x - 6 (-6)^100000", [] { return SparseWithRoot(-6, 5); }},
+      {"t18_sparse_odd_degree", "x^99999 + 3 2^99998 x - 4 2^99999", [] { return SparseWithRoot(2, 3, 99999); }},
+      {"t19_minus_M_399", "(x + M)^399", [m] { return Repeated(-m, 399, false); }},
+      {"t20_mixed_repeats", "(x - 10^40 - 3)^200 (x - 2)^100 (x + 3)^50", [] { return MixedMultiplicities(); }},
+      {"t21_400_roots", "400 distinct 30-digit roots (64 MB of lines, then error 6)",
+       [] { return Distinct(400, true); }},
+      {"t22_x100000_div", "x^100000/1 - 897612484786617600: a value past 2^20 bits",
+       [] { return GeneratedRow::Made{"x^100000/1-897612484786617600", "error6"}; }},
+      {"t23_x50000_div", "x^50000/1 - 897612484786617600: a value past 2^20 bits",
+       [] { return GeneratedRow::Made{"x^50000/1-897612484786617600", "error6"}; }},
+      {"t24_thousand_squares", "x^2/1 a thousand times - 9000",
+       [] {
+         std::string text = "x^2/1";
+         for (int i = 1; i < 1000; ++i) text += "+x^2/1";
+         return GeneratedRow::Made{text + "-9000", "roots:-3,3"};
+       }},
+      {"t25_mixed_60", "--factorizar of (x^2+k)(2x+2k+1), k = 1..30",
+       [] {
+         return Product(30, [](long k) { return Coefficients{k * (2 * k + 1), 2 * k, 2 * k + 1, 2}; }, 60);
+       }},
+      {"t26_x360_minus_1", "--factorizar of x^360 - 1",
+       [] { return GeneratedRow::Made{"x^360-1", "factors:24"}; }},
   };
 }
 

@@ -41,17 +41,18 @@ void WriteAll(int fd, std::string_view data) {
 }
 
 // Whether the search meets `expected`, and its summary.
-std::pair<bool, std::string> Searched(std::string_view text, const Expectation& expected) {
-  const SearchResult result = Search(text);
+std::pair<bool, std::string> Searched(std::string_view text, const Expectation& expected,
+                                      std::chrono::milliseconds budget) {
+  const SearchResult result = Search(text, budget);
   return {Meets(expected, result), Summary(result)};
 }
 
 // Whether the complete factorisation has `factors` factors, and its summary.
-std::pair<bool, std::string> Factored(std::string_view text, std::size_t factors) {
+std::pair<bool, std::string> Factored(std::string_view text, std::size_t factors, std::chrono::milliseconds budget) {
   try {
     const std::optional<Polynomial> p = ReadTermsWithinLimits(text);
     if (!p) return {false, "no polynomial"};
-    const std::size_t count = Factorize(*p).factors.size();
+    const std::size_t count = Factorize(*p, std::chrono::steady_clock::now() + budget).factors.size();
     return {count == factors, std::to_string(count) + " factors"};
   } catch (const EngineError& e) {
     return {false, "error" + std::to_string(e.number())};
@@ -125,7 +126,7 @@ std::string Summary(const SearchResult& result) {
 }
 
 ChildRun RunInChild(std::string_view text, const Expectation& expected, unsigned killAfterSeconds,
-                    unsigned long memoryCapMiB) {
+                    unsigned long memoryCapMiB, std::chrono::milliseconds budget) {
   ChildRun run;
   int fds[2];
   if (pipe(fds) != 0) return run;
@@ -144,8 +145,9 @@ ChildRun RunInChild(std::string_view text, const Expectation& expected, unsigned
       setrlimit(RLIMIT_AS, &limit);
     }
     const auto start = std::chrono::steady_clock::now();
-    const auto [meets, summary] = expected.kind == Expectation::Kind::kFactors ? Factored(text, expected.factors)
-                                                                                : Searched(text, expected);
+    const auto [meets, summary] = expected.kind == Expectation::Kind::kFactors
+                                      ? Factored(text, expected.factors, budget)
+                                      : Searched(text, expected, budget);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     char head[64];
     std::snprintf(head, sizeof head, "%.9f %d\n", seconds, meets ? 1 : 0);

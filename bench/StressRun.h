@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,10 +49,12 @@ struct ChildRun {
 };
 
 // Runs Search(text) in a child (the complete factorisation for kFactors),
-// which is stopped after `killAfterSeconds`
-// and may not map more than `memoryCapMiB` (0: no cap, as under the
-// sanitizers, which map far more than they use).
+// each with `budget` as its own time guard, as the program's is by default.
+// The child is stopped after `killAfterSeconds` and may not map more than
+// `memoryCapMiB` (0: no cap, as under the sanitizers, which map far more
+// than they use).
 ChildRun RunInChild(std::string_view text, const Expectation& expected, unsigned killAfterSeconds = 20,
-                    unsigned long memoryCapMiB = 2048);
+                    unsigned long memoryCapMiB = 2048,
+                    std::chrono::milliseconds budget = std::chrono::milliseconds(1000));
 
 }  // namespace factorix::bench

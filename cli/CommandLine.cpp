@@ -11,6 +11,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/TextCommand.h"
 #include "cli/TextRunner.h"
+#include "presentation/UiLanguage.h"
 
 namespace {
 
@@ -22,14 +23,14 @@ void write(std::FILE* stream, const QByteArray& bytes) {
 
 int usageError(const QString& what) {
   std::fflush(stdout);
-  write(stderr, QStringLiteral("%1: %2\nPruebe «%1 --help» para más información.\n")
+  write(stderr, CommandLine::tr("%1: %2\nPruebe «%1 --help» para más información.\n")
                     .arg(QCoreApplication::applicationName(), what)
                     .toUtf8());
   return kUsage;
 }
 
 QString versionText() {
-  return QStringLiteral(
+  return CommandLine::tr(
              "%1 %2\n"
              "Copyright (C) 2026 Equipo de Factorix.\n"
              "Licencia GPLv3+: GNU GPL versión 3 o posterior <https://gnu.org/licenses/gpl.html>.\n"
@@ -60,19 +61,26 @@ struct Options {
   QCommandLineParser parser;
   // Qt's own help and version options describe themselves in English.
   QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
-                          QStringLiteral("Muestra esta ayuda.")};
+                          CommandLine::tr("Muestra esta ayuda.")};
   QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
-                             QStringLiteral("Muestra la versión y la licencia.")};
+                             CommandLine::tr("Muestra la versión y la licencia.")};
   QCommandLineOption padText{
       QStringLiteral("texto"),
-      QStringLiteral("Escribe las líneas en la codificación de la casilla de fórmula (2xe2 por 2x²).")};
+      CommandLine::tr("Escribe las líneas en la codificación de la casilla de fórmula (2xe2 por 2x²).")};
   QCommandLineOption json{QStringLiteral("json"),
-                          QStringLiteral("Con --pasos, escribe la solución como un objeto JSON en una línea por polinomio.")};
+                          CommandLine::tr("Con --pasos, escribe la solución como un objeto JSON en una línea por polinomio.")};
+  // Chosen before the parser exists (main), so that every text is in it;
+  // declared here to be listed and checked.
+  QCommandLineOption language{QLatin1String(UiLanguage::kOption),
+                              CommandLine::tr("Muestra los textos en IDIOMA: es (español), ca (català), "
+                                              "gl (galego), eu (euskara) o en (English). Por omisión, "
+                                              "el idioma del sistema, y el español si no es ninguno de ellos."),
+                              CommandLine::tr("IDIOMA")};
   std::vector<QCommandLineOption> textOptions;     // as textCommands() lists them
   std::vector<QCommandLineOption> drawingOptions;  // as drawingCommands() lists them
 
   Options() {
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(CommandLine::tr(
         "Descompone un polinomio en x con coeficientes enteros por sus raíces enteras.\n"
         "Sin opciones abre la ventana del programa.\n\n"
         "TEXTO es el polinomio tal como lo guarda la casilla de fórmula (2xe3+0xe2+0x-16,\n"
@@ -83,18 +91,19 @@ struct Options {
     parser.addOption(help);
     parser.addOption(version);
     for (const TextCommand& command : textCommands()) {
-      textOptions.emplace_back(QString::fromLatin1(command.option), QString::fromUtf8(command.description),
-                               QStringLiteral("TEXTO"));
+      textOptions.emplace_back(QString::fromLatin1(command.option), CommandLine::tr(command.description),
+                               CommandLine::tr("TEXTO"));
       parser.addOption(textOptions.back());
     }
     for (const DrawingCommand& command : drawingCommands()) {
-      const QString valueName = command.valueName ? QString::fromUtf8(command.valueName) : QString();
-      drawingOptions.emplace_back(QString::fromLatin1(command.option), QString::fromUtf8(command.description),
+      const QString valueName = command.valueName ? CommandLine::tr(command.valueName) : QString();
+      drawingOptions.emplace_back(QString::fromLatin1(command.option), CommandLine::tr(command.description),
                                   valueName);
       parser.addOption(drawingOptions.back());
     }
     parser.addOption(padText);
     parser.addOption(json);
+    parser.addOption(language);
   }
 };
 
@@ -112,7 +121,7 @@ int runDrawing(const DrawingCommand& command, const QCommandLineParser& parser,
     if (std::strcmp(handler.option, command.option) == 0) return handler.run(parser);
   }
   std::fflush(stdout);
-  write(stderr, QStringLiteral("%1: --%2 dibuja y solo la ejecuta el programa de la ventana.\n")
+  write(stderr, CommandLine::tr("%1: --%2 dibuja y solo la ejecuta el programa de la ventana.\n")
                     .arg(QCoreApplication::applicationName(), QString::fromLatin1(command.option))
                     .toUtf8());
   return kMessage;
@@ -122,7 +131,7 @@ int runText(const TextCommand& command, const QString& text, bool padText) {
   const TextRunner runner(command, padText);
   const int status = text == kStandardInput ? runner.runStandardInput() : runner.runText(text);
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-    write(stderr, QStringLiteral("%1: no se pudo escribir la salida.\n")
+    write(stderr, CommandLine::tr("%1: no se pudo escribir la salida.\n")
                       .arg(QCoreApplication::applicationName())
                       .toUtf8());
     return kMessage;
@@ -141,6 +150,11 @@ int CommandLine::run(const QStringList& arguments, std::span<const DrawingHandle
   Options options;
   QCommandLineParser& parser = options.parser;
   if (!parser.parse(withTextAfterEndOfOptions(arguments))) return usageError(parser.errorText());
+  for (const QString& language : parser.values(options.language)) {
+    if (!UiLanguage::isKnown(language))
+      return usageError(CommandLine::tr("idioma desconocido: «%1»; elija uno de estos: %2.")
+                            .arg(language, UiLanguage::known().join(QStringLiteral(", "))));
+  }
   if (parser.isSet(options.help)) {
     write(stdout, parser.helpText().toUtf8());
     return kLinesOnly;
@@ -150,7 +164,7 @@ int CommandLine::run(const QStringList& arguments, std::span<const DrawingHandle
     return kLinesOnly;
   }
   if (!parser.positionalArguments().isEmpty())
-    return usageError(QStringLiteral("argumento inesperado: «%1».").arg(parser.positionalArguments().first()));
+    return usageError(CommandLine::tr("argumento inesperado: «%1».").arg(parser.positionalArguments().first()));
   if (const DrawingCommand* command = drawingCommandOf(options)) return runDrawing(*command, parser, drawing);
 
   const TextCommand* chosen = nullptr;
@@ -158,12 +172,12 @@ int CommandLine::run(const QStringList& arguments, std::span<const DrawingHandle
   for (size_t i = 0; i < options.textOptions.size(); ++i) {
     const QStringList values = parser.values(options.textOptions[i]);
     if (values.isEmpty()) continue;
-    if (chosen || values.size() > 1) return usageError(QStringLiteral("indique una sola orden y un solo TEXTO."));
+    if (chosen || values.size() > 1) return usageError(CommandLine::tr("indique una sola orden y un solo TEXTO."));
     chosen = &textCommands()[i];
     text = values.first();
   }
-  if (!chosen) return usageError(QStringLiteral("falta la orden, por ejemplo --calcular TEXTO."));
+  if (!chosen) return usageError(CommandLine::tr("falta la orden, por ejemplo --calcular TEXTO."));
   if (parser.isSet(options.json) && !(chosen = jsonForm(*chosen)))
-    return usageError(QStringLiteral("--json solo acompaña a --pasos."));
+    return usageError(CommandLine::tr("--json solo acompaña a --pasos."));
   return runText(*chosen, text, parser.isSet(options.padText));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <span>
@@ -12,6 +13,8 @@ struct DrawingHandler;
 // a QCoreApplication only, never a display; its drawing commands run in the
 // drawing program, which passes its handlers.
 class CommandLine {
+  Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
 public:
   // Sets the application name and version that --help, --version and the
   // messages show. Call it once the application object exists.

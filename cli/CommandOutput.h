@@ -23,5 +23,5 @@ struct CommandOutput {
 };
 
 // What the command line says when a text is not a sum of terms and the
-// command needs a polynomial.
-extern const char* const kNoFactorization;
+// command needs a polynomial, in the language of the run.
+std::string NoFactorizationMessage();

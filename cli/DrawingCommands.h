@@ -11,8 +11,8 @@ class QCommandLineParser;
 // handlers it gives CommandLine::run().
 struct DrawingCommand {
   const char* option;       // long option name, without "--"
-  const char* valueName;    // what its value is called in --help; nullptr for a flag
-  const char* description;  // help text, Spanish, UTF-8
+  const char* valueName;    // what its value is called in --help (translated as the description); nullptr for a flag
+  const char* description;  // help text, Spanish, UTF-8, in QT_TRANSLATE_NOOP("CommandLine", …)
 };
 
 // What the drawing program does for the drawing command `option` names. The
@@ -25,8 +25,8 @@ struct DrawingHandler {
 // Every drawing command, in the order --help lists them.
 std::span<const DrawingCommand> drawingCommands();
 
-// Whether the call needs the drawing program: no argument (the window), a
-// first argument that is one of Qt's window options (a single dash and a
+// Whether the call needs the drawing program: no argument but the language
+// option (the window), a first argument that is one of Qt's window options (a single dash and a
 // word, as -platform or -style), or any argument that names a drawing
 // command (--option or --option=value). A value that happens to spell a
 // drawing option sends the call there too, where it gives the same answer.

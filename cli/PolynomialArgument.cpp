@@ -1,6 +1,8 @@
 #include "cli/PolynomialArgument.h"
 
 #include <QCoreApplication>
+
+#include <array>
 #include <string_view>
 
 #include "engine/core/EngineError.h"
@@ -36,9 +38,14 @@ QString unreadable(const factorix::WrittenPolynomial& read) {
 }  // namespace
 
 bool PolynomialArgument::padCouldHold(QStringView padText) {
-  const QStringView keys(kPadKeyCharacters);
+  // One look-up per character: a text may run to megabytes.
+  static const std::array<bool, 128> isKey = [] {
+    std::array<bool, 128> keys{};
+    for (const char16_t c : std::u16string_view(kPadKeyCharacters)) keys[c] = true;
+    return keys;
+  }();
   for (const QChar c : padText)
-    if (!keys.contains(c)) return false;
+    if (c.unicode() >= isKey.size() || !isKey[c.unicode()]) return false;
   return true;
 }
 

@@ -25,7 +25,7 @@ bool solve(std::string_view padText, CommandOutput& output, Write write) {
   output.error = factorix::RunGuarded([&] {
     const std::optional<factorix::Polynomial> polynomial = factorix::ReadTermsWithinLimits(padText);
     if (!polynomial) {
-      output.message = kNoFactorization;
+      output.message = NoFactorizationMessage();
       return;
     }
     write(factorix::Solve(*polynomial), output);
@@ -57,7 +57,7 @@ CommandOutput pasosJson(std::string_view padText) {
   if (output.error != factorix::kNoError) {
     output.lines = {utf8(QStringLiteral("{\"error\": %1, \"mensaje\": \"%2\"}")
                              .arg(output.error)
-                             .arg(ErrorMessage(output.error)))};
+                             .arg(ErrorMessageAsWritten(output.error)))};
   } else if (!output.message.empty()) {
     output.lines = {R"({"error": null, "mensaje": "no es una suma de términos"})"};
   }

@@ -1,5 +1,7 @@
 #include "cli/TextCommand.h"
 
+#include <QCoreApplication>
+
 #include "engine/core/EngineError.h"
 #include "cli/StepsCommand.h"
 #include "engine/search/Search.h"
@@ -24,7 +26,7 @@ template <typename Report>
 CommandOutput work(Report report) {
   CommandOutput output;
   output.error = factorix::RunGuarded([&report, &output] {
-    if (!report(output)) output.message = kNoFactorization;
+    if (!report(output)) output.message = NoFactorizationMessage();
   });
   if (output.error != factorix::kNoError) output.lines.clear();
   return output;
@@ -54,25 +56,25 @@ CommandOutput ruffini(std::string_view padText) {
 
 constexpr TextCommand kCommands[] = {
     {"calcular",
-     "Busca las raíces enteras del polinomio TEXTO como el botón «Calcular» y "
+     QT_TRANSLATE_NOOP("CommandLine", "Busca las raíces enteras del polinomio TEXTO como el botón «Calcular» y "
      "escribe una línea por raíz: el factor y el cociente. Con «-» lee un "
-     "polinomio por línea de la entrada estándar.",
+     "polinomio por línea de la entrada estándar."),
      &calcular},
     {"factorizar",
-     "Escribe en una línea la factorización completa de TEXTO sobre los enteros: "
+     QT_TRANSLATE_NOOP("CommandLine", "Escribe en una línea la factorización completa de TEXTO sobre los enteros: "
      "el contenido, los factores de las raíces enteras y los demás factores "
-     "irreducibles, con sus exponentes.",
+     "irreducibles, con sus exponentes."),
      &factorizar},
     {"ruffini",
-     "Escribe, como tablas de texto, los pasos de la regla de Ruffini desde la "
+     QT_TRANSLATE_NOOP("CommandLine", "Escribe, como tablas de texto, los pasos de la regla de Ruffini desde la "
      "primera raíz de TEXTO, cada uno con su cociente y su resto, y después la "
-     "factorización completa.",
+     "factorización completa."),
      &ruffini},
     {"pasos",
-     "Escribe la resolución paso a paso de TEXTO: el factor común, los "
+     QT_TRANSLATE_NOOP("CommandLine", "Escribe la resolución paso a paso de TEXTO: el factor común, los "
      "candidatos probados con el teorema del resto, las tablas de Ruffini, la "
      "ecuación de segundo grado o bicuadrada que queda, las raíces con su "
-     "multiplicidad y la factorización. Con --json, un objeto JSON por polinomio.",
+     "multiplicidad y la factorización. Con --json, un objeto JSON por polinomio."),
      &pasos},
 };
 
@@ -82,9 +84,12 @@ const TextCommand kPasosJson{"pasos", "", &pasosJson, false};
 
 // A text whose search evaluates it candidate by candidate has no
 // polynomial to factor.
-const char* const kNoFactorization =
-    "factorix: el texto no es una suma de términos en x; no hay factorización que dar.\n"
-    "Pruebe «factorix --help» para más información.";
+std::string NoFactorizationMessage() {
+  return QCoreApplication::translate("TextCommand",
+                                     "factorix: el texto no es una suma de términos en x; no hay factorización que dar.\n"
+                                     "Pruebe «factorix --help» para más información.")
+      .toStdString();
+}
 
 std::span<const TextCommand> textCommands() { return kCommands; }
 

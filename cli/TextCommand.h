@@ -11,7 +11,7 @@
 // new one needs only an entry in textCommands().
 struct TextCommand {
   const char* option;       // long option name, without "--"
-  const char* description;  // help text, Spanish, UTF-8
+  const char* description;  // help text, Spanish, UTF-8, in QT_TRANSLATE_NOOP("CommandLine", …)
   CommandOutput (*run)(std::string_view padText);  // padText: UTF-8 pad text
   // Whether the answers to many texts (TEXTO "-") are set apart by an empty
   // line; JSON gives one line per text instead.

@@ -66,7 +66,7 @@ int TextRunner::runStandardInput() const {
   }
   if (reader.failed()) {
     std::fflush(stdout);
-    write(stderr, QStringLiteral("%1: no se pudo leer la entrada estándar.\n")
+    write(stderr, QCoreApplication::translate("TextRunner", "%1: no se pudo leer la entrada estándar.\n")
                       .arg(QCoreApplication::applicationName()));
     status = kMessage;
   }

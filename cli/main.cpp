@@ -5,7 +5,8 @@
 #include "cli/CommandLine.h"
 #include "cli/DrawingCommands.h"
 #include "cli/DrawingProgram.h"
-#include "presentation/SpanishTranslation.h"
+#include "presentation/Translation.h"
+#include "presentation/UiLanguage.h"
 
 int main(int argc, char* argv[]) {
   // Decided before any of Qt is set up: the drawing program starts afresh.
@@ -13,6 +14,6 @@ int main(int argc, char* argv[]) {
 
   QCoreApplication app(argc, argv);
   CommandLine::nameApplication();
-  SpanishTranslation::install(app);
+  Translation::install(app, UiLanguage::forRun(QCoreApplication::arguments()));
   return CommandLine::run(QCoreApplication::arguments());
 }

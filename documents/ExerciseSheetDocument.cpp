@@ -13,14 +13,12 @@
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("ExerciseSheet", text); }
-
 QString padText(const std::string& text) { return QString::fromStdString(text); }
 
 QString multiplicity(int count) {
-  if (count == 2) return tr(" (doble)");
-  if (count == 3) return tr(" (triple)");
-  return count > 3 ? tr(" (multiplicidad %1)").arg(count) : QString();
+  if (count == 2) return ExerciseSheetDocument::tr(" (doble)");
+  if (count == 3) return ExerciseSheetDocument::tr(" (triple)");
+  return count > 3 ? ExerciseSheetDocument::tr(" (multiplicidad %1)").arg(count) : QString();
 }
 
 // "x = -3", each distinct root once with its multiplicity, then the two
@@ -30,12 +28,12 @@ QStringList rootTexts(const factorix::Exercise& exercise) {
   for (std::size_t i = 0; i < exercise.roots.size();) {
     std::size_t j = i;
     while (j < exercise.roots.size() && exercise.roots[j] == exercise.roots[i]) ++j;
-    roots << tr("x = %1").arg(padText(exercise.roots[i].get_str())) + multiplicity(static_cast<int>(j - i));
+    roots << ExerciseSheetDocument::tr("x = %1").arg(padText(exercise.roots[i].get_str())) + multiplicity(static_cast<int>(j - i));
     i = j;
   }
   if (!exercise.quadratic.empty())
     for (const std::string& root : factorix::ComplexRootTexts(exercise.quadratic))
-      roots << tr("x = %1").arg(padText(root));
+      roots << ExerciseSheetDocument::tr("x = %1").arg(padText(root));
   return roots;
 }
 
@@ -81,29 +79,29 @@ ExerciseSheetDocument::ExerciseSheetDocument(const factorix::SheetOptions& optio
   }
 }
 
-QString ExerciseSheetDocument::title() const { return tr("Hoja de ejercicios"); }
+QString ExerciseSheetDocument::title() const { return ExerciseSheetDocument::tr("Hoja de ejercicios"); }
 
 QString ExerciseSheetDocument::choices() const {
-  QString text = tr("Grado %1 · raíces entre %2 y %3")
+  QString text = ExerciseSheetDocument::tr("Grado %1 · raíces entre %2 y %3")
                      .arg(options_.degree)
                      .arg(MathMarkup::plain(QString::number(options_.lowest)),
                           MathMarkup::plain(QString::number(options_.highest)));
-  if (options_.rationals) text += tr(" · con raíces fraccionarias");
-  if (options_.complexFactor) text += tr(" · con un factor de segundo grado sin raíces reales");
-  return text + tr(" · semilla %1").arg(options_.seed);
+  if (options_.rationals) text += ExerciseSheetDocument::tr(" · con raíces fraccionarias");
+  if (options_.complexFactor) text += ExerciseSheetDocument::tr(" · con un factor de segundo grado sin raíces reales");
+  return text + ExerciseSheetDocument::tr(" · semilla %1").arg(options_.seed);
 }
 
 QString ExerciseSheetDocument::text() const {
   QString out = title() + QLatin1Char('\n') + choices() + QStringLiteral("\n\n") +
-                tr("Factoriza y halla las raíces de cada polinomio.") + QStringLiteral("\n\n");
+                ExerciseSheetDocument::tr("Factoriza y halla las raíces de cada polinomio.") + QStringLiteral("\n\n");
   for (qsizetype i = 0; i < entries_.size(); ++i)
-    out += tr("%1. P(x) = %2").arg(i + 1).arg(MathMarkup::plain(entries_[i].polynomial)) + QLatin1Char('\n');
-  out += QLatin1Char('\n') + tr("Soluciones") + QStringLiteral("\n\n");
+    out += ExerciseSheetDocument::tr("%1. P(x) = %2").arg(i + 1).arg(MathMarkup::plain(entries_[i].polynomial)) + QLatin1Char('\n');
+  out += QLatin1Char('\n') + ExerciseSheetDocument::tr("Soluciones") + QStringLiteral("\n\n");
   for (qsizetype i = 0; i < entries_.size(); ++i) {
     const Entry& entry = entries_[i];
-    out += tr("%1. P(x) = %2").arg(i + 1).arg(MathMarkup::plain(entry.polynomial)) + QLatin1Char('\n');
-    out += QStringLiteral("   ") + tr("Factorización: %1").arg(MathMarkup::plain(entry.factorization)) + QLatin1Char('\n');
-    out += QStringLiteral("   ") + tr("Raíces: %1").arg(plainList(entry.roots)) + QLatin1Char('\n');
+    out += ExerciseSheetDocument::tr("%1. P(x) = %2").arg(i + 1).arg(MathMarkup::plain(entry.polynomial)) + QLatin1Char('\n');
+    out += QStringLiteral("   ") + ExerciseSheetDocument::tr("Factorización: %1").arg(MathMarkup::plain(entry.factorization)) + QLatin1Char('\n');
+    out += QStringLiteral("   ") + ExerciseSheetDocument::tr("Raíces: %1").arg(plainList(entry.roots)) + QLatin1Char('\n');
     if (i < worked_.size())
       for (const QString& line : worked_[i]) out += QStringLiteral("   ") + line + QLatin1Char('\n');
     out += QLatin1Char('\n');
@@ -127,20 +125,20 @@ QString ExerciseSheetDocument::htmlWith(QString (*math)(const QString&), bool pr
   QString out = QStringLiteral("<!DOCTYPE html>\n<html lang=\"es\">\n<head>\n<meta charset=\"utf-8\">\n<title>%1</title>\n"
                                "</head>\n<body>\n<h1>%1</h1>\n<p>%2</p>\n<p>%3</p>\n<ol>\n")
                     .arg(MathMarkup::escapeHtml(title()), MathMarkup::escapeHtml(choices()),
-                         MathMarkup::escapeHtml(tr("Factoriza y halla las raíces de cada polinomio.")));
+                         MathMarkup::escapeHtml(ExerciseSheetDocument::tr("Factoriza y halla las raíces de cada polinomio.")));
   // Room under each exercise to work it out on the page.
   for (const Entry& entry : entries_)
     out += QStringLiteral("<li style=\"margin-bottom: 28pt\">%1</li>\n").arg(polynomial(entry.polynomial));
   out += QStringLiteral("</ol>\n<h2 style=\"page-break-before: always\">%1</h2>\n<ol>\n")
-             .arg(MathMarkup::escapeHtml(tr("Soluciones")));
+             .arg(MathMarkup::escapeHtml(ExerciseSheetDocument::tr("Soluciones")));
   for (qsizetype i = 0; i < entries_.size(); ++i) {
     const Entry& entry = entries_[i];
     QStringList roots;
     for (const QString& root : entry.roots) roots << math(root);
     out += QStringLiteral("<li><p>%1<br>\n%2<br>\n%3</p>\n")
                .arg(polynomial(entry.polynomial),
-                    MathMarkup::escapeHtml(tr("Factorización: %1")).arg(math(entry.factorization)),
-                    MathMarkup::escapeHtml(tr("Raíces: %1")).arg(roots.join(QStringLiteral(", "))));
+                    MathMarkup::escapeHtml(ExerciseSheetDocument::tr("Factorización: %1")).arg(math(entry.factorization)),
+                    MathMarkup::escapeHtml(ExerciseSheetDocument::tr("Raíces: %1")).arg(roots.join(QStringLiteral(", "))));
     if (i < worked_.size() && !worked_[i].isEmpty()) {
       // On a page a long line wraps rather than running off the paper.
       const QString pre = printed ? QStringLiteral("<pre style=\"white-space: pre-wrap; font-size: 8pt\">%1</pre>\n")
@@ -165,19 +163,19 @@ QString ExerciseSheetDocument::previewHtml(int count) const {
 QString ExerciseSheetDocument::latex() const {
   auto math = [](const QString& pad) { return QLatin1Char('$') + MathMarkup::latex(pad) + QLatin1Char('$'); };
   QString body = MathMarkup::escapeLatex(choices()) + QStringLiteral("\n\n") +
-                 MathMarkup::escapeLatex(tr("Factoriza y halla las raíces de cada polinomio.")) +
+                 MathMarkup::escapeLatex(ExerciseSheetDocument::tr("Factoriza y halla las raíces de cada polinomio.")) +
                  QStringLiteral("\n\\begin{enumerate}\n");
   for (const Entry& entry : entries_) body += QStringLiteral("\\item $P(x) = %1$\n").arg(MathMarkup::latex(entry.polynomial));
   body += QStringLiteral("\\end{enumerate}\n\\newpage\n\\section*{%1}\n\\begin{enumerate}\n")
-              .arg(MathMarkup::escapeLatex(tr("Soluciones")));
+              .arg(MathMarkup::escapeLatex(ExerciseSheetDocument::tr("Soluciones")));
   for (qsizetype i = 0; i < entries_.size(); ++i) {
     const Entry& entry = entries_[i];
     QStringList roots;
     for (const QString& root : entry.roots) roots << math(root);
     body += QStringLiteral("\\item $P(x) = %1$\\\\\n%2\\\\\n%3\n")
                 .arg(MathMarkup::latex(entry.polynomial),
-                     latexWith(tr("Factorización: %1"), math(entry.factorization)),
-                     latexWith(tr("Raíces: %1"), roots.join(QStringLiteral(", "))));
+                     latexWith(ExerciseSheetDocument::tr("Factorización: %1"), math(entry.factorization)),
+                     latexWith(ExerciseSheetDocument::tr("Raíces: %1"), roots.join(QStringLiteral(", "))));
     if (i < worked_.size() && !worked_[i].isEmpty())
       body += QStringLiteral("\\begin{verbatim}\n%1\n\\end{verbatim}\n").arg(worked_[i].join(QLatin1Char('\n')));
   }

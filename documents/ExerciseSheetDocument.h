@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -15,6 +16,8 @@
 // a page of their own, the solutions: each polynomial with its
 // factorisation, its roots and, when given, its worked solution.
 class ExerciseSheetDocument {
+  Q_DECLARE_TR_FUNCTIONS(ExerciseSheetDocument)
+
 public:
   // `worked`: the worked solution of each exercise as plain-text lines, or
   // empty for none.

@@ -367,7 +367,7 @@ void FormulaPad::showKeyHelpMenu(const QPoint& globalPos) {
     d->menu->setObjectName(QStringLiteral("mPopupmenu"));
     // The caption it would show in a menu bar; a popup shows only its items.
     d->menu->setTitle(QStringLiteral("popupmenu"));
-    QAction* help = d->menu->addAction(QStringLiteral("Modo de utilización"));
+    QAction* help = d->menu->addAction(tr("Modo de utilización"));
     help->setObjectName(QStringLiteral("mAyuda"));
     // Queued, so that the menu has closed before the modal key help opens.
     connect(

@@ -1,6 +1,7 @@
 #include "formulapad/FormulaPadAccessible.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 
 #include "formulapad/FormulaPad.h"
 
@@ -14,7 +15,7 @@ QAccessibleInterface* FormulaPadAccessible::create(const QString& className, QOb
   return nullptr;
 }
 
-QString FormulaPadAccessible::defaultName() { return QStringLiteral("Fórmula"); }
+QString FormulaPadAccessible::defaultName() { return QCoreApplication::translate("FormulaPadAccessible", "Fórmula"); }
 
 FormulaPad* FormulaPadAccessible::pad() const { return static_cast<FormulaPad*>(widget()); }
 

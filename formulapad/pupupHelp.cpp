@@ -13,7 +13,7 @@ namespace {
 
 struct LabelSpec {
   const char* name;
-  const char* caption;  // UTF-8
+  const char* caption;  // UTF-8, translated in the context "pupupHelp"
   int left, top, width;  // twips; every label is 255 high
   bool bold;
 };
@@ -21,21 +21,21 @@ struct LabelSpec {
 constexpr int kLabelHeight = 255;
 
 constexpr LabelSpec kLabels[] = {
-    {"Label1", "Símbolos permitidos:", 120, 120, 4215, true},
-    {"Label2", "Números", 240, 480, 3375, false},
-    {"Label3", "Operadores (+, -, *, /) [teclado numérico]", 240, 720, 3375, false},
-    {"Label4", "Paréntesis (pulsar Control-8 y Control-9)", 240, 960, 3375, false},
-    {"Label5", "Exponentes (pulsar Shift-Número)", 240, 1200, 3375, false},
-    {"Label6", "Letras (a, b, c, m, k, x, y, z)", 240, 1440, 3375, false},
-    {"Label7", "Raíces (pulsar \"r\" para iniciarla y \"R\" para finalizarla)", 240, 1680, 4335,
+    {"Label1", QT_TRANSLATE_NOOP("pupupHelp", "Símbolos permitidos:"), 120, 120, 4215, true},
+    {"Label2", QT_TRANSLATE_NOOP("pupupHelp", "Números"), 240, 480, 3375, false},
+    {"Label3", QT_TRANSLATE_NOOP("pupupHelp", "Operadores (+, -, *, /) [teclado numérico]"), 240, 720, 3375, false},
+    {"Label4", QT_TRANSLATE_NOOP("pupupHelp", "Paréntesis (pulsar Control-8 y Control-9)"), 240, 960, 3375, false},
+    {"Label5", QT_TRANSLATE_NOOP("pupupHelp", "Exponentes (pulsar Shift-Número)"), 240, 1200, 3375, false},
+    {"Label6", QT_TRANSLATE_NOOP("pupupHelp", "Letras (a, b, c, m, k, x, y, z)"), 240, 1440, 3375, false},
+    {"Label7", QT_TRANSLATE_NOOP("pupupHelp", "Raíces (pulsar \"r\" para iniciarla y \"R\" para finalizarla)"), 240, 1680, 4335,
      false},
-    {"Label8", "Manejo:", 120, 2160, 4215, true},
-    {"Label9", "Desplazar cursor de inserción (cursor izquierdo y derecho)", 240, 2520, 4935,
+    {"Label8", QT_TRANSLATE_NOOP("pupupHelp", "Manejo:"), 120, 2160, 4215, true},
+    {"Label9", QT_TRANSLATE_NOOP("pupupHelp", "Desplazar cursor de inserción (cursor izquierdo y derecho)"), 240, 2520, 4935,
      false},
-    {"Label10", "Cambiar modo de inserción:", 240, 2760, 4935, false},
-    {"Label11", "Insertar (Control-1) [teclado alfanumérico] {por defecto}", 360, 3120, 4935,
+    {"Label10", QT_TRANSLATE_NOOP("pupupHelp", "Cambiar modo de inserción:"), 240, 2760, 4935, false},
+    {"Label11", QT_TRANSLATE_NOOP("pupupHelp", "Insertar (Control-1) [teclado alfanumérico] {por defecto}"), 360, 3120, 4935,
      false},
-    {"Label12", "Sobreescribir (Control-2) [teclado alfanumérico]", 360, 3360, 4935, false},
+    {"Label12", QT_TRANSLATE_NOOP("pupupHelp", "Sobreescribir (Control-2) [teclado alfanumérico]"), 360, 3360, 4935, false},
 };
 
 // The grey lines beside the groups of labels: x, top and bottom in twips.
@@ -63,14 +63,14 @@ pupupHelp::pupupHelp(QWidget* parent)
   bold.setBold(true);
 
   for (const LabelSpec& spec : kLabels) {
-    auto* label = new QLabel(QString::fromUtf8(spec.caption), this);
+    auto* label = new QLabel(tr(spec.caption), this);
     label->setObjectName(QLatin1String(spec.name));
     label->setGeometry(twips::toPixels(spec.left, spec.top, spec.width, kLabelHeight));
     label->setTextFormat(Qt::PlainText);
     if (spec.bold) label->setFont(bold);
   }
 
-  auto* ok = new QPushButton(QStringLiteral("Aceptar"), this);
+  auto* ok = new QPushButton(tr("Aceptar"), this);
   ok->setObjectName(QStringLiteral("Command1"));
   ok->setGeometry(twips::toPixels(2040, 3840, 1335, 375));
   ok->setDefault(true);

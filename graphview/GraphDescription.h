@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class GraphData;
@@ -9,6 +10,8 @@ class GraphData;
 // "...; no corta el eje X". An approximate root is written "x ≈ 1,324718";
 // a multiple root says so: "x = 1 (doble)".
 class GraphDescription {
+  Q_DECLARE_TR_FUNCTIONS(GraphDescription)
+
 public:
   static QString text(const GraphData& data);
   // An end of the x-range [from, to] as the description writes it, with

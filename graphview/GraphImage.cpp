@@ -16,8 +16,6 @@
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("GraphImage", text); }
-
 bool isSvg(const QString& path) { return path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive); }
 
 // Paints a chart of `data` filling `size` onto `painter`.
@@ -47,7 +45,7 @@ QString GraphImage::write(const GraphData& data, const QString& path, QSize size
     svg.setOutputDevice(&file);
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setTitle(tr("Gráfica"));
+    svg.setTitle(GraphImage::tr("Gráfica"));
     svg.setDescription(GraphDescription::text(data));
     QPainter painter(&svg);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -60,7 +58,7 @@ QString GraphImage::write(const GraphData& data, const QString& path, QSize size
       painter.setRenderHint(QPainter::Antialiasing);
       paint(data, size, painter);
     }
-    if (!image.save(&file, "PNG")) return tr("no se pudo escribir la imagen");
+    if (!image.save(&file, "PNG")) return GraphImage::tr("no se pudo escribir la imagen");
   }
   if (!file.commit()) return file.errorString();
   return QString();

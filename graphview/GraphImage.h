@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QSize>
 #include <QString>
 
@@ -8,6 +9,8 @@ class GraphData;
 // The graph as a picture file, drawn without a window: SVG (with the
 // description as its title and desc) or PNG, chosen by the name's ending.
 class GraphImage {
+  Q_DECLARE_TR_FUNCTIONS(GraphImage)
+
 public:
   static constexpr QSize kDefaultSize{800, 600};
 

@@ -1,6 +1,7 @@
 #include "engine/eval/ModularFilter.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "engine/eval/EvaluatorLimits.h"
@@ -146,9 +147,46 @@ std::size_t SatMul(std::size_t a, std::size_t b) {
   return a > kHuge / b ? kHuge : std::min(kHuge, a * b);
 }
 
-// Bounds on the bits of a value's numerator and denominator in lowest
-// terms; a denominator 1 counts 0 bits, so that whole numbers keep the
-// bounds they have without one.
+// The size bounds count in 1/65536 of a bit, so that the variable's size
+// can be log2 of its magnitude rather than its bit length: x^100000 at
+// 1025 has 1000141 bits, within the bound, where 11 bits times 100000 are
+// not; the unit is small enough that even raised to a power of 10^5 its
+// rounding costs about a bit. A size is an upper bound on log2 of a
+// magnitude, and 0 only for 0.
+constexpr std::size_t kSizeUnitsPerBit = std::size_t{1} << 16;
+
+// Largest size of a value within kMaxValueBits: a value of size s has at
+// most s / kSizeUnitsPerBit + 1 bits.
+constexpr std::size_t kMaxSize = (kMaxValueBits - 1) * kSizeUnitsPerBit;
+
+// The size of a nonzero magnitude of `bits` bits whose leading 53 bits are
+// `top` (in [2^52, 2^53), the rest cut off): log2 to far better than a
+// unit, rounded up with a unit to spare, never above the bit length's.
+// Words and GMP numbers both come here, so that they get the same size.
+std::size_t Size(std::uint64_t top, std::size_t bits) {
+  const double log2 = std::log2(static_cast<double>(top)) + (static_cast<double>(bits) - 53);
+  const auto fine = static_cast<std::size_t>(std::ceil(std::max(0.0, log2) * kSizeUnitsPerBit)) + 1;
+  return std::min(fine, kSizeUnitsPerBit * bits);
+}
+
+std::size_t SizeOf(std::uint64_t m) {
+  if (m == 0) return 0;
+  const std::size_t bits = 64 - static_cast<std::size_t>(__builtin_clzll(m));
+  return Size(bits > 53 ? m >> (bits - 53) : m << (53 - bits), bits);
+}
+
+std::size_t SizeOf(const mpz_class& m) {
+  if (m == 0) return 0;
+  long exponent = 0;  // the bit length
+  const double mantissa = mpz_get_d_2exp(&exponent, m.get_mpz_t());  // truncated, |mantissa| in [0.5, 1)
+  return Size(static_cast<std::uint64_t>(std::ldexp(std::fabs(mantissa), 53)), static_cast<std::size_t>(exponent));
+}
+
+// Upper bounds on log2 of a value's numerator and denominator in lowest
+// terms, in kSizeUnitsPerBit; a denominator 1 counts 0, so that whole
+// numbers keep the bounds they have without one. A literal's bound is its
+// bit length; a value whose bound is at most one bit, without a
+// denominator, is 0, 1 or -1 (nothing larger is that small).
 struct FractionBits {
   std::size_t num, den;
 };
@@ -159,7 +197,7 @@ FractionBits Combined(Opcode op, FractionBits a, FractionBits b) {
   switch (op) {
     case Opcode::Add:
     case Opcode::Subtract:
-      return {SatAdd(std::max(SatAdd(a.num, b.den), SatAdd(b.num, a.den)), 1), SatAdd(a.den, b.den)};
+      return {SatAdd(std::max(SatAdd(a.num, b.den), SatAdd(b.num, a.den)), kSizeUnitsPerBit), SatAdd(a.den, b.den)};
     case Opcode::Multiply:
       return {a.num == 0 || b.num == 0 ? 0 : SatAdd(a.num, b.num), SatAdd(a.den, b.den)};
     default:  // Divide
@@ -188,7 +226,7 @@ ModularFilter::ModularFilter(const ExpressionCode& code) {
         steps_.push_back({Opcode::PushLiteral, static_cast<std::uint32_t>(literals1_.size())});
         literals1_.push_back(ResidueOf(q.get_num(), Mersenne61::kP));
         literals2_.push_back(ResidueOf(q.get_num(), Prime62::kP));
-        literalBits_.push_back(q.get_num() == 0 ? 0 : mpz_sizeinbase(q.get_num_mpz_t(), 2));
+        literalBits_.push_back(q.get_num() == 0 ? 0 : kSizeUnitsPerBit * mpz_sizeinbase(q.get_num_mpz_t(), 2));
         break;
       }
       case Opcode::PushVariable:
@@ -281,10 +319,10 @@ std::vector<std::uint64_t> ModularFilter::Expand(const std::vector<std::uint64_t
   return result;
 }
 
-bool ModularFilter::BoundHolds(std::size_t bits) const {
-  // Upper bounds on the bits of the numerator and the denominator of every
+bool ModularFilter::BoundHolds(std::size_t size) const {
+  // Upper bounds on the sizes of the numerator and the denominator of every
   // intermediate value, as the exact machine keeps them (in lowest terms);
-  // a numerator 0 has 0 bits, a denominator 1 counts 0 bits too.
+  // a value of size s has at most s / kSizeUnitsPerBit + 1 bits.
   std::vector<FractionBits> s;
   s.reserve(maxStack_);
   for (const Step& step : steps_) {
@@ -293,7 +331,7 @@ bool ModularFilter::BoundHolds(std::size_t bits) const {
         s.push_back({literalBits_[step.operand], 0});
         break;
       case Opcode::PushVariable:
-        s.push_back({bits, 0});
+        s.push_back({size, 0});
         break;
       case Opcode::PushEmpty:
         s.push_back({0, 0});
@@ -310,8 +348,8 @@ bool ModularFilter::BoundHolds(std::size_t bits) const {
         break;
       }
       case Opcode::Power:
-        if (step.operand == 0 || (s.back().num <= 1 && s.back().den == 0)) {
-          s.back() = {1, 0};
+        if (step.operand == 0 || (s.back().num <= kSizeUnitsPerBit && s.back().den == 0)) {
+          s.back() = {kSizeUnitsPerBit, 0};
         } else {
           s.back() = {SatMul(s.back().num, step.operand), SatMul(s.back().den, step.operand)};
         }
@@ -319,14 +357,14 @@ bool ModularFilter::BoundHolds(std::size_t bits) const {
       default:
         break;
     }
-    if (!s.empty() && (s.back().num > kMaxValueBits || s.back().den > kMaxValueBits)) return false;
+    if (!s.empty() && (s.back().num > kMaxSize || s.back().den > kMaxSize)) return false;
   }
   return true;
 }
 
 void ModularFilter::FindSafeBits() {
-  // The bounds only grow with the variable's bits, so the bit lengths that
-  // pass are those below a threshold: find it by bisection.
+  // The bounds only grow with the variable's size, so the sizes that pass
+  // are those below a threshold: find it by bisection.
   if (BoundHolds(kHuge)) {
     safeBelow_ = kHuge + 1;
     return;
@@ -432,29 +470,26 @@ void ModularFilter::ResiduePair(std::uint64_t r, const std::vector<std::uint64_t
   minus = SubMod<Field>(even, t);
 }
 
-bool ModularFilter::SafeFor(std::size_t bits) const { return bits < safeBelow_; }
+bool ModularFilter::SafeFor(std::size_t size) const { return size < safeBelow_; }
 
 bool ModularFilter::ProvesNonZero(const mpz_class& variable) {
   if (!applicable_) return false;
-  const std::size_t bits = variable == 0 ? 0 : mpz_sizeinbase(variable.get_mpz_t(), 2);
-  if (!SafeFor(bits)) return false;
+  if (!SafeFor(SizeOf(variable))) return false;
   if (IsNonZero(ResidueAt<Mersenne61>(ResidueOf(variable, Mersenne61::kP), poly1_, literals1_))) return true;
   return IsNonZero(ResidueAt<Prime62>(ResidueOf(variable, Prime62::kP), poly2_, literals2_));
 }
 
 NonZeroPair ModularFilter::ProvesNonZeroPair(std::uint64_t m) {
-  const std::size_t bits = m == 0 ? 0 : 64 - static_cast<std::size_t>(__builtin_clzll(m));
-  return ProvesNonZeroPair(bits, Mersenne61::Reduce(m), Prime62::Reduce(m));
+  return ProvesNonZeroPair(SizeOf(m), Mersenne61::Reduce(m), Prime62::Reduce(m));
 }
 
 NonZeroPair ModularFilter::ProvesNonZeroPair(const mpz_class& m) {
-  const std::size_t bits = m == 0 ? 0 : mpz_sizeinbase(m.get_mpz_t(), 2);
-  return ProvesNonZeroPair(bits, ResidueOf(m, Mersenne61::kP), ResidueOf(m, Prime62::kP));
+  return ProvesNonZeroPair(SizeOf(m), ResidueOf(m, Mersenne61::kP), ResidueOf(m, Prime62::kP));
 }
 
-NonZeroPair ModularFilter::ProvesNonZeroPair(std::size_t bits, std::uint64_t r1, std::uint64_t r2) {
+NonZeroPair ModularFilter::ProvesNonZeroPair(std::size_t size, std::uint64_t r1, std::uint64_t r2) {
   NonZeroPair proof;
-  if (!applicable_ || !SafeFor(bits)) return proof;
+  if (!applicable_ || !SafeFor(size)) return proof;
   std::uint64_t minus, plus;
   ResiduePair<Mersenne61>(r1, poly1_, literals1_, minus, plus);
   proof.minus = IsNonZero(minus);

@@ -65,15 +65,16 @@ private:
   std::uint64_t ResidueAt(std::uint64_t r, const std::vector<std::uint64_t>& poly,
                           const std::vector<std::uint64_t>& literals) const;
   // Whether every intermediate value stays within kMaxValueBits by
-  // the size bound when the variable has at most `bits` bits.
-  bool BoundHolds(std::size_t bits) const;
+  // the size bound when log2 of the variable's magnitude is at most `size`
+  // (in kSizeUnitsPerBit).
+  bool BoundHolds(std::size_t size) const;
   // Sets safeBelow_ from BoundHolds, once.
   void FindSafeBits();
-  // Whether the bound allows a proof for a variable of `bits` bits.
-  bool SafeFor(std::size_t bits) const;
-  // ProvesNonZeroPair for an m of `bits` bits whose residues modulo the
-  // two primes are r1 and r2.
-  NonZeroPair ProvesNonZeroPair(std::size_t bits, std::uint64_t r1, std::uint64_t r2);
+  // Whether the bound allows a proof for a variable of this size.
+  bool SafeFor(std::size_t size) const;
+  // ProvesNonZeroPair for an m of this size whose residues modulo the two
+  // primes are r1 and r2.
+  NonZeroPair ProvesNonZeroPair(std::size_t size, std::uint64_t r1, std::uint64_t r2);
 
   struct Step {
     Opcode op;
@@ -84,10 +85,10 @@ private:
   // Coefficient i multiplies variable^i, per prime; trailing zeros dropped,
   // so an expansion to 0 holds the one coefficient 0. Empty: not expanded.
   std::vector<std::uint64_t> poly1_, poly2_;
-  std::vector<std::size_t> literalBits_;
+  std::vector<std::size_t> literalBits_;  // in kSizeUnitsPerBit
   std::size_t maxStack_ = 0;
   bool applicable_ = false;
-  // The proof is accepted for variables of fewer bits than this (0: never).
+  // The proof is accepted for variables of a size below this (0: never).
   std::size_t safeBelow_ = 0;
   mutable std::vector<std::uint64_t> stack_;
 };

@@ -6,9 +6,11 @@
 
 namespace factorix {
 
-SearchResult Search(std::string_view text) {
+SearchResult Search(std::string_view text) { return Search(text, kEvaluationBudget); }
+
+SearchResult Search(std::string_view text, std::chrono::milliseconds budget) {
   // One budget for the whole calculation, the reading included.
-  const auto deadline = SearchClock::now() + kEvaluationBudget;
+  const auto deadline = SearchClock::now() + budget;
   SearchResult result;
   // Each path guards its own work; what is left to fail here is reading
   // the text, which can only run out of memory.

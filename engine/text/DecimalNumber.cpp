@@ -1,28 +1,36 @@
 #include "engine/text/DecimalNumber.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 
 namespace factorix {
 
 namespace {
 
-// "00" to "99", for writing two digits at a time.
-constexpr char kDigitPairs[] =
-    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-    "8081828384858687888990919293949596979899";
+// "0000" to "9999", for writing four digits at a time.
+constexpr std::array<char, 40000> kDigitQuads = [] {
+  std::array<char, 40000> quads{};
+  for (int n = 0; n < 10000; ++n) {
+    quads[static_cast<std::size_t>(4 * n)] = static_cast<char>('0' + n / 1000);
+    quads[static_cast<std::size_t>(4 * n + 1)] = static_cast<char>('0' + n / 100 % 10);
+    quads[static_cast<std::size_t>(4 * n + 2)] = static_cast<char>('0' + n / 10 % 10);
+    quads[static_cast<std::size_t>(4 * n + 3)] = static_cast<char>('0' + n % 10);
+  }
+  return quads;
+}();
 
 // Writes the nine digits of `limb` (< 10^9), with leading zeros, at `at`.
 void WriteNineDigits(char* at, std::uint32_t limb) {
-  at[8] = static_cast<char>('0' + limb % 10);
-  limb /= 10;
-  for (int i = 6; i >= 0; i -= 2) {
-    const std::uint32_t pair = limb % 100;
-    limb /= 100;
-    at[i] = kDigitPairs[2 * pair];
-    at[i + 1] = kDigitPairs[2 * pair + 1];
-  }
+  const std::uint32_t low = limb % 100000000;  // the last eight digits
+  at[0] = static_cast<char>('0' + limb / 100000000);
+  std::memcpy(at + 1, kDigitQuads.data() + 4 * (low / 10000), 4);
+  std::memcpy(at + 5, kDigitQuads.data() + 4 * (low % 10000), 4);
 }
+
+// Most limbs of the shorter factor for which a column of products, with
+// the carry into it, stays below 2^64: 16 * (10^9 - 1)^2 + 2^64 / 10^9.
+constexpr std::size_t kMaxColumnLimbs = 16;
 
 }  // namespace
 
@@ -44,6 +52,24 @@ DecimalNumber::DecimalNumber(std::string_view text) {
 }
 
 void DecimalNumber::MultiplyMagnitudes(const Limbs& a, const Limbs& b, Limbs& out) {
+  if (b.size() <= kMaxColumnLimbs && b.size() <= a.size()) {
+    // Column by column: one division by the base per limb of the product,
+    // not one per pair of limbs (the root of a division is the short b).
+    out.resize(a.size() + b.size());
+    std::uint64_t carry = 0;
+    for (std::size_t k = 0; k + 1 < out.size(); ++k) {
+      std::uint64_t column = carry;
+      const std::size_t last = std::min(k, b.size() - 1);
+      for (std::size_t j = k >= a.size() ? k - a.size() + 1 : 0; j <= last; ++j) {
+        column += static_cast<std::uint64_t>(b[j]) * a[k - j];
+      }
+      out[k] = static_cast<std::uint32_t>(column % kBase);
+      carry = column / kBase;
+    }
+    out.back() = static_cast<std::uint32_t>(carry);
+    Trim(out);
+    return;
+  }
   out.assign(a.size() + b.size(), 0);
   for (std::size_t j = 0; j < b.size(); ++j) {
     // Each step stays below (10^9 - 1)^2 + 2 * 10^9 < 2^64.

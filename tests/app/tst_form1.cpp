@@ -15,7 +15,8 @@
 #include "app/Form1.h"
 #include "app/Form2.h"
 #include "app/ResultList.h"
-#include "presentation/SpanishTranslation.h"
+#include "presentation/Translation.h"
+#include "presentation/UiLanguage.h"
 #include "formulapad/FormulaPad.h"
 
 // The main window: its layout in twips, start-up, "Calcular" and the
@@ -527,7 +528,7 @@ void TestForm1::link() {
 }
 
 void TestForm1::spanishButtons() {
-  QVERIFY(SpanishTranslation::install(*QCoreApplication::instance()));
+  QVERIFY(Translation::install(*QCoreApplication::instance(), UiLanguage::source()));
   QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Salir"), QString(), QMessageBox::Yes | QMessageBox::No);
   QCOMPARE(box.button(QMessageBox::Yes)->text().remove(u'&'), QStringLiteral("Sí"));
   QCOMPARE(box.button(QMessageBox::No)->text().remove(u'&'), QStringLiteral("No"));

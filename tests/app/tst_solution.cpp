@@ -4,9 +4,12 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QScrollBar>
 
 #include "MainWindowFixture.h"
+#include "app/Form2.h"
 #include "app/RuffiniTableModel.h"
 #include "app/RuffiniTableView.h"
 #include "app/SolutionDialog.h"
@@ -38,6 +41,7 @@ private slots:
   void tabReachesEverySection();
   void closes_data();
   void closes();
+  void helpOpensOnTheResults();
 };
 
 namespace {
@@ -198,9 +202,12 @@ void TestSolution::sections_data() {
   QTest::newRow("approximate") << "1xe3-1x-1" << 0
                                << QStringLiteral("%1|Raíces aproximadas|%2").arg(integer, tail).split(u'|')
                                << QStringList{"x ≈ 1,324718", "x ≈ −0,662359−0,562280i", "x ≈ −0,662359+0,562280i"};
-  QTest::newRow("from a line's root") << "1xe2+0x-1" << 1
-                                      << QStringLiteral("%1|Primer grado|%2").arg(integer, tail).split(u'|')
+  // The equation of the first degree closes the section before it, or
+  // opens «Raíces» when nothing comes before it.
+  QTest::newRow("from a line's root") << "1xe2+0x-1" << 1 << QStringLiteral("%1|%2").arg(integer, tail).split(u'|')
                                       << QStringList{"x = −1", "x = 1"};
+  QTest::newRow("first degree alone") << "2x-1" << 0 << tail.split(u'|')
+                                      << QStringList{"2x−1 = 0, x = 1/2", "x = 1/2"};
 }
 
 void TestSolution::sections() {
@@ -390,6 +397,27 @@ void TestSolution::closes() {
   }
   QTRY_VERIFY(!openDialog());
   QVERIFY(openFrom(1, QStringLiteral("double-click")));  // and the line opens it again
+}
+
+// F1 opens «Ayuda» over the window, its paragraph on the results at the top
+// with the cursor at its start.
+void TestSolution::helpOpensOnTheResults() {
+  window->calculate(QStringLiteral("2xe3+0xe2+0x-16"));
+  SolutionDialog* dialog = shown(openFrom(1, QStringLiteral("Return")));
+  QVERIFY(dialog);
+  QString top, cursorLine;
+  QTimer::singleShot(0, [&] {
+    auto* help = qobject_cast<Form2*>(QApplication::activeModalWidget());
+    if (!help) return;
+    top = help->h()->cursorForPosition(QPoint(4, 4)).block().text();
+    cursorLine = help->h()->textCursor().block().text();
+    help->close();
+  });
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+  const QString paragraph = QStringLiteral("Para calcular las descomposiciones posibles, haga click ");
+  QCOMPARE(top, paragraph);
+  QCOMPARE(cursorLine, paragraph);
+  QVERIFY(openDialog());  // the worked solution stays open under it
 }
 
 QTEST_MAIN(TestSolution)

@@ -20,10 +20,14 @@ OTHER = "Se produjo un error. Revise el cálculo."
 MANY_DIVISORS = 8 * 27 * 5 * 7 * 11 * 13 * 17 * 19 * 23 * 29 * 31 * 37 * 41
 
 
-def run(args, stdin=b"", timeout=60, locale=None):
-    """Runs the program with no display; returns (stdout lines, stderr, status)."""
+def run(args, stdin=b"", timeout=60, locale=None, language=None):
+    """Runs the program with no display; returns (stdout lines, stderr, status).
+
+    Its texts are Spanish unless `language` gives other locale variables."""
     env = {k: v for k, v in os.environ.items()
-           if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+           if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES")}
+    env["LANG"] = "C.UTF-8"
+    env.update(language or {})
     if locale:
         env["LC_ALL"] = env["LANG"] = locale
     done = subprocess.run([FACTORIX] + args, input=stdin, capture_output=True,
@@ -288,6 +292,55 @@ class Usage(unittest.TestCase):
                 self.assertEqual((err, code), ("", 0))
                 for needle in needles:
                     self.assertIn(needle, "\n".join(out))
+
+
+class Languages(unittest.TestCase):
+    CA = "S'ha produït un error. Reviseu el càlcul.\n"
+    GL = "Produciuse un erro. Revise o cálculo.\n"
+    # locale variables, --idioma (None: not given), the message of 2xe2+3x
+    CASES = [
+        ({"LANG": "ca_ES.UTF-8"}, None, CA),
+        ({"LANG": "ca_ES.UTF-8@valencia"}, None, CA),
+        ({"LANG": "gl_ES.UTF-8"}, None, GL),
+        ({"LANG": "eu_ES.UTF-8"}, None, "Errore bat gertatu da. Berrikusi kalkulua.\n"),
+        ({"LANG": "en_US.UTF-8"}, None, "An error occurred. Check the calculation.\n"),
+        ({"LANG": "es_ES.UTF-8"}, None, OTHER + "\n"),
+        ({"LANG": "fr_FR.UTF-8"}, None, OTHER + "\n"),
+        ({"LANGUAGE": "fr:gl", "LANG": "fr_FR.UTF-8"}, None, GL),
+        ({"LC_MESSAGES": "ca_ES.UTF-8", "LANG": "es_ES.UTF-8"}, None, CA),
+        ({"LC_ALL": "C.UTF-8", "LANG": "ca_ES.UTF-8"}, None, OTHER + "\n"),
+        ({}, "ca", CA),
+        ({"LANG": "ca_ES.UTF-8"}, "es", OTHER + "\n"),
+        ({"LANG": "en_US.UTF-8"}, "gl", GL),
+    ]
+
+    def test_the_locale_or_the_option_chooses(self):
+        for variables, option, message in self.CASES:
+            with self.subTest(variables=variables, option=option):
+                args = ["--calcular", "2xe2+3x"] + (["--idioma", option] if option else [])
+                self.assertEqual(run(args, language=variables), ([], message, 1))
+
+    def test_lines_and_json_are_the_same_in_every_language(self):
+        for args in (["--calcular", "2xe3+0xe2+0x-16"], ["--pasos", "xe2-1", "--json"]):
+            spanish = run(args)
+            self.assertEqual((spanish[1], spanish[2]), ("", 0))
+            for language in ("ca", "gl", "eu", "en"):
+                with self.subTest(args=args, language=language):
+                    self.assertEqual(run([f"--idioma={language}"] + args), spanish)
+
+    def test_help_in_catalan(self):
+        out, err, code = run(["--idioma", "ca", "--help"])
+        self.assertEqual((err, code), ("", 0))
+        for needle in ("Ús:", "Mostra aquesta ajuda.", "--calcular <TEXT>", "--idioma <IDIOMA>"):
+            self.assertIn(needle, "\n".join(out))
+
+    def test_an_unknown_language_is_a_usage_error(self):
+        for args in (["--idioma", "fr", "--calcular", "1"], ["--idioma=", "--calcular", "1"], ["--idioma"],
+                     ["--idioma", "fr"], ["--idioma=CA"]):
+            with self.subTest(args=args):
+                out, err, code = run(args)
+                self.assertEqual((out, code), ([], 2))
+                self.assertIn("--help", err)
 
 
 if __name__ == "__main__":

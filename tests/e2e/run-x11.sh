@@ -61,7 +61,10 @@ export QT_ACCESSIBILITY=1
 export NO_AT_BRIDGE=0
 export QT_SCALE_FACTOR=1
 export XDG_RUNTIME_DIR=$runtime_dir
-unset WAYLAND_DISPLAY SESSION_MANAGER QT_IM_MODULE XMODIFIERS
+# The program speaks the locale's language: the tests read its Spanish texts
+# unless they set another locale themselves.
+export LANG=C.UTF-8
+unset WAYLAND_DISPLAY SESSION_MANAGER QT_IM_MODULE XMODIFIERS LANGUAGE LC_ALL LC_MESSAGES
 
 set +e
 timeout --kill-after=10 "${FACTORIX_E2E_TIMEOUT:-240}" dbus-run-session -- "$@"

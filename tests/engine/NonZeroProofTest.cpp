@@ -159,15 +159,19 @@ TEST(NonZeroProof, HoldsOnRandomExpressionsAndTheirRoots) {
 }
 
 TEST(NonZeroProof, ClearsNothingWhereTheExactValueMayOverflow) {
-  // x^50000 at a 20-bit variable has at most 1000000 bits, within the bound
-  // of 2^20; at 21 bits the bound may be passed and the exact evaluation
-  // decides, raising the overflow where it really happens.
+  // x^50000 fits the bound of 2^20 bits up to a variable near 2^20.97:
+  // below it the proof holds, up to 2^20 as well (the bound follows log2 of
+  // the variable, not its length); past it the exact evaluation decides,
+  // raising the overflow where it really happens.
   Expression e = Expression::Compile("@^50000-@^50000+1", '@');
-  const NonZeroPair small = e.ProveNonZeroPair(std::uint64_t{(1u << 20) - 1});
-  EXPECT_TRUE(small.minus && small.plus);
-  const NonZeroPair near = e.ProveNonZeroPair(std::uint64_t{1} << 20);
+  for (const std::uint64_t fits : {std::uint64_t{(1u << 20) - 1}, std::uint64_t{1} << 20, std::uint64_t{2000000}}) {
+    const NonZeroPair small = e.ProveNonZeroPair(fits);
+    EXPECT_TRUE(small.minus && small.plus) << fits;
+    EXPECT_FALSE(e.IsZeroAt(-mpz_class(fits))) << fits;
+  }
+  const NonZeroPair near = e.ProveNonZeroPair(std::uint64_t{2090000});
   EXPECT_FALSE(near.minus || near.plus);
-  EXPECT_FALSE(e.IsZeroAt(-(mpz_class(1) << 20)));  // 2^1000000 still fits
+  EXPECT_THROW(e.IsZeroAt(mpz_class(2090000)), EngineError);
   const NonZeroPair far = e.ProveNonZeroPair(std::uint64_t{3} << 20);
   EXPECT_FALSE(far.minus || far.plus);
   EXPECT_THROW(e.IsZeroAt(mpz_class(3) << 20), EngineError);

@@ -6,10 +6,12 @@
 #include "engine/factor/Work.h"
 
 #include <gmp.h>
+#include <sys/wait.h>
 #include <flint/fmpz_poly.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <random>
 #include <string>
 #include <vector>
@@ -91,6 +93,9 @@ TEST(Factorization, RefusesWhatItCannotFactorInAMoment) {
       EXPECT_EQ(e.number(), kOverflow);
     }
   }
+  // The child stopped at the deadline is reaped: no child of ours is left.
+  EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
+  EXPECT_EQ(errno, ECHILD);
 }
 
 TEST(Factorization, ManyRootsAndHighMultiplicities) {

@@ -26,7 +26,8 @@ if grep -E '^[EW]: ' "$work/lintian.txt"; then fail "lintian reports the tags ab
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
 for path in usr/bin/factorix usr/libexec/factorix/factorix-gui usr/share/doc/factorix/copyright usr/share/doc/factorix/changelog.gz \
-            usr/share/man/man1/factorix.1.gz usr/share/applications/org.example.Factorix.desktop \
+            usr/share/man/man1/factorix.1.gz usr/share/man/en/man1/factorix.1.gz \
+            usr/share/applications/org.example.Factorix.desktop \
             usr/share/metainfo/org.example.Factorix.metainfo.xml; do
   [[ -f "$root/$path" ]] || fail "$path is missing from the package"
 done
@@ -42,11 +43,26 @@ if grep -qE '^[EWI]: ' <<<"$out"; then fail "appstreamcli: $out"; fi
 grep -q '<project_license>GPL-3.0-or-later</project_license>' "$root/usr/share/metainfo/org.example.Factorix.metainfo.xml" ||
   fail "the AppStream file does not name the licence"
 
-# The manual page: no warnings from groff, and every section it promises.
-warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$root/usr/share/man/man1/factorix.1.gz" 2>&1 >"$work/man.txt")
-[[ -z "$warnings" ]] || fail "man: $warnings"
-for section in NOMBRE SINOPSIS DESCRIPCIÓN OPCIONES EJEMPLOS AUTORES; do
-  grep -qx "$section" "$work/man.txt" || fail "the manual page has no $section section"
+# The manual pages, Spanish and English: no warnings from groff, and every
+# section they promise.
+check_manual() {  # PAGE SECTION...
+  local page=$1
+  shift
+  warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$root/$page" 2>&1 >"$work/man.txt")
+  [[ -z "$warnings" ]] || fail "man $page: $warnings"
+  for section in "$@"; do
+    grep -qx "$section" "$work/man.txt" || fail "the manual page $page has no $section section"
+  done
+}
+check_manual usr/share/man/man1/factorix.1.gz NOMBRE SINOPSIS DESCRIPCIÓN OPCIONES EJEMPLOS AUTORES
+check_manual usr/share/man/en/man1/factorix.1.gz NAME SYNOPSIS DESCRIPTION OPTIONS EXAMPLES AUTHORS
+
+# The launcher speaks every language of the program.
+for language in ca gl eu en; do
+  for key in Name GenericName Comment Keywords; do
+    grep -q "^$key\[$language\]=" "$root/usr/share/applications/org.example.Factorix.desktop" ||
+      fail "the launcher has no $key[$language]"
+  done
 done
 
 # The packaged program answers without a display, and finds its drawing

@@ -41,7 +41,7 @@ private slots:
   // The byte-by-byte spelling of long lines agrees with the layout's, and
   // leaves to it what it cannot spell.
   void appendSpokenAgreesWithTheLayout() {
-    const char alphabet[] = "0123456789+-x()e e^*/a;rsq~\x7f\xc3\xa9";
+    const char alphabet[] = "0123456789+-x()e e^*/a;rsq~\x7f\xc3\xa9\t";
     quint64 state = 88172645463325252ull;
     const auto next = [&state] {
       state ^= state << 13;
