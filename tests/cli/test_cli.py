@@ -238,7 +238,9 @@ class TwoPrograms(unittest.TestCase):
 
     def test_libraries_and_process(self):
         for args, drawing in [(["--calcular", "2xe3+0xe2+0x-16"], False), (["--help"], False),
-                              (["--calcular", "-"], False),
+                              (["--calcular", "-"], False), (["--factorizar", "2xe3+0xe2+0x-16"], False),
+                              (["--ruffini", "2xe3+0xe2+0x-16"], False), (["--pasos", "xe2-1"], False),
+                              (["--pasos", "xe2-1", "--json"], False),
                               (["-platform", "offscreen", "--calcular", "2xe3+0xe2+0x-16"], True)]:
             with self.subTest(args=args):
                 libraries, pids = self.loaded(args)

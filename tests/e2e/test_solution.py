@@ -54,13 +54,13 @@ def dialog(app):
         "«Resolución paso a paso»")
 
 
-def close_with_escape(app):
+def close_with_escape(app, title=TITLE):
     window_id = e2e.wait_until(
-        lambda: e2e.run("xdotool", "search", "--onlyvisible", "--name", TITLE).split()[-1:],
+        lambda: e2e.run("xdotool", "search", "--onlyvisible", "--name", f"^{title}$").split()[-1:],
         "the window on the X server")[0]
     e2e.run("xdotool", "windowfocus", "--sync", window_id)
     e2e.keys("Escape")
-    e2e.wait_until(lambda: not [w for w in e2e.children(app.app) if w.name == TITLE and showing(w)],
+    e2e.wait_until(lambda: not [w for w in e2e.children(app.app) if w.name == title and showing(w)],
                    "the window to close")
     time.sleep(0.6)  # a click after this must not pair with an earlier one into a double-click
 
@@ -171,8 +171,13 @@ def test():
         window = open_with_key(app, 0, "Return")
         check_road(window)
         zoom_grows(window, "ctrl+plus" if layout == "es" else "ctrl+equal")
+        e2e.keys("F1")
+        e2e.wait_until(lambda: [w for w in e2e.children(app.app) if w.name == "Ayuda" and showing(w)],
+                       "F1 to open «Ayuda»")
+        close_with_escape(app, "Ayuda")
         close_with_escape(app)
-        e2e.log("2x³-16: Return on the heading opened the whole work, Ctrl++ zoomed it, Escape closed it")
+        e2e.log("2x³-16: Return on the heading opened the whole work, Ctrl++ zoomed it, F1 opened the help, "
+                "Escape closed both")
 
         double_click(pad(app, 1))
         window = dialog(app)
