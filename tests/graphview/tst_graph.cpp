@@ -2,9 +2,11 @@
 #include <QtTest>
 
 #include <cmath>
+#include <memory>
 #include <ctime>
 #include <random>
 
+#include "engine/core/EngineError.h"
 #include "engine/solve/Solution.h"
 #include "graphview/GraphData.h"
 #include "graphview/GraphDescription.h"
@@ -130,8 +132,16 @@ void GraphTest::degree400IsQuickAndFinite() {
   QFETCH(Polynomial, polynomial);
   QTemporaryDir folder;
   const double started = cpuSeconds();
-  const GraphData data(polynomial);
-  qInfo("plan %.0f ms", (cpuSeconds() - started) * 1000);
+  std::unique_ptr<GraphData> planned;
+  try {
+    planned = std::make_unique<GraphData>(polynomial);
+  } catch (const factorix::EngineError&) {
+    // Planning stops after a second of wall-clock time: on a machine too
+    // busy to give it the processor, that says nothing of its own cost.
+    if (cpuSeconds() - started < 0.2 * kSlowdown) QSKIP("the machine is too busy to time the graph");
+    QFAIL("the graph took too long to plan");
+  }
+  const GraphData& data = *planned;
   QCOMPARE(GraphImage::write(data, folder.filePath("g.png"), GraphImage::kDefaultSize), QString());
   const double spent = cpuSeconds() - started;
   qInfo("%.0f ms", spent * 1000);
