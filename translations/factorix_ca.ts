@@ -582,6 +582,10 @@ Ex.: 3x^3-6 s&apos;ha de completar així:
         <source>no se pudo escribir la salida.</source>
         <translation>no s&apos;ha pogut escriure la sortida.</translation>
     </message>
+    <message>
+        <source>este polinomio es demasiado grande para dibujarlo: grado 400 como máximo, raíces de valor absoluto menor que 10³⁰⁰ y un segundo de cálculo.</source>
+        <translation>aquest polinomi és massa gran per dibuixar-lo: grau 400 com a màxim, arrels de valor absolut menor que 10³⁰⁰ i un segon de càlcul.</translation>
+    </message>
 </context>
 <context>
     <name>GraphDescription</name>

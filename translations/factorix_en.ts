@@ -582,6 +582,10 @@ E.g.: 3x^3-6 must be completed as:
         <source>no se pudo escribir la salida.</source>
         <translation>could not write the output.</translation>
     </message>
+    <message>
+        <source>este polinomio es demasiado grande para dibujarlo: grado 400 como máximo, raíces de valor absoluto menor que 10³⁰⁰ y un segundo de cálculo.</source>
+        <translation>this polynomial is too large to draw: degree 400 at most, roots of absolute value below 10³⁰⁰ and one second of calculation.</translation>
+    </message>
 </context>
 <context>
     <name>GraphDescription</name>

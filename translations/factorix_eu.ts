@@ -582,6 +582,10 @@ Adib.: 3x^3-6 honela osatu behar da:
         <source>no se pudo escribir la salida.</source>
         <translation>ezin izan da irteera idatzi.</translation>
     </message>
+    <message>
+        <source>este polinomio es demasiado grande para dibujarlo: grado 400 como máximo, raíces de valor absoluto menor que 10³⁰⁰ y un segundo de cálculo.</source>
+        <translation>polinomio hau handiegia da marrazteko: gehienez 400. maila, 10³⁰⁰ baino balio absolutu txikiagoko erroak eta segundo bateko kalkulua.</translation>
+    </message>
 </context>
 <context>
     <name>GraphDescription</name>

@@ -582,6 +582,10 @@ Ex.: 3x^3-6 deberá completarse así:
         <source>no se pudo escribir la salida.</source>
         <translation>non se puido escribir a saída.</translation>
     </message>
+    <message>
+        <source>este polinomio es demasiado grande para dibujarlo: grado 400 como máximo, raíces de valor absoluto menor que 10³⁰⁰ y un segundo de cálculo.</source>
+        <translation>este polinomio é demasiado grande para debuxalo: grao 400 como máximo, raíces de valor absoluto menor que 10³⁰⁰ e un segundo de cálculo.</translation>
+    </message>
 </context>
 <context>
     <name>GraphDescription</name>
