@@ -22,8 +22,10 @@ std::shared_ptr<const GraphData> GraphSection::data(const factorix::Polynomial& 
   }
 }
 
+QString GraphSection::title() { return QCoreApplication::translate("SolutionSheet", "Gráfica"); }
+
 QGroupBox* GraphSection::make(std::shared_ptr<const GraphData> graph, QWidget* parent) {
-  const QString title = QCoreApplication::translate("SolutionSheet", "Gráfica");
+  const QString title = GraphSection::title();
   auto* box = new QGroupBox(title, parent);
   box->setFlat(true);
   QFont bold = box->font();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <memory>
 
 #include "engine/core/Polynomial.h"
@@ -15,6 +16,8 @@ public:
   // The graph's numbers for `polynomial`; null when it is too large to
   // plan in time, and the work then shows no graph.
   static std::shared_ptr<const GraphData> data(const factorix::Polynomial& polynomial);
+  // "Gráfica": the section's name, in the window and in documents.
+  static QString title();
   // The titled section showing `graph`, a child of `parent`.
   static QGroupBox* make(std::shared_ptr<const GraphData> graph, QWidget* parent);
 };

@@ -86,6 +86,7 @@ SolutionSheet SheetBuilder::write(const Solution& solution) {
   addText(sheet, tr("Factorización"),
           {QString::fromStdString(factorix::WriteFactorization(solution.factorization))});
   sheet.graph = GraphSection::data(solution.polynomial);
+  sheet.plainText = SolutionText::write(solution);
   return sheet;
 }
 
