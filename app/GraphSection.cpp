@@ -14,9 +14,9 @@ namespace {
 constexpr QSize kGraphSize(480, 360);  // pixels at the normal zoom
 }
 
-std::shared_ptr<const GraphData> GraphSection::data(const factorix::Polynomial& polynomial) {
+std::shared_ptr<const GraphData> GraphSection::data(const factorix::Solution& solution) {
   try {
-    return std::make_shared<const GraphData>(polynomial);
+    return std::make_shared<const GraphData>(solution);
   } catch (const factorix::EngineError&) {
     return nullptr;
   }

@@ -39,6 +39,9 @@ QString writeBytes(const QString& path, const QByteArray& bytes) {
 
 QString writePdf(const QString& path, const QString& html, const QString& title) {
   return writePdf(path, title, kHtmlResolution, [&html](QPdfWriter& pdf) {
+    // print() keeps 2 cm margins of its own inside the writer's; both
+    // together would wrap a polynomial of degree 8 in the middle of a number.
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     QTextDocument document;
     QFont font = document.defaultFont();
     font.setPointSizeF(kPointSize);
