@@ -4,6 +4,7 @@
 
 #include "app/GraphCommand.h"
 #include "app/SheetCommand.h"
+#include "app/StepsDocumentCommand.h"
 #include "cli/DrawingCommands.h"
 
 namespace {
@@ -13,7 +14,7 @@ constexpr std::array<DrawingHandler, 13> kHandlers{{
     {"grafica", &RunGraphCommand},
     {"ejercicios", &RunSheetCommand},
     {"hoja", &RunSheetWindow},
-    {"salida", &RunOptionAlone},
+    {"salida", &RunDocumentOption},
     {"tamano", &RunOptionAlone},
     {"descripcion", &RunOptionAlone},
     {"grado", &RunOptionAlone},
@@ -22,7 +23,7 @@ constexpr std::array<DrawingHandler, 13> kHandlers{{
     {"complejas", &RunOptionAlone},
     {"semilla", &RunOptionAlone},
     {"con-pasos", &RunOptionAlone},
-    {"formato", &RunOptionAlone},
+    {"formato", &RunDocumentOption},
 }};
 
 }  // namespace

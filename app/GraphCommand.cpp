@@ -10,6 +10,7 @@
 #include "engine/core/EngineError.h"
 #include "cli/ExitStatus.h"
 #include "engine/factor/Work.h"
+#include "engine/solve/Solution.h"
 #include "graphview/GraphData.h"
 #include "graphview/GraphDescription.h"
 #include "graphview/GraphImage.h"
@@ -20,6 +21,10 @@ namespace {
 
 constexpr int kSmallestSide = 16;    // pixels
 constexpr int kLargestSide = 8000;   // pixels: a PNG of at most 256 MB
+// Up to this degree the roots are labelled from the worked solution, which
+// takes a few milliseconds there; above it the solution could take longer
+// than the drawing, and the graph labels the roots it finds itself.
+constexpr int kLargestSolvedDegree = 100;
 
 // The context of this file's texts in the catalogues.
 struct GraphCommand {
@@ -35,6 +40,22 @@ std::optional<QSize> pictureSize(const QString& text) {
   const auto fits = [](int side) { return side >= kSmallestSide && side <= kLargestSide; };
   if (!fits(size.width()) || !fits(size.height())) return std::nullopt;
   return size;
+}
+
+// The graph of `polynomial`, its roots written as the worked solution
+// writes them when that solution is at hand. Throws EngineError(kOverflow)
+// for a polynomial too large to draw.
+std::unique_ptr<GraphData> graphOf(const factorix::Polynomial& polynomial) {
+  if (factorix::Degree(polynomial) <= kLargestSolvedDegree) {
+    std::optional<factorix::Solution> solution;
+    try {
+      solution = factorix::Solve(polynomial);
+    } catch (const factorix::EngineError&) {
+      // Too much work to solve in time: drawn with its own labels below.
+    }
+    if (solution) return std::make_unique<GraphData>(*solution);
+  }
+  return std::make_unique<GraphData>(polynomial);
 }
 
 }  // namespace
@@ -63,8 +84,12 @@ int RunGraphCommand(const QCommandLineParser& parser) {
     const std::optional<factorix::Polynomial> polynomial =
         factorix::ReadTermsWithinLimits(FormulaSpelling::toPadText(texts.first()).toStdString());
     sumOfTerms = polynomial.has_value();
-    if (polynomial) data = std::make_unique<GraphData>(*polynomial);
+    if (polynomial) data = graphOf(*polynomial);
   });
+  if (error == factorix::kOverflow)
+    return DrawingOutput::failure(
+        GraphCommand::tr("este polinomio es demasiado grande para dibujarlo: grado 400 como máximo, raíces de valor absoluto "
+           "menor que 10³⁰⁰ y un segundo de cálculo."));
   if (error != factorix::kNoError) return DrawingOutput::failure(ErrorMessage(error));
   if (!sumOfTerms) return DrawingOutput::failure(GraphCommand::tr("el texto no es una suma de términos en x; no hay gráfica que dar."));
 

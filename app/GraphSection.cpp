@@ -14,16 +14,18 @@ namespace {
 constexpr QSize kGraphSize(480, 360);  // pixels at the normal zoom
 }
 
-std::shared_ptr<const GraphData> GraphSection::data(const factorix::Polynomial& polynomial) {
+std::shared_ptr<const GraphData> GraphSection::data(const factorix::Solution& solution) {
   try {
-    return std::make_shared<const GraphData>(polynomial);
+    return std::make_shared<const GraphData>(solution);
   } catch (const factorix::EngineError&) {
     return nullptr;
   }
 }
 
+QString GraphSection::title() { return QCoreApplication::translate("SolutionSheet", "Gráfica"); }
+
 QGroupBox* GraphSection::make(std::shared_ptr<const GraphData> graph, QWidget* parent) {
-  const QString title = QCoreApplication::translate("SolutionSheet", "Gráfica");
+  const QString title = GraphSection::title();
   auto* box = new QGroupBox(title, parent);
   box->setFlat(true);
   QFont bold = box->font();

@@ -85,7 +85,8 @@ SolutionSheet SheetBuilder::write(const Solution& solution) {
   addText(sheet, tr("Raíces"), roots.isEmpty() ? QStringList{SolutionText::rootsLine(solution)} : roots);
   addText(sheet, tr("Factorización"),
           {QString::fromStdString(factorix::WriteFactorization(solution.factorization))});
-  sheet.graph = GraphSection::data(solution.polynomial);
+  sheet.graph = GraphSection::data(solution);
+  sheet.plainText = SolutionText::write(solution);
   return sheet;
 }
 

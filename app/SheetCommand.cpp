@@ -49,25 +49,6 @@ QString readOptions(const QCommandLineParser& parser, factorix::SheetOptions& op
   return SheetProblemText::text(factorix::CheckSheetOptions(options), options.count);
 }
 
-// --formato, else the ending of --salida, else text; nullopt with `problem`
-// set when neither can be used.
-std::optional<DocumentFormat> chosenFormat(const QCommandLineParser& parser, QString& problem) {
-  const QString path = parser.value(QStringLiteral("salida"));
-  std::optional<DocumentFormat> format = DocumentFormat::kText;
-  if (parser.isSet(QStringLiteral("formato"))) {
-    format = formatNamed(parser.value(QStringLiteral("formato")));
-    if (!format) problem = SheetCommand::tr("--formato es texto, json, html, latex o pdf, no «%1».").arg(parser.value(QStringLiteral("formato")));
-  } else if (!path.isEmpty()) {
-    format = formatOfPath(path);
-    if (!format) problem = SheetCommand::tr("no se sabe en qué formato escribir «%1»: indique --formato.").arg(path);
-  }
-  if (format == DocumentFormat::kPdf && path.isEmpty()) {
-    problem = SheetCommand::tr("un PDF se escribe en un archivo: indique --salida ARCHIVO.pdf.");
-    format.reset();
-  }
-  return format;
-}
-
 }  // namespace
 
 int RunSheetCommand(const QCommandLineParser& parser) {
@@ -80,7 +61,7 @@ int RunSheetCommand(const QCommandLineParser& parser) {
   factorix::SheetOptions options;
   QString problem = readOptions(parser, options);
   if (!problem.isEmpty()) return DrawingOutput::usageError(problem);
-  const std::optional<DocumentFormat> format = chosenFormat(parser, problem);
+  const std::optional<DocumentFormat> format = DrawingOutput::chosenFormat(parser, problem);
   if (!format) return DrawingOutput::usageError(problem);
 
   std::vector<factorix::Exercise> exercises = factorix::MakeSheet(options);

@@ -14,6 +14,7 @@
 #include "app/Form2.h"
 #include "app/GraphSection.h"
 #include "app/RuffiniTableView.h"
+#include "app/SolutionExport.h"
 #include "app/TextBlock.h"
 
 namespace {
@@ -78,6 +79,8 @@ SolutionDialog::SolutionDialog(SolutionSheet sheet, QWidget* parent) : QDialog(p
   scroll_->setWidget(page_);
 
   auto* buttons = new QDialogButtonBox(this);
+  export_ = new SolutionExport(sheet_, this);
+  addExportButtons(buttons);
   close_ = buttons->addButton(tr("Cerrar"), QDialogButtonBox::RejectRole);
   close_->setObjectName(QStringLiteral("cerrar"));
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -162,6 +165,23 @@ void SolutionDialog::showHelp() {
   Form2 help(this);
   help.showResultsParagraph();
   help.exec();
+}
+
+// «Copiar», «Copiar LaTeX», «Guardar…» and «Imprimir…», left of «Cerrar».
+void SolutionDialog::addExportButtons(QDialogButtonBox* buttons) {
+  const auto add = [this, buttons](const QString& text, const char* name, QKeySequence key, auto action) {
+    QPushButton* button = buttons->addButton(text, QDialogButtonBox::ActionRole);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, export_, action);
+    if (key.isEmpty()) return;
+    button->setToolTip(QStringLiteral("%1 (%2)").arg(QString(text).remove(u'&'), key.toString(QKeySequence::NativeText)));
+    connect(new QShortcut(key, this), &QShortcut::activated, export_, action);
+  };
+  add(tr("&Copiar"), "copiar", QKeySequence(Qt::ControlModifier | Qt::Key_C), &SolutionExport::copy);
+  add(tr("Copiar &LaTeX"), "copiarLatex", {}, &SolutionExport::copyLatex);
+  add(tr("&Guardar…"), "guardar", QKeySequence(Qt::ControlModifier | Qt::Key_S), &SolutionExport::saveAs);
+  add(tr("&Imprimir…"), "imprimir", QKeySequence(Qt::ControlModifier | Qt::Key_P), &SolutionExport::print);
 }
 
 void SolutionDialog::zoomIn() {

@@ -5,11 +5,13 @@
 
 #include "app/SolutionSheet.h"
 
+class QDialogButtonBox;
 class QGroupBox;
 class QPushButton;
 class QScrollArea;
 class QWidget;
 class RuffiniTableView;
+class SolutionExport;
 class TextBlock;
 
 // «Resolución paso a paso»: the worked solution of a polynomial, from top to
@@ -32,6 +34,7 @@ public:
   QGroupBox* section(const QString& name) const;
   const QList<RuffiniTableView*>& tables() const { return tables_; }
   QPushButton* closeButton() const { return close_; }
+  SolutionExport* exporter() const { return export_; }
   QScrollArea* scrollArea() const { return scroll_; }
 
   // The size of the text and tables, in percent of the normal size.
@@ -46,6 +49,7 @@ public:
 private:
   QGroupBox* addSection(const SheetSection& section, QWidget* sheet);
   void addShortcuts();
+  void addExportButtons(QDialogButtonBox* buttons);
   void fitToWork(int buttonsHeight);  // pixels
   void setZoom(int percent);
 
@@ -56,6 +60,7 @@ private:
   QList<QGroupBox*> sections_;
   QList<RuffiniTableView*> tables_;
   QPushButton* close_;
+  SolutionExport* export_;
   qreal normalPointSize_;
   int zoom_ = 100;
 };

@@ -46,4 +46,5 @@ struct SolutionSheet {
   QString polynomial;  // "P(x) = 2x³ − 16", above the sections
   QList<SheetSection> sections;
   std::shared_ptr<const GraphData> graph;  // the section «Gráfica», after the others; null when none
+  QString plainText;  // the whole solution as plain text, as the command line prints it
 };

@@ -23,7 +23,7 @@ constexpr std::array<DrawingCommand, 13> kDrawingCommands{{
                        "Escribe una hoja de N ejercicios (de 1 a 200) y después sus soluciones, cada "
                        "una con su factorización y sus raíces. La misma --semilla da la misma hoja.")},
     {"hoja", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Abre la ventana «Hoja de ejercicios».")},
-    {"salida", QT_TRANSLATE_NOOP("CommandLine", "ARCHIVO"), QT_TRANSLATE_NOOP("CommandLine", "El archivo que escriben --grafica y --ejercicios.")},
+    {"salida", QT_TRANSLATE_NOOP("CommandLine", "ARCHIVO"), QT_TRANSLATE_NOOP("CommandLine", "El archivo que escriben --grafica, --ejercicios y --pasos.")},
     {"tamano", QT_TRANSLATE_NOOP("CommandLine", "ANCHOxALTO"), QT_TRANSLATE_NOOP("CommandLine", "Con --grafica, el tamaño de la imagen en píxeles (800x600).")},
     {"descripcion", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Con --grafica, escribe la descripción de la gráfica.")},
     {"grado", "G", QT_TRANSLATE_NOOP("CommandLine", "Con --ejercicios, el grado de los polinomios, de 2 a 8 (3).")},
@@ -34,8 +34,8 @@ constexpr std::array<DrawingCommand, 13> kDrawingCommands{{
     {"con-pasos", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Con --ejercicios, cada solución con su resolución paso a paso.")},
     {"formato", QT_TRANSLATE_NOOP("CommandLine", "FORMATO"),
      QT_TRANSLATE_NOOP("CommandLine",
-                       "Con --ejercicios, texto, json, html, latex o pdf; si no se indica, el de la "
-                       "terminación de --salida, y si no hay archivo, texto.")},
+                       "Con --ejercicios o --pasos, texto, json, html, latex o pdf; si no se indica, "
+                       "el de la terminación de --salida, y si no hay archivo, texto.")},
 }};
 
 bool isQtWindowOption(const char* argument) {

@@ -74,7 +74,8 @@ constexpr TextCommand kCommands[] = {
      QT_TRANSLATE_NOOP("CommandLine", "Escribe la resolución paso a paso de TEXTO: el factor común, los "
      "candidatos probados con el teorema del resto, las tablas de Ruffini, la "
      "ecuación de segundo grado o bicuadrada que queda, las raíces con su "
-     "multiplicidad y la factorización. Con --json, un objeto JSON por polinomio."),
+     "multiplicidad y la factorización. Con --json, un objeto JSON por polinomio; con "
+     "--formato o --salida, un documento (texto, JSON, HTML, LaTeX o PDF)."),
      &pasos},
 };
 

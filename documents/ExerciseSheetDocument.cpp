@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 #include "documents/DocumentFiles.h"
 #include "documents/LatexDocument.h"
 #include "documents/MathMarkup.h"
@@ -52,6 +54,18 @@ QString plainList(const QStringList& roots) {
 // written as the sheet's JSON writes them, "x³-2x²+4".
 QString pdfMath(const QString& padText) { return MathMarkup::escapeHtml(MathMarkup::superscripts(padText)); }
 
+constexpr double kCharactersAt12pt = 56;  // of "P(x) = …" on one line of an A4 page, digits counted whole
+constexpr double kSuperscriptWidth = 0.6;  // an exponent, in widths of a digit
+constexpr double kBodyPoints = 12;
+constexpr double kSmallestPoints = 4;
+
+// The width of "P(x) = …" in widths of a digit.
+double lineWidth(const QString& padText) {
+  double width = 7;
+  for (QChar c : MathMarkup::superscripts(padText)) width += c.category() == QChar::Number_Other ? kSuperscriptWidth : 1;
+  return width;
+}
+
 }  // namespace
 
 ExerciseSheetDocument::ExerciseSheetDocument(const factorix::SheetOptions& options,
@@ -95,28 +109,42 @@ QString ExerciseSheetDocument::text() const {
   return out;
 }
 
-QString ExerciseSheetDocument::html() const { return htmlWith(&MathMarkup::html); }
+QString ExerciseSheetDocument::html() const { return htmlWith(&MathMarkup::html, false); }
 
-QString ExerciseSheetDocument::htmlWith(QString (*math)(const QString&)) const {
+QString ExerciseSheetDocument::htmlWith(QString (*math)(const QString&), bool printed) const {
+  // On a printed page every polynomial stays on one line, as a reader finds
+  // and copies it: all are set smaller when the longest would not fit.
+  double widest = 0;
+  for (const Entry& entry : entries_) widest = std::max(widest, lineWidth(entry.polynomial));
+  const double points = std::clamp(kBodyPoints * kCharactersAt12pt / widest, kSmallestPoints, kBodyPoints);
+  const auto polynomial = [&](const QString& padText) {
+    const QString line = QStringLiteral("P(x) = ") + math(padText);
+    if (!printed || points == kBodyPoints) return line;
+    return QStringLiteral("<span style=\"font-size: %1pt\">%2</span>").arg(points, 0, 'f', 1).arg(line);
+  };
   QString out = QStringLiteral("<!DOCTYPE html>\n<html lang=\"es\">\n<head>\n<meta charset=\"utf-8\">\n<title>%1</title>\n"
                                "</head>\n<body>\n<h1>%1</h1>\n<p>%2</p>\n<p>%3</p>\n<ol>\n")
                     .arg(MathMarkup::escapeHtml(title()), MathMarkup::escapeHtml(choices()),
                          MathMarkup::escapeHtml(ExerciseSheetDocument::tr("Factoriza y halla las raíces de cada polinomio.")));
   // Room under each exercise to work it out on the page.
   for (const Entry& entry : entries_)
-    out += QStringLiteral("<li style=\"margin-bottom: 28pt\">P(x) = %1</li>\n").arg(math(entry.polynomial));
+    out += QStringLiteral("<li style=\"margin-bottom: 28pt\">%1</li>\n").arg(polynomial(entry.polynomial));
   out += QStringLiteral("</ol>\n<h2 style=\"page-break-before: always\">%1</h2>\n<ol>\n")
              .arg(MathMarkup::escapeHtml(ExerciseSheetDocument::tr("Soluciones")));
   for (qsizetype i = 0; i < entries_.size(); ++i) {
     const Entry& entry = entries_[i];
     QStringList roots;
     for (const QString& root : entry.roots) roots << math(root);
-    out += QStringLiteral("<li><p>P(x) = %1<br>\n%2<br>\n%3</p>\n")
-               .arg(math(entry.polynomial),
+    out += QStringLiteral("<li><p>%1<br>\n%2<br>\n%3</p>\n")
+               .arg(polynomial(entry.polynomial),
                     MathMarkup::escapeHtml(ExerciseSheetDocument::tr("Factorización: %1")).arg(math(entry.factorization)),
                     MathMarkup::escapeHtml(ExerciseSheetDocument::tr("Raíces: %1")).arg(roots.join(QStringLiteral(", "))));
-    if (i < worked_.size() && !worked_[i].isEmpty())
-      out += QStringLiteral("<pre>%1</pre>\n").arg(MathMarkup::escapeHtml(worked_[i].join(QLatin1Char('\n'))));
+    if (i < worked_.size() && !worked_[i].isEmpty()) {
+      // On a page a long line wraps rather than running off the paper.
+      const QString pre = printed ? QStringLiteral("<pre style=\"white-space: pre-wrap; font-size: 8pt\">%1</pre>\n")
+                                  : QStringLiteral("<pre>%1</pre>\n");
+      out += pre.arg(MathMarkup::escapeHtml(worked_[i].join(QLatin1Char('\n'))));
+    }
     out += QStringLiteral("</li>\n");
   }
   return out + QStringLiteral("</ol>\n</body>\n</html>\n");
@@ -170,6 +198,6 @@ QByteArray ExerciseSheetDocument::bytes(DocumentFormat format) const {
 }
 
 QString ExerciseSheetDocument::write(const QString& path, DocumentFormat format) const {
-  if (format == DocumentFormat::kPdf) return DocumentFiles::writePdf(path, htmlWith(&pdfMath), title());
+  if (format == DocumentFormat::kPdf) return DocumentFiles::writePdf(path, htmlWith(&pdfMath, true), title());
   return DocumentFiles::writeBytes(path, bytes(format));
 }

@@ -47,7 +47,9 @@ private:
 
   QString choices() const;
   // The whole sheet as HTML, its mathematics written by `math`.
-  QString htmlWith(QString (*math)(const QString&)) const;
+  // `printed`: laid out for a page of fixed width (the PDF), where nothing
+  // may run past the margin.
+  QString htmlWith(QString (*math)(const QString&), bool printed) const;
 
   factorix::SheetOptions options_;
   std::vector<factorix::Exercise> exercises_;

@@ -10,6 +10,7 @@ QString wrap(const QString& title, const QString& body) {
              "\\usepackage[utf8]{inputenc}\n"
              "\\usepackage[margin=2cm]{geometry}\n"
              "\\usepackage{amsmath}\n"
+             "\\usepackage{graphicx}\n"
              "\\DeclareUnicodeCharacter{2212}{\\ensuremath{-}}\n"
              "\\DeclareUnicodeCharacter{221A}{\\ensuremath{\\surd}}\n"
              "\\DeclareUnicodeCharacter{2248}{\\ensuremath{\\approx}}\n"

@@ -27,6 +27,26 @@ QString raise(const QString& text, const QString& open, const QString& close, bo
   return out;
 }
 
+// Writes each run of superscript digits in `text` as open + its digits +
+// close, and every other character by `other`.
+template <typename Other>
+QString lowerRaisedRuns(const QString& text, const QString& open, const QString& close, Other other) {
+  static const QString digits = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
+  QString out;
+  out.reserve(text.size());
+  bool raised = false;
+  for (const QChar c : text) {
+    const qsizetype digit = digits.indexOf(c);
+    if ((digit >= 0) != raised) out += raised ? close : open;
+    raised = digit >= 0;
+    if (raised)
+      out += QChar(char16_t(u'0' + digit));
+    else
+      other(c, out);
+  }
+  return raised ? out + close : out;
+}
+
 }  // namespace
 
 namespace MathMarkup {
@@ -51,6 +71,29 @@ QString latex(const QString& padText) {
   out.replace(root, QStringLiteral("\\sqrt{\\1}"));
   return out;
 }
+
+QString htmlOfShown(const QString& shown) {
+  return lowerRaisedRuns(escapeHtml(shown), QStringLiteral("<sup>"), QStringLiteral("</sup>"),
+                         [](QChar c, QString& out) { out += c; });
+}
+
+QString latexOfShown(const QString& shown) {
+  return lowerRaisedRuns(escapeLatex(shown), QStringLiteral("\\textsuperscript{"), QStringLiteral("}"),
+                         [](QChar c, QString& out) {
+                           switch (c.unicode()) {
+                             case 0x2212: out += QStringLiteral("\\ensuremath{-}"); break;
+                             case 0x221A: out += QStringLiteral("\\ensuremath{\\surd}"); break;
+                             case 0x2248: out += QStringLiteral("\\ensuremath{\\approx}"); break;
+                             case 0x0394: out += QStringLiteral("\\ensuremath{\\Delta}"); break;
+                             case 0x00B7: out += QStringLiteral("\\ensuremath{\\cdot}"); break;
+                             case 0x00B1: out += QStringLiteral("\\ensuremath{\\pm}"); break;
+                             case 0x2026: out += QStringLiteral("\\ldots{}"); break;
+                             default: out += c;
+                           }
+                         });
+}
+
+QString latexOfShownNumber(const QString& shown) { return latex(QString(shown).replace(kMinus, QLatin1Char('-'))); }
 
 QString escapeHtml(const QString& text) { return text.toHtmlEscaped(); }
 

@@ -18,6 +18,16 @@ QString html(const QString& padText);
 // "2x^{3}-16", for math mode; "√3" becomes \sqrt{3}, "p/q" \frac{p}{q}.
 QString latex(const QString& padText);
 
+// A text as the window shows it ("x³ − 8 = (x − 2)(x² + 2x + 4)") for an
+// HTML page: escaped, each run of superscript digits as <sup>.
+QString htmlOfShown(const QString& shown);
+// A text as the window shows it for a LaTeX document of any preamble:
+// escaped, and its mathematical characters (−, superscripts, √, ≈, Δ, ·,
+// ±, …) written as commands.
+QString latexOfShown(const QString& shown);
+// A number as the window shows it ("−12", "−1/2") for math mode.
+QString latexOfShownNumber(const QString& shown);
+
 // Text for an HTML page, with &, < and > escaped.
 QString escapeHtml(const QString& text);
 // Text for a LaTeX document, its special characters written as commands.

@@ -67,9 +67,9 @@ GraphChart::GraphChart(std::shared_ptr<const GraphData> data, QGraphicsItem* par
   rootMarks_->setMarkerShape(QScatterSeries::MarkerShapeCircle);
   rootMarks_->setMarkerSize(9);
   for (const factorix::RealRoot& root : data_->plot().roots) rootMarks_->append(root.value, 0);
-  for (const RootText& root : data_->rootTexts()) {
+  for (const RootLabel& root : data_->rootLabels()) {
     auto background = new QGraphicsRectItem(this);
-    auto text = new QGraphicsSimpleTextItem(root.text, background);
+    auto text = new QGraphicsSimpleTextItem(root.axisText, background);
     text->setPos(kLabelPadding, 0);
     background->setRect(text->boundingRect().adjusted(0, 0, 2 * kLabelPadding, 0));
     background->setPen(Qt::NoPen);

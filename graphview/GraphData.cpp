@@ -5,13 +5,14 @@
 
 #include "engine/core/EngineError.h"
 #include "engine/factor/Factorization.h"
-#include "graphview/NumberText.h"
+#include "report/RootText.h"
 
 namespace {
 
 constexpr auto kPlanningTime = std::chrono::seconds(1);  // a drawing that takes longer is too large
 constexpr int kSamples = 1600;   // evenly spaced points of the curve, besides its roots and turning points
-constexpr int kLargestDenominator = 12;  // fractions with a larger one are written approximately
+constexpr int kLargestDenominator = 12;  // a root that is no fraction with at most this denominator is approximated
+constexpr qsizetype kLongestAxisLabel = 12;  // characters; a longer exact value is approximated on the axis
 
 void checkSize(const factorix::Polynomial& p) {
   if (factorix::Degree(p) > factorix::kMaxFactorDegree) throw factorix::EngineError(factorix::kOverflow);
@@ -26,34 +27,57 @@ bool isRootAt(const factorix::Polynomial& p, const mpq_class& x) {
   return value == 0;
 }
 
-// The root as an integer or a fraction p/q (q <= 12) when it is one, else
-// approximately.
-RootText fallbackText(const factorix::Polynomial& p, double root) {
-  for (int q = 1; q <= kLargestDenominator && std::abs(root) < 1e15; ++q) {
-    mpq_class candidate(std::lround(root * q), q);
+// A root found by the graph alone: exact when it is an integer or a
+// fraction p/q (q <= 12), else known as the double it rounds to.
+factorix::Root rootNear(const factorix::Polynomial& p, double value) {
+  factorix::Root root;
+  root.re = mpq_class(value);  // a double is a fraction with a power of two below
+  for (int q = 1; q <= kLargestDenominator && std::abs(value) < 1e15; ++q) {
+    mpq_class candidate(std::lround(value * q), q);
     candidate.canonicalize();
-    if (candidate.get_den() != q || std::abs(candidate.get_d() - root) > 1e-9 * std::max(1.0, std::abs(root))) continue;
+    if (candidate.get_den() != q || std::abs(candidate.get_d() - value) > 1e-9 * std::max(1.0, std::abs(value))) continue;
     if (!isRootAt(p, candidate)) continue;
-    QString text = QString::fromStdString(candidate.get_str()).replace(QLatin1Char('-'), QChar(0x2212));
-    return {text, true};
+    root.exact = factorix::ExactRoot{candidate, 0, 1, false};
+    root.re = candidate;
+    break;
   }
-  // Six decimals, as the worked solution writes an approximate root; a
-  // root too small for them keeps seven significant digits.
-  return {std::abs(root) < 1e-3 ? NumberText::decimal(root, 7) : NumberText::fixed(root), false};
+  return root;
+}
+
+QString shown(QString text) { return text.replace(u'-', QChar(0x2212)); }
+
+RootLabel labelOf(const factorix::Root& root) {
+  RootLabel label;
+  label.exact = root.exact.has_value();
+  label.text = shown(RootText::value(root, u','));
+  label.axisText = label.text.size() > kLongestAxisLabel ? shown(RootText::approximate(root, u',')) : label.text;
+  return label;
+}
+
+std::vector<factorix::Root> realRootsOf(const factorix::Solution& solution) {
+  std::vector<factorix::Root> real;
+  for (const factorix::Root& root : solution.roots)
+    if (root.IsReal()) real.push_back(root);
+  return real;
 }
 
 }  // namespace
 
-GraphData::GraphData(factorix::Polynomial polynomial, QVector<RootText> rootTexts)
-    : polynomial_(std::move(polynomial)), rootTexts_(std::move(rootTexts)) {
+GraphData::GraphData(const factorix::Solution& solution) : GraphData(solution.polynomial, realRootsOf(solution)) {}
+
+GraphData::GraphData(factorix::Polynomial polynomial) : GraphData(std::move(polynomial), {}) {}
+
+GraphData::GraphData(factorix::Polynomial polynomial, const std::vector<factorix::Root>& realRoots)
+    : polynomial_(std::move(polynomial)) {
   factorix::Trim(polynomial_);
   checkSize(polynomial_);
   plot_ = factorix::PlanCurve(polynomial_, std::chrono::steady_clock::now() + kPlanningTime);
   evaluator_ = std::make_unique<factorix::CurveEvaluator>(polynomial_);
-  if (rootTexts_.size() != static_cast<qsizetype>(plot_.roots.size())) {
-    rootTexts_.clear();
-    for (const factorix::RealRoot& root : plot_.roots) rootTexts_.push_back(fallbackText(polynomial_, root.value));
-  }
+  // The solution's roots when they are the ones the graph found; they are,
+  // unless the solution belongs to another polynomial.
+  const bool fromSolution = realRoots.size() == plot_.roots.size();
+  for (std::size_t i = 0; i < plot_.roots.size(); ++i)
+    rootLabels_.append(labelOf(fromSolution ? realRoots[i] : rootNear(polynomial_, plot_.roots[i].value)));
 }
 
 GraphData::~GraphData() = default;

@@ -21,7 +21,7 @@ QString multiplicity(unsigned count) {
 // "x = −1", "x = −1, x = 1/2 (doble) y x = 2".
 QString rootList(const GraphData& data) {
   QStringList items;
-  const QVector<RootText>& roots = data.rootTexts();
+  const QVector<RootLabel>& roots = data.rootLabels();
   for (qsizetype i = 0; i < roots.size(); ++i)
     items << (roots[i].exact ? GraphDescription::tr("x = %1") : GraphDescription::tr("x ≈ %1")).arg(roots[i].text) +
                  multiplicity(data.plot().roots[static_cast<std::size_t>(i)].multiplicity);
@@ -46,6 +46,6 @@ QString GraphDescription::text(const GraphData& data) {
                             .arg(rangeEnd(data.plot().xMin, data.plot().xMin, data.plot().xMax),
                                  rangeEnd(data.plot().xMax, data.plot().xMin, data.plot().xMax));
   if (data.polynomial().empty()) return GraphDescription::tr("%1; coincide con el eje X").arg(range);
-  if (data.rootTexts().isEmpty()) return GraphDescription::tr("%1; no corta el eje X").arg(range);
+  if (data.rootLabels().isEmpty()) return GraphDescription::tr("%1; no corta el eje X").arg(range);
   return GraphDescription::tr("%1; corta el eje X en %2").arg(range, rootList(data));
 }

@@ -1,5 +1,6 @@
 #include "graphview/GraphImage.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QGraphicsScene>
 #include <QGraphicsLayout>
@@ -18,8 +19,9 @@ namespace {
 
 bool isSvg(const QString& path) { return path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive); }
 
-// Paints a chart of `data` filling `size` onto `painter`.
-void paint(const GraphData& data, QSize size, QPainter& painter) {
+// Paints a chart of `data` laid out at `size` onto `painter`, scaled into
+// `target`.
+void paint(const GraphData& data, QSize size, QPainter& painter, const QRectF& target) {
   QGraphicsScene scene;
   // The chart shares the data only for the length of this call.
   auto chart = new GraphChart(std::shared_ptr<const GraphData>(&data, [](const GraphData*) {}));
@@ -27,8 +29,11 @@ void paint(const GraphData& data, QSize size, QPainter& painter) {
   chart->setGeometry(QRectF(QPointF(0, 0), size));
   chart->layout()->activate();
   chart->resetView();
-  const QRectF area(QPointF(0, 0), size);
-  scene.render(&painter, area, area);
+  scene.render(&painter, target, QRectF(QPointF(0, 0), size));
+}
+
+void paint(const GraphData& data, QSize size, QPainter& painter) {
+  paint(data, size, painter, QRectF(QPointF(0, 0), size));
 }
 
 }  // namespace
@@ -51,15 +56,29 @@ QString GraphImage::write(const GraphData& data, const QString& path, QSize size
     painter.setRenderHint(QPainter::Antialiasing);
     paint(data, size, painter);
   } else {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    {
-      QPainter painter(&image);
-      painter.setRenderHint(QPainter::Antialiasing);
-      paint(data, size, painter);
-    }
-    if (!image.save(&file, "PNG")) return GraphImage::tr("no se pudo escribir la imagen");
+    const QByteArray bytes = png(data, size);
+    if (bytes.isEmpty() || file.write(bytes) != bytes.size()) return GraphImage::tr("no se pudo escribir la imagen");
   }
   if (!file.commit()) return file.errorString();
   return QString();
+}
+
+QByteArray GraphImage::png(const GraphData& data, QSize size, int scale) {
+  QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(scale);
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paint(data, size, painter);
+  }
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, "PNG")) return {};
+  return bytes;
+}
+
+void GraphImage::draw(const GraphData& data, QPainter& painter, const QRectF& target, QSize size) {
+  paint(data, size, painter, target);
 }

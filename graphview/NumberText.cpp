@@ -44,11 +44,4 @@ QString decimal(double value, int significant) {
   return spanish(dropTrailingZeros(QString::number(value, 'f', decimals)));
 }
 
-QString fixed(double value, int decimals) {
-  if (!std::isfinite(value)) return QString();
-  QString text = dropTrailingZeros(QString::number(value, 'f', decimals));
-  if (text == QLatin1String("-0")) text = QStringLiteral("0");
-  return spanish(text);
-}
-
 }  // namespace NumberText

@@ -10,9 +10,6 @@ namespace NumberText {
 // dropped; a power of ten as "1,2·10⁹" for very large or small values.
 QString decimal(double value, int significant = 6);
 
-// `value` rounded to `decimals` decimals, trailing zeros dropped ("1,324718").
-QString fixed(double value, int decimals = 6);
-
 // "⁻¹²" for -12.
 QString superscript(int exponent);
 

@@ -1,17 +1,27 @@
 #include "engine/graph/CurveEvaluator.h"
 
+#include <flint/fmpz_poly_factor.h>
+
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "engine/factor/FlintConversion.h"
+#include "engine/graph/ArbTypes.h"
 
 namespace factorix {
 namespace {
 
+using FmpzPolyFactors = FlintObject<fmpz_poly_factor_struct, fmpz_poly_factor_init, fmpz_poly_factor_clear>;
+
 constexpr slong kBallPrecision = 64;      // bits of the first ball evaluation
 constexpr slong kWantedAccuracy = 20;     // bits of the value that must be right
 constexpr double kLargestSum = 1e300;     // beyond this the double path may overflow
+constexpr int kRescale = 600;             // bits the double path drops at a time from a growing sum
+constexpr double kRescaleAbove = 0x1p600;
 constexpr double kUnitRoundoff = 0x1p-53;
+constexpr double kLargestGuess = 1 << 14;  // bits: a guess never starts above this; doubling goes on from there
 
 ScaledValue FromArf(const arf_struct* value) {
   if (arf_is_zero(value)) return {};
@@ -23,57 +33,135 @@ ScaledValue FromArf(const arf_struct* value) {
 
 }  // namespace
 
-CurveEvaluator::CurveEvaluator(const Polynomial& p) {
-  SetFlint(poly_, p);
+// The values of one integer polynomial at doubles, with the exact sign and
+// a relative error below 2^-20, whatever their size: in double precision
+// with a running error bound where that bound allows, otherwise in ball
+// arithmetic from the precision the last value needed, doubled until the
+// ball is narrow enough.
+class PolynomialValues {
+public:
+  explicit PolynomialValues(const fmpz_poly_struct* p);
+  PolynomialValues(const PolynomialValues&) = delete;
+  PolynomialValues& operator=(const PolynomialValues&) = delete;
+
+  // p(x) for a finite x.
+  ScaledValue At(double x);
+
+private:
+  // False when the double path cannot vouch for the value; `log2Bound` is
+  // then log2 of the sum of |terms|, or 0 when that overflowed.
+  bool FastValue(double x, ScaledValue& value, double& log2Bound) const;
+  ScaledValue BallValue(double x, double log2Bound);
+
+  FmpzPoly poly_;
+  std::vector<double> coefficients_;  // highest power first; empty when one does not fit a double
+  ArbPoly balls_;                     // the polynomial at the first ball precision
+  double lastLog2_ = 0;               // log2 |value| of the last value from balls
+};
+
+PolynomialValues::PolynomialValues(const fmpz_poly_struct* p) {
+  fmpz_poly_set(poly_.get(), p);
   arb_poly_set_fmpz_poly(balls_.get(), poly_.get(), kBallPrecision);
-  for (auto it = p.rbegin(); it != p.rend(); ++it) {
-    const double value = it->get_d();
-    if (mpz_sizeinbase(it->get_mpz_t(), 2) > 1000) {
+  for (slong i = fmpz_poly_length(p) - 1; i >= 0; --i) {
+    if (fmpz_bits(p->coeffs + i) > 1000) {
       coefficients_.clear();
       break;
     }
-    coefficients_.push_back(value);
+    coefficients_.push_back(fmpz_get_d(p->coeffs + i));
   }
 }
 
-ScaledValue CurveEvaluator::At(double x) {
+ScaledValue PolynomialValues::At(double x) {
   ScaledValue value;
-  if (FastValue(x, value)) return value;
-  return BallValue(x);
+  double log2Bound = 0;
+  if (FastValue(x, value, log2Bound)) return value;
+  return BallValue(x, log2Bound);
 }
 
 // Horner's rule in doubles next to the same rule on |coefficients| and |x|,
 // whose sum S bounds the rounding error by (2d + 2) u S (u the unit
-// roundoff; the coefficients' own rounding included). Used only when the
-// value is far enough above that bound for its sign and 20 bits to be sure.
-bool CurveEvaluator::FastValue(double x, ScaledValue& value) const {
+// roundoff; the coefficients' own rounding included). Both sums are kept
+// below a double's range by scaling them by 2^-kRescale whenever S passes
+// 2^kRescale, each later coefficient scaled alike; one that scaling takes
+// below the smallest double adds at most that much to the error. Used only
+// when the value is far enough above that bound for its sign and 20 bits
+// to be sure.
+bool PolynomialValues::FastValue(double x, ScaledValue& value, double& log2Bound) const {
   if (coefficients_.empty()) return false;
   double sum = coefficients_.front(), bound = std::abs(sum);
   const double ax = std::abs(x);
+  int scale = 0;  // both sums are in units of 2^scale
   for (std::size_t i = 1; i < coefficients_.size(); ++i) {
-    sum = sum * x + coefficients_[i];
-    bound = bound * ax + std::abs(coefficients_[i]);
+    if (bound > kRescaleAbove) {
+      sum = std::ldexp(sum, -kRescale);
+      bound = std::ldexp(bound, -kRescale);
+      scale += kRescale;
+    }
+    const double coefficient = scale == 0 ? coefficients_[i] : std::ldexp(coefficients_[i], -scale);
+    sum = sum * x + coefficient;
+    bound = bound * ax + std::abs(coefficient);
   }
-  if (!(bound < kLargestSum)) return false;
-  const double error = 1.01 * static_cast<double>(2 * coefficients_.size() + 2) * kUnitRoundoff * bound;
+  if (!(bound < kLargestSum)) return false;  // |x| beyond 2^300, or not finite
+  log2Bound = std::log2(std::max(bound, 1.0)) + scale;
+  const double error = 1.01 * static_cast<double>(2 * coefficients_.size() + 2) * kUnitRoundoff * bound +
+                       static_cast<double>(coefficients_.size()) * std::numeric_limits<double>::denorm_min();
   if (!(std::abs(sum) > std::ldexp(error, kWantedAccuracy))) return false;
   value = Scaled(sum);
+  if (value.Sign() != 0) value.exponent += scale;
   return true;
 }
 
-ScaledValue CurveEvaluator::BallValue(double x) {
+// Ball arithmetic loses about log2(S / |p(x)|) bits to cancellation, S the
+// sum of |terms|; the values of a curve change slowly between neighbouring
+// points, so the last one's size gives the first precision to try.
+ScaledValue PolynomialValues::BallValue(double x, double log2Bound) {
+  const double guess = std::clamp(log2Bound - lastLog2_ + 2.0 * kBallPrecision, 0.0, kLargestGuess);
+  slong precision = std::max<slong>(kBallPrecision, static_cast<slong>(guess));
   Arb point, result;
   arb_set_d(point.get(), x);
-  arb_poly_evaluate(result.get(), balls_.get(), point.get(), kBallPrecision);
-  ArbPoly finer;
+  ArbPoly balls;
+  const auto evaluate = [&] {
+    arb_poly_set_fmpz_poly(balls.get(), poly_.get(), precision);
+    arb_poly_evaluate(result.get(), balls.get(), point.get(), precision);
+  };
+  if (precision == kBallPrecision)
+    arb_poly_evaluate(result.get(), balls_.get(), point.get(), precision);
+  else
+    evaluate();
   // Doubling the precision makes the evaluation exact after finitely many
   // steps, so the loop ends with an exact zero or with enough accuracy.
-  for (slong precision = 2 * kBallPrecision;
-       !arb_is_exact(result.get()) && arb_rel_accuracy_bits(result.get()) < kWantedAccuracy; precision *= 2) {
-    arb_poly_set_fmpz_poly(finer.get(), poly_.get(), precision);
-    arb_poly_evaluate(result.get(), finer.get(), point.get(), precision);
+  while (!arb_is_exact(result.get()) && arb_rel_accuracy_bits(result.get()) < kWantedAccuracy) {
+    precision *= 2;
+    evaluate();
   }
-  return FromArf(arb_midref(result.get()));
+  const ScaledValue value = FromArf(arb_midref(result.get()));
+  if (value.Sign() != 0) lastLog2_ = value.Log2Magnitude();
+  return value;
+}
+
+CurveEvaluator::CurveEvaluator(const Polynomial& p) {
+  FmpzPoly poly;
+  SetFlint(poly, p);
+  if (fmpz_poly_is_zero(poly.get())) return;
+  FmpzPolyFactors factors;
+  fmpz_poly_factor_squarefree(factors.get(), poly.get());
+  slong exponent = 0;
+  const double significand = fmpz_get_d_2exp(&exponent, &factors.get()->c);
+  content_ = {significand, exponent};
+  for (slong i = 0; i < factors.get()->num; ++i)
+    parts_.push_back({std::make_unique<PolynomialValues>(factors.get()->p + i),
+                      static_cast<unsigned>(factors.get()->exp[i])});
+}
+
+CurveEvaluator::~CurveEvaluator() = default;
+
+ScaledValue CurveEvaluator::At(double x) {
+  ScaledValue value = content_;
+  for (Part& part : parts_) {
+    value = Times(value, Power(part.values->At(x), part.multiplicity));
+    if (value.Sign() == 0) break;
+  }
+  return value;
 }
 
 }  // namespace factorix

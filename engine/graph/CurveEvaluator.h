@@ -1,20 +1,24 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "engine/core/Polynomial.h"
-#include "engine/graph/ArbTypes.h"
 #include "engine/graph/ScaledValue.h"
 
 namespace factorix {
 
-// The values of an integer polynomial at doubles, with the exact sign and
-// a relative error below 2^-20, whatever their size: in double precision
-// with a running error bound where that bound allows, otherwise in ball
-// arithmetic at growing precision.
+class PolynomialValues;  // one square-free part
+
+// The values of an integer polynomial P at doubles, with the exact sign and
+// a relative error of at most about d 2^-20 (d the degree), whatever their
+// size. P is evaluated as c g1^e1 g2^e2 ..., its square-free parts: near a
+// multiple root the parts lose far fewer digits to cancellation than P's
+// own coefficients would.
 class CurveEvaluator {
 public:
   explicit CurveEvaluator(const Polynomial& p);
+  ~CurveEvaluator();
   CurveEvaluator(const CurveEvaluator&) = delete;
   CurveEvaluator& operator=(const CurveEvaluator&) = delete;
 
@@ -22,12 +26,13 @@ public:
   ScaledValue At(double x);
 
 private:
-  bool FastValue(double x, ScaledValue& value) const;
-  ScaledValue BallValue(double x);
+  struct Part {
+    std::unique_ptr<PolynomialValues> values;
+    unsigned multiplicity;
+  };
 
-  FmpzPoly poly_;
-  std::vector<double> coefficients_;  // highest power first; empty when one does not fit a double
-  ArbPoly balls_;                     // the polynomial at the first ball precision
+  ScaledValue content_;  // c, signed; 0 for the zero polynomial
+  std::vector<Part> parts_;
 };
 
 }  // namespace factorix

@@ -28,4 +28,19 @@ ScaledValue Scaled(double value) {
   return {significand, significand == 0 ? 0 : exponent};
 }
 
+ScaledValue Times(ScaledValue a, ScaledValue b) {
+  ScaledValue product = Scaled(a.significand * b.significand);  // at least 1/4: never below a double's range
+  if (product.significand != 0) product.exponent += a.exponent + b.exponent;
+  return product;
+}
+
+ScaledValue Power(ScaledValue v, unsigned k) {
+  ScaledValue result{0.5, 1};  // 1
+  for (; k > 0; k /= 2) {
+    if (k % 2 == 1) result = Times(result, v);
+    if (k > 1) v = Times(v, v);
+  }
+  return result;
+}
+
 }  // namespace factorix

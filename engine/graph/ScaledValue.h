@@ -18,4 +18,9 @@ struct ScaledValue {
 // The scaled form of a finite double.
 ScaledValue Scaled(double value);
 
+// a * b, rounded once.
+ScaledValue Times(ScaledValue a, ScaledValue b);
+// v^k, by repeated squaring: about log2(k) roundings.
+ScaledValue Power(ScaledValue v, unsigned k);
+
 }  // namespace factorix

@@ -112,7 +112,8 @@ class Sheets(unittest.TestCase):
 
     def test_every_format_and_the_pdf(self):
         with tempfile.TemporaryDirectory() as folder:
-            args = ["--ejercicios", "40", "--grado", "4", "--semilla", "3", "--con-pasos"]
+            # Degree 8 with fractions: the longest polynomials, which must not wrap.
+            args = ["--ejercicios", "40", "--grado", "8", "--racionales", "--semilla", "3", "--con-pasos"]
             for name in ("hoja.pdf", "hoja.tex", "hoja.html", "hoja.txt", "hoja.json"):
                 out, err, status = run(args + ["--salida", os.path.join(folder, name)])
                 self.assertEqual((out, err, status), ("", "", 0), name)
@@ -156,7 +157,9 @@ class Graphs(unittest.TestCase):
         ("xe3-3x+2", ["−2", "1"]),
         ("x³-x", ["−1", "0", "1"]),
         ("2xe2-3x+1", ["1/2", "1"]),
-        ("xe2-2", ["−1,414214", "1,414214"]),
+        ("xe2-2", ["−√2", "√2"]),
+        ("xe2-2x-2", ["1−√3", "1+√3"]),
+        ("4xe2-2", ["−√2/2", "√2/2"]),
         ("xe4-2xe2+1", ["−1", "1"]),
         ("xe5-x-1", ["1,167304"]),
         ("xe2-2001x+1001000", ["1000", "1001"]),

@@ -1,7 +1,8 @@
 """Pasting and copying in the window: Ctrl+V and Shift+Insert put the
 clipboard's polynomial, written as people write it, into a pad in the pad's
 own form; a clipboard without a polynomial gets a message and changes
-nothing; Ctrl+Insert copies a pad as it is seen. The clipboard is set and
+nothing; Ctrl+Insert copies a pad as it is seen; «Copiar» in «Resolución
+paso a paso» offers the work as plain text and as HTML. The clipboard is set and
 read with xclip, the pads through AT-SPI.
 
 Usage (through run-x11.sh): test_clipboard.py FACTORIX
@@ -29,6 +30,11 @@ def clipboard():
 
 def expect_clipboard(text):
     e2e.wait_until(lambda: clipboard() == text, f"the clipboard to hold {text!r} (it holds {clipboard()!r})")
+
+
+def targets():
+    done = subprocess.run(["xclip", "-selection", "clipboard", "-t", "TARGETS", "-o"], capture_output=True, timeout=10)
+    return done.stdout.decode("utf-8").split() if done.returncode == 0 else []
 
 
 def click(accessible):
@@ -74,6 +80,22 @@ def test():
         e2e.keys("ctrl+Insert")
         expect_clipboard("(x+1) (+1x²+5x+6)")
         e2e.log("Ctrl+Insert copies a result line without its leading blank")
+
+        heading = e2e.find(app.app, role="text", name="Encabezado de los resultados")
+        click(heading)
+        e2e.keys("Return")
+        window = e2e.wait_until(
+            lambda: next((w for w in e2e.children(app.app) if w.name == "Resolución paso a paso"), None),
+            "«Resolución paso a paso»")
+        click(e2e.find(window, role="push button", name="Copiar"))
+        e2e.wait_until(lambda: {"text/plain", "text/html"} <= set(targets()),
+                       f"text/plain and text/html on the clipboard (it offers {targets()})")
+        html = subprocess.run(["xclip", "-selection", "clipboard", "-t", "text/html", "-o"],
+                              capture_output=True, timeout=10).stdout.decode("utf-8")
+        e2e.wait_until(lambda: clipboard().startswith("P(x) = x³+6x²+11x+6"), f"the plain text (it holds {clipboard()!r})")
+        if "<table" not in html or "<sup>3</sup>" not in html:
+            raise AssertionError(f"the HTML has no table or raised exponent: {html[:300]!r}")
+        e2e.log("«Copiar» offers the work as text/plain and text/html")
 
 
 if __name__ == "__main__":

@@ -68,6 +68,7 @@ def check(factorix, lang, pad_name, buttons, quit_title, question, box_buttons, 
         close_with_escape_titled(app, work)
 
         # 2x²+3x has no constant term: the error box.
+        app.focus()
         clear(pad)
         e2e.keys("2", "x", "shift+2", "KP_Add", "3", "x")
         e2e.wait_for_text(pad, "2x²+3x")

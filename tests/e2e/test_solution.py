@@ -54,13 +54,13 @@ def dialog(app):
         "«Resolución paso a paso»")
 
 
-def close_with_escape(app):
+def close_with_escape(app, title=TITLE):
     window_id = e2e.wait_until(
-        lambda: e2e.run("xdotool", "search", "--onlyvisible", "--name", TITLE).split()[-1:],
+        lambda: e2e.run("xdotool", "search", "--onlyvisible", "--name", f"^{title}$").split()[-1:],
         "the window on the X server")[0]
     e2e.run("xdotool", "windowfocus", "--sync", window_id)
     e2e.keys("Escape")
-    e2e.wait_until(lambda: not [w for w in e2e.children(app.app) if w.name == TITLE and showing(w)],
+    e2e.wait_until(lambda: not [w for w in e2e.children(app.app) if w.name == title and showing(w)],
                    "the window to close")
     time.sleep(0.6)  # a click after this must not pair with an earlier one into a double-click
 
@@ -103,13 +103,18 @@ def expect(what, seen, expected):
         raise e2e.Failure(f"{what}: expected {expected!r}, read {seen!r}")
 
 
+def graph_roots(window):
+    """What the image "Gráfica" says of the roots: "corta el eje X en x = 2"."""
+    graph = e2e.find(e2e.find(window, role="panel", name="Gráfica"), role="image", name="Gráfica")
+    return graph.description.split("; ")[-1]
+
+
 def check_road(window):
     """The whole work of 2x³ − 16, as the heading opens it."""
     expect("the sections", sections(window),
            ["Factor común", "Raíces enteras", "Segundo grado", "Raíces", "Factorización", "Gráfica"])
     expect("the common factor", section_texts(window, "Factor común"), [f"P(x) = 2(x³{MINUS}8)"])
-    graph = e2e.find(e2e.find(window, role="panel", name="Gráfica"), role="image", name="Gráfica")
-    expect("the graph's roots", graph.description.split("; ")[-1], "corta el eje X en x = 2")
+    expect("the graph's roots", graph_roots(window), "corta el eje X en x = 2")
     trials = section_texts(window, "Raíces enteras")
     expect("the first trial", trials[0], f"x = {MINUS}1: resto {MINUS}9")
     rows, columns, cells = read_table(window, f"División entre (x{MINUS}2)")
@@ -133,6 +138,7 @@ def check_rational(window):
     rows, columns, cells = read_table(window, f"División entre (x{MINUS}1/2)")
     expect("the cells", cells, [f"|2|{MINUS}1|{MINUS}4|2", f"1/2||1|0|{MINUS}2", f"|2|0|{MINUS}4|0"])
     expect("the roots", section_texts(window, "Raíces"), [f"x = {MINUS}√2", "x = 1/2", "x = √2"])
+    expect("the graph's roots", graph_roots(window), f"corta el eje X en x = {MINUS}√2, x = 1/2 y x = √2")
 
 
 def check_approximate(window):
@@ -140,6 +146,7 @@ def check_approximate(window):
            ["Raíces enteras", "Raíces aproximadas", "Raíces", "Factorización", "Gráfica"])
     expect("the roots", section_texts(window, "Raíces"),
            ["x ≈ 1,324718", f"x ≈ {MINUS}0,662359{MINUS}0,562280i", f"x ≈ {MINUS}0,662359+0,562280i"])
+    expect("the graph's roots", graph_roots(window), "corta el eje X en x ≈ 1,324718")
 
 
 def zoom_grows(window, key):
@@ -164,8 +171,13 @@ def test():
         window = open_with_key(app, 0, "Return")
         check_road(window)
         zoom_grows(window, "ctrl+plus" if layout == "es" else "ctrl+equal")
+        e2e.keys("F1")
+        e2e.wait_until(lambda: [w for w in e2e.children(app.app) if w.name == "Ayuda" and showing(w)],
+                       "F1 to open «Ayuda»")
+        close_with_escape(app, "Ayuda")
         close_with_escape(app)
-        e2e.log("2x³-16: Return on the heading opened the whole work, Ctrl++ zoomed it, Escape closed it")
+        e2e.log("2x³-16: Return on the heading opened the whole work, Ctrl++ zoomed it, F1 opened the help, "
+                "Escape closed both")
 
         double_click(pad(app, 1))
         window = dialog(app)

@@ -56,6 +56,12 @@ check_manual() {  # PAGE SECTION...
 }
 check_manual usr/share/man/man1/factorix.1.gz NOMBRE SINOPSIS DESCRIPCIÓN OPCIONES EJEMPLOS AUTORES
 check_manual usr/share/man/en/man1/factorix.1.gz NAME SYNOPSIS DESCRIPTION OPTIONS EXAMPLES AUTHORS
+# The English page follows the Spanish one: the same options.
+options() { zcat "$root/$1" | grep -o '\\-\\-[a-z\\-]*' | sort -u; }
+options_es=$(options usr/share/man/man1/factorix.1.gz)
+options_en=$(options usr/share/man/en/man1/factorix.1.gz)
+[[ "$options_es" == "$options_en" ]] ||
+  fail "the manual pages name different options: $(diff <(echo "$options_es") <(echo "$options_en") | grep '^[<>]' | tr '\n' ' ')"
 
 # The launcher speaks every language of the program.
 for language in ca gl eu en; do

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QFont>
+#include <QString>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "app/SolutionSheet.h"
+
+class QPagedPaintDevice;
+class QPainter;
+class QTextLayout;
+
+// «Resolución paso a paso» on paper: the sheet laid out on the pages of a PDF
+// or a printer as the window shows it (the title, "P(x) = …", each section
+// under its name in bold, the Ruffini tables with their rules, the graph
+// last), in text that can be selected and searched: exponents are the
+// superscript digits, and minus signs are written "-" so that a search for
+// "-16" finds them. Nothing is cut at the foot of a page: a table that does
+// not fit in what is left of a page starts the next one, and a name stays
+// with what follows it. A table wider than the page is written in bands of
+// its columns, one under the other, each with the root left of its rule; a
+// number wider than the page is broken over lines of its cell.
+class SolutionPages {
+  Q_DECLARE_TR_FUNCTIONS(SolutionPages)
+
+public:
+  // Lays `sheet` out on the pages of `device`, whose page layout and
+  // resolution are set. `sheet` must outlive this object.
+  SolutionPages(const SolutionSheet& sheet, QPagedPaintDevice& device);
+  ~SolutionPages();
+  SolutionPages(const SolutionPages&) = delete;
+  SolutionPages& operator=(const SolutionPages&) = delete;
+
+  int pageCount() const { return pages_; }
+  // Paints every page on `device` (the one it was laid out for); false when
+  // the device could not be painted on or refused a new page.
+  bool paint(QPagedPaintDevice& device) const;
+
+  // Writes `sheet` as an A4 PDF with margins, whole or not at all. Returns an
+  // empty string on success, else the reason for the failure.
+  static QString writePdf(const SolutionSheet& sheet, const QString& path);
+private:
+  struct Band;
+  struct Piece;
+  struct Placement;
+
+  void addTitle();
+  void addText(const QString& text, const QFont& font, qreal spaceAbove, bool keepWithNext);
+  void addTable(const SheetTable& table);
+  void addBands(const QStringList& root, std::vector<std::array<QStringList, 3>> cells, std::vector<qreal> widths,
+                qreal rootWidth, qreal gap);
+  void addGraph();
+  void paginate();
+  qreal startingHeight(std::size_t index) const;
+  // The height the pieces from `first` that are kept together need.
+  qreal keptHeight(std::size_t first) const;
+  // Where `piece`, taller than a page, is cut when it starts with `room`
+  // left on its page: the offset of each page's share from its top.
+  std::vector<qreal> cuts(const Piece& piece, qreal room) const;
+  void paintPiece(QPainter& painter, const Piece& piece, qreal top) const;
+  void paintBand(QPainter& painter, const Band& band, qreal top) const;
+
+  const SolutionSheet& sheet_;
+  QPagedPaintDevice* device_;
+  QFont font_;
+  QFont bold_;
+  qreal width_ = 0;       // of the page's printable area, device pixels
+  qreal height_ = 0;      // of the page's printable area, device pixels
+  qreal lineHeight_ = 0;  // of the normal font, device pixels
+  qreal tabScale_ = 1;    // device pixels a tab stop at 1 goes
+  std::vector<std::unique_ptr<QTextLayout>> layouts_;
+  std::vector<Band> bands_;
+  std::vector<Piece> pieces_;
+  std::vector<Placement> placements_;  // in the order they are painted
+  int pages_ = 1;
+};

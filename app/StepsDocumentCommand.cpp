@@ -1,0 +1,93 @@
+#include "app/StepsDocumentCommand.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <optional>
+
+#include "app/DrawingOutput.h"
+#include "app/SheetBuilder.h"
+#include "app/SheetCommand.h"
+#include "app/SolutionDocument.h"
+#include "cli/ExitStatus.h"
+#include "cli/PolynomialArgument.h"
+#include "documents/DocumentFiles.h"
+#include "engine/core/EngineError.h"
+#include "engine/factor/Work.h"
+#include "engine/solve/Solution.h"
+#include "presentation/ErrorMessages.h"
+#include "report/SolutionJson.h"
+
+namespace {
+
+QString tr(const char* text) { return QCoreApplication::translate("StepsDocumentCommand", text); }
+
+// What was worked out, or why nothing was.
+struct Worked {
+  std::optional<factorix::Solution> solution;
+  QString failure;
+  bool named = false;  // the failure names the program already
+};
+
+Worked work(const QString& texto) {
+  const PolynomialArgument argument = PolynomialArgument::read(texto);
+  if (!argument.message.isEmpty()) return {std::nullopt, argument.message, true};
+  if (argument.error != factorix::kNoError) return {std::nullopt, ErrorMessage(argument.error)};
+  Worked worked;
+  const int error = factorix::RunGuarded([&] {
+    const std::optional<factorix::Polynomial> polynomial = factorix::ReadTermsWithinLimits(argument.padText);
+    if (polynomial) worked.solution = factorix::Solve(*polynomial);
+  });
+  if (error != factorix::kNoError) worked.failure = ErrorMessage(error);
+  else if (!worked.solution) worked.failure = tr("el texto no es una suma de términos en x; no hay pasos que dar.");
+  return worked;
+}
+
+// The document's bytes for standard output; JSON and text straight from the
+// solution, the others from the sheet the window would show.
+QByteArray bytes(const factorix::Solution& solution, const SolutionSheet& sheet, DocumentFormat format) {
+  switch (format) {
+    case DocumentFormat::kJson: return SolutionJson::write(solution) + '\n';
+    case DocumentFormat::kHtml: return SolutionDocument(sheet).html().toUtf8();
+    case DocumentFormat::kLatex: return SolutionDocument(sheet).latex().toUtf8();
+    case DocumentFormat::kText:
+    case DocumentFormat::kPdf: break;
+  }
+  return sheet.plainText.toUtf8();
+}
+
+}  // namespace
+
+int RunStepsDocument(const QCommandLineParser& parser) {
+  for (const char* other : {"grafica", "ejercicios", "hoja", "tamano", "descripcion", "grado", "raices", "racionales",
+                            "complejas", "semilla", "con-pasos", "json", "texto"})
+    if (parser.isSet(QLatin1String(other)))
+      return DrawingOutput::usageError(tr("--%1 no acompaña a --pasos con --formato o --salida.").arg(QLatin1String(other)));
+  const QStringList texts = parser.values(QStringLiteral("pasos"));
+  if (texts.size() != 1 || texts.first() == QLatin1String("-") || parser.values(QStringLiteral("salida")).size() > 1 ||
+      parser.values(QStringLiteral("formato")).size() > 1)
+    return DrawingOutput::usageError(tr("con --formato o --salida, indique un solo TEXTO (no «-»), un solo formato y una sola --salida."));
+  QString problem;
+  const std::optional<DocumentFormat> format = DrawingOutput::chosenFormat(parser, problem);
+  if (!format) return DrawingOutput::usageError(problem);
+
+  const Worked worked = work(texts.first());
+  if (!worked.solution)
+    return worked.named ? DrawingOutput::namedFailure(worked.failure) : DrawingOutput::failure(worked.failure);
+  const SolutionSheet sheet = SheetBuilder::write(*worked.solution);
+
+  const QString path = parser.value(QStringLiteral("salida"));
+  if (!path.isEmpty()) {
+    const QString failure = *format == DocumentFormat::kJson
+                                ? DocumentFiles::writeBytes(path, bytes(*worked.solution, sheet, *format))
+                                : SolutionDocument(sheet).write(path, *format);
+    if (!failure.isEmpty()) return DrawingOutput::failure(tr("no se pudo escribir «%1»: %2").arg(path, failure));
+  } else if (!DrawingOutput::write(bytes(*worked.solution, sheet, *format))) {
+    return DrawingOutput::failure(tr("no se pudo escribir la salida."));
+  }
+  return kLinesOnly;
+}
+
+int RunDocumentOption(const QCommandLineParser& parser) {
+  return parser.isSet(QStringLiteral("pasos")) ? RunStepsDocument(parser) : RunOptionAlone(parser);
+}

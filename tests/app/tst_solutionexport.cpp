@@ -1,0 +1,218 @@
+#include <QtTest>
+
+#include <QClipboard>
+#include <QMimeData>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
+
+#include "app/RuffiniTableView.h"
+#include "app/SheetBuilder.h"
+#include "app/SolutionDialog.h"
+#include "app/SolutionDocument.h"
+#include "app/SolutionExport.h"
+#include "app/SolutionPages.h"
+#include "documents/DocumentFiles.h"
+
+// The worked solution as it leaves the program: on the clipboard, in a PDF
+// whose text holds the work, in LaTeX that compiles, and in files that are
+// written whole or not at all.
+class TestSolutionExport : public QObject {
+  Q_OBJECT
+
+private slots:
+  void pdfHoldsEveryTableInOrder_data();
+  void pdfHoldsEveryTableInOrder();
+  void latexCompiles_data();
+  void latexCompiles();
+  void copyPutsTextAndHtml();
+  void failedWriteKeepsTheOldFile_data();
+  void failedWriteKeepsTheOldFile();
+};
+
+namespace {
+
+using factorix::Polynomial;
+
+// p[i] multiplies x^i.
+SolutionSheet sheetOf(const Polynomial& p) { return SheetBuilder::build(p, std::nullopt); }
+
+// (x - 1)(x - 2)...(x - n): a table per root, numbers of many digits.
+Polynomial rootsOneTo(int n) {
+  Polynomial p{1};
+  for (int r = 1; r <= n; ++r) {
+    Polynomial next(p.size() + 1, 0);
+    for (std::size_t i = 0; i < p.size(); ++i) {
+      next[i + 1] += p[i];
+      next[i] -= r * p[i];
+    }
+    p = next;
+  }
+  return p;
+}
+
+void addPolynomials() {
+  QTest::addColumn<Polynomial>("polynomial");
+  QTest::newRow("2x³-16") << Polynomial{-16, 0, 0, 2};
+  QTest::newRow("x⁴-5x²+4") << Polynomial{4, 0, -5, 0, 1};
+  QTest::newRow("6x³+x²-4x+1: fractions") << Polynomial{1, -4, 1, 6};
+  QTest::newRow("x³-2: approximate") << Polynomial{-2, 0, 0, 1};
+  QTest::newRow("18 roots: tables in bands") << rootsOneTo(18);
+}
+
+QString run(const QString& program, const QStringList& arguments, const QString& folder, int* status = nullptr) {
+  QProcess process;
+  process.setWorkingDirectory(folder);
+  process.start(program, arguments);
+  if (!process.waitForFinished(120000)) return {};
+  if (status) *status = process.exitCode();
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Whether `wanted` are found in `tokens` in their order from `from`; `from`
+// moves to the first of them.
+bool inOrder(const QStringList& tokens, const QStringList& wanted, qsizetype& from) {
+  qsizetype at = from;
+  for (qsizetype k = 0; k < wanted.size(); ++k) {
+    while (at < tokens.size() && tokens[at] != wanted[k]) ++at;
+    if (at == tokens.size()) return false;
+    if (k == 0) from = at;
+    ++at;
+  }
+  return true;
+}
+
+QStringList searchable(const QStringList& numbers) {
+  QStringList out;
+  for (const QString& n : numbers) out << QString(n).replace(QChar(0x2212), u'-');
+  return out;
+}
+
+}  // namespace
+
+void TestSolutionExport::pdfHoldsEveryTableInOrder_data() { addPolynomials(); }
+
+// Each row of each table is found in order in the PDF's text, table after
+// table, and so is the factorisation.
+void TestSolutionExport::pdfHoldsEveryTableInOrder() {
+  QFETCH(Polynomial, polynomial);
+  const SolutionSheet sheet = sheetOf(polynomial);
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("s.pdf"));
+  QCOMPARE(SolutionPages::writePdf(sheet, path), QString());
+  const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")}, folder.path());
+  static const QRegularExpression number(QStringLiteral("-?\\d+(?:/\\d+)?"));
+  QStringList tokens;
+  for (const QRegularExpressionMatch& match : number.globalMatch(text)) tokens << match.captured();
+  qsizetype from = 0;
+  for (const SheetSection& section : sheet.sections) {
+    for (const SheetItem& item : section.items) {
+      if (!item.table) continue;
+      const SheetTable& table = *item.table;
+      qsizetype dividend = from;
+      QVERIFY2(inOrder(tokens, searchable(table.dividend), dividend), qPrintable(table.caption));
+      for (const QStringList& row : {QStringList{table.root} + table.products, table.quotient + QStringList{table.remainder}}) {
+        qsizetype at = dividend;
+        QVERIFY2(inOrder(tokens, searchable(row), at), qPrintable(table.caption));
+      }
+      from = dividend + 1;
+    }
+  }
+  const QString factorization = searchable({sheet.sections.last().items.last().text}).first();
+  QVERIFY2(text.contains(factorization), qPrintable(factorization));
+}
+
+void TestSolutionExport::latexCompiles_data() {
+  addPolynomials();
+  QTest::newRow("-3x²: common factor") << Polynomial{0, 0, -3};
+}
+
+// A complete document, its graph in a picture beside it, compiles with the
+// packages of a plain TeX Live; so does the fragment «Copiar LaTeX» copies.
+void TestSolutionExport::latexCompiles() {
+  QFETCH(Polynomial, polynomial);
+  const SolutionSheet sheet = sheetOf(polynomial);
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("resolución 1.tex"));
+  QCOMPARE(SolutionDocument(sheet).write(path, DocumentFormat::kLatex), QString());
+  QVERIFY(QFile::exists(SolutionDocument::figurePath(path)) == bool(sheet.graph));
+  QCOMPARE(DocumentFiles::writeBytes(folder.filePath(QStringLiteral("fragment.tex")),
+                                     QByteArrayLiteral("\\documentclass{article}\\begin{document}\n") +
+                                         SolutionDocument(sheet).latexFragment().toUtf8() +
+                                         QByteArrayLiteral("\\end{document}\n")),
+           QString());
+  for (const QString& file : {QFileInfo(path).fileName(), QStringLiteral("fragment.tex")}) {
+    int status = -1;
+    const QString log = run(QStringLiteral("pdflatex"),
+                            {QStringLiteral("-halt-on-error"), QStringLiteral("-interaction=nonstopmode"), file},
+                            folder.path(), &status);
+    QVERIFY2(status == 0, qPrintable(file + u'\n' + log.right(1500)));
+  }
+}
+
+// «Copiar» and Ctrl+C put the text --pasos prints and an HTML page with
+// tables and raised exponents; «Copiar LaTeX» the arrays.
+void TestSolutionExport::copyPutsTextAndHtml() {
+  SolutionDialog dialog(sheetOf({-16, 0, 0, 2}));
+  dialog.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  for (bool byKey : {false, true}) {
+    clipboard->clear();
+    if (byKey) {
+      dialog.tables().first()->setFocus();
+      QTest::keyClick(dialog.tables().first(), Qt::Key_C, Qt::ControlModifier);
+    } else {
+      dialog.findChild<QPushButton*>(QStringLiteral("copiar"))->click();
+    }
+    const QMimeData* data = clipboard->mimeData();
+    QVERIFY(data->hasText() && data->hasHtml());
+    QCOMPARE(data->text(), dialog.sheet().plainText);
+    QVERIFY(data->html().contains(QStringLiteral("<table")));
+    QVERIFY(data->html().contains(QStringLiteral("x<sup>2</sup>")));
+  }
+  dialog.findChild<QPushButton*>(QStringLiteral("copiarLatex"))->click();
+  QVERIFY(clipboard->text().contains(QStringLiteral("\\begin{array}{r|rrrr}")));
+}
+
+void TestSolutionExport::failedWriteKeepsTheOldFile_data() {
+  QTest::addColumn<DocumentFormat>("format");
+  QTest::addColumn<QString>("name");
+  QTest::newRow("PDF") << DocumentFormat::kPdf << QStringLiteral("s.pdf");
+  QTest::newRow("LaTeX") << DocumentFormat::kLatex << QStringLiteral("s.tex");
+  QTest::newRow("HTML") << DocumentFormat::kHtml << QStringLiteral("s.html");
+  QTest::newRow("text") << DocumentFormat::kText << QStringLiteral("s.txt");
+}
+
+// A disk that fills up (a file size limit) gets a reason and leaves the
+// file that was there, and nothing beside it.
+void TestSolutionExport::failedWriteKeepsTheOldFile() {
+  QFETCH(DocumentFormat, format);
+  QFETCH(QString, name);
+  const SolutionSheet sheet = sheetOf(rootsOneTo(12));
+  QTemporaryDir folder;
+  const QString path = folder.filePath(name);
+  QCOMPARE(DocumentFiles::writeBytes(path, "old"), QString());
+
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  rlimit small = saved;
+  small.rlim_cur = 64;  // bytes
+  setrlimit(RLIMIT_FSIZE, &small);
+  const QString failure = SolutionDocument(sheet).write(path, format);
+  setrlimit(RLIMIT_FSIZE, &saved);
+
+  QVERIFY2(!failure.isEmpty(), qPrintable(QString::number(sheet.plainText.size())));
+  QFile old(path);
+  QVERIFY(old.open(QIODevice::ReadOnly));
+  QCOMPARE(old.readAll(), QByteArray("old"));
+  QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{name});
+}
+
+QTEST_MAIN(TestSolutionExport)
+#include "tst_solutionexport.moc"
