@@ -6,11 +6,11 @@
 #include <QGraphicsLayout>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <memory>
 
+#include "documents/DocumentFiles.h"
 #include "graphview/GraphChart.h"
 #include "graphview/GraphData.h"
 #include "graphview/GraphDescription.h"
@@ -43,24 +43,25 @@ bool GraphImage::knownFormat(const QString& path) {
 }
 
 QString GraphImage::write(const GraphData& data, const QString& path, QSize size) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-  if (isSvg(path)) {
-    QSvgGenerator svg;
-    svg.setOutputDevice(&file);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setTitle(GraphImage::tr("Gráfica"));
-    svg.setDescription(GraphDescription::text(data));
-    QPainter painter(&svg);
-    painter.setRenderHint(QPainter::Antialiasing);
-    paint(data, size, painter);
-  } else {
-    const QByteArray bytes = png(data, size);
-    if (bytes.isEmpty() || file.write(bytes) != bytes.size()) return GraphImage::tr("no se pudo escribir la imagen");
-  }
-  if (!file.commit()) return file.errorString();
-  return QString();
+  const QByteArray bytes = isSvg(path) ? svg(data, size) : png(data, size);
+  if (bytes.isEmpty()) return GraphImage::tr("no se pudo escribir la imagen");
+  return DocumentFiles::writeBytes(path, bytes);
+}
+
+QByteArray GraphImage::svg(const GraphData& data, QSize size) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QSvgGenerator svg;
+  svg.setOutputDevice(&buffer);
+  svg.setSize(size);
+  svg.setViewBox(QRect(QPoint(0, 0), size));
+  svg.setTitle(GraphImage::tr("Gráfica"));
+  svg.setDescription(GraphDescription::text(data));
+  QPainter painter(&svg);
+  painter.setRenderHint(QPainter::Antialiasing);
+  paint(data, size, painter);
+  return painter.end() ? bytes : QByteArray();
 }
 
 QByteArray GraphImage::png(const GraphData& data, QSize size, int scale) {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <QRectF>
 #include <QCoreApplication>
+#include <QRectF>
 #include <QSize>
 #include <QString>
 
@@ -24,6 +24,8 @@ public:
   // success, else the reason it could not be written.
   static QString write(const GraphData& data, const QString& path, QSize size = kDefaultSize);
 
+  // The picture as SVG bytes, with the description as its title and desc.
+  static QByteArray svg(const GraphData& data, QSize size = kDefaultSize);
   // The picture as PNG bytes, `scale` device pixels to each of `size`'s.
   static QByteArray png(const GraphData& data, QSize size = kDefaultSize, int scale = 1);
   // Draws the chart laid out at `size` onto `painter`, scaled into

@@ -12,6 +12,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -42,6 +43,14 @@ constexpr char kEnd[] = "end\n";
 constexpr rlim_t kChildMemoryBytes = rlim_t{256} << 20;
 constexpr rlim_t kChildCpuSeconds = 10;
 
+// Polynomials within both bounds are factored in this process: FLINT takes
+// about a millisecond at most on them (measured on the hardest kinds there:
+// products that split modulo every prime, shifted cyclotomic and
+// Swinnerton-Dyer polynomials, coefficients of up to 128 bits), far less
+// than starting the child costs.
+constexpr int kInProcessMaxDegree = 12;
+constexpr std::size_t kInProcessMaxBits = 128;  // of the largest coefficient
+
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kAddressSanitizer = true;
 #elif defined(__has_feature)
@@ -56,12 +65,10 @@ constexpr bool kAddressSanitizer = false;
 
 // Coefficients, lowest first, in hexadecimal, each followed by a blank; a
 // polynomial per line.
-void AppendLine(const fmpz_poly_struct* poly, std::string& text) {
-  for (slong k = 0; k < fmpz_poly_length(poly); ++k) {
-    char* digits = fmpz_get_str(nullptr, 16, poly->coeffs + k);
-    text += digits;
+void AppendLine(const Polynomial& poly, std::string& text) {
+  for (const mpz_class& c : poly) {
+    text += c.get_str(16);
     text += ' ';
-    flint_free(digits);
   }
   text += '\n';
 }
@@ -125,6 +132,32 @@ void LimitChild() {
   Limit(RLIMIT_AS, static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) + kChildMemoryBytes);
 }
 
+// FLINT's irreducible factors of `f`, each with a positive leading
+// coefficient.
+std::vector<Polynomial> FactorWithFlint(const Polynomial& f) {
+  FmpzPoly poly;
+  SetFlint(poly, f);
+  fmpz_poly_factor_t found;
+  fmpz_poly_factor_init(found);
+  fmpz_poly_factor(found, poly.get());
+  std::vector<Polynomial> factors;
+  for (slong i = 0; i < found->num; ++i) {
+    Polynomial& factor = factors.emplace_back(ToPolynomial(found->p + i));
+    if (factor.back() < 0) {
+      for (mpz_class& c : factor) c = -c;
+    }
+  }
+  fmpz_poly_factor_clear(found);
+  return factors;
+}
+
+bool FactorsInProcess(const Polynomial& f) {
+  if (Degree(f) > kInProcessMaxDegree) return false;
+  return std::all_of(f.begin(), f.end(), [](const mpz_class& c) {
+    return mpz_sizeinbase(c.get_mpz_t(), 2) <= kInProcessMaxBits;
+  });
+}
+
 // The child: reads the polynomial from its standard input, factors it and
 // writes each factor with AppendLine to its standard output, then kEnd.
 // Any failure ends it with status 1 and nothing after the last factor.
@@ -134,13 +167,8 @@ void LimitChild() {
     std::string input;
     if (!ReadAll(STDIN_FILENO, input)) _exit(1);
     std::size_t at = 0;
-    FmpzPoly poly;
-    SetFlint(poly, ReadLine(input, at));
-    fmpz_poly_factor_t factors;
-    fmpz_poly_factor_init(factors);
-    fmpz_poly_factor(factors, poly.get());
     std::string text;
-    for (slong i = 0; i < factors->num; ++i) AppendLine(factors->p + i, text);
+    for (const Polynomial& factor : FactorWithFlint(ReadLine(input, at))) AppendLine(factor, text);
     text += kEnd;
     _exit(WriteAll(STDOUT_FILENO, text) ? 0 : 1);
   } catch (...) {
@@ -211,12 +239,7 @@ std::vector<Polynomial> ReadFactors(const std::string& text) {
     throw EngineError(kOverflow);
   }
   std::vector<Polynomial> factors;
-  for (std::size_t at = 0; at + end.size() < text.size();) {
-    Polynomial& factor = factors.emplace_back(ReadLine(text, at));
-    if (!factor.empty() && factor.back() < 0) {
-      for (mpz_class& c : factor) c = -c;
-    }
-  }
+  for (std::size_t at = 0; at + end.size() < text.size();) factors.push_back(ReadLine(text, at));
   return factors;
 }
 
@@ -224,12 +247,9 @@ std::vector<Polynomial> ReadFactors(const std::string& text) {
 
 std::vector<Polynomial> IrreducibleFactors(const Polynomial& f, Clock::time_point deadline) {
   if (Degree(f) <= 3) return {f};
+  if (FactorsInProcess(f)) return FactorWithFlint(f);
   std::string input;
-  {
-    FmpzPoly poly;
-    SetFlint(poly, f);
-    AppendLine(poly.get(), input);
-  }
+  AppendLine(f, input);
   int sockets[2];
   if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, sockets) != 0) throw EngineError(kOverflow);
   const pid_t child = StartChild(sockets[1]);

@@ -2,6 +2,7 @@
 #include "engine/core/RootOrder.h"
 #include "engine/factor/Factorization.h"
 #include "engine/factor/FlintConversion.h"
+#include "engine/factor/IrreducibleFactors.h"
 #include "engine/factor/PolynomialText.h"
 #include "engine/factor/Work.h"
 
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cerrno>
 #include <random>
 #include <string>
@@ -297,6 +299,45 @@ TEST(PolynomialText, WritesEachPowerOnceHighestFirst) {
       {{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3}, "3x\u00b9\u2070"},
   };
   for (const auto& c : cases) EXPECT_EQ(WritePolynomial(c.coeffs), c.text);
+}
+
+std::vector<Polynomial> Sorted(std::vector<Polynomial> polys) {
+  std::sort(polys.begin(), polys.end());
+  return polys;
+}
+
+TEST(IrreducibleFactors, SmallRestsAreFactoredWithoutAChild) {
+  // A passed deadline stops only the child: a rest small enough is factored
+  // anyway; a larger one is refused then, and factored by the child when
+  // there is time.
+  const auto passed = std::chrono::steady_clock::now() - std::chrono::seconds(1);
+  const mpz_class bits128 = mpz_class(1) << 127;
+  std::vector<Polynomial> quadratics;  // x^2 + k, k = 1..7
+  for (long k = 1; k <= 7; ++k) quadratics.push_back({k, 0, 1});
+  const std::vector<Polynomial> six(quadratics.begin(), quadratics.begin() + 6);
+  const struct {
+    std::vector<Polynomial> factors;
+    bool inProcess;
+  } cases[] = {
+      {{{1, 0, 0, 0, 1}}, true},
+      {{{1, 0, 2}, {1, 0, 3}}, true},
+      {{{1, 0, 1}, {bits128, 0, 1}}, true},
+      {{{1, 0, 1}, {2 * bits128, 0, 1}}, false},  // a coefficient of 129 bits
+      {six, true},                                // degree 12
+      {quadratics, false},                        // degree 14
+  };
+  for (const auto& c : cases) {
+    Polynomial rest{1};
+    for (const Polynomial& g : c.factors) rest = Product(rest, g);
+    SCOPED_TRACE(WritePolynomial(rest));
+    if (c.inProcess) {
+      EXPECT_EQ(Sorted(IrreducibleFactors(rest, passed)), Sorted(c.factors));
+      continue;
+    }
+    EXPECT_THROW(IrreducibleFactors(rest, passed), EngineError);
+    const auto later = std::chrono::steady_clock::now() + 10 * kFactorBudget;
+    EXPECT_EQ(Sorted(IrreducibleFactors(rest, later)), Sorted(c.factors));
+  }
 }
 
 }  // namespace
