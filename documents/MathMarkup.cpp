@@ -107,6 +107,10 @@ QString escapeLatex(const QString& text) {
         break;
       case '^': out += QStringLiteral("\\textasciicircum{}"); break;
       case '~': out += QStringLiteral("\\textasciitilde{}"); break;
+      // The default font encoding has no <, > or | in text: they would print ¡, ¿ and —.
+      case '<': out += QStringLiteral("\\ensuremath{<}"); break;
+      case '>': out += QStringLiteral("\\ensuremath{>}"); break;
+      case '|': out += QStringLiteral("\\ensuremath{|}"); break;
       default: out += c;
     }
   }

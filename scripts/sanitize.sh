@@ -30,6 +30,7 @@ CXX=$cxx cmake -S . -B $build -DCMAKE_BUILD_TYPE=Debug -DFACTORIX_WERROR=ON \
   -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
   -DCMAKE_SHARED_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
 cmake --build $build -j2
+echo "sanitize: the build took $SECONDS s" >&2
 
 reports=$PWD/$build/sanitizer-reports
 rm -rf "$reports"
@@ -40,7 +41,9 @@ export LSAN_OPTIONS=suppressions=$supp:print_suppressions=0
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:log_path=$reports/ubsan
 
 status=0
+built=$SECONDS
 ctest --test-dir $build --output-on-failure -j2 --timeout 900 "$@" || status=$?
+echo "sanitize: ctest took $((SECONDS - built)) s" >&2
 
 shopt -s nullglob
 found=("$reports"/*)

@@ -66,6 +66,9 @@ with tempfile.TemporaryDirectory() as folder:
         latex = subprocess.run(["pdflatex", "-halt-on-error", "-interaction=nonstopmode", "pasos.tex"],
                                capture_output=True, text=True, cwd=folder)
         check(r.returncode == 0 and latex.returncode == 0, f"{text}: LaTeX {r.stderr!r} {latex.stdout[-800:]}")
+        typeset = subprocess.run(["pdftotext", os.path.join(folder, "pasos.pdf"), "-"],
+                                 capture_output=True, text=True).stdout
+        check(not set("¡¿—") & set(typeset), f"{text}: LaTeX prints <, > or | as other characters")
 
         r = run("--pasos", text, "--formato", "html")
         check(r.returncode == 0 and r.stdout.startswith("<!DOCTYPE html>") and "<sup>" in r.stdout
