@@ -126,9 +126,11 @@ void GraphTest::degree400IsQuickAndFinite_data() {
   }();
 }
 
-// Planned and drawn as a picture within 200 ms of processor time, with
-// every value finite.
+// Planned and drawn as a picture with every value finite, and without a
+// hang: a second of processor time at most. The benchmark, not this test,
+// carries the figure for the window (about 200 ms on a quiet machine).
 void GraphTest::degree400IsQuickAndFinite() {
+  constexpr double kMaxSeconds = 1;  // processor seconds, before a build's slowdown
   QFETCH(Polynomial, polynomial);
   QTemporaryDir folder;
   const double started = cpuSeconds();
@@ -138,14 +140,14 @@ void GraphTest::degree400IsQuickAndFinite() {
   } catch (const factorix::EngineError&) {
     // Planning stops after a second of wall-clock time: on a machine too
     // busy to give it the processor, that says nothing of its own cost.
-    if (cpuSeconds() - started < 0.2 * kSlowdown) QSKIP("the machine is too busy to time the graph");
+    if (cpuSeconds() - started < kMaxSeconds * kSlowdown) QSKIP("the machine is too busy to time the graph");
     QFAIL("the graph took too long to plan");
   }
   const GraphData& data = *planned;
   QCOMPARE(GraphImage::write(data, folder.filePath("g.png"), GraphImage::kDefaultSize), QString());
   const double spent = cpuSeconds() - started;
   qInfo("%.0f ms", spent * 1000);
-  QVERIFY2(spent < 0.2 * kSlowdown, qPrintable(QString::number(spent)));
+  QVERIFY2(spent < kMaxSeconds * kSlowdown, qPrintable(QString::number(spent)));
   const factorix::CurvePlot& plot = data.plot();
   for (const QPointF& point : data.sample(plot.xMin, plot.xMax, plot.yMin, plot.yMax))
     QVERIFY(std::isfinite(point.x()) && std::isfinite(point.y()));
