@@ -338,7 +338,6 @@ void SolutionPages::paginate() {
       if (k + 1 < shares.size()) ++page;
     }
   }
-  pages_ = page + 1;
 }
 
 bool SolutionPages::paint(QPagedPaintDevice& device) const {

@@ -34,7 +34,6 @@ public:
   SolutionPages(const SolutionPages&) = delete;
   SolutionPages& operator=(const SolutionPages&) = delete;
 
-  int pageCount() const { return pages_; }
   // Paints every page on `device` (the one it was laid out for); false when
   // the device could not be painted on or refused a new page.
   bool paint(QPagedPaintDevice& device) const;
@@ -75,5 +74,4 @@ private:
   std::vector<Band> bands_;
   std::vector<Piece> pieces_;
   std::vector<Placement> placements_;  // in the order they are painted
-  int pages_ = 1;
 };

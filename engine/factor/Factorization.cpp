@@ -18,19 +18,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Holds an fmpz_poly_factor_t for its lifetime.
-class FlintFactors {
-public:
-  FlintFactors() { fmpz_poly_factor_init(factors_); }
-  ~FlintFactors() { fmpz_poly_factor_clear(factors_); }
-  FlintFactors(const FlintFactors&) = delete;
-  FlintFactors& operator=(const FlintFactors&) = delete;
-  fmpz_poly_factor_struct* get() { return factors_; }
-
-private:
-  fmpz_poly_factor_t factors_;
-};
-
 // Refuses what FLINT could not factor in a moment.
 void CheckSize(const Polynomial& p) {
   const int degree = Degree(p);
@@ -106,7 +93,7 @@ Factorization Factorize(Polynomial p, Clock::time_point deadline) {
   std::vector<FactorPower> roots, others;
   FmpzPoly primitive;
   SetFlint(primitive, p);
-  FlintFactors parts;
+  FmpzPolyFactors parts;
   fmpz_poly_factor_squarefree(parts.get(), primitive.get());
   for (slong i = 0; i < parts.get()->num; ++i) {
     Polynomial part = ToPolynomial(parts.get()->p + i);

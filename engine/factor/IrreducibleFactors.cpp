@@ -137,17 +137,15 @@ void LimitChild() {
 std::vector<Polynomial> FactorWithFlint(const Polynomial& f) {
   FmpzPoly poly;
   SetFlint(poly, f);
-  fmpz_poly_factor_t found;
-  fmpz_poly_factor_init(found);
-  fmpz_poly_factor(found, poly.get());
+  FmpzPolyFactors found;
+  fmpz_poly_factor(found.get(), poly.get());
   std::vector<Polynomial> factors;
-  for (slong i = 0; i < found->num; ++i) {
-    Polynomial& factor = factors.emplace_back(ToPolynomial(found->p + i));
+  for (slong i = 0; i < found.get()->num; ++i) {
+    Polynomial& factor = factors.emplace_back(ToPolynomial(found.get()->p + i));
     if (factor.back() < 0) {
       for (mpz_class& c : factor) c = -c;
     }
   }
-  fmpz_poly_factor_clear(found);
   return factors;
 }
 

@@ -8,12 +8,11 @@
 #include <vector>
 
 #include "engine/factor/FlintConversion.h"
-#include "engine/graph/ArbTypes.h"
+#include "engine/poly/ArbTypes.h"
 
 namespace factorix {
 namespace {
 
-using FmpzPolyFactors = FlintObject<fmpz_poly_factor_struct, fmpz_poly_factor_init, fmpz_poly_factor_clear>;
 
 constexpr slong kBallPrecision = 64;      // bits of the first ball evaluation
 constexpr slong kWantedAccuracy = 20;     // bits of the value that must be right

@@ -1,6 +1,6 @@
 #include "engine/graph/Dyadic.h"
 
-#include "engine/graph/ArbTypes.h"
+#include "engine/poly/ArbTypes.h"
 
 namespace factorix {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/graph/ArbTypes.h"
+#include "engine/poly/ArbTypes.h"
 #include "engine/graph/Dyadic.h"
 
 namespace factorix {

@@ -13,7 +13,6 @@
 namespace factorix {
 namespace {
 
-using FmpzPolyFactors = FlintObject<fmpz_poly_factor_struct, fmpz_poly_factor_init, fmpz_poly_factor_clear>;
 
 constexpr double kLargestRoot = 1e300;
 

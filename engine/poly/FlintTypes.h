@@ -4,6 +4,7 @@
 #include <flint/fmpz.h>
 #include <flint/fmpz_factor.h>
 #include <flint/fmpz_poly.h>
+#include <flint/fmpz_poly_factor.h>
 #include <flint/nmod_poly.h>
 
 // Owners of FLINT's objects, which are C structs with init and clear calls.
@@ -35,6 +36,7 @@ private:
 using Fmpz = FlintObject<fmpz, fmpz_init, fmpz_clear>;
 using FmpzPoly = FlintObject<fmpz_poly_struct, fmpz_poly_init, fmpz_poly_clear>;
 using FmpzFactors = FlintObject<fmpz_factor_struct, fmpz_factor_init, fmpz_factor_clear>;
+using FmpzPolyFactors = FlintObject<fmpz_poly_factor_struct, fmpz_poly_factor_init, fmpz_poly_factor_clear>;
 // A polynomial over Z/nZ: constructed with n, which must be at least 2.
 using NmodPoly = FlintObject<nmod_poly_struct, nmod_poly_init, nmod_poly_clear>;
 using NmodPolyFactors = FlintObject<nmod_poly_factor_struct, nmod_poly_factor_init, nmod_poly_factor_clear>;

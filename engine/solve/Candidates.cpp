@@ -66,10 +66,6 @@ std::size_t CountBefore(const std::vector<mpq_class>& magnitudes, const mpq_clas
   return before;
 }
 
-std::vector<mpq_class> AsFractions(const std::vector<mpz_class>& numbers) {
-  return std::vector<mpq_class>(numbers.begin(), numbers.end());
-}
-
 // The fractions p/q in lowest terms with p | constant, q | leading, q > 1
 // and p/q <= bound, ascending.
 std::vector<mpq_class> FractionsUpTo(const FactoredNumber& constant, const FactoredNumber& leading,
@@ -110,6 +106,10 @@ std::vector<mpq_class> FirstMagnitudes(List upTo, const std::optional<mpq_class>
 }
 
 }  // namespace
+
+std::vector<mpq_class> AsFractions(const std::vector<mpz_class>& numbers) {
+  return std::vector<mpq_class>(numbers.begin(), numbers.end());
+}
 
 FactoredNumber::FactoredNumber(const mpz_class& n, SolveClock::time_point deadline)
     : value_(abs(n)), primes_(Factorizer(deadline).Factor(n)) {}

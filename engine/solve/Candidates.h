@@ -17,6 +17,9 @@
 // and q > 1 the leading coefficient, ascending p/q, - before +.
 namespace factorix {
 
+// The same numbers as fractions with denominator 1.
+std::vector<mpq_class> AsFractions(const std::vector<mpz_class>& numbers);
+
 using SolveClock = std::chrono::steady_clock;
 
 // Most candidates of one kind a list may hold; a number with more divisors

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "engine/core/EngineError.h"
+#include "engine/poly/ArbTypes.h"
 #include "engine/solve/ArbNumbers.h"
 
 namespace factorix {
@@ -35,18 +36,14 @@ constexpr slong kMaxBits = slong{1} << 20;
 
 // Sets `out` to rational + surd * sqrt(radicand) at `prec` bits.
 void SetSurd(arb_t out, const mpq_class& rational, const mpq_class& surd, const mpz_class& radicand, slong prec) {
-  arb_t term;
-  arb_init(term);
-  fmpz_t d;
-  fmpz_init(d);
-  fmpz_set_mpz(d, radicand.get_mpz_t());
-  arb_sqrt_fmpz(out, d, prec);
-  SetRational(term, surd, prec);
-  arb_mul(out, out, term, prec);
-  SetRational(term, rational, prec);
-  arb_add(out, out, term, prec);
-  fmpz_clear(d);
-  arb_clear(term);
+  Arb term;
+  Fmpz d;
+  fmpz_set_mpz(d.get(), radicand.get_mpz_t());
+  arb_sqrt_fmpz(out, d.get(), prec);
+  SetRational(term.get(), surd, prec);
+  arb_mul(out, out, term.get(), prec);
+  SetRational(term.get(), rational, prec);
+  arb_add(out, out, term.get(), prec);
 }
 
 // The working precision to start from for the numbers of `root`.
@@ -58,17 +55,14 @@ slong StartingBits(const ExactRoot& root) {
 
 // rational + surd * sqrt(radicand), or its surd part alone, to kWantedBits.
 mpq_class SurdValue(const mpq_class& rational, const mpq_class& surd, const mpz_class& radicand) {
-  arb_t value;
-  arb_init(value);
+  Arb value;
   ExactRoot sizes{rational, surd, radicand, false};
   for (slong prec = StartingBits(sizes);; prec *= 2) {
     if (prec > kMaxBits) throw EngineError(kOverflow);
-    SetSurd(value, rational, surd, radicand, prec);
-    if (arb_rel_accuracy_bits(value) >= kWantedBits) break;
+    SetSurd(value.get(), rational, surd, radicand, prec);
+    if (arb_rel_accuracy_bits(value.get()) >= kWantedBits) break;
   }
-  const mpq_class out = Midpoint(value);
-  arb_clear(value);
-  return out;
+  return Midpoint(value.get());
 }
 
 
@@ -129,10 +123,10 @@ std::vector<ExactRoot> SquareRoots(const mpq_class& t) {
 }
 
 std::vector<Root> ApproximateSquareRoots(const ExactRoot& t) {
-  acb_t value;
-  acb_init(value);
-  arb_t sign;
-  arb_init(sign);
+  Acb owner;
+  Arb signOwner;
+  acb_struct* value = owner.get();
+  arb_struct* sign = signOwner.get();
   for (slong prec = StartingBits(t);; prec *= 2) {
     if (prec > kMaxBits) throw EngineError(kOverflow);
     if (t.imaginary) {
@@ -163,8 +157,6 @@ std::vector<Root> ApproximateSquareRoots(const ExactRoot& t) {
   Root minus = plus;
   minus.re = -plus.re;
   minus.im = -plus.im;
-  acb_clear(value);
-  arb_clear(sign);
   return {minus, plus};
 }
 

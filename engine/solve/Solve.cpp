@@ -59,10 +59,6 @@ void UseRoot(std::vector<std::pair<Number, unsigned>>& list) {
   if (--list.front().second == 0) list.erase(list.begin());
 }
 
-std::vector<mpq_class> AsFractions(const std::vector<mpz_class>& numbers) {
-  return std::vector<mpq_class>(numbers.begin(), numbers.end());
-}
-
 // Ruffini's table of q / (x - root), rows from the highest power down.
 RuffiniStep RuffiniTableOf(const Polynomial& q, const mpq_class& root, Stage stage) {
   RuffiniStep step;

@@ -24,7 +24,6 @@ public:
 
   bool IsZero() const { return limbs_.empty(); }
   // Base-10^9 digits of the magnitude.
-  std::size_t limbs() const { return limbs_.size(); }
 
   // *this = *this * m + a. `scratch` is reused between calls.
   void MultiplyAdd(const DecimalNumber& m, const DecimalNumber& a, std::vector<std::uint32_t>& scratch);

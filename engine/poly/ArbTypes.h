@@ -1,5 +1,6 @@
 #pragma once
 
+#include <acb.h>
 #include <arb.h>
 #include <arb_poly.h>
 #include <arf.h>
@@ -12,6 +13,7 @@
 namespace factorix {
 
 using Arb = FlintObject<arb_struct, arb_init, arb_clear>;
+using Acb = FlintObject<acb_struct, acb_init, acb_clear>;
 using Arf = FlintObject<arf_struct, arf_init, arf_clear>;
 using ArbPoly = FlintObject<arb_poly_struct, arb_poly_init, arb_poly_clear>;
 
