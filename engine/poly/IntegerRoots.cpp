@@ -69,6 +69,23 @@ std::vector<mpz_class> FewCandidateRoots(const fmpz_poly_struct* f, ulong bound,
   return found;  // already in the search's order
 }
 
+// Whether g is a multiple of the monic m. Of the same degree, g must be
+// its leading coefficient times m, which costs a product per coefficient
+// where a division would cost far more.
+bool IsMultipleOfMonic(const fmpz_poly_struct* g, const fmpz_poly_struct* m) {
+  if (fmpz_poly_length(m) != fmpz_poly_length(g)) {
+    FmpzPoly quotient;
+    return fmpz_poly_divides(quotient.get(), g, m) != 0;
+  }
+  Fmpz term;
+  const fmpz* lead = fmpz_poly_lead(g);
+  for (slong i = 0; i < fmpz_poly_length(g); ++i) {
+    fmpz_mul(term.get(), lead, m->coeffs + i);
+    if (!fmpz_equal(term.get(), g->coeffs + i)) return false;
+  }
+  return true;
+}
+
 // The candidates (distinct) that are roots of g, checked exactly. Many
 // are checked at once: their product divides g when each of them is a
 // root, and one division costs far less than a pass over g for each.
@@ -78,9 +95,9 @@ std::vector<mpz_class> ExactRoots(const fmpz_poly_struct* g, const SparseTerms& 
     std::vector<Polynomial> factors;
     factors.reserve(candidates.size());
     for (const mpz_class& candidate : candidates) factors.push_back({-candidate, 1});
-    FmpzPoly product, quotient;
+    FmpzPoly product;
     MultiplyOut(factors, product);
-    if (fmpz_poly_divides(quotient.get(), g, product.get())) return candidates;
+    if (IsMultipleOfMonic(g, product.get())) return candidates;
   }
   std::vector<mpz_class> found;
   Fmpz r;

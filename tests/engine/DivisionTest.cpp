@@ -218,7 +218,7 @@ void ExpectQuotientRebuilds(const std::vector<mpz_class>& p, const mpz_class& r,
   EXPECT_EQ(q->size(), p.size() - 1) << quotient;
   // The line's quotient is the tidied one, written at once.
   std::string tidied = "(";
-  Dividend(FormulaTerms(text)).AppendTidiedQuotient(r, tidied);
+  Dividend(FormulaTerms(text)).AppendTidiedQuotient(r, tidied, Dividend::kMaxQuotientBytes);
   EXPECT_EQ(tidied, "(" + Chunga(quotient)) << text;
 }
 
