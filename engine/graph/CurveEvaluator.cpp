@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/factor/FlintConversion.h"
+#include "engine/graph/Dyadic.h"
 #include "engine/poly/ArbTypes.h"
 
 namespace factorix {
@@ -21,14 +22,6 @@ constexpr int kRescale = 600;             // bits the double path drops at a tim
 constexpr double kRescaleAbove = 0x1p600;
 constexpr double kUnitRoundoff = 0x1p-53;
 constexpr double kLargestGuess = 1 << 14;  // bits: a guess never starts above this; doubling goes on from there
-
-ScaledValue FromArf(const arf_struct* value) {
-  if (arf_is_zero(value)) return {};
-  const slong exponent = arf_abs_bound_lt_2exp_si(value);
-  Arf significand;
-  arf_mul_2exp_si(significand.get(), value, -exponent);
-  return {arf_get_d(significand.get(), ARF_RND_NEAR), exponent};
-}
 
 }  // namespace
 
