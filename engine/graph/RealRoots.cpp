@@ -9,6 +9,7 @@
 #include "engine/factor/FlintConversion.h"
 #include "engine/graph/Descartes.h"
 #include "engine/graph/ExactSigns.h"
+#include "engine/graph/SignChange.h"
 
 namespace factorix {
 namespace {
@@ -33,49 +34,11 @@ Dyadic ExactDyadic(double x) {
   return Dyadic{mpz_class(static_cast<long>(std::ldexp(significand, 53))), exponent - 53};
 }
 
-// |a| / (|a| + |b|), for a and b not both zero: where the chord between
-// values a and -b crosses 0, as a part of the way.
-double ChordPart(const ScaledValue& a, const ScaledValue& b) {
-  if (b.Sign() == 0) return 1;
-  if (a.Sign() == 0) return 0;
-  const long shift = std::clamp(b.exponent - a.exponent, -1100L, 1100L);
-  const double ratio = std::ldexp(std::abs(b.significand / a.significand), static_cast<int>(shift));
-  return 1 / (1 + ratio);
-}
-
 // The root in the open interval (lo, hi), which holds it alone, both ends
-// doubles: narrowed by the Illinois form of regula falsi on approximate
-// values of g with exact signs, with a halving whenever two steps in a row
-// fail to halve the interval, until the ends are neighbouring doubles.
+// doubles, narrowed until the ends are neighbouring doubles.
 double NarrowDoubles(ExactSigns& signs, double lo, double hi, Deadline deadline) {
-  const int loSign = signs.RightOf(ExactDyadic(lo));
-  ScaledValue loValue = signs.ValueAt(ExactDyadic(lo)), hiValue = signs.ValueAt(ExactDyadic(hi));
-  int lastMoved = 0;  // -1: lo, +1: hi, 0: none yet
-  int slowSteps = 0;
-  while (std::nextafter(lo, hi) != hi) {
-    if (std::chrono::steady_clock::now() > deadline) throw EngineError(kOverflow);
-    const double width = hi - lo;
-    double x = lo + width * ChordPart(loValue, hiValue);
-    if (slowSteps >= 2 || loValue.Sign() == 0 || hiValue.Sign() == 0 || !(x > lo && x < hi)) {
-      x = lo + width / 2;
-      slowSteps = 0;
-    }
-    const ScaledValue value = signs.ValueAt(ExactDyadic(x));
-    if (value.Sign() == 0) return x;
-    if (value.Sign() == loSign) {
-      lo = x;
-      loValue = value;
-      if (lastMoved == -1) --hiValue.exponent;  // Illinois: halve the end that stays
-      lastMoved = -1;
-    } else {
-      hi = x;
-      hiValue = value;
-      if (lastMoved == 1) --loValue.exponent;
-      lastMoved = 1;
-    }
-    slowSteps = hi - lo > width / 2 ? slowSteps + 1 : 0;
-  }
-  return lo + (hi - lo) / 2;  // the exact midpoint, rounded to nearest
+  const SignedValues g = [&signs](double x) { return signs.ValueAt(ExactDyadic(x)); };
+  return NarrowSignChange(g, lo, g(lo), hi, g(hi), signs.RightOf(ExactDyadic(lo)), 0, deadline);
 }
 
 // The root in the open interval (lo, hi), which holds it alone, halved by
