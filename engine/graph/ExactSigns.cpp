@@ -67,9 +67,10 @@ void ExactSigns::Evaluate(Rounded& poly, const Dyadic& x, Arb& value) {
   Arb point;
   arb_set_fmpz_2exp(point.get(), numerator.get(), exponent.get());
 
-  arb_poly_evaluate(value.get(), poly.AtLevel(0).get(), point.get(), kStartPrecision);
+  // Points asked one after another are mostly close together, with a
+  // similar loss to cancellation: start at the precision the last one needed.
   const slong exact = ExactPrecision(poly.exact.get(), x);
-  for (std::size_t level = 1; arb_contains_zero(value.get()) && !arb_is_zero(value.get()); ++level) {
+  for (std::size_t level = poly.lastLevel;; ++level) {
     const slong precision = kStartPrecision << level;
     if (precision >= exact) {
       ArbPoly balls;
@@ -78,6 +79,10 @@ void ExactSigns::Evaluate(Rounded& poly, const Dyadic& x, Arb& value) {
       break;
     }
     arb_poly_evaluate(value.get(), poly.AtLevel(level).get(), point.get(), precision);
+    if (!arb_contains_zero(value.get()) || arb_is_zero(value.get())) {
+      poly.lastLevel = level;
+      break;
+    }
   }
 }
 

@@ -34,6 +34,7 @@ private:
   struct Rounded {
     FmpzPoly exact;
     std::vector<std::unique_ptr<ArbPoly>> balls;
+    std::size_t lastLevel = 0;  // the level the last evaluation below the exact precision ended at
     ArbPoly& AtLevel(std::size_t level);
   };
 
