@@ -8,6 +8,7 @@
 
 #include "app/ControlDesign.h"
 #include "formulapad/FormulaPad.h"
+#include "formulapad/PropertyBag.h"
 #include "presentation/Twips.h"
 
 namespace {
@@ -52,9 +53,29 @@ FormulaPad* ResultList::at(int index) const {
 }
 
 FormulaPad* ResultList::addLine() {
+  FormulaPad* pad = appendCopy();
+  pad->P();
+  return pad;
+}
+
+FormulaPad* ResultList::addLine(const QString& text) {
+  FormulaPad* pad = appendCopy();
+  pad->setText(text);
+  fitToText(upperBound());
+  pad->P();
+  return pad;
+}
+
+FormulaPad* ResultList::appendCopy() {
   Q_ASSERT(!pads_.isEmpty());
+  const FormulaPad* heading = pads_.first();
   const FormulaPad* above = pads_.last();
-  FormulaPad* pad = FormulaPad::CopyOf(*pads_.first(), sheet_);
+  PropertyBag stored;
+  heading->WriteProperties(stored);
+  auto* pad = new FormulaPad(sheet_);
+  pad->hide();
+  pad->ReadProperties(stored);
+  pad->resize(heading->size());
   pad->setObjectName(QStringLiteral("resultado(%1)").arg(pads_.size()));
   // Its accessible name comes from this number when a screen reader asks
   // (ResultLineAccessible): naming it here would announce every line.
