@@ -52,22 +52,27 @@ FormulaPad* ResultList::at(int index) const {
   return index >= 0 && index < pads_.size() ? pads_.at(index) : nullptr;
 }
 
+// Each line is drawn before it shows: a batch of its own, at least.
 FormulaPad* ResultList::addLine() {
+  beginBatch();
   FormulaPad* pad = appendCopy();
   pad->P();
+  endBatch();
   return pad;
 }
 
 FormulaPad* ResultList::addLine(const QString& text) {
+  beginBatch();
   FormulaPad* pad = appendCopy();
   pad->setText(text);
   fitToText(upperBound());
   pad->P();
+  endBatch();
   return pad;
 }
 
 FormulaPad* ResultList::appendCopy() {
-  Q_ASSERT(!pads_.isEmpty());
+  Q_ASSERT(!pads_.isEmpty() && batchDepth_ > 0);
   const FormulaPad* heading = pads_.first();
   const FormulaPad* above = pads_.last();
   PropertyBag stored;
@@ -83,12 +88,8 @@ FormulaPad* ResultList::appendCopy() {
   // Below the element above: its bottom plus the gap, at its Left.
   const int top = twips::fromPixels(above->y()) + twips::fromPixels(above->height()) + kLineGap;
   pads_.append(pad);
-  if (batchDepth_ == 0) {
-    place(int(pads_.size()) - 1, above->x(), twips::toPixels(top));
-  } else {
-    pad->move(above->x(), twips::toPixels(top));
-    if (firstUnshown_ < 0) firstUnshown_ = pads_.size() - 1;
-  }
+  pad->move(above->x(), twips::toPixels(top));
+  if (firstUnshown_ < 0) firstUnshown_ = pads_.size() - 1;
   return pad;
 }
 

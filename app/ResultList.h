@@ -98,7 +98,7 @@ private:
 
   void newSheet();
   // Appends a copy of element 0's stored values below the last element, not
-  // yet drawn; shown as addLine() says.
+  // yet drawn, to be shown when the batch ends. Within a batch only.
   FormulaPad* appendCopy();
   void moveAll(int dyPixels);
   // Moves element `index` to (x, y) pixels and shows it only when in view.
