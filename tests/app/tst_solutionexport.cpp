@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include <csignal>
+#include <functional>
 #include <ctime>
 #include <sys/resource.h>
 
@@ -183,22 +184,35 @@ void TestSolutionExport::copyPutsTextAndHtml() {
   QVERIFY(clipboard->text().contains(QStringLiteral("\\begin{array}{r|rrrr}")));
 }
 
-// About the most the window shows (1.5 million digits of tables): «Copiar»,
-// «Copiar LaTeX» and saving as text, HTML and LaTeX take less than 2 s of
-// processor time, whatever else the machine is doing.
+double processorSeconds(const std::function<void()>& work) {
+  const std::clock_t start = std::clock();
+  work();
+  return double(std::clock() - start) / CLOCKS_PER_SEC;
+}
+
+// The largest of these solutions the window shows (1.9 million digits of
+// tables): «Copiar», «Copiar LaTeX» and saving as text, HTML and LaTeX take
+// less than 2 s of processor time together, and saving as PDF less than 3 s
+// (the better of two runs, whatever else the machine is doing).
 void TestSolutionExport::largestSolutionCopiesAndSavesQuickly() {
   if (!factorix::test::kFullSpeed) QSKIP("timed in an optimised build without sanitizers only");
-  const SolutionSheet sheet = sheetOf(rootsOneTo(110));
+  const SolutionSheet sheet = sheetOf(rootsOneTo(119));
   QTemporaryDir folder;
-  const std::clock_t start = std::clock();
-  const SolutionDocument document(sheet);
-  delete document.mimeData();
-  QVERIFY(!document.latexFragment().isEmpty());
-  for (const auto& [name, format] : {std::pair{"s.txt", DocumentFormat::kText}, std::pair{"s.html", DocumentFormat::kHtml},
-                                     std::pair{"s.tex", DocumentFormat::kLatex}})
-    QCOMPARE(document.write(folder.filePath(QLatin1String(name)), format), QString());
-  const double seconds = double(std::clock() - start) / CLOCKS_PER_SEC;
-  QVERIFY2(seconds < 2, qPrintable(QString::number(seconds)));
+  const double copies = processorSeconds([&] {
+    const SolutionDocument document(sheet);
+    delete document.mimeData();
+    QVERIFY(!document.latexFragment().isEmpty());
+    for (const auto& [name, format] : {std::pair{"s.txt", DocumentFormat::kText}, std::pair{"s.html", DocumentFormat::kHtml},
+                                       std::pair{"s.tex", DocumentFormat::kLatex}})
+      QCOMPARE(document.write(folder.filePath(QLatin1String(name)), format), QString());
+  });
+  QVERIFY2(copies < 2, qPrintable(QString::number(copies)));
+  double pdf = 1e9;
+  for (int run = 0; run < 2 && pdf >= 3; ++run)
+    pdf = std::min(pdf, processorSeconds([&] {
+                     QCOMPARE(SolutionPages::writePdf(sheet, folder.filePath(QStringLiteral("s.pdf"))), QString());
+                   }));
+  QVERIFY2(pdf < 3, qPrintable(QString::number(pdf)));
 }
 
 void TestSolutionExport::failedWriteKeepsTheOldFile_data() {
