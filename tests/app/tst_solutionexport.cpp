@@ -134,10 +134,18 @@ void TestSolutionExport::pdfHoldsEveryTableInOrder() {
 void TestSolutionExport::latexCompiles_data() {
   addPolynomials();
   QTest::newRow("-3x²: common factor") << Polynomial{0, 0, -3};
+  const mpz_class wide("100000000000000000000000000000000000000000000000000000000000000000000000000000000");
+  QTest::newRow("x³-x²+10⁸⁰x-10⁸⁰: numbers wider than a line") << Polynomial{-wide, wide, -1, 1};
+  Polynomial narrow(42, 0);
+  narrow.front() = -1;
+  narrow.back() = 1;
+  QTest::newRow("x⁴¹-1: many narrow columns, terms without spaces") << narrow;
 }
 
 // A complete document, its graph in a picture beside it, compiles with the
-// packages of a plain TeX Live; so does the fragment «Copiar LaTeX» copies.
+// packages of a plain TeX Live, nothing in it wider than the page and every
+// number of its tables in its text; so does the fragment «Copiar LaTeX»
+// copies.
 void TestSolutionExport::latexCompiles() {
   QFETCH(Polynomial, polynomial);
   const SolutionSheet sheet = sheetOf(polynomial);
@@ -156,7 +164,18 @@ void TestSolutionExport::latexCompiles() {
                             {QStringLiteral("-halt-on-error"), QStringLiteral("-interaction=nonstopmode"), file},
                             folder.path(), &status);
     QVERIFY2(status == 0, qPrintable(file + u'\n' + log.right(1500)));
+    QVERIFY2(!log.contains(QStringLiteral("Overfull \\hbox")), qPrintable(file + u'\n' + log));
   }
+  // Digits only: a long number may be broken over lines.
+  static const QRegularExpression notDigit(QStringLiteral("\\D"));
+  const QString digits = run(QStringLiteral("pdftotext"), {QFileInfo(path).completeBaseName() + QStringLiteral(".pdf"), QStringLiteral("-")},
+                             folder.path())
+                             .remove(notDigit);
+  for (const SheetSection& section : sheet.sections)
+    for (const SheetItem& item : section.items)
+      if (item.table)
+        for (const QString& number : item.table->dividend + item.table->products + item.table->quotient)
+          QVERIFY2(digits.contains(QString(number).remove(notDigit)), qPrintable(number));
 }
 
 // «Copiar» and Ctrl+C put the text --pasos prints and an HTML page with
