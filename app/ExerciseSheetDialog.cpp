@@ -25,7 +25,6 @@
 namespace {
 
 constexpr int kPreviewed = 5;          // exercises shown in the preview
-constexpr quint32 kSeedsOffered = 1000000000;  // a new seed has at most nine digits, easy to copy down
 
 QSpinBox* spinBox(int lowest, int highest, int value, QWidget* parent) {
   auto* box = new QSpinBox(parent);
@@ -48,6 +47,11 @@ ExerciseSheetDialog::ExerciseSheetDialog(QWidget* parent) : QDialog(parent) {
 
 ExerciseSheetDialog::~ExerciseSheetDialog() = default;
 
+quint32 ExerciseSheetDialog::newSeed() {
+  constexpr quint32 kSeedsOffered = 1000000000;  // seeds 0 to 999999999
+  return QRandomGenerator::global()->bounded(kSeedsOffered);
+}
+
 void ExerciseSheetDialog::buildForm() {
   const factorix::SheetOptions defaults;
   count_ = spinBox(factorix::kMinExercises, factorix::kMaxExercises, defaults.count, this);
@@ -58,11 +62,11 @@ void ExerciseSheetDialog::buildForm() {
   rationals_ = new QCheckBox(tr("Con raíces fraccionarias (p/q, con q de 2 a 4)"), this);
   complex_ = new QCheckBox(tr("Con un factor de segundo grado sin raíces reales"), this);
   worked_ = new QCheckBox(tr("Soluciones con la resolución paso a paso"), this);
-  seed_ = new QLineEdit(QString::number(QRandomGenerator::global()->bounded(kSeedsOffered)), this);
+  seed_ = new QLineEdit(QString::number(newSeed()), this);
   seed_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{1,20}")), seed_));
-  auto* newSeed = new QPushButton(tr("Otra semilla"), this);
-  connect(newSeed, &QPushButton::clicked, this,
-          [this] { seed_->setText(QString::number(QRandomGenerator::global()->bounded(kSeedsOffered))); });
+  auto* otherSeed = new QPushButton(tr("Otra semilla"), this);
+  connect(otherSeed, &QPushButton::clicked, this,
+          [this] { seed_->setText(QString::number(newSeed())); });
 
   auto* range = new QHBoxLayout;
   range->addWidget(lowest_);
@@ -70,7 +74,7 @@ void ExerciseSheetDialog::buildForm() {
   range->addWidget(highest_);
   auto* seedRow = new QHBoxLayout;
   seedRow->addWidget(seed_, 1);
-  seedRow->addWidget(newSeed);
+  seedRow->addWidget(otherSeed);
   auto* form = new QFormLayout;
   form->addRow(tr("&Número de ejercicios:"), count_);
   form->addRow(tr("&Grado:"), degree_);

@@ -34,6 +34,10 @@ public:
   QSpinBox* degreeBox() const { return degree_; }
   QLineEdit* seedEdit() const { return seed_; }
 
+  // A seed the program picks for a new sheet: at most nine digits, easy to
+  // copy down.
+  static quint32 newSeed();
+
   bool save(const QString& path);
   void saveAs();
   void print();

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QRandomGenerator>
 #include <QRegularExpression>
 
 #include "app/DrawingOutput.h"
@@ -13,8 +12,6 @@
 #include "documents/WorkedSolutionText.h"
 
 namespace {
-
-constexpr quint32 kSeedsOffered = 1000000000;  // a seed the program picks has at most nine digits
 
 // The context of this file's texts in the catalogues.
 struct SheetCommand {
@@ -39,7 +36,7 @@ QString readOptions(const QCommandLineParser& parser, factorix::SheetOptions& op
   }
   options.rationals = parser.isSet(QStringLiteral("racionales"));
   options.complexFactor = parser.isSet(QStringLiteral("complejas"));
-  options.seed = QRandomGenerator::global()->bounded(kSeedsOffered);
+  options.seed = ExerciseSheetDialog::newSeed();
   if (parser.isSet(QStringLiteral("semilla"))) {
     static const QRegularExpression digits(QStringLiteral("^\\d{1,20}$"));
     const QString seed = parser.value(QStringLiteral("semilla"));

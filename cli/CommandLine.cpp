@@ -150,7 +150,10 @@ int CommandLine::run(const QStringList& arguments, std::span<const DrawingHandle
   Options options;
   QCommandLineParser& parser = options.parser;
   if (!parser.parse(withTextAfterEndOfOptions(arguments))) return usageError(parser.errorText());
-  for (const QString& language : parser.values(options.language)) {
+  const QStringList languages = parser.values(options.language);
+  if (languages.size() > 1)
+    return usageError(CommandLine::tr("--%1 se indica una sola vez.").arg(QLatin1String(UiLanguage::kOption)));
+  for (const QString& language : languages) {
     if (!UiLanguage::isKnown(language))
       return usageError(CommandLine::tr("idioma desconocido: «%1»; elija uno de estos: %2.")
                             .arg(language, UiLanguage::known().join(QStringLiteral(", "))));

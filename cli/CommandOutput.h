@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/core/EngineError.h"
+
 // What a command leaves for the command line to print.
 struct CommandOutput {
   // Formula lines in the pad's text encoding, in the order the window
@@ -25,3 +27,16 @@ struct CommandOutput {
 // What the command line says when a text is not a sum of terms and the
 // command needs a polynomial, in the language of the run.
 std::string NoFactorizationMessage();
+
+// The output of `report` (bool(CommandOutput&), false for a text that is
+// not a sum of terms), which ends with the engine's error, and no lines,
+// when the polynomial is too large to show.
+template <typename Report>
+CommandOutput ReportOutput(Report report) {
+  CommandOutput output;
+  output.error = factorix::RunGuarded([&report, &output] {
+    if (!report(output)) output.message = NoFactorizationMessage();
+  });
+  if (output.error != factorix::kNoError) output.lines.clear();
+  return output;
+}

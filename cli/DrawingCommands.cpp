@@ -57,10 +57,13 @@ bool namesDrawingCommand(std::string_view argument) {
 std::span<const DrawingCommand> drawingCommands() { return kDrawingCommands; }
 
 bool needsDrawing(int argc, const char* const* argv) {
-  // The language option alone, as no option at all, opens the window.
+  // The language option alone, as no option at all, opens the window; given
+  // twice, it is the command line's to refuse.
   int first = 1;
-  while (first < argc && UiLanguage::optionLength(argc, argv, first) > 0)
+  int languageOptions = 0;
+  for (; first < argc && UiLanguage::optionLength(argc, argv, first) > 0; ++languageOptions)
     first += UiLanguage::optionLength(argc, argv, first);
+  if (languageOptions > 1) return false;
   if (first >= argc || isQtWindowOption(argv[first])) return true;
   for (int i = first; i < argc; ++i) {
     if (std::string_view(argv[i]) == "--") break;  // what follows are values

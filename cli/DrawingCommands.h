@@ -26,7 +26,7 @@ struct DrawingHandler {
 std::span<const DrawingCommand> drawingCommands();
 
 // Whether the call needs the drawing program: no argument but the language
-// option (the window), a first argument that is one of Qt's window options (a single dash and a
+// option given once (the window), a first argument that is one of Qt's window options (a single dash and a
 // word, as -platform or -style), or any argument that names a drawing
 // command (--option or --option=value). A value that happens to spell a
 // drawing option sends the call there too, where it gives the same answer.

@@ -24,16 +24,22 @@ QString shownCharacter(const std::string& utf8) {
   return QStringLiteral("U+%1").arg(uint(code), 4, 16, QChar(u'0')).toUpper();
 }
 
-QString unreadable(const factorix::WrittenPolynomial& read) {
-  const QString start =
-      QCoreApplication::translate("PolynomialArgument", "%1: el texto no es un polinomio en x: ")
-          .arg(QCoreApplication::applicationName());
+// Why `read` is no polynomial, as standard error says it: in the language
+// of the run when `translated`, else in Spanish.
+QString unreadable(const factorix::WrittenPolynomial& read, bool translated) {
+  const auto text = [translated](const char* source) {
+    return translated ? QCoreApplication::translate("PolynomialArgument", source) : QString::fromUtf8(source);
+  };
+  const QString start = text(QT_TRANSLATE_NOOP("PolynomialArgument", "%1: el texto no es un polinomio en x: "))
+                            .arg(QCoreApplication::applicationName());
   if (read.character.empty())
-    return start + QCoreApplication::translate("PolynomialArgument", "termina antes de completarse.");
-  return start + QCoreApplication::translate("PolynomialArgument", "no se puede leer %1 (carácter %2).")
+    return start + text(QT_TRANSLATE_NOOP("PolynomialArgument", "termina antes de completarse."));
+  return start + text(QT_TRANSLATE_NOOP("PolynomialArgument", "no se puede leer %1 (carácter %2)."))
                      .arg(shownCharacter(read.character))
                      .arg(read.position);
 }
+
+bool isSign(char c) { return c == '+' || c == '-'; }
 
 }  // namespace
 
@@ -47,6 +53,21 @@ bool PolynomialArgument::padCouldHold(QStringView padText) {
   for (const QChar c : padText)
     if (c.unicode() >= isKey.size() || !isKey[c.unicode()]) return false;
   return true;
+}
+
+std::string PolynomialArgument::sumOfTermsText() const {
+  std::string text;
+  text.reserve(padText.size());
+  for (std::size_t i = 0; i < padText.size();) {
+    if (!isSign(padText[i])) {
+      text += padText[i++];
+      continue;
+    }
+    bool negative = false;  // an odd number of "-" in the run so far
+    for (; i < padText.size() && isSign(padText[i]); ++i) negative = negative != (padText[i] == '-');
+    text += negative ? '-' : '+';
+  }
+  return text;
 }
 
 PolynomialArgument PolynomialArgument::read(const QString& texto) {
@@ -67,7 +88,8 @@ PolynomialArgument PolynomialArgument::read(const QString& texto) {
       argument.padText = read.padText;
       break;
     case factorix::WrittenPolynomial::Status::kUnreadable:
-      argument.message = unreadable(read);
+      argument.message = unreadable(read, true);
+      argument.messageAsWritten = unreadable(read, false);
       break;
     case factorix::WrittenPolynomial::Status::kTooLarge:
       argument.error = factorix::kOverflow;

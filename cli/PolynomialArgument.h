@@ -13,8 +13,11 @@ struct PolynomialArgument {
   // An engine error number (factorix::ErrorNumber) that ends the text with
   // the window's message for it; kNoError (0) for none.
   int error = 0;
-  // A message of its own for standard error, without its line end.
+  // A message of its own for standard error, without its line end, in the
+  // language of the run; empty for none.
   QString message;
+  // The same message in Spanish whatever the language, for JSON.
+  QString messageAsWritten;
 
   // A TEXTO that the pad could hold (only characters the pad's keys write,
   // in the pad's encoding or with raised characters as the superscripts the
@@ -25,6 +28,12 @@ struct PolynomialArgument {
   // naming the first character that could not be read, one too large the
   // overflow error. Bytes that were no UTF-8 (U+FFFD) get the syntax error.
   static PolynomialArgument read(const QString& texto);
+
+  // `padText` as a sum of terms reads it, for the commands that need the
+  // polynomial rather than the search: a run of signs before a term stands
+  // for the one sign the evaluator makes of it ("--x" is "+x", "-+x" is
+  // "-x"), which a sum of terms takes where it takes a sign.
+  std::string sumOfTermsText() const;
 
   // Whether every character of `padText` is one that a pad's keys write.
   static bool padCouldHold(QStringView padText);

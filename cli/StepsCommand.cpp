@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "engine/core/EngineError.h"
+#include "cli/PolynomialArgument.h"
 #include "engine/factor/Work.h"
 #include "engine/solve/Solution.h"
 #include "presentation/ErrorMessages.h"
@@ -12,54 +12,46 @@
 
 namespace {
 
-std::string utf8(const QString& text) {
-  const QByteArray bytes = text.toUtf8();
-  return std::string(bytes.constData(), size_t(bytes.size()));
+// The solution of the argument's polynomial into the output by `write`.
+template <typename Write>
+CommandOutput solve(const PolynomialArgument& argument, Write write) {
+  return ReportOutput([text = argument.sumOfTermsText(), &write](CommandOutput& output) {
+    output.plainText = true;
+    const std::optional<factorix::Polynomial> polynomial = factorix::ReadTermsWithinLimits(text);
+    if (polynomial) write(factorix::Solve(*polynomial), output);
+    return polynomial.has_value();
+  });
 }
 
-// The solution of `padText` into `output` by `write`; false for a text
-// that is not a sum of terms.
-template <typename Write>
-bool solve(std::string_view padText, CommandOutput& output, Write write) {
-  output.plainText = true;
-  output.error = factorix::RunGuarded([&] {
-    const std::optional<factorix::Polynomial> polynomial = factorix::ReadTermsWithinLimits(padText);
-    if (!polynomial) {
-      output.message = NoFactorizationMessage();
-      return;
-    }
-    write(factorix::Solve(*polynomial), output);
-  });
-  return output.message.empty();
+std::string failureLine(int error, const QString& message) {
+  return SolutionJson::writeFailure(error, message).toStdString();
 }
 
 }  // namespace
 
-CommandOutput pasos(std::string_view padText) {
-  CommandOutput output;
-  solve(padText, output, [](const factorix::Solution& solution, CommandOutput& out) {
+CommandOutput pasos(const PolynomialArgument& argument) {
+  return solve(argument, [](const factorix::Solution& solution, CommandOutput& output) {
     QString text = SolutionText::write(solution);
     text.chop(1);  // the runner ends every line
-    for (const QString& line : text.split(u'\n')) out.lines.push_back(utf8(line));
+    for (const QString& line : text.split(u'\n')) output.lines.push_back(line.toStdString());
   });
-  if (output.error != factorix::kNoError) output.lines.clear();
-  return output;
 }
 
-CommandOutput pasosJson(std::string_view padText) {
-  CommandOutput output;
-  solve(padText, output, [](const factorix::Solution& solution, CommandOutput& out) {
-    const QByteArray json = SolutionJson::write(solution);
-    out.lines = {std::string(json.constData(), size_t(json.size()))};
+CommandOutput pasosJson(const PolynomialArgument& argument) {
+  CommandOutput output = solve(argument, [](const factorix::Solution& solution, CommandOutput& out) {
+    out.lines = {SolutionJson::write(solution).toStdString()};
   });
   // One line per text, so that the answers to many texts stay in step with
   // them: what went wrong, as an object of its own.
-  if (output.error != factorix::kNoError) {
-    output.lines = {utf8(QStringLiteral("{\"error\": %1, \"mensaje\": \"%2\"}")
-                             .arg(output.error)
-                             .arg(ErrorMessageAsWritten(output.error)))};
-  } else if (!output.message.empty()) {
-    output.lines = {R"({"error": null, "mensaje": "no es una suma de términos"})"};
-  }
+  if (output.error != factorix::kNoError)
+    output.lines = {failureLine(output.error, ErrorMessageAsWritten(output.error))};
+  else if (!output.message.empty())
+    output.lines = {failureLine(factorix::kNoError, QStringLiteral("no es una suma de términos"))};
   return output;
+}
+
+std::string pasosJsonUnread(const PolynomialArgument& argument) {
+  if (argument.error != factorix::kNoError)
+    return failureLine(argument.error, ErrorMessageAsWritten(argument.error));
+  return failureLine(factorix::kNoError, argument.messageAsWritten);
 }

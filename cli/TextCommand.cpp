@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "engine/core/EngineError.h"
+#include "cli/PolynomialArgument.h"
 #include "cli/StepsCommand.h"
 #include "engine/search/Search.h"
 #include "report/WorkReport.h"
@@ -10,9 +10,10 @@
 namespace {
 
 // What "Calcular" writes: one line per root, "(x-r) (quotient)". A line whose
-// division failed holds the factor alone.
-CommandOutput calcular(std::string_view padText) {
-  factorix::SearchResult result = factorix::Search(padText);
+// division failed holds the factor alone. The search reads the text as the
+// window does.
+CommandOutput calcular(const PolynomialArgument& argument) {
+  factorix::SearchResult result = factorix::Search(argument.padText);
   CommandOutput output;
   output.error = result.error;
   output.lines = std::move(result.lines);
@@ -20,22 +21,10 @@ CommandOutput calcular(std::string_view padText) {
   return output;
 }
 
-// Runs one of the work's reports; a polynomial too large to show ends with
-// the engine's error.
-template <typename Report>
-CommandOutput work(Report report) {
-  CommandOutput output;
-  output.error = factorix::RunGuarded([&report, &output] {
-    if (!report(output)) output.message = NoFactorizationMessage();
-  });
-  if (output.error != factorix::kNoError) output.lines.clear();
-  return output;
-}
-
 // The complete factorisation over the integers, one line.
-CommandOutput factorizar(std::string_view padText) {
-  return work([padText](CommandOutput& output) {
-    const std::optional<QString> line = WorkReport::factorizationLine(padText);
+CommandOutput factorizar(const PolynomialArgument& argument) {
+  return ReportOutput([text = argument.sumOfTermsText()](CommandOutput& output) {
+    const std::optional<QString> line = WorkReport::factorizationLine(text);
     if (line) output.lines.push_back(line->toStdString());
     return line.has_value();
   });
@@ -43,9 +32,9 @@ CommandOutput factorizar(std::string_view padText) {
 
 // The Ruffini tables of the first root as plain text, then the
 // factorisation.
-CommandOutput ruffini(std::string_view padText) {
-  return work([padText](CommandOutput& output) {
-    const std::optional<QStringList> lines = WorkReport::ruffiniLines(padText);
+CommandOutput ruffini(const PolynomialArgument& argument) {
+  return ReportOutput([text = argument.sumOfTermsText()](CommandOutput& output) {
+    const std::optional<QStringList> lines = WorkReport::ruffiniLines(text);
     if (lines) {
       for (const QString& line : *lines) output.lines.push_back(line.toStdString());
     }
@@ -79,7 +68,7 @@ constexpr TextCommand kCommands[] = {
      &pasos},
 };
 
-const TextCommand kPasosJson{"pasos", "", &pasosJson, false};
+const TextCommand kPasosJson{"pasos", "", &pasosJson, false, &pasosJsonUnread};
 
 }  // namespace
 

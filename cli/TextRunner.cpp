@@ -27,11 +27,19 @@ void write(std::FILE* stream, const QString& text) {
 
 TextRunner::TextRunner(const TextCommand& command, bool padText) : command_(command), padText_(padText) {}
 
-int TextRunner::runText(const QString& texto) const {
-  const PolynomialArgument argument = PolynomialArgument::read(texto);
-  if (!argument.message.isEmpty()) return reportMessage(argument.message.toStdString());
-  if (argument.error != factorix::kNoError) return report(argument.error);
-  const CommandOutput output = command_.run(argument.padText);
+int TextRunner::runText(const QString& texto) const { return run(PolynomialArgument::read(texto)); }
+
+int TextRunner::run(const PolynomialArgument& argument) const {
+  if (argument.message.isEmpty() && argument.error == factorix::kNoError) return print(command_.run(argument));
+  CommandOutput output;
+  output.error = argument.error;
+  output.message = argument.message.toStdString();
+  output.plainText = true;
+  if (command_.unreadLine) output.lines = {command_.unreadLine(argument)};
+  return print(output);
+}
+
+int TextRunner::print(const CommandOutput& output) const {
   std::string spoken;  // one buffer for every line spelt
   for (const std::string& line : output.lines) {
     std::string_view text = line;
@@ -56,10 +64,13 @@ int TextRunner::runStandardInput() const {
   int status = kLinesOnly;
   while (reader.next(line, tooLong)) {
     int textStatus = kLinesOnly;
-    if (tooLong)
-      textStatus = report(factorix::kOverflow);
-    else
+    if (tooLong) {
+      PolynomialArgument beyondBound;
+      beyondBound.error = factorix::kOverflow;
+      textStatus = run(beyondBound);
+    } else {
       textStatus = runText(QString::fromUtf8(line.data(), qsizetype(line.size())));
+    }
     if (command_.blankLineAfterEach) std::fputc('\n', stdout);
     if (textStatus != kLinesOnly) status = textStatus;
     if (std::ferror(stdout)) break;  // the rest could not be written either

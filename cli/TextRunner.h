@@ -3,6 +3,8 @@
 #include <QString>
 #include <string_view>
 
+struct CommandOutput;
+struct PolynomialArgument;
 struct TextCommand;
 
 // Runs one command of the command line on texts and prints what it makes of
@@ -22,6 +24,10 @@ public:
   int runStandardInput() const;
 
 private:
+  // Runs the command on what was read, or prints why nothing was.
+  int run(const PolynomialArgument& argument) const;
+  // Prints `output`'s lines, then its message or error's message.
+  int print(const CommandOutput& output) const;
   // The message for `error` (an engine error number), when there is one.
   static int report(int error);
   // Writes `message` (UTF-8) and its line end on standard error.

@@ -111,3 +111,8 @@ QByteArray SolutionJson::write(const Solution& solution) {
                  {"factorizacion", quoted(QString::fromStdString(WriteFactorization(solution.factorization)))}})
       .toUtf8();
 }
+
+QByteArray SolutionJson::writeFailure(int error, const QString& message) {
+  const QString number = error == 0 ? QStringLiteral("null") : QString::number(error);
+  return object({{"error", number}, {"mensaje", quoted(message)}}).toUtf8();
+}

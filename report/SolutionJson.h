@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 #include "engine/solve/Solution.h"
 
@@ -21,4 +22,9 @@
 class SolutionJson {
 public:
   static QByteArray write(const factorix::Solution& solution);
+
+  // What stands in the solution's place when there is none, one line too:
+  // {"error": 6, "mensaje": "..."}, with null for `error` 0 (a text that
+  // was read but gives no solution). `message` is for people.
+  static QByteArray writeFailure(int error, const QString& message);
 };

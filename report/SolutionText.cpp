@@ -73,22 +73,6 @@ QString formulaLine(const QString& name, const mpz_class& a, const mpz_class& b,
   return line;
 }
 
-// The words of a multiplicity: "doble", "triple", "multiplicidad 5".
-QString multiplicityText(unsigned multiplicity) {
-  switch (multiplicity) {
-    case 1:
-      return {};
-    case 2:
-      return SolutionText::tr("doble");
-    case 3:
-      return SolutionText::tr("triple");
-    case 4:
-      return SolutionText::tr("cuádruple");
-    default:
-      return SolutionText::tr("multiplicidad %1").arg(multiplicity);
-  }
-}
-
 QStringList trialsLines(const TrialsStep& step) {
   QStringList lines;
   const qsizetype failed = qsizetype(step.candidates.size()) - (step.foundRoot ? 1 : 0);
@@ -207,10 +191,26 @@ QString SolutionText::trialLine(const mpq_class& candidate, const mpq_class& rem
   return tr("x = %1: resto %2").arg(RootText::number(candidate), RootText::number(remainder));
 }
 
+QString SolutionText::multiplicity(unsigned count) {
+  switch (count) {
+    case 0:
+    case 1:
+      return {};
+    case 2:
+      return tr("doble");
+    case 3:
+      return tr("triple");
+    case 4:
+      return tr("cuádruple");
+    default:
+      return tr("multiplicidad %1").arg(count);
+  }
+}
+
 QString SolutionText::rootLine(const Root& root) {
   QString line = root.exact ? QStringLiteral("x = ") + RootText::exact(*root.exact)
                             : QStringLiteral("x ≈ ") + RootText::approximate(root, kDecimalComma);
-  const QString times = multiplicityText(root.multiplicity);
+  const QString times = multiplicity(root.multiplicity);
   if (!times.isEmpty()) line += QStringLiteral(" (%1)").arg(times);
   return line;
 }

@@ -30,6 +30,9 @@ public:
   static QString productLine(const factorix::RuffiniStep& step);
   // "x = -1: resto -9".
   static QString trialLine(const mpq_class& candidate, const mpq_class& remainder);
+  // The words of a root's multiplicity wherever a root is written: "doble",
+  // "triple", "cuádruple", "multiplicidad 5"; empty for a simple root.
+  static QString multiplicity(unsigned count);
   // "x = 2", "x = 0 (doble)", "x ≈ 1,324718".
   static QString rootLine(const factorix::Root& root);
   // "Raíces: x = 2, x = -1-√3i, x = -1+√3i".

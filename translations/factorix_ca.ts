@@ -185,6 +185,10 @@ amb un missatge d&apos;error, 2 si les opcions no són vàlides.</translation>
         <source>Escribe la resolución paso a paso de TEXTO: el factor común, los candidatos probados con el teorema del resto, las tablas de Ruffini, la ecuación de segundo grado o bicuadrada que queda, las raíces con su multiplicidad y la factorización. Con --json, un objeto JSON por polinomio; con --formato o --salida, un documento (texto, JSON, HTML, LaTeX o PDF).</source>
         <translation>Escriu la resolució pas a pas de TEXT: el factor comú, els candidats provats amb el teorema del residu, les taules de Ruffini, l&apos;equació de segon grau o biquadrada que queda, les arrels amb la seva multiplicitat i la factorització. Amb --json, un objecte JSON per polinomi; amb --formato o --salida, un document (text, JSON, HTML, LaTeX o PDF).</translation>
     </message>
+    <message>
+        <source>--%1 se indica una sola vez.</source>
+        <translation>--%1 s&apos;indica una sola vegada.</translation>
+    </message>
 </context>
 <context>
     <name>ControlDesign</name>
@@ -194,7 +198,7 @@ amb un missatge d&apos;error, 2 si les opcions no són vàlides.</translation>
     </message>
     <message>
         <source>Descomposición(es)</source>
-        <translation>Descomposició(ns)</translation>
+        <translation>Descomposicions</translation>
     </message>
     <message>
         <source>Créditos</source>

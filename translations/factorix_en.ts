@@ -185,6 +185,10 @@ with an error message, 2 if the options are not valid.</translation>
         <source>Escribe la resolución paso a paso de TEXTO: el factor común, los candidatos probados con el teorema del resto, las tablas de Ruffini, la ecuación de segundo grado o bicuadrada que queda, las raíces con su multiplicidad y la factorización. Con --json, un objeto JSON por polinomio; con --formato o --salida, un documento (texto, JSON, HTML, LaTeX o PDF).</source>
         <translation>Writes the step-by-step solution of TEXT: the common factor, the candidates tried with the remainder theorem, the synthetic division tables, the quadratic or biquadratic equation that is left, the roots with their multiplicity and the factorization. With --json, one JSON object per polynomial; with --formato or --salida, a document (text, JSON, HTML, LaTeX or PDF).</translation>
     </message>
+    <message>
+        <source>--%1 se indica una sola vez.</source>
+        <translation>--%1 is given only once.</translation>
+    </message>
 </context>
 <context>
     <name>ControlDesign</name>
@@ -1002,11 +1006,11 @@ Ctrl+Insert: copy the formula as shown</translation>
     </message>
     <message>
         <source>Primer grado</source>
-        <translation>First degree</translation>
+        <translation>Linear</translation>
     </message>
     <message>
         <source>Segundo grado</source>
-        <translation>Second degree</translation>
+        <translation>Quadratic</translation>
     </message>
     <message>
         <source>Bicuadrada</source>

@@ -185,6 +185,10 @@ batekin amaitu bada, 2 aukerak baliozkoak ez badira.</translation>
         <source>Escribe la resolución paso a paso de TEXTO: el factor común, los candidatos probados con el teorema del resto, las tablas de Ruffini, la ecuación de segundo grado o bicuadrada que queda, las raíces con su multiplicidad y la factorización. Con --json, un objeto JSON por polinomio; con --formato o --salida, un documento (texto, JSON, HTML, LaTeX o PDF).</source>
         <translation>TESTUAren ebazpena idazten du urratsez urrats: faktore komuna, hondarraren teoremarekin probatutako hautagaiak, Ruffiniren taulak, geratzen den bigarren mailako ekuazioa edo ekuazio bikarratua, erroak beren anizkoiztasunarekin eta faktorizazioa. --json-ekin, JSON objektu bat polinomio bakoitzeko; --formato edo --salida-rekin, dokumentu bat (testua, JSON, HTML, LaTeX edo PDF).</translation>
     </message>
+    <message>
+        <source>--%1 se indica una sola vez.</source>
+        <translation>--%1 behin bakarrik adierazten da.</translation>
+    </message>
 </context>
 <context>
     <name>ControlDesign</name>

@@ -185,6 +185,10 @@ cunha mensaxe de erro, 2 se as opcións non son válidas.</translation>
         <source>Escribe la resolución paso a paso de TEXTO: el factor común, los candidatos probados con el teorema del resto, las tablas de Ruffini, la ecuación de segundo grado o bicuadrada que queda, las raíces con su multiplicidad y la factorización. Con --json, un objeto JSON por polinomio; con --formato o --salida, un documento (texto, JSON, HTML, LaTeX o PDF).</source>
         <translation>Escribe a resolución paso a paso de TEXTO: o factor común, os candidatos probados co teorema do resto, as táboas de Ruffini, a ecuación de segundo grao ou bicadrada que queda, as raíces coa súa multiplicidade e a factorización. Con --json, un obxecto JSON por polinomio; con --formato ou --salida, un documento (texto, JSON, HTML, LaTeX ou PDF).</translation>
     </message>
+    <message>
+        <source>--%1 se indica una sola vez.</source>
+        <translation>--%1 indícase unha soa vez.</translation>
+    </message>
 </context>
 <context>
     <name>ControlDesign</name>

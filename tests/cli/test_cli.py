@@ -79,6 +79,16 @@ class Calcular(unittest.TestCase):
             with self.subTest(text=text):
                 self.assertEqual(run(["--calcular", "--", text]), ([line], "", 0))
 
+    def test_every_command_reads_sign_runs_alike(self):
+        # text with a run of signs, the same polynomial written plainly
+        for text, plain in (("--x-2", "x-2"), ("-+x+1", "-x+1"), ("x--x-2", "2x-2"), ("--x^2-4", "x^2-4")):
+            for command in ("--calcular", "--factorizar", "--ruffini", "--pasos"):
+                with self.subTest(text=text, command=command):
+                    out, err, code = run([command, "--", text])
+                    self.assertEqual((out, err, code), run([command, plain]))
+                    self.assertEqual((err, code), ("", 0))
+                    self.assertNotEqual(out, [])
+
     def test_pad_encoding_with_texto(self):
         for args in (["--calcular", "2x³+0x²+0x-16", "--texto"], ["--texto", "--calcular=2xe3+0xe2+0x-16"]):
             with self.subTest(args=args):
@@ -338,7 +348,8 @@ class Languages(unittest.TestCase):
 
     def test_an_unknown_language_is_a_usage_error(self):
         for args in (["--idioma", "fr", "--calcular", "1"], ["--idioma=", "--calcular", "1"], ["--idioma"],
-                     ["--idioma", "fr"], ["--idioma=CA"]):
+                     ["--idioma", "fr"], ["--idioma=CA"], ["--idioma", "ca", "--idioma", "en"],
+                     ["--idioma=ca", "--idioma=ca", "--calcular", "1"]):
             with self.subTest(args=args):
                 out, err, code = run(args)
                 self.assertEqual((out, code), ([], 2))

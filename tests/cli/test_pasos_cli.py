@@ -67,14 +67,17 @@ check(r.returncode == 0 and "x ≈ 1,324718" in r.stdout, f"text: {r.stdout!r}")
 check(r.stdout.endswith("Raíces: x ≈ 1,324718, x ≈ -0,662359-0,562280i, x ≈ -0,662359+0,562280i\n"
                         "Factorización: x³-x-1\n"), f"text ends: {r.stdout!r}")
 
-# Standard input: one JSON line per line of input, whatever each gives.
-r = run("--pasos", "-", "--json", stdin="x^2-2\n2*x\nx^401-1\n")
+# Standard input: one JSON line per line of input, whatever each gives,
+# texts that are no polynomial at all included.
+r = run("--pasos", "-", "--json", stdin='x^2-2\n2*x\nx^401-1\nhola\nx"\n')
 lines = r.stdout.splitlines()
-check(r.returncode == 1 and len(lines) == 3, f"standard input: {r.returncode} {r.stdout!r}")
-if len(lines) == 3:
+check(r.returncode == 1 and len(lines) == 5, f"standard input: {r.returncode} {r.stdout!r}")
+if len(lines) == 5:
     check(json.loads(lines[0])["raices"][1]["valor"] == "√2", f"line 1: {lines[0]}")
-    check(json.loads(lines[1])["error"] is None, f"line 2: {lines[1]}")
-    check(json.loads(lines[2])["error"] == 6, f"line 3: {lines[2]}")
+    for line, error, needle in ((lines[1], None, "suma de términos"), (lines[2], 6, "error"),
+                                (lines[3], None, "«h» (carácter 1)"), (lines[4], None, '«"» (carácter 2)')):
+        answer = json.loads(line)
+        check(answer["error"] == error and needle in answer["mensaje"], f"{line}")
 
 # Not a sum of terms: the program's message, status 1. Past the bounds:
 # error 6's message. --json with another command: a usage error.

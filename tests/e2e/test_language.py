@@ -31,7 +31,7 @@ LANGUAGES = [
      ("Kalkulatu", "Errorea", "Errore bat gertatu da. Berrikusi kalkulua.", "Ados")),
     ("en_US.UTF-8", "Polynomial", ["Calculate", "Credits", "Help", "Quit", "Scroll left", "Scroll right"],
      "Quit", "Are you sure you want to quit?", ["No", "Yes"], "No", "Results heading",
-     "Step-by-step solution", ["Second degree", "Roots", "Factorization", "Graph"],
+     "Step-by-step solution", ["Quadratic", "Roots", "Factorization", "Graph"],
      ("Calculate", "Error", "An error occurred. Check the calculation.", "OK")),
     ("es_ES.UTF-8", "Polinomio", ["Ayuda", "Calcular", "Créditos", "Salir", "Desplazar a la izquierda", "Desplazar a la derecha"],
      "Salir", "¿Está seguro de querer salir?", ["No", "Sí"], "No", "Encabezado de los resultados",
