@@ -1,6 +1,8 @@
 #include <QtTest>
 
+#include <QApplication>
 #include <QClipboard>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
@@ -35,6 +37,8 @@ private slots:
   void latexCompiles();
   void copyPutsTextAndHtml();
   void largestSolutionCopiesAndSavesQuickly();
+  void saveRunsInTheBackground_data();
+  void saveRunsInTheBackground();
   void failedWriteKeepsTheOldFile_data();
   void failedWriteKeepsTheOldFile();
 };
@@ -232,6 +236,41 @@ void TestSolutionExport::largestSolutionCopiesAndSavesQuickly() {
                      QCOMPARE(SolutionPages::writePdf(sheet, folder.filePath(QStringLiteral("s.pdf"))), QString());
                    }));
   QVERIFY2(pdf < 3, qPrintable(QString::number(pdf)));
+}
+
+void TestSolutionExport::saveRunsInTheBackground_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<bool>("written");
+  QTest::newRow("PDF") << QStringLiteral("s.pdf") << true;
+  QTest::newRow("into a folder that is not there") << QStringLiteral("no/s.pdf") << false;
+}
+
+// «Guardar…» writes on a thread of its own with the export buttons off, then
+// turns them on again and, when the write failed, says why.
+void TestSolutionExport::saveRunsInTheBackground() {
+  QFETCH(QString, name);
+  QFETCH(bool, written);
+  SolutionDialog dialog(sheetOf(rootsOneTo(40)));
+  dialog.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+  QTemporaryDir folder;
+  const QString path = folder.filePath(name);
+  auto* save = dialog.findChild<QPushButton*>(QStringLiteral("guardar"));
+  QString message;
+  QTimer answer;  // closes the message box, keeping its text
+  connect(&answer, &QTimer::timeout, [&message] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      message = box->text();
+      box->accept();
+    }
+  });
+  answer.start(10);
+  dialog.exporter()->save(path, DocumentFormat::kPdf);
+  QVERIFY(dialog.exporter()->isBusy() && !save->isEnabled());
+  QTRY_VERIFY_WITH_TIMEOUT(!dialog.exporter()->isBusy(), 60000);
+  QVERIFY(save->isEnabled());
+  QTRY_COMPARE(message.contains(path), !written);
+  QCOMPARE(QFile::exists(path), written);
 }
 
 void TestSolutionExport::failedWriteKeepsTheOldFile_data() {
