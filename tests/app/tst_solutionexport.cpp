@@ -39,6 +39,7 @@ private slots:
   void largestSolutionCopiesAndSavesQuickly();
   void saveRunsInTheBackground_data();
   void saveRunsInTheBackground();
+  void closingFinishesTheFile();
   void failedWriteKeepsTheOldFile_data();
   void failedWriteKeepsTheOldFile();
 };
@@ -271,6 +272,20 @@ void TestSolutionExport::saveRunsInTheBackground() {
   QVERIFY(save->isEnabled());
   QTRY_COMPARE(message.contains(path), !written);
   QCOMPARE(QFile::exists(path), written);
+}
+
+// A window closed while its file is written leaves the whole file.
+void TestSolutionExport::closingFinishesTheFile() {
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("s.pdf"));
+  {
+    SolutionDialog dialog(sheetOf(rootsOneTo(40)));
+    dialog.exporter()->save(path, DocumentFormat::kPdf);
+  }
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QVERIFY(file.readAll().trimmed().endsWith("%%EOF"));
+  QVERIFY(!QGuiApplication::overrideCursor());
 }
 
 void TestSolutionExport::failedWriteKeepsTheOldFile_data() {
