@@ -7,6 +7,7 @@
 //   factorix-bench --generated   the generated rows (bench/GeneratedRows.h)
 //   factorix-bench --generated NAME...  those of them whose names begin so
 //   factorix-bench --pasos       the worked solution of degree-400 polynomials
+//   factorix-bench --grafica [NAME]  the graph of degree-400 polynomials
 //
 // A row is: name, TAB, formula text as the pad stores it, TAB, a third
 // column; lines starting with "#" are comments. When the third column says
@@ -37,6 +38,7 @@
 #include <vector>
 
 #include "bench/GeneratedRows.h"
+#include "bench/GraphBench.h"
 #include "bench/NaiveSearch.h"
 #include "bench/StepsBench.h"
 #include "bench/StressRun.h"
@@ -215,6 +217,7 @@ bool RunTimedRow(const Row& row, const std::map<std::string, double>& nfroots) {
 
 int main(int argc, char** argv) {
   if (argc > 1 && std::string(argv[1]) == "--pasos") return RunStepsBench();
+  if (argc > 1 && std::string(argv[1]) == "--grafica") return RunGraphBench(argc > 2 ? argv[2] : nullptr);
   std::vector<std::string> paths;
   std::vector<std::string> only;  // prefixes of the generated rows to run; empty: all
   bool generated = argc == 1;
