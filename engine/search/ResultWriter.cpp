@@ -14,7 +14,7 @@ ResultWriter::ResultWriter(const FormulaTerms& reading, SearchResult& result, Cl
 
 void ResultWriter::AddRoot(const mpz_class& root) {
   if (result_.lines.size() >= kMaxLines || bytes_ >= maxLineBytes_) throw EngineError(kOverflow);
-  if (deadline_ != Clock::time_point::max() && Clock::now() > deadline_) throw EngineError(kOverflow);
+  if (PastDeadline()) throw EngineError(kOverflow);
   // The factor of the root -d is (x+d), that of +d is (x-d).
   std::string& line = result_.lines.emplace_back(sgn(root) < 0 ? " (x+" : " (x-");
   mpz_abs(magnitude_.get_mpz_t(), root.get_mpz_t());
@@ -39,14 +39,15 @@ void ResultWriter::AddRoot(const mpz_class& root) {
     if (sameQuotient_) {
       line += *sameQuotient_;
     } else {
-      dividend_->AppendTidiedQuotient(root, line, room - factorLength - 3);
+      dividend_->AppendTidiedQuotient(root, line, room - factorLength - 3, deadline_);
     }
   } catch (const EngineError& e) {
     // A quotient that would fit alone but not after the lines before it
-    // adds nothing, as the line after kMaxLines; one that could never fit
-    // leaves its factor, as a division that fails.
-    if (e.number() == kOverflow && bytes_ > 0 &&
-        dividend_->TidiedQuotientFits(root, maxLineBytes_ - factorLength - 3)) {
+    // adds nothing, as the line after kMaxLines; one that could never fit,
+    // or is not written by the deadline, leaves its factor, as a division
+    // that fails.
+    if (e.number() == kOverflow && bytes_ > 0 && !PastDeadline() &&
+        FitsAlone(root, factorLength)) {
       DropLastLine();
     }
     line.resize(factorLength);
@@ -62,6 +63,18 @@ void ResultWriter::AddRoot(const mpz_class& root) {
   lastLineBytes_ = line.size();
   bytes_ += line.size();
   result_.lastLineUnfinished = false;
+}
+
+bool ResultWriter::PastDeadline() const {
+  return deadline_ != Clock::time_point::max() && Clock::now() > deadline_;
+}
+
+bool ResultWriter::FitsAlone(const mpz_class& root, std::size_t factorLength) const {
+  try {
+    return dividend_->TidiedQuotientFits(root, maxLineBytes_ - factorLength - 3, deadline_);
+  } catch (const EngineError&) {
+    return false;  // past the deadline: the factor stays
+  }
 }
 
 void ResultWriter::DropLastLine() {

@@ -28,12 +28,16 @@ public:
   // maxLineBytes, or past the deadline. When the division
   // throws, the line keeps the factor alone, lastLineUnfinished is set and
   // the error goes on to the caller; so also when the quotient alone
-  // would pass maxLineBytes.
+  // would pass maxLineBytes, or is not written by the deadline.
   void AddRoot(const mpz_class& root);
 
 private:
   // Takes back the last line and its root, then throws kOverflow.
   [[noreturn]] void DropLastLine();
+  bool PastDeadline() const;
+  // Whether the quotient of `root` would fit a line of its own after its
+  // factor; false also when that is not known by the deadline.
+  bool FitsAlone(const mpz_class& root, std::size_t factorLength) const;
 
   const FormulaTerms& reading_;
   SearchResult& result_;

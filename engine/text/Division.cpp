@@ -16,8 +16,10 @@ namespace {
 constexpr std::size_t kTermTextBytes = 16;
 
 // Roots of at most this many base-10^9 digits are divided in decimal; the
-// schoolbook product then costs less than converting a binary quotient.
-constexpr std::size_t kMaxDecimalRootLimbs = 16;
+// schoolbook product then costs less than converting a binary quotient
+// (a root of 150 digits: 0.4 s for 64 MB of quotients against 2.3 s; of
+// 1000 digits, about the same; of 3000, more than twice as much).
+constexpr std::size_t kMaxDecimalRootLimbs = 128;
 
 // True when the powers run n, n-1, ..., 1: every power present, decreasing,
 // each once, which is the shape the help text asks the user to type.
@@ -98,8 +100,9 @@ std::size_t AppendSigned(const mpz_class& q, std::string& out) {
 // When only measuring, each term is dropped once counted.
 class Dividend::Budget {
 public:
-  Budget(const std::string& out, std::size_t maxBytes, bool measureOnly)
-      : start_(out.size()), mark_(out.size()), maxBytes_(maxBytes), measureOnly_(measureOnly) {}
+  Budget(const std::string& out, std::size_t maxBytes, bool measureOnly,
+         Clock::time_point deadline = Clock::time_point::max())
+      : start_(out.size()), mark_(out.size()), maxBytes_(maxBytes), measureOnly_(measureOnly), deadline_(deadline) {}
 
   // Bytes that may still be written.
   std::size_t Left(const std::string& out) const {
@@ -116,7 +119,7 @@ public:
   }
 
   // Counts what was written since the last count; throws kOverflow past
-  // the bound.
+  // the bound or the deadline.
   void Count(std::string& out) {
     counted_ += out.size() - mark_;
     if (measureOnly_) {
@@ -125,6 +128,7 @@ public:
       mark_ = out.size();
     }
     if (counted_ > maxBytes_) throw EngineError(kOverflow);
+    if (deadline_ != Clock::time_point::max() && Clock::now() > deadline_) throw EngineError(kOverflow);
   }
 
 private:
@@ -132,6 +136,7 @@ private:
   std::size_t mark_;  // where the text not yet counted begins
   std::size_t maxBytes_;
   bool measureOnly_;
+  Clock::time_point deadline_;
   std::size_t counted_ = 0;
 };
 
@@ -177,18 +182,19 @@ std::string Dividend::Divide(const mpz_class& root, std::size_t maxBytes) const 
   return result;
 }
 
-void Dividend::AppendTidiedQuotient(const mpz_class& root, std::string& out, std::size_t maxBytes) const {
-  Budget budget(out, maxBytes, false);
+void Dividend::AppendTidiedQuotient(const mpz_class& root, std::string& out, std::size_t maxBytes,
+                                    Clock::time_point deadline) const {
+  Budget budget(out, maxBytes, false, deadline);
   WriteQuotient(root, true, out, budget);
 }
 
-bool Dividend::TidiedQuotientFits(const mpz_class& root, std::size_t maxBytes) const {
+bool Dividend::TidiedQuotientFits(const mpz_class& root, std::size_t maxBytes, Clock::time_point deadline) const {
   std::string scratch;
-  Budget budget(scratch, maxBytes, true);
+  Budget budget(scratch, maxBytes, true, deadline);
   try {
     WriteQuotient(root, true, scratch, budget);
   } catch (const EngineError& e) {
-    if (e.number() == kOverflow) return false;
+    if (e.number() == kOverflow && (deadline == Clock::time_point::max() || Clock::now() <= deadline)) return false;
     throw;
   }
   return true;

@@ -2,6 +2,7 @@
 
 #include <gmpxx.h>
 
+#include <chrono>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,8 @@ namespace factorix {
 // once, so that each root's quotient takes time linear in its length.
 class Dividend {
 public:
+  using Clock = std::chrono::steady_clock;
+
   // Reads the terms with the variable of `reading` and its constant with
   // its sign. Each term's power is the one the evaluator reads (a missing
   // power counts 0, a repeated one adds up). A power above
@@ -35,12 +38,16 @@ public:
   // Appends Chunga(Divide(root)) to `out`, written once: the power 1 as the
   // bare "x", the power 0 without the variable. Throws kOverflow, with
   // `out` holding part of the quotient, once the quotient passes
-  // `maxBytes` bytes; as Divide's, its other errors may also leave a part.
-  void AppendTidiedQuotient(const mpz_class& root, std::string& out, std::size_t maxBytes) const;
+  // `maxBytes` bytes or a term is written after `deadline`; as Divide's,
+  // its other errors may also leave a part.
+  void AppendTidiedQuotient(const mpz_class& root, std::string& out, std::size_t maxBytes,
+                            Clock::time_point deadline = Clock::time_point::max()) const;
 
   // Whether AppendTidiedQuotient(root, out, maxBytes) would write it all.
-  // Found term by term, keeping no more than one term's text.
-  bool TidiedQuotientFits(const mpz_class& root, std::size_t maxBytes) const;
+  // Found term by term, keeping no more than one term's text; past
+  // `deadline` throws kOverflow.
+  bool TidiedQuotientFits(const mpz_class& root, std::size_t maxBytes,
+                          Clock::time_point deadline = Clock::time_point::max()) const;
 
   // Most bytes one quotient's text may take: all the lines of a search
   // together take no more (kMaxLineBytes).

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <ostream>
 #include <random>
 #include <string>
@@ -231,6 +232,15 @@ TEST(Division, QuotientIsWrittenUpToItsBoundInBytes) {
   const std::string quotient =
       Dividend(FormulaTerms("x^8300+x-" + mpz_class(power + 2).get_str())).Divide(mpz_class(2));
   EXPECT_GT(quotient.size(), std::size_t{10400000});
+  // Not written by its deadline, it stops with the overflow.
+  std::string late;
+  try {
+    Dividend(FormulaTerms("x^8300+x-" + mpz_class(power + 2).get_str()))
+        .AppendTidiedQuotient(mpz_class(2), late, Dividend::kMaxQuotientBytes, std::chrono::steady_clock::now());
+    ADD_FAILURE() << "no error";
+  } catch (const EngineError& e) {
+    EXPECT_EQ(e.number(), kOverflow);
+  }
   const std::string constant = "+" + mpz_class(power / 2 + 1).get_str() + "xe0";
   EXPECT_EQ(quotient.substr(quotient.size() - constant.size()), constant);
   // "+1xe2+0x+1" takes 10 bytes: a bound below refuses it.
@@ -264,8 +274,9 @@ TEST(Division, QuotientTimesFactorPlusRemainderGivesThePolynomial) {
       if (rng() % 4 == 0) c = 0;
     }
     if (p.back() == 0) p.back() = 1;
-    // Roots short enough to divide in decimal, and longer ones.
-    mpz_class r = big.get_z_bits(1 + rng() % (round % 3 == 0 ? 900 : 70)) + 1;
+    // Roots short enough to divide in decimal, and longer ones (past 1152
+    // digits, in binary).
+    mpz_class r = big.get_z_bits(1 + rng() % (round % 3 == 0 ? 4500 : 70)) + 1;
     if (rng() % 2 == 0) r = -r;
 
     ExpectQuotientRebuilds(p, r, OrdinaryText(p));
