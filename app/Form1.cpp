@@ -207,17 +207,14 @@ void Form1::Calcular() {
   solution_->setCalculation(dividendo_->text());
   resultado_->beginBatch();
   for (size_t i = 0; i < result.lines.size(); ++i) {
-    FormulaPad* pad = resultado_->addLine();
-    pad->setText(QString::fromStdString(result.lines[i]));
-    solution_->watch(pad, result.roots[i]);
-    paste_->watch(pad);
+    const QString line = QString::fromStdString(result.lines[i]);
     // A line whose division failed holds the factor alone and keeps the
     // picture it was created with.
     const bool unfinished = result.lastLineUnfinished && i + 1 == result.lines.size();
-    if (!unfinished) {
-      resultado_->fitToText(resultado_->upperBound());
-      pad->P();
-    }
+    FormulaPad* pad = unfinished ? resultado_->addLine() : resultado_->addLine(line);
+    if (unfinished) pad->setText(line);
+    solution_->watch(pad, result.roots[i]);
+    paste_->watch(pad);
   }
   resultado_->endBatch();
 

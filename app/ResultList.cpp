@@ -8,6 +8,7 @@
 
 #include "app/ControlDesign.h"
 #include "formulapad/FormulaPad.h"
+#include "formulapad/PropertyBag.h"
 #include "presentation/Twips.h"
 
 namespace {
@@ -51,10 +52,35 @@ FormulaPad* ResultList::at(int index) const {
   return index >= 0 && index < pads_.size() ? pads_.at(index) : nullptr;
 }
 
+// Each line is drawn before it shows: a batch of its own, at least.
 FormulaPad* ResultList::addLine() {
-  Q_ASSERT(!pads_.isEmpty());
+  beginBatch();
+  FormulaPad* pad = appendCopy();
+  pad->P();
+  endBatch();
+  return pad;
+}
+
+FormulaPad* ResultList::addLine(const QString& text) {
+  beginBatch();
+  FormulaPad* pad = appendCopy();
+  pad->setText(text);
+  fitToText(upperBound());
+  pad->P();
+  endBatch();
+  return pad;
+}
+
+FormulaPad* ResultList::appendCopy() {
+  Q_ASSERT(!pads_.isEmpty() && batchDepth_ > 0);
+  const FormulaPad* heading = pads_.first();
   const FormulaPad* above = pads_.last();
-  FormulaPad* pad = FormulaPad::CopyOf(*pads_.first(), sheet_);
+  PropertyBag stored;
+  heading->WriteProperties(stored);
+  auto* pad = new FormulaPad(sheet_);
+  pad->hide();
+  pad->ReadProperties(stored);
+  pad->resize(heading->size());
   pad->setObjectName(QStringLiteral("resultado(%1)").arg(pads_.size()));
   // Its accessible name comes from this number when a screen reader asks
   // (ResultLineAccessible): naming it here would announce every line.
@@ -62,12 +88,8 @@ FormulaPad* ResultList::addLine() {
   // Below the element above: its bottom plus the gap, at its Left.
   const int top = twips::fromPixels(above->y()) + twips::fromPixels(above->height()) + kLineGap;
   pads_.append(pad);
-  if (batchDepth_ == 0) {
-    place(int(pads_.size()) - 1, above->x(), twips::toPixels(top));
-  } else {
-    pad->move(above->x(), twips::toPixels(top));
-    if (firstUnshown_ < 0) firstUnshown_ = pads_.size() - 1;
-  }
+  pad->move(above->x(), twips::toPixels(top));
+  if (firstUnshown_ < 0) firstUnshown_ = pads_.size() - 1;
   return pad;
 }
 

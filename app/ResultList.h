@@ -55,6 +55,11 @@ public:
   // at the Left of the element before it, 120 twips below that one's bottom.
   // Within a batch the element is shown when the batch ends.
   FormulaPad* addLine();
+  // The same for a line of a calculation: it holds `text`, is widened to it
+  // (fitToText) and drawn with it. Only that picture is laid out, never the
+  // heading's: with thousands of lines the copies' pictures cost more than
+  // the lines' own.
+  FormulaPad* addLine(const QString& text);
 
   // Widens element `index` (1 and up) to the width its text needs and one
   // empty cell after it, never narrower than the heading, so that the arrows
@@ -92,6 +97,9 @@ private:
   static constexpr const char* kLineProperty = "resultLine";
 
   void newSheet();
+  // Appends a copy of element 0's stored values below the last element, not
+  // yet drawn, to be shown when the batch ends. Within a batch only.
+  FormulaPad* appendCopy();
   void moveAll(int dyPixels);
   // Moves element `index` to (x, y) pixels and shows it only when in view.
   void place(int index, int x, int y);

@@ -174,6 +174,7 @@ void SolutionDialog::addExportButtons(QDialogButtonBox* buttons) {
     button->setObjectName(QLatin1String(name));
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, export_, action);
+    connect(export_, &SolutionExport::busyChanged, button, &QWidget::setDisabled);
     if (key.isEmpty()) return;
     button->setToolTip(QStringLiteral("%1 (%2)").arg(QString(text).remove(u'&'), key.toString(QKeySequence::NativeText)));
     connect(new QShortcut(key, this), &QShortcut::activated, export_, action);

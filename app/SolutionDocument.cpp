@@ -20,8 +20,10 @@ namespace {
 // The graph's picture: twice the pixels of its drawing, sharp on paper.
 constexpr int kPictureScale = 2;
 // A LaTeX table is set in bands of columns of at most this many characters
-// in all, so that it stays within the page's width.
+// in all, so that it stays within the width of a page with LaTeX's own
+// margins; the space between two columns counts as this many more.
 constexpr qsizetype kLatexBandCharacters = 60;
+constexpr qsizetype kLatexColumnSpace = 2;
 
 // Inline styles, which survive pasting into a word processor.
 const QString kCell = QStringLiteral("padding:0 0.5em;text-align:right");
@@ -42,20 +44,41 @@ QString htmlLines(const QString& text) {
 QString latexLines(const QString& text) {
   QStringList lines = text.split(u'\n');
   for (QString& line : lines) line = MathMarkup::latexOfShown(line);
-  return QStringLiteral("\\noindent %1\n\n").arg(lines.join(QStringLiteral("\\\\\n")));
+  // Ragged right: a line broken within a long number has nothing to stretch.
+  return QStringLiteral("{\\raggedright\\noindent %1\\par}\n\n").arg(lines.join(QStringLiteral("\\\\\n")));
+}
+
+// A table's widest cells in LaTeX, in characters: the root takes at most a
+// third of a band; a longer number is broken over lines of its cell.
+qsizetype rootCharacters(const SheetTable& table) { return std::min(table.root.size(), kLatexBandCharacters / 3); }
+qsizetype cellCharacters(const SheetTable& table) {
+  return kLatexBandCharacters - rootCharacters(table) - 2 * kLatexColumnSpace;
+}
+
+// A number of a table for math mode; one longer than `characters` as the
+// lines of a cell, each of at most that many, right-aligned.
+QString latexCell(const QString& shown, qsizetype characters) {
+  if (shown.size() <= characters) return shown.isEmpty() ? shown : MathMarkup::latexOfShownNumber(shown);
+  const QString plain = QString(shown).replace(QChar(0x2212), u'-');
+  QStringList lines;
+  for (qsizetype at = 0; at < plain.size(); at += characters) lines << plain.mid(at, characters);
+  return QStringLiteral("\\begin{array}[t]{@{}r@{}}%1\\end{array}").arg(lines.join(QStringLiteral("\\\\")));
 }
 
 // The first column of each band: runs of columns whose widest numbers add
 // up to at most the band's width, at least one column each.
 std::vector<int> bandStarts(const SheetTable& table) {
   std::vector<int> starts;
-  qsizetype used = table.root.size();
+  const qsizetype root = rootCharacters(table) + kLatexColumnSpace;
+  qsizetype used = root;
   for (int c = 0; c <= table.degree(); ++c) {
-    const qsizetype width = std::max({table.dividend.value(c).size(), table.products.value(c - 1).size(),
-                                      (c < table.degree() ? table.quotient.value(c) : table.remainder).size()});
+    const qsizetype width = std::min(cellCharacters(table),
+                                     std::max({table.dividend.value(c).size(), table.products.value(c - 1).size(),
+                                               (c < table.degree() ? table.quotient.value(c) : table.remainder).size()})) +
+                            kLatexColumnSpace;
     if (starts.empty() || used + width > kLatexBandCharacters) {
       starts.push_back(c);
-      used = table.root.size();
+      used = root;
     }
     used += width;
   }
@@ -106,7 +129,8 @@ QString SolutionDocument::html() const {
 
 QString SolutionDocument::latexTable(const SheetTable& table) const {
   const int n = table.degree();
-  const auto number = [](const QString& shown) { return shown.isEmpty() ? shown : MathMarkup::latexOfShownNumber(shown); };
+  const qsizetype cellWidth = cellCharacters(table);
+  const auto number = [cellWidth](const QString& shown) { return latexCell(shown, cellWidth); };
   QString out = latexLines(table.caption);
   const std::vector<int> starts = bandStarts(table);
   for (std::size_t band = 0; band + 1 < starts.size(); ++band) {
@@ -120,7 +144,7 @@ QString SolutionDocument::latexTable(const SheetTable& table) const {
                                                  : QStringLiteral("\\multicolumn{1}{|r}{%1}").arg(number(table.remainder)));
     }
     out += QStringLiteral("\\[\n\\begin{array}{r|%1}\n%2 \\\\\n%3%4 \\\\ \\hline\n\\multicolumn{1}{r}{}%5\n\\end{array}\n\\]\n")
-               .arg(QString(end - first, u'r'), rows[0], number(table.root), rows[1], rows[2]);
+               .arg(QString(end - first, u'r'), rows[0], latexCell(table.root, rootCharacters(table)), rows[1], rows[2]);
   }
   return out;
 }

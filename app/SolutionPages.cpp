@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QGlyphRun>
+#include <QRawFont>
 #include <QTextLayout>
 #include <algorithm>
 #include <array>
@@ -37,34 +39,6 @@ constexpr qreal kLinesToStart = 3;
 // What the page shows of a text of the sheet: a minus sign as "-".
 QString searchable(QString text) { return text.replace(QChar(0x2212), u'-'); }
 
-// A text's width from its characters' advances, kept per character: shaping
-// every number of a table would take seconds for the largest ones.
-class Advances {
-public:
-  explicit Advances(const QFontMetricsF& metrics) : metrics_(metrics) { ascii_.fill(-1); }
-
-  qreal of(QChar c) {
-    if (c.unicode() < ascii_.size()) {
-      qreal& cached = ascii_[c.unicode()];
-      if (cached < 0) cached = metrics_.horizontalAdvance(c);
-      return cached;
-    }
-    auto found = other_.find(c);
-    if (found == other_.end()) found = other_.insert(c, metrics_.horizontalAdvance(c));
-    return *found;
-  }
-  qreal of(const QString& text) {
-    qreal width = 0;
-    for (const QChar c : text) width += of(c);
-    return width;
-  }
-
-private:
-  QFontMetricsF metrics_;
-  std::array<qreal, 128> ascii_;  // -1: not measured yet
-  QHash<QChar, qreal> other_;
-};
-
 // `text` cut into pieces of at most `chars` characters; whole when
 // `chars` is 0.
 QStringList chunks(const QString& text, qsizetype chars) {
@@ -74,22 +48,113 @@ QStringList chunks(const QString& text, qsizetype chars) {
   return out;
 }
 
-// How far a tab stop at 1 goes on `device`: text layouts scale tab stops by
-// the device's resolution over the screen's.
-qreal tabScale(const QFont& font, QPaintDevice* device) {
-  constexpr qreal kProbe = 1000;
-  QTextLayout layout(QStringLiteral("\t0"), font, device);
-  QTextOption option;
-  option.setTabs({QTextOption::Tab(kProbe, QTextOption::LeftTab)});
-  layout.setTextOption(option);
-  layout.beginLayout();
-  const QTextLine line = layout.createLine();
-  layout.endLayout();
-  const qreal reached = line.cursorToX(1);
-  return reached > 0 ? reached / kProbe : 1;
-}
-
 }  // namespace
+
+// The glyphs of the body font and their advances, looked up once per
+// character. The numbers of the tables and the lines of the body text are
+// drawn as runs of glyphs placed here rather than as shaped text: digits,
+// signs and Latin letters need no shaping, and shaping the millions of
+// characters of the largest solutions takes seconds.
+class SolutionPages::Glyphs {
+public:
+  struct Glyph {
+    quint32 index = 0;   // in its font; 0 when no font has one
+    int font = 0;        // in fonts()
+    // Whole device pixels; < 0: not looked up yet. Whole steps put a run of
+    // digits at equal distances, which the PDF holds in fewer bytes.
+    qreal advance = -1;
+  };
+
+  Glyphs(const QFont& font, QPaintDevice* device) : font_(font), device_(device), metrics_(font, device) {}
+
+  // Looks up each character the first time it is met, in the font text
+  // layout would draw it with: the body font, or another one that has it.
+  const Glyph& of(QChar c) {
+    Glyph& glyph = c.unicode() < ascii_.size() ? ascii_[c.unicode()] : other_[c];
+    if (glyph.advance >= 0) return glyph;
+    glyph.advance = metrics_.horizontalAdvance(c);
+    QTextLayout layout(QString(c), font_, device_);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    if (runs.size() != 1 || runs[0].glyphIndexes().size() != 1 || runs[0].glyphIndexes()[0] == 0) return glyph;
+    const QRawFont raw = runs[0].rawFont();
+    glyph.index = runs[0].glyphIndexes()[0];
+    glyph.advance = std::round(raw.advancesForGlyphIndexes(runs[0].glyphIndexes()).value(0).x());
+    const auto known = std::find(fonts_.begin(), fonts_.end(), raw);
+    glyph.font = int(known - fonts_.begin());
+    if (known == fonts_.end()) fonts_.push_back(raw);
+    return glyph;
+  }
+  qreal width(const QString& text) {
+    qreal width = 0;
+    for (const QChar c : text) width += of(c).advance;
+    return width;
+  }
+  // Whether every character of `text` has a glyph.
+  bool covers(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [this](QChar c) { return of(c).index != 0; });
+  }
+  const std::vector<QRawFont>& fonts() const { return fonts_; }
+  qreal ascent() const { return metrics_.ascent(); }
+  qreal height() const { return metrics_.height(); }
+
+private:
+  QFont font_;
+  QPaintDevice* device_;
+  QFontMetricsF metrics_;
+  std::vector<QRawFont> fonts_;
+  std::array<Glyph, 128> ascii_{};
+  QHash<QChar, Glyph> other_;
+};
+
+// Texts gathered into runs of glyphs, one per font, each glyph at a whole
+// device pixel so that the PDF writes its place in a few characters.
+class SolutionPages::GlyphRun {
+public:
+  GlyphRun(Glyphs& glyphs, QPainter& painter, const QFont& font) : glyphs_(glyphs), painter_(painter), font_(font) {}
+
+  // `text` from `x` on; a text with a character no font has is drawn as
+  // text at once.
+  void add(const QString& text, qreal x, qreal baseline) {
+    if (!glyphs_.covers(text)) {
+      painter_.setFont(font_);
+      painter_.drawText(QPointF(x, baseline), text);
+      return;
+    }
+    for (const QChar c : text) {
+      const Glyphs::Glyph& glyph = glyphs_.of(c);
+      if (runs_.size() <= std::size_t(glyph.font)) runs_.resize(std::size_t(glyph.font) + 1);
+      runs_[std::size_t(glyph.font)].indexes.push_back(glyph.index);
+      runs_[std::size_t(glyph.font)].positions.emplace_back(std::round(x), baseline);
+      x += glyph.advance;
+    }
+  }
+  void addRightAligned(const QString& text, qreal right, qreal baseline) { add(text, right - glyphs_.width(text), baseline); }
+  void draw() {
+    for (std::size_t font = 0; font < runs_.size(); ++font) {
+      Run& glyphs = runs_[font];
+      if (glyphs.indexes.empty()) continue;
+      QGlyphRun run;
+      run.setRawFont(glyphs_.fonts()[font]);
+      run.setRawData(glyphs.indexes.data(), glyphs.positions.data(), int(glyphs.indexes.size()));
+      painter_.drawGlyphRun(QPointF(0, 0), run);
+      glyphs.indexes.clear();
+      glyphs.positions.clear();
+    }
+  }
+
+private:
+  struct Run {
+    std::vector<quint32> indexes;
+    std::vector<QPointF> positions;
+  };
+  Glyphs& glyphs_;
+  QPainter& painter_;
+  const QFont& font_;
+  std::vector<Run> runs_;  // per font of glyphs_
+};
 
 // Columns of a table that fit across the page, their numbers already broken
 // into the lines of their cells.
@@ -113,8 +178,8 @@ struct SolutionPages::Band {
 };
 
 struct SolutionPages::Piece {
-  enum class Kind { kLine, kBand, kGraph } kind;
-  std::size_t index = 0;  // of the layout or the band
+  enum class Kind { kLine, kPlainLine, kBand, kGraph } kind;
+  std::size_t index = 0;  // of the layout, the plain line or the band
   int line = 0;           // of the layout
   qreal space = 0;        // blank above it, left out at the top of a page
   qreal height = 0;
@@ -140,7 +205,7 @@ SolutionPages::SolutionPages(const SolutionSheet& sheet, QPagedPaintDevice& devi
   width_ = area.width();
   height_ = area.height();
   lineHeight_ = QFontMetricsF(font_, &device).lineSpacing();
-  tabScale_ = tabScale(font_, &device);
+  glyphs_ = std::make_unique<Glyphs>(font_, &device);
 
   addTitle();
   for (const SheetSection& section : sheet.sections) {
@@ -172,7 +237,12 @@ void SolutionPages::addTitle() {
 
 // One piece per line `text` takes at the page's width.
 void SolutionPages::addText(const QString& text, const QFont& font, qreal spaceAbove, bool keepWithNext) {
-  auto layout = std::make_unique<QTextLayout>(searchable(text), font, device_);
+  const QString shown = searchable(text);
+  if (font == font_ && glyphs_->covers(shown)) {
+    addPlainLines(shown, spaceAbove, keepWithNext);
+    return;
+  }
+  auto layout = std::make_unique<QTextLayout>(shown, font, device_);
   QTextOption option;
   option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   layout->setTextOption(option);
@@ -198,17 +268,46 @@ void SolutionPages::addText(const QString& text, const QFont& font, qreal spaceA
   layouts_.push_back(std::move(layout));
 }
 
+// `text` in the body font, in lines as wide as the page: each broken at
+// its last space that fits, or within a word wider than the page.
+void SolutionPages::addPlainLines(const QString& text, qreal spaceAbove, bool keepWithNext) {
+  qsizetype start = 0;
+  do {
+    qreal x = 0;
+    qsizetype end = start;
+    qsizetype space = -1;  // the last in the line
+    for (; end < text.size(); ++end) {
+      const qreal advance = glyphs_->of(text[end]).advance;
+      if (text[end] == u' ')
+        space = end;
+      else if (x + advance > width_ && end > start)
+        break;
+      x += advance;
+    }
+    const qsizetype cut = end < text.size() && space > start ? space : end;
+    Piece piece{Piece::Kind::kPlainLine};
+    piece.index = plainLines_.size();
+    piece.space = start == 0 ? spaceAbove * lineHeight_ : 0;
+    piece.height = glyphs_->height();
+    plainLines_.push_back(text.mid(start, cut - start));
+    for (start = cut; start < text.size() && text[start] == u' ';) ++start;
+    // A name stays with its first line; the lines of a text may part.
+    piece.keepWithNext = keepWithNext && start == text.size();
+    pieces_.push_back(piece);
+  } while (start < text.size());
+}
+
 // The caption, then the table in as many bands as its columns need.
 void SolutionPages::addTable(const SheetTable& table) {
   addText(table.caption, font_, kItemSpace, true);
-  Advances advances(QFontMetricsF(font_, device_));
+  Glyphs& glyphs = *glyphs_;
   qreal widest = 0;  // of the characters of a number
-  for (const QChar c : QStringLiteral("0123456789-/")) widest = std::max(widest, advances.of(c));
-  const qreal gap = kColumnGap * advances.of(u'0');
+  for (const QChar c : QStringLiteral("0123456789-/")) widest = std::max(widest, glyphs.width(c));
+  const qreal gap = kColumnGap * glyphs.width(QStringLiteral("0"));
 
   const QString root = searchable(table.root);
   const qreal rootLimit = width_ * kRootShare;
-  qreal rootWidth = advances.of(root);
+  qreal rootWidth = glyphs.width(root);
   const QStringList rootLines = rootWidth > rootLimit ? chunks(root, qsizetype(rootLimit / widest)) : QStringList{root};
   rootWidth = std::min(rootWidth, rootLimit);
 
@@ -223,7 +322,7 @@ void SolutionPages::addTable(const SheetTable& table) {
     const std::array<QString, 3> column{searchable(table.dividend.value(c)), searchable(table.products.value(c - 1)),
                                         searchable(c < degree ? table.quotient.value(c) : table.remainder)};
     qreal width = 0;
-    for (const QString& cell : column) width = std::max(width, advances.of(cell));
+    for (const QString& cell : column) width = std::max(width, glyphs.width(cell));
     const bool broken = width > widestCell;
     std::array<QStringList, 3> lines;
     for (std::size_t row = 0; row < 3; ++row) lines[row] = chunks(column[row], broken ? cellChars : 0);
@@ -349,9 +448,12 @@ bool SolutionPages::paint(QPagedPaintDevice& device) const {
       if (!device.newPage()) return false;
       page = placement.page;
     }
+    const Piece& piece = pieces_[placement.piece];
     painter.save();
-    painter.setClipRect(QRectF(0, placement.clipTop, width_, placement.clipBottom - placement.clipTop));
-    paintPiece(painter, pieces_[placement.piece], placement.top);
+    // Only the share of a piece taller than a page needs cutting out.
+    if (placement.clipTop > placement.top || placement.clipBottom < placement.top + piece.height)
+      painter.setClipRect(QRectF(0, placement.clipTop, width_, placement.clipBottom - placement.clipTop));
+    paintPiece(painter, piece, placement.top);
     painter.restore();
   }
   return painter.end();
@@ -362,6 +464,12 @@ void SolutionPages::paintPiece(QPainter& painter, const Piece& piece, qreal top)
     case Piece::Kind::kLine: {
       const QTextLine line = layouts_[piece.index]->lineAt(piece.line);
       line.draw(&painter, QPointF(0, top - line.y()));
+      break;
+    }
+    case Piece::Kind::kPlainLine: {
+      GlyphRun run(*glyphs_, painter, font_);
+      run.add(plainLines_[piece.index], 0, std::round(top + glyphs_->ascent()));
+      run.draw();
       break;
     }
     case Piece::Kind::kBand:
@@ -375,26 +483,19 @@ void SolutionPages::paintPiece(QPainter& painter, const Piece& piece, qreal top)
   }
 }
 
-// Each line of a row is one run of text whose numbers stand right-aligned
-// at tab stops: one shaping per line rather than one per number.
+// Each line of a row is one run of glyphs, each number right-aligned at its
+// column's edge.
 void SolutionPages::paintBand(QPainter& painter, const Band& band, qreal top) const {
-  QList<QTextOption::Tab> tabs{QTextOption::Tab(band.rootRight / tabScale_, QTextOption::RightTab)};
-  for (const qreal right : band.right) tabs << QTextOption::Tab(right / tabScale_, QTextOption::RightTab);
-  QTextOption option;
-  option.setWrapMode(QTextOption::NoWrap);
-  option.setTabs(tabs);
+  GlyphRun run(*glyphs_, painter, font_);
   for (int row = 0; row < 3; ++row) {
     for (int k = 0; k < band.lines[size_t(row)]; ++k) {
-      QString text = QStringLiteral("\t");
-      if (row == 1) text += band.root.value(k);
-      for (const auto& column : band.cells) text += u'\t' + column[size_t(row)].value(k);
-      QTextLayout layout(text, font_, painter.device());
-      layout.setTextOption(option);
-      layout.beginLayout();
-      QTextLine line = layout.createLine();
-      line.setLineWidth(band.end + width_);
-      layout.endLayout();
-      line.draw(&painter, QPointF(0, top + band.rowTop(row, lineHeight_) + k * lineHeight_));
+      const qreal baseline = std::round(top + band.rowTop(row, lineHeight_) + k * lineHeight_ + glyphs_->ascent());
+      if (row == 1 && k < band.root.size()) run.addRightAligned(band.root[k], band.rootRight, baseline);
+      for (std::size_t c = 0; c < band.cells.size(); ++c) {
+        const QStringList& lines = band.cells[c][size_t(row)];
+        if (k < lines.size()) run.addRightAligned(lines[k], band.right[c], baseline);
+      }
+      run.draw();
     }
   }
   QPen pen(Qt::black);

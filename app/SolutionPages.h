@@ -42,12 +42,15 @@ public:
   // empty string on success, else the reason for the failure.
   static QString writePdf(const SolutionSheet& sheet, const QString& path);
 private:
+  class Glyphs;
+  class GlyphRun;
   struct Band;
   struct Piece;
   struct Placement;
 
   void addTitle();
   void addText(const QString& text, const QFont& font, qreal spaceAbove, bool keepWithNext);
+  void addPlainLines(const QString& text, qreal spaceAbove, bool keepWithNext);
   void addTable(const SheetTable& table);
   void addBands(const QStringList& root, std::vector<std::array<QStringList, 3>> cells, std::vector<qreal> widths,
                 qreal rootWidth, qreal gap);
@@ -69,8 +72,9 @@ private:
   qreal width_ = 0;       // of the page's printable area, device pixels
   qreal height_ = 0;      // of the page's printable area, device pixels
   qreal lineHeight_ = 0;  // of the normal font, device pixels
-  qreal tabScale_ = 1;    // device pixels a tab stop at 1 goes
+  std::unique_ptr<Glyphs> glyphs_;  // of the body font on the device
   std::vector<std::unique_ptr<QTextLayout>> layouts_;
+  std::vector<QString> plainLines_;  // of texts in the body font, drawn as glyphs
   std::vector<Band> bands_;
   std::vector<Piece> pieces_;
   std::vector<Placement> placements_;  // in the order they are painted

@@ -6,6 +6,7 @@
 //   factorix-bench FILE...       the rows of these files
 //   factorix-bench --generated   the generated rows (bench/GeneratedRows.h)
 //   factorix-bench --pasos       the worked solution of degree-400 polynomials
+//   factorix-bench --grafica [NAME]  the graph of degree-400 polynomials
 //
 // A row is: name, TAB, formula text as the pad stores it, TAB, a third
 // column; lines starting with "#" are comments. When the third column says
@@ -36,6 +37,7 @@
 #include <vector>
 
 #include "bench/GeneratedRows.h"
+#include "bench/GraphBench.h"
 #include "bench/NaiveSearch.h"
 #include "bench/StepsBench.h"
 #include "bench/StressRun.h"
@@ -214,6 +216,7 @@ bool RunTimedRow(const Row& row, const std::map<std::string, double>& nfroots) {
 
 int main(int argc, char** argv) {
   if (argc > 1 && std::string(argv[1]) == "--pasos") return RunStepsBench();
+  if (argc > 1 && std::string(argv[1]) == "--grafica") return RunGraphBench(argc > 2 ? argv[2] : nullptr);
   std::vector<std::string> paths;
   bool generated = argc == 1;
   if (argc == 1) {

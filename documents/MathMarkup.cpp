@@ -5,6 +5,8 @@
 namespace {
 
 const QChar kMinus(0x2212);
+// Digits of a number in a LaTeX text between the places a line may break.
+constexpr int kDigitsBetweenBreaks = 5;
 
 // Rewrites each run of raised digits "e1e2" as open + "12" + close, or,
 // when `superscripts` is set, as the superscript digits.
@@ -47,6 +49,28 @@ QString lowerRaisedRuns(const QString& text, const QString& open, const QString&
   return raised ? out + close : out;
 }
 
+// Where a line of a LaTeX text may break besides its spaces, for texts
+// that run wider than the page: within a long number after each group of
+// its digits, between two factors ")(", and, at a cost, after the sign
+// between two terms ("x²+1", not "= −1").
+class LatexBreaks {
+public:
+  void before(QChar c, QString& out) {
+    if ((c.isDigit() && digits_ > 0 && digits_ % kDigitsBetweenBreaks == 0) || (c == u'(' && previous_ == u')'))
+      out += QStringLiteral("\\allowbreak{}");
+    digits_ = c.isDigit() ? digits_ + 1 : 0;
+  }
+  void after(QChar c, QString& out) {
+    if ((c == u'+' || c == kMinus) && !previous_.isNull() && !previous_.isSpace() && previous_ != u'(')
+      out += QStringLiteral("\\penalty50{}");
+    previous_ = c;
+  }
+
+private:
+  int digits_ = 0;   // of the run of digits being written
+  QChar previous_;  // the character before, or none
+};
+
 }  // namespace
 
 namespace MathMarkup {
@@ -79,7 +103,8 @@ QString htmlOfShown(const QString& shown) {
 
 QString latexOfShown(const QString& shown) {
   return lowerRaisedRuns(escapeLatex(shown), QStringLiteral("\\textsuperscript{"), QStringLiteral("}"),
-                         [](QChar c, QString& out) {
+                         [breaks = LatexBreaks()](QChar c, QString& out) mutable {
+                           breaks.before(c, out);
                            switch (c.unicode()) {
                              case 0x2212: out += QStringLiteral("\\ensuremath{-}"); break;
                              case 0x221A: out += QStringLiteral("\\ensuremath{\\surd}"); break;
@@ -90,6 +115,7 @@ QString latexOfShown(const QString& shown) {
                              case 0x2026: out += QStringLiteral("\\ldots{}"); break;
                              default: out += c;
                            }
+                           breaks.after(c, out);
                          });
 }
 

@@ -22,8 +22,8 @@ QString latex(const QString& padText);
 // HTML page: escaped, each run of superscript digits as <sup>.
 QString htmlOfShown(const QString& shown);
 // A text as the window shows it for a LaTeX document of any preamble:
-// escaped, and its mathematical characters (−, superscripts, √, ≈, Δ, ·,
-// ±, …) written as commands.
+// escaped, its mathematical characters (−, superscripts, √, ≈, Δ, ·, ±, …)
+// written as commands, and a long number free to break over lines.
 QString latexOfShown(const QString& shown);
 // A number as the window shows it ("−12", "−1/2") for math mode.
 QString latexOfShownNumber(const QString& shown);

@@ -3,8 +3,9 @@
 #  - start-up, from launching the program to its window's first paint
 #    (`factorix`, which starts the drawing program in its place);
 #  - "Calcular", from the click to the last line drawn (or to the message
-#    box on screen), for every row of the benchmark corpus, and the arrows,
-#    the wheel and clearing with the longest result on the window;
+#    box on screen), with its processor time, for every row of the
+#    benchmark corpus, and the arrows, the wheel and clearing with the
+#    longest result on the window;
 #  - «Resolución paso a paso» from the heading and from line 1, from the
 #    call to the window drawn, for the corpus, the stress rows, degree 30
 #    with 20-digit and degree 200 with 60-digit coefficients.

@@ -5,9 +5,12 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <map>
+#include <memory>
 #include <vector>
 
 #include "engine/factor/FlintConversion.h"
+#include "engine/graph/Dyadic.h"
 #include "engine/poly/ArbTypes.h"
 
 namespace factorix {
@@ -20,15 +23,8 @@ constexpr double kLargestSum = 1e300;     // beyond this the double path may ove
 constexpr int kRescale = 600;             // bits the double path drops at a time from a growing sum
 constexpr double kRescaleAbove = 0x1p600;
 constexpr double kUnitRoundoff = 0x1p-53;
+constexpr slong kLargestKept = 4096;      // bits: roundings of the polynomial kept up to this precision
 constexpr double kLargestGuess = 1 << 14;  // bits: a guess never starts above this; doubling goes on from there
-
-ScaledValue FromArf(const arf_struct* value) {
-  if (arf_is_zero(value)) return {};
-  const slong exponent = arf_abs_bound_lt_2exp_si(value);
-  Arf significand;
-  arf_mul_2exp_si(significand.get(), value, -exponent);
-  return {arf_get_d(significand.get(), ARF_RND_NEAR), exponent};
-}
 
 }  // namespace
 
@@ -51,16 +47,19 @@ private:
   // then log2 of the sum of |terms|, or 0 when that overflowed.
   bool FastValue(double x, ScaledValue& value, double& log2Bound) const;
   ScaledValue BallValue(double x, double log2Bound);
+  // The polynomial rounded to `precision` bits (a multiple of 64), kept for
+  // the next values up to kLargestKept bits.
+  ArbPoly& BallsAt(slong precision);
 
   FmpzPoly poly_;
   std::vector<double> coefficients_;  // highest power first; empty when one does not fit a double
-  ArbPoly balls_;                     // the polynomial at the first ball precision
+  std::map<slong, std::unique_ptr<ArbPoly>> balls_;  // by precision
+  ArbPoly unkept_;                                    // above kLargestKept bits
   double lastLog2_ = 0;               // log2 |value| of the last value from balls
 };
 
 PolynomialValues::PolynomialValues(const fmpz_poly_struct* p) {
   fmpz_poly_set(poly_.get(), p);
-  arb_poly_set_fmpz_poly(balls_.get(), poly_.get(), kBallPrecision);
   for (slong i = fmpz_poly_length(p) - 1; i >= 0; --i) {
     if (fmpz_bits(p->coeffs + i) > 1000) {
       coefficients_.clear();
@@ -68,6 +67,19 @@ PolynomialValues::PolynomialValues(const fmpz_poly_struct* p) {
     }
     coefficients_.push_back(fmpz_get_d(p->coeffs + i));
   }
+}
+
+ArbPoly& PolynomialValues::BallsAt(slong precision) {
+  if (precision > kLargestKept) {
+    arb_poly_set_fmpz_poly(unkept_.get(), poly_.get(), precision);
+    return unkept_;
+  }
+  std::unique_ptr<ArbPoly>& balls = balls_[precision];
+  if (!balls) {
+    balls = std::make_unique<ArbPoly>();
+    arb_poly_set_fmpz_poly(balls->get(), poly_.get(), precision);
+  }
+  return *balls;
 }
 
 ScaledValue PolynomialValues::At(double x) {
@@ -115,18 +127,11 @@ bool PolynomialValues::FastValue(double x, ScaledValue& value, double& log2Bound
 // points, so the last one's size gives the first precision to try.
 ScaledValue PolynomialValues::BallValue(double x, double log2Bound) {
   const double guess = std::clamp(log2Bound - lastLog2_ + 2.0 * kBallPrecision, 0.0, kLargestGuess);
-  slong precision = std::max<slong>(kBallPrecision, static_cast<slong>(guess));
+  slong precision = kBallPrecision * std::max<slong>(1, static_cast<slong>(std::ceil(guess / kBallPrecision)));
   Arb point, result;
   arb_set_d(point.get(), x);
-  ArbPoly balls;
-  const auto evaluate = [&] {
-    arb_poly_set_fmpz_poly(balls.get(), poly_.get(), precision);
-    arb_poly_evaluate(result.get(), balls.get(), point.get(), precision);
-  };
-  if (precision == kBallPrecision)
-    arb_poly_evaluate(result.get(), balls_.get(), point.get(), precision);
-  else
-    evaluate();
+  const auto evaluate = [&] { arb_poly_evaluate(result.get(), BallsAt(precision).get(), point.get(), precision); };
+  evaluate();
   // Doubling the precision makes the evaluation exact after finitely many
   // steps, so the loop ends with an exact zero or with enough accuracy.
   while (!arb_is_exact(result.get()) && arb_rel_accuracy_bits(result.get()) < kWantedAccuracy) {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace factorix {
 namespace {
@@ -11,20 +10,6 @@ constexpr double kNoRootHalfWidth = 5;
 constexpr double kLog2OfClipRatio = 6.643856189774724;  // log2(100): two orders of magnitude
 constexpr double kLog2Of10 = 3.321928094887362;
 constexpr int kLargestPlainPower = 4;  // values up to 10^5 are shown without a power of ten
-
-Polynomial Derivative(const Polynomial& p) {
-  Polynomial d;
-  for (std::size_t i = 1; i < p.size(); ++i) d.push_back(p[i] * static_cast<unsigned long>(i));
-  return d;
-}
-
-// True when x is one of the plot's multiple roots (which are roots of P'
-// too), allowing for each being rounded to a double on its own.
-bool IsMultipleRoot(const CurvePlot& plot, double x) {
-  return std::any_of(plot.roots.begin(), plot.roots.end(), [x](const RealRoot& root) {
-    return root.multiplicity > 1 && std::abs(root.value - x) <= 4 * std::abs(x) * std::numeric_limits<double>::epsilon();
-  });
-}
 
 void SetXRange(CurvePlot& plot) {
   std::vector<double> xs;
@@ -98,9 +83,7 @@ CurvePlot PlanCurve(const Polynomial& p, Deadline deadline) {
   if (p.empty()) return plot;
   CurveEvaluator evaluator(p);
   if (p.size() >= 2) plot.roots = RealRoots(p, deadline);
-  if (p.size() >= 3)
-    for (const RealRoot& root : RealRoots(Derivative(p), deadline))
-      plot.stationary.push_back({root.value, IsMultipleRoot(plot, root.value) ? ScaledValue{} : evaluator.At(root.value)});
+  if (p.size() >= 3) plot.stationary = StationaryPoints(p, plot.roots, evaluator, deadline);
   SetXRange(plot);
   SetYRange(plot, evaluator);
   return plot;

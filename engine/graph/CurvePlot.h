@@ -6,14 +6,9 @@
 #include "engine/graph/CurveEvaluator.h"
 #include "engine/graph/RealRoots.h"
 #include "engine/graph/ScaledValue.h"
+#include "engine/graph/StationaryPoints.h"
 
 namespace factorix {
-
-// A point where P' = 0: a turning point, or a flat point of inflection.
-struct StationaryPoint {
-  double x;
-  ScaledValue y;
-};
 
 // The first view of the graph of P(x): the x-range holds every real root
 // and every stationary point with a margin of a tenth of its width (-5 to 5

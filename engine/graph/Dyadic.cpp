@@ -1,7 +1,5 @@
 #include "engine/graph/Dyadic.h"
 
-#include "engine/poly/ArbTypes.h"
-
 namespace factorix {
 
 double ToDouble(const Dyadic& d) {
@@ -11,6 +9,14 @@ double ToDouble(const Dyadic& d) {
   Arf value;
   arf_set_fmpz_2exp(value.get(), numerator.get(), exponent.get());
   return arf_get_d(value.get(), ARF_RND_NEAR);
+}
+
+ScaledValue FromArf(const arf_struct* value) {
+  if (arf_is_zero(value)) return {};
+  const slong exponent = arf_abs_bound_lt_2exp_si(value);
+  Arf significand;
+  arf_mul_2exp_si(significand.get(), value, -exponent);
+  return {arf_get_d(significand.get(), ARF_RND_NEAR), exponent};
 }
 
 }  // namespace factorix

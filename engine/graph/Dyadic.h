@@ -2,6 +2,9 @@
 
 #include <gmpxx.h>
 
+#include "engine/graph/ScaledValue.h"
+#include "engine/poly/ArbTypes.h"
+
 namespace factorix {
 
 // An exact binary fraction: numerator * 2^exponent.
@@ -12,5 +15,8 @@ struct Dyadic {
 
 // The double nearest to `d`: ±infinity past the range of a double.
 double ToDouble(const Dyadic& d);
+
+// The scaled form of `value`, rounded to a double's precision.
+ScaledValue FromArf(const arf_struct* value);
 
 }  // namespace factorix

@@ -20,45 +20,70 @@ slong ExactPrecision(const fmpz_poly_struct* poly, const Dyadic& x) {
 
 }  // namespace
 
-ExactSigns::ExactSigns(const fmpz_poly_struct* g) {
-  fmpz_poly_set(g_.get(), g);
-  fmpz_poly_derivative(derivative_.get(), g);
-  arb_poly_set_fmpz_poly(gBalls_.get(), g_.get(), kStartPrecision);
-  arb_poly_set_fmpz_poly(derivativeBalls_.get(), derivative_.get(), kStartPrecision);
+ArbPoly& ExactSigns::Rounded::AtLevel(std::size_t level) {
+  while (balls.size() <= level) {
+    balls.push_back(std::make_unique<ArbPoly>());
+    arb_poly_set_fmpz_poly(balls.back()->get(), exact.get(), kStartPrecision << (balls.size() - 1));
+  }
+  return *balls[level];
 }
 
-int ExactSigns::At(const Dyadic& x) { return SignOf(g_.get(), gBalls_, x); }
+ExactSigns::ExactSigns(const fmpz_poly_struct* g) {
+  fmpz_poly_set(g_.exact.get(), g);
+  fmpz_poly_derivative(derivative_.exact.get(), g);
+}
+
+int ExactSigns::At(const Dyadic& x) { return SignOf(g_, x); }
+
+ScaledValue ExactSigns::ValueAt(const Dyadic& x) {
+  Arb value;
+  Evaluate(g_, x, value);
+  return FromArf(arb_midref(value.get()));
+}
 
 int ExactSigns::RightOf(const Dyadic& x) {
   const int sign = At(x);
-  return sign != 0 ? sign : SignOf(derivative_.get(), derivativeBalls_, x);
+  return sign != 0 ? sign : SignOf(derivative_, x);
 }
 
 int ExactSigns::LeftOf(const Dyadic& x) {
   const int sign = At(x);
-  return sign != 0 ? sign : -SignOf(derivative_.get(), derivativeBalls_, x);
+  return sign != 0 ? sign : -SignOf(derivative_, x);
 }
 
-int ExactSigns::SignOf(const fmpz_poly_struct* poly, ArbPoly& balls, const Dyadic& x) {
-  if (fmpz_poly_is_zero(poly)) return 0;
+int ExactSigns::SignOf(Rounded& poly, const Dyadic& x) {
+  Arb value;
+  Evaluate(poly, x, value);
+  if (arb_is_zero(value.get())) return 0;
+  return arb_is_positive(value.get()) ? 1 : -1;
+}
+
+void ExactSigns::Evaluate(Rounded& poly, const Dyadic& x, Arb& value) {
+  arb_zero(value.get());
+  if (fmpz_poly_is_zero(poly.exact.get())) return;
   Fmpz numerator, exponent;
   fmpz_set_mpz(numerator.get(), x.numerator.get_mpz_t());
   fmpz_set_si(exponent.get(), x.exponent);
-  Arb point, value;
+  Arb point;
   arb_set_fmpz_2exp(point.get(), numerator.get(), exponent.get());
 
-  arb_poly_evaluate(value.get(), balls.get(), point.get(), kStartPrecision);
-  const slong exact = ExactPrecision(poly, x);
-  ArbPoly finer;
-  for (slong precision = 2 * kStartPrecision; arb_contains_zero(value.get()) && !arb_is_zero(value.get());
-       precision *= 2) {
-    const slong used = std::min(precision, exact);
-    arb_poly_set_fmpz_poly(finer.get(), poly, used);
-    arb_poly_evaluate(value.get(), finer.get(), point.get(), used);
-    if (used == exact) break;
+  // Points asked one after another are mostly close together, with a
+  // similar loss to cancellation: start at the precision the last one needed.
+  const slong exact = ExactPrecision(poly.exact.get(), x);
+  for (std::size_t level = poly.lastLevel;; ++level) {
+    const slong precision = kStartPrecision << level;
+    if (precision >= exact) {
+      ArbPoly balls;
+      arb_poly_set_fmpz_poly(balls.get(), poly.exact.get(), exact);
+      arb_poly_evaluate(value.get(), balls.get(), point.get(), exact);
+      break;
+    }
+    arb_poly_evaluate(value.get(), poly.AtLevel(level).get(), point.get(), precision);
+    if (!arb_contains_zero(value.get()) || arb_is_zero(value.get())) {
+      poly.lastLevel = level;
+      break;
+    }
   }
-  if (arb_is_zero(value.get())) return 0;
-  return arb_is_positive(value.get()) ? 1 : -1;
 }
 
 }  // namespace factorix

@@ -1,7 +1,11 @@
 #pragma once
 
-#include "engine/poly/ArbTypes.h"
+#include <memory>
+#include <vector>
+
 #include "engine/graph/Dyadic.h"
+#include "engine/graph/ScaledValue.h"
+#include "engine/poly/ArbTypes.h"
 
 namespace factorix {
 
@@ -17,18 +21,29 @@ public:
 
   // -1, 0 or +1: the sign of g(x).
   int At(const Dyadic& x);
+  // g(x) with the exact sign and an approximate size (a few bits at least).
+  ScaledValue ValueAt(const Dyadic& x);
   // The sign of g just right of x (of g'(x) when x is a simple root).
   int RightOf(const Dyadic& x);
   // The sign of g just left of x (of -g'(x) when x is a simple root).
   int LeftOf(const Dyadic& x);
 
 private:
-  int SignOf(const fmpz_poly_struct* poly, ArbPoly& balls, const Dyadic& x);
+  // g or g' rounded to 64 bits, 128 bits, ... ([k] at 64 * 2^k bits), made
+  // when first needed.
+  struct Rounded {
+    FmpzPoly exact;
+    std::vector<std::unique_ptr<ArbPoly>> balls;
+    std::size_t lastLevel = 0;  // the level the last evaluation below the exact precision ended at
+    ArbPoly& AtLevel(std::size_t level);
+  };
 
-  FmpzPoly g_;
-  FmpzPoly derivative_;
-  ArbPoly gBalls_;           // g rounded to kStartPrecision bits
-  ArbPoly derivativeBalls_;  // g' rounded to kStartPrecision bits
+  // g(x) (or g'(x)) as a ball that is exact or excludes 0.
+  void Evaluate(Rounded& poly, const Dyadic& x, Arb& value);
+  int SignOf(Rounded& poly, const Dyadic& x);
+
+  Rounded g_;
+  Rounded derivative_;
 };
 
 }  // namespace factorix

@@ -9,6 +9,7 @@
 #include "engine/factor/FlintConversion.h"
 #include "engine/graph/Descartes.h"
 #include "engine/graph/ExactSigns.h"
+#include "engine/graph/SignChange.h"
 
 namespace factorix {
 namespace {
@@ -21,9 +22,29 @@ double CheckedValue(double value) {
   return value;
 }
 
+// True when `d` is a double exactly (and a normal one).
+bool IsDouble(const Dyadic& d) {
+  const long bits = static_cast<long>(mpz_sizeinbase(d.numerator.get_mpz_t(), 2));
+  return bits <= 53 && d.exponent >= -1000 && d.exponent + bits <= 1000;
+}
+
+Dyadic ExactDyadic(double x) {
+  int exponent = 0;
+  const double significand = std::frexp(x, &exponent);
+  return Dyadic{mpz_class(static_cast<long>(std::ldexp(significand, 53))), exponent - 53};
+}
+
+// The root in the open interval (lo, hi), which holds it alone, both ends
+// doubles, narrowed until the ends are neighbouring doubles.
+double NarrowDoubles(ExactSigns& signs, double lo, double hi, Deadline deadline) {
+  const SignedValues g = [&signs](double x) { return signs.ValueAt(ExactDyadic(x)); };
+  return NarrowSignChange(g, lo, g(lo), hi, g(hi), signs.RightOf(ExactDyadic(lo)), 0, deadline);
+}
+
 // The root in the open interval (lo, hi), which holds it alone, halved by
 // exact signs until its ends round to the same or to neighbouring doubles.
 double Narrow(ExactSigns& signs, Dyadic lo, Dyadic hi, Deadline deadline) {
+  if (IsDouble(lo) && IsDouble(hi)) return NarrowDoubles(signs, ToDouble(lo), ToDouble(hi), deadline);
   const int loSign = signs.RightOf(lo);
   while (true) {
     const double loValue = ToDouble(lo), hiValue = ToDouble(hi);

@@ -18,6 +18,8 @@ private slots:
   void linesFollowTheLineAbove_data();
   void linesFollowTheLineAbove();
   void linesCopyTheHeading();
+  void calculatedLinesAreDrawnOnce_data();
+  void calculatedLinesAreDrawnOnce();
   void borrarKeepsOnlyTheHeading();
   void borrarAfterTheWheel();
   void sidewaysReachesEveryLine_data();
@@ -112,6 +114,31 @@ void TestResultList::linesCopyTheHeading() {
   QCOMPARE(second->text(), kHeading);
   QCOMPARE(second->fontName(), QStringLiteral("Courier"));
   QCOMPARE(second->drawingFontName(), QStringLiteral("Arial"));
+}
+
+void TestResultList::calculatedLinesAreDrawnOnce_data() {
+  QTest::addColumn<QString>("text");
+  QTest::newRow("narrower than the heading") << QStringLiteral(" (x-2) (+2xe2+4x+8)");
+  QTest::newRow("wider than the heading") << QStringLiteral(" (x+1) (+xe30+xe29-xe28+xe27-xe26+xe25-xe24+xe23+5)");
+  QTest::newRow("a root and an overline") << QStringLiteral(" (x-3r2;) (+x+3r2;)");
+  QTest::newRow("empty") << QString();
+}
+
+// A line of a calculation looks exactly as a copy of the heading given the
+// text, widened to it and drawn again.
+void TestResultList::calculatedLinesAreDrawnOnce() {
+  QFETCH(QString, text);
+  Fixture f;
+  f.frame->show();
+  FormulaPad* reference = f.list->addLine();
+  reference->setText(text);
+  f.list->fitToText(1);
+  reference->P();
+  FormulaPad* line = f.list->addLine(text);
+  QCOMPARE(line->text(), text);
+  QCOMPARE(line->size(), reference->size());
+  QCOMPARE(line->accessibleText(), reference->accessibleText());
+  QCOMPARE(line->grab().toImage(), reference->grab().toImage());
 }
 
 void TestResultList::borrarKeepsOnlyTheHeading() {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 
@@ -65,6 +66,37 @@ INSTANTIATE_TEST_SUITE_P(
         Planted{"close_roots", Times(LinearPower(1000, 1001, 1), LinearPower(1001, 1002, 1)),
                 {{1000.0 / 1001, 1}, {1001.0 / 1002, 1}}}),
     [](const testing::TestParamInfo<Planted>& info) { return std::string(info.param.name); });
+
+// When every root is real, the stationary points come from the signs of P'
+// between the roots: they agree with P''s roots isolated exactly, the
+// multiple roots among them with the value 0.
+TEST(Graph, StationaryPointsBetweenRealRootsAgreeWithIsolation) {
+  Polynomial chebyshev12{1}, previous{1}, current{0, 1};  // T12: twelve roots in (-1, 1)
+  for (int k = 1; k < 12; ++k) {
+    Polynomial next = Times(current, {0, 2});
+    for (std::size_t i = 0; i < previous.size(); ++i) next[i] -= previous[i];
+    previous = std::move(current);
+    current = std::move(next);
+  }
+  chebyshev12 = current;
+  const std::vector<Polynomial> polynomials{
+      chebyshev12, Times(Times(LinearPower(1, 1, 3), LinearPower(-2, 1, 2)), LinearPower(5, 3, 1)),
+      Times(LinearPower(1000, 1001, 1), LinearPower(1001, 1002, 1)), Times({-2, 0, 1}, LinearPower(7, 2, 4))};
+  for (const Polynomial& p : polynomials) {
+    const CurvePlot plot = PlanCurve(p, Soon());
+    Polynomial derivative;
+    for (std::size_t i = 1; i < p.size(); ++i) derivative.push_back(p[i] * static_cast<unsigned long>(i));
+    const std::vector<RealRoot> reference = RealRoots(derivative, Soon());
+    ASSERT_EQ(plot.stationary.size(), reference.size());
+    for (std::size_t i = 0; i < reference.size(); ++i) {
+      EXPECT_NEAR(plot.stationary[i].x, reference[i].value, 1e-8 * std::max(1.0, std::abs(reference[i].value))) << i;
+      const bool multiple = std::any_of(plot.roots.begin(), plot.roots.end(), [&](const RealRoot& root) {
+        return root.multiplicity > 1 && root.value == plot.stationary[i].x;
+      });
+      EXPECT_EQ(plot.stationary[i].y.Sign() == 0, multiple) << i;
+    }
+  }
+}
 
 TEST(Graph, NoRealRootShowsMinusFiveToFive) {
   const CurvePlot plot = PlanCurve({1, 0, 1}, Soon());

@@ -1,0 +1,67 @@
+#include "engine/graph/StationaryPoints.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "engine/graph/SignChange.h"
+
+namespace factorix {
+namespace {
+
+constexpr double kGapPart = 0x1p-30;  // a stationary point between two roots is narrowed to this part of the gap
+
+Polynomial Derivative(const Polynomial& p) {
+  Polynomial d;
+  for (std::size_t i = 1; i < p.size(); ++i) d.push_back(p[i] * static_cast<unsigned long>(i));
+  return d;
+}
+
+// True when x is one of the multiple roots (which are roots of P' too),
+// allowing for each being rounded to a double on its own.
+bool IsMultipleRoot(const std::vector<RealRoot>& roots, double x) {
+  return std::any_of(roots.begin(), roots.end(), [x](const RealRoot& root) {
+    return root.multiplicity > 1 && std::abs(root.value - x) <= 4 * std::abs(x) * std::numeric_limits<double>::epsilon();
+  });
+}
+
+bool AllRootsReal(const Polynomial& p, const std::vector<RealRoot>& roots) {
+  std::size_t count = 0;
+  for (const RealRoot& root : roots) count += root.multiplicity;
+  return count + 1 == p.size();
+}
+
+// The stationary points of a polynomial whose roots are all real: its
+// multiple roots, and one point between each two neighbouring roots, where
+// P' changes sign. |P| grows away from a root, so P' has P's sign just right
+// of the gap's left end and the other sign just left of its right end.
+std::vector<StationaryPoint> BetweenRoots(const Polynomial& p, const std::vector<RealRoot>& roots,
+                                          CurveEvaluator& values, Deadline deadline) {
+  CurveEvaluator slopes(Derivative(p));
+  const SignedValues slope = [&slopes](double x) { return slopes.At(x); };
+  std::vector<StationaryPoint> points;
+  for (std::size_t i = 0; i < roots.size(); ++i) {
+    if (roots[i].multiplicity > 1) points.push_back({roots[i].value, ScaledValue{}});
+    if (i + 1 == roots.size()) break;
+    const double a = roots[i].value, b = roots[i + 1].value;
+    double x = a + (b - a) / 2;
+    const int sign = values.At(x).Sign();
+    if (sign != 0 && std::nextafter(a, b) != b)
+      x = NarrowSignChange(slope, a, slope(a), b, slope(b), sign, (b - a) * kGapPart, deadline);
+    points.push_back({x, values.At(x)});
+  }
+  return points;
+}
+
+}  // namespace
+
+std::vector<StationaryPoint> StationaryPoints(const Polynomial& p, const std::vector<RealRoot>& roots,
+                                              CurveEvaluator& values, Deadline deadline) {
+  if (AllRootsReal(p, roots)) return BetweenRoots(p, roots, values, deadline);
+  std::vector<StationaryPoint> points;
+  for (const RealRoot& root : RealRoots(Derivative(p), deadline))
+    points.push_back({root.value, IsMultipleRoot(roots, root.value) ? ScaledValue{} : values.At(root.value)});
+  return points;
+}
+
+}  // namespace factorix
