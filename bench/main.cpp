@@ -5,6 +5,7 @@
 //                                source tree, then the generated rows
 //   factorix-bench FILE...       the rows of these files
 //   factorix-bench --generated   the generated rows (bench/GeneratedRows.h)
+//   factorix-bench --generated NAME...  those of them whose names begin so
 //   factorix-bench --pasos       the worked solution of degree-400 polynomials
 //   factorix-bench --grafica [NAME]  the graph of degree-400 polynomials
 //
@@ -218,11 +219,13 @@ int main(int argc, char** argv) {
   if (argc > 1 && std::string(argv[1]) == "--pasos") return RunStepsBench();
   if (argc > 1 && std::string(argv[1]) == "--grafica") return RunGraphBench(argc > 2 ? argv[2] : nullptr);
   std::vector<std::string> paths;
+  std::vector<std::string> only;  // prefixes of the generated rows to run; empty: all
   bool generated = argc == 1;
   if (argc == 1) {
     paths = {FACTORIX_SOURCE_DIR "/../shared/bench/corpus.txt", FACTORIX_SOURCE_DIR "/../shared/bench/stress.txt"};
   } else if (std::string(argv[1]) == "--generated") {
     generated = true;
+    only.assign(argv + 2, argv + argc);
   } else {
     paths.assign(argv + 1, argv + argc);
   }
@@ -251,6 +254,11 @@ int main(int argc, char** argv) {
   }
   if (generated) {
     for (const bench::GeneratedRow& generatedRow : bench::GeneratedRows()) {
+      if (!only.empty() && std::none_of(only.begin(), only.end(), [&](const std::string& prefix) {
+            return generatedRow.name.rfind(prefix, 0) == 0;
+          })) {
+        continue;
+      }
       // Made only now, so that the children forked before do not carry it.
       bench::GeneratedRow::Made made = generatedRow.make();
       const Row row{generatedRow.name, std::move(made.text), std::move(made.expected)};

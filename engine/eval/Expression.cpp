@@ -39,6 +39,8 @@ void Expression::SetDeadline(std::optional<std::chrono::steady_clock::time_point
   exact_->SetDeadline(deadline);
 }
 
+void Expression::LimitVariables(const mpz_class& largest) { filter_->LimitVariables(largest); }
+
 bool Expression::IsZeroAt(const mpz_class& variable) {
   if (filter_->applicable()) {
     exact_->AddWork(filter_->steps());

@@ -58,6 +58,10 @@ public:
   NonZeroPair ProveNonZeroPair(std::uint64_t m);
   NonZeroPair ProveNonZeroPair(const mpz_class& m);
 
+  // Every variable asked about from now on is at most `largest` in
+  // magnitude, so that the quick check is prepared for those sizes only.
+  void LimitVariables(const mpz_class& largest);
+
   // From now on an evaluation that is still running, or starts, after
   // `deadline` throws kOverflow, so that no text can keep a search busy
   // without end. The clock is read only now and then: expect an overshoot

@@ -17,6 +17,9 @@ bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 // log2(10) rounded down, for a lower bound on the bits of a decimal number.
 constexpr double kLog2Of10 = 3.3219280948873622;
 
+// Decimal digits that always fit an unsigned long.
+constexpr std::size_t kWordDigits = 19;
+
 }  // namespace
 
 ExpressionParser::ExpressionParser(std::string_view text, char variableMarker, int maxDepth)
@@ -136,6 +139,14 @@ void ExpressionParser::Number() {
       (significant > 0 &&
        static_cast<double>(significant - 1) * kLog2Of10 > static_cast<double>(kMaxValueBits))) {
     throw EngineError(kOverflow);
+  }
+  if (fraction.empty() && whole.size() <= kWordDigits) {
+    // A whole number of one word, the usual literal: made without any text.
+    unsigned long word = 0;
+    for (const char c : whole) word = word * 10 + static_cast<unsigned long>(c - '0');
+    out_.literals.emplace_back(word);
+    Emit(Opcode::PushLiteral, static_cast<std::uint32_t>(out_.literals.size() - 1));
+    return;
   }
   mpz_class numerator;  // 0 when every digit is 0
   if (significant > 0) {

@@ -62,19 +62,24 @@ std::uint64_t SubMod(std::uint64_t a, std::uint64_t b) {
 // coefficient operations; an operation that would pass kMaxExpandedDegree or the
 // work bound returns false.
 using Poly = std::vector<std::uint64_t>;
+// The expansion may take this much work, plus kExpansionWorkPerStep for
+// every step of the code: expanding once then costs at most what running
+// the code for a few candidates would.
 constexpr std::size_t kMaxExpansionWork = std::size_t{1} << 20;
+constexpr std::size_t kExpansionWorkPerStep = 8;
 
 void Trim(Poly& a) {
   while (!a.empty() && a.back() == 0) a.pop_back();
 }
 
 template <typename Field>
-bool PolyMul(const Poly& a, const Poly& b, Poly& out, std::size_t maxDegree, std::size_t& work) {
+bool PolyMul(const Poly& a, const Poly& b, Poly& out, std::size_t maxDegree, std::size_t& work,
+             std::size_t workLimit) {
   out.clear();
   if (a.empty() || b.empty()) return true;
   if (a.size() + b.size() - 2 > maxDegree) return false;
   work += a.size() * b.size();
-  if (work > kMaxExpansionWork) return false;
+  if (work > workLimit) return false;
   out.assign(a.size() + b.size() - 1, 0);
   for (std::size_t i = 0; i < a.size(); ++i) {
     for (std::size_t j = 0; j < b.size(); ++j) {
@@ -85,7 +90,8 @@ bool PolyMul(const Poly& a, const Poly& b, Poly& out, std::size_t maxDegree, std
 }
 
 template <typename Field>
-bool PolyPow(Poly base, std::uint32_t e, Poly& out, std::size_t maxDegree, std::size_t& work) {
+bool PolyPow(Poly base, std::uint32_t e, Poly& out, std::size_t maxDegree, std::size_t& work,
+             std::size_t workLimit) {
   out.assign(1, 1);  // also 0^0
   if (e == 0) return true;
   if (base.empty()) {
@@ -96,12 +102,12 @@ bool PolyPow(Poly base, std::uint32_t e, Poly& out, std::size_t maxDegree, std::
   Poly t;
   while (true) {
     if (e & 1) {
-      if (!PolyMul<Field>(out, base, t, maxDegree, work)) return false;
+      if (!PolyMul<Field>(out, base, t, maxDegree, work, workLimit)) return false;
       out.swap(t);
     }
     e >>= 1;
     if (e == 0) return true;
-    if (!PolyMul<Field>(base, base, t, maxDegree, work)) return false;
+    if (!PolyMul<Field>(base, base, t, maxDegree, work, workLimit)) return false;
     base.swap(t);
   }
 }
@@ -207,7 +213,7 @@ FractionBits Combined(Opcode op, FractionBits a, FractionBits b) {
 
 }  // namespace
 
-ModularFilter::ModularFilter(const ExpressionCode& code) {
+ModularFilter::ModularFilter(const ExpressionCode& code) : largestSize_(kHuge) {
   static_assert(sizeof(unsigned long) == 8, "residues are taken with mpz_fdiv_ui");
   const auto& c = code.code;
   for (std::size_t i = 0; i < c.size(); ++i) {
@@ -246,7 +252,6 @@ ModularFilter::ModularFilter(const ExpressionCode& code) {
   maxStack_ = code.maxStack;
   stack_.resize(maxStack_);
   applicable_ = true;
-  FindSafeBits();
   poly1_ = Expand<Mersenne61>(literals1_);
   if (!poly1_.empty()) poly2_ = Expand<Prime62>(literals2_);
   if (poly2_.empty()) poly1_.clear();
@@ -258,6 +263,7 @@ std::vector<std::uint64_t> ModularFilter::Expand(const std::vector<std::uint64_t
   s.reserve(maxStack_);
   Poly t;
   std::size_t work = 0;
+  const std::size_t workLimit = kMaxExpansionWork + kExpansionWorkPerStep * steps_.size();
   for (const Step& step : steps_) {
     switch (step.op) {
       case Opcode::PushLiteral:
@@ -289,7 +295,7 @@ std::vector<std::uint64_t> ModularFilter::Expand(const std::vector<std::uint64_t
       case Opcode::Multiply: {
         Poly b = std::move(s.back());
         s.pop_back();
-        if (!PolyMul<Field>(s.back(), b, t, kMaxExpandedDegree, work)) return {};
+        if (!PolyMul<Field>(s.back(), b, t, kMaxExpandedDegree, work, workLimit)) return {};
         s.back().swap(t);
         break;
       }
@@ -305,13 +311,13 @@ std::vector<std::uint64_t> ModularFilter::Expand(const std::vector<std::uint64_t
         break;
       }
       case Opcode::Power:
-        if (!PolyPow<Field>(std::move(s.back()), step.operand, t, kMaxExpandedDegree, work)) return {};
+        if (!PolyPow<Field>(std::move(s.back()), step.operand, t, kMaxExpandedDegree, work, workLimit)) return {};
         s.back().swap(t);
         break;
       default:
         return {};
     }
-    if (work > kMaxExpansionWork) return {};
+    if (work > workLimit) return {};
   }
   if (s.size() != 1) return {};
   Poly result = std::move(s.back());
@@ -362,14 +368,21 @@ bool ModularFilter::BoundHolds(std::size_t size) const {
   return true;
 }
 
+void ModularFilter::LimitVariables(const mpz_class& largest) {
+  largestSize_ = SizeOf(abs(largest));
+  safeBitsFound_ = false;
+}
+
 void ModularFilter::FindSafeBits() {
   // The bounds only grow with the variable's size, so the sizes that pass
-  // are those below a threshold: find it by bisection.
-  if (BoundHolds(kHuge)) {
-    safeBelow_ = kHuge + 1;
+  // are those below a threshold: find it by bisection up to the largest
+  // size asked about.
+  safeBitsFound_ = true;
+  if (BoundHolds(largestSize_)) {
+    safeBelow_ = largestSize_ + 1;
     return;
   }
-  std::size_t pass = 0, fail = kHuge;  // invariant: fail does not pass
+  std::size_t pass = 0, fail = largestSize_;  // invariant: fail does not pass
   if (!BoundHolds(0)) {
     safeBelow_ = 0;
     return;
@@ -470,7 +483,10 @@ void ModularFilter::ResiduePair(std::uint64_t r, const std::vector<std::uint64_t
   minus = SubMod<Field>(even, t);
 }
 
-bool ModularFilter::SafeFor(std::size_t size) const { return size < safeBelow_; }
+bool ModularFilter::SafeFor(std::size_t size) {
+  if (!safeBitsFound_) FindSafeBits();
+  return size < safeBelow_;
+}
 
 bool ModularFilter::ProvesNonZero(const mpz_class& variable) {
   if (!applicable_) return false;

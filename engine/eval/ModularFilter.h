@@ -48,6 +48,13 @@ public:
   // exactly would raise no error. False means: evaluate exactly.
   bool ProvesNonZero(const mpz_class& variable);
 
+  // Every variable asked about from now on is at most `largest` in
+  // magnitude: the bound on the sizes of the intermediate values is then
+  // checked once, at that size, rather than searched for over all sizes
+  // (a pass over the code for each bit of a 62-bit search). A larger
+  // variable is evaluated exactly.
+  void LimitVariables(const mpz_class& largest);
+
   // ProvesNonZero for the variables -m and +m at once; m >= 0.
   NonZeroPair ProvesNonZeroPair(std::uint64_t m);
   NonZeroPair ProvesNonZeroPair(const mpz_class& m);
@@ -68,10 +75,10 @@ private:
   // the size bound when log2 of the variable's magnitude is at most `size`
   // (in kSizeUnitsPerBit).
   bool BoundHolds(std::size_t size) const;
-  // Sets safeBelow_ from BoundHolds, once.
+  // Sets safeBelow_ from BoundHolds, at the first proof asked for.
   void FindSafeBits();
   // Whether the bound allows a proof for a variable of this size.
-  bool SafeFor(std::size_t size) const;
+  bool SafeFor(std::size_t size);
   // ProvesNonZeroPair for an m of this size whose residues modulo the two
   // primes are r1 and r2.
   NonZeroPair ProvesNonZeroPair(std::size_t size, std::uint64_t r1, std::uint64_t r2);
@@ -88,8 +95,11 @@ private:
   std::vector<std::size_t> literalBits_;  // in kSizeUnitsPerBit
   std::size_t maxStack_ = 0;
   bool applicable_ = false;
-  // The proof is accepted for variables of a size below this (0: never).
+  // The proof is accepted for variables of a size below this (0: never);
+  // found once safeBitsFound_ is set.
   std::size_t safeBelow_ = 0;
+  bool safeBitsFound_ = false;
+  std::size_t largestSize_;  // of any variable asked about
   mutable std::vector<std::uint64_t> stack_;
 };
 

@@ -1,7 +1,5 @@
 #include "engine/poly/IntegerRoots.h"
 
-#include <flint/fmpz_vec.h>
-
 #include <algorithm>
 #include <cstddef>
 #include <optional>
@@ -9,6 +7,7 @@
 #include "engine/core/EngineError.h"
 #include "engine/core/RootOrder.h"
 #include "engine/poly/FlintTypes.h"
+#include "engine/poly/JointLift.h"
 #include "engine/poly/ModularRoots.h"
 #include "engine/poly/SparseTerms.h"
 
@@ -70,18 +69,35 @@ std::vector<mpz_class> FewCandidateRoots(const fmpz_poly_struct* f, ulong bound,
   return found;  // already in the search's order
 }
 
+// Whether g is a multiple of the monic m. Of the same degree, g must be
+// its leading coefficient times m, which costs a product per coefficient
+// where a division would cost far more.
+bool IsMultipleOfMonic(const fmpz_poly_struct* g, const fmpz_poly_struct* m) {
+  if (fmpz_poly_length(m) != fmpz_poly_length(g)) {
+    FmpzPoly quotient;
+    return fmpz_poly_divides(quotient.get(), g, m) != 0;
+  }
+  Fmpz term;
+  const fmpz* lead = fmpz_poly_lead(g);
+  for (slong i = 0; i < fmpz_poly_length(g); ++i) {
+    fmpz_mul(term.get(), lead, m->coeffs + i);
+    if (!fmpz_equal(term.get(), g->coeffs + i)) return false;
+  }
+  return true;
+}
+
 // The candidates (distinct) that are roots of g, checked exactly. Many
 // are checked at once: their product divides g when each of them is a
 // root, and one division costs far less than a pass over g for each.
 std::vector<mpz_class> ExactRoots(const fmpz_poly_struct* g, const SparseTerms& terms,
                                   const std::vector<mpz_class>& candidates, Clock::time_point deadline) {
   if (candidates.size() > kFewRoots) {
-    FmpzPoly product, quotient;
-    fmpz* values = _fmpz_vec_init(static_cast<slong>(candidates.size()));
-    for (std::size_t i = 0; i < candidates.size(); ++i) fmpz_set_mpz(values + i, candidates[i].get_mpz_t());
-    fmpz_poly_product_roots_fmpz_vec(product.get(), values, static_cast<slong>(candidates.size()));
-    _fmpz_vec_clear(values, static_cast<slong>(candidates.size()));
-    if (fmpz_poly_divides(quotient.get(), g, product.get())) return candidates;
+    std::vector<Polynomial> factors;
+    factors.reserve(candidates.size());
+    for (const mpz_class& candidate : candidates) factors.push_back({-candidate, 1});
+    FmpzPoly product;
+    MultiplyOut(factors, product);
+    if (IsMultipleOfMonic(g, product.get())) return candidates;
   }
   std::vector<mpz_class> found;
   Fmpz r;
@@ -103,11 +119,10 @@ std::vector<mpz_class> LiftedRoots(const fmpz_poly_struct* g, const SimpleRootsM
   const RootFilter filter(terms);
   std::vector<mpz_class> candidates;
   Fmpz r;
-  for (const mp_limb_t r0 : modular.roots) {
-    fmpz_set_ui(r.get(), r0);
-    if (!lifter.Lift(r.get(), deadline)) continue;
+  for (mpz_class& lifted : lifter.LiftAll(modular.roots, deadline)) {
+    fmpz_set_mpz(r.get(), lifted.get_mpz_t());
     if (fmpz_is_zero(r.get()) || !fmpz_divisible(divides, r.get()) || !filter.MayBeRoot(r.get())) continue;
-    fmpz_get_mpz(candidates.emplace_back().get_mpz_t(), r.get());
+    candidates.push_back(std::move(lifted));
   }
   std::vector<mpz_class> found = ExactRoots(g, terms, candidates, deadline);
   SortInRootOrder(found);

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "engine/core/EngineError.h"
+#include "engine/poly/JointLift.h"
 #include "engine/poly/SquareFreePart.h"
 
 namespace factorix {
@@ -90,14 +91,19 @@ std::vector<mp_limb_t> RootsModulo(const NmodPoly& fp) {
   return roots;
 }
 
-// True when every root of fp is simple: fp' does not vanish there.
-bool AllSimple(const NmodPoly& fp, const std::vector<mp_limb_t>& roots) {
+// True when fp' vanishes at some root of fp in [0, p): when gcd(fp, fp'),
+// both taken on the field, has a root there. Where two simple roots of an
+// integer polynomial meet modulo p this costs a gcd and the roots of a
+// polynomial of low degree, instead of all of fp's roots.
+bool HasRepeatedRoot(const NmodPoly& fp) {
   const mp_limb_t p = fp.get()->mod.n;
-  NmodPoly slope(p), reduced(p);
+  NmodPoly slope(p), value(p), slopeValue(p), common(p);
   nmod_poly_derivative(slope.get(), fp.get());
-  ReduceOnField(slope, reduced);
-  return std::none_of(roots.begin(), roots.end(),
-                      [&](mp_limb_t r) { return nmod_poly_evaluate_nmod(reduced.get(), r) == 0; });
+  ReduceOnField(fp, value);
+  ReduceOnField(slope, slopeValue);
+  nmod_poly_gcd(common.get(), value.get(), slopeValue.get());
+  if (nmod_poly_is_zero(common.get())) return true;  // both vanish on all of Z/pZ
+  return nmod_poly_degree(common.get()) >= 1 && !RootsModulo(common).empty();
 }
 
 }  // namespace
@@ -128,9 +134,7 @@ SimpleRootsModulo FindSimpleRoots(const fmpz_poly_struct* f, FmpzPoly& part, con
     prime = n_nextprime(prime, 1);
     NmodPoly gp(prime);
     if (!KeepsDegree(g, gp)) continue;
-    std::vector<mp_limb_t> roots = RootsModulo(gp);
-    if (roots.empty()) return SimpleRootsModulo{prime, {}};
-    if (!AllSimple(gp, roots)) {
+    if (HasRepeatedRoot(gp)) {
       // A repeated root modulo p: of a repeated factor of f (then every
       // prime shows one), or of two roots that meet modulo p.
       if (g == f) {
@@ -146,17 +150,26 @@ SimpleRootsModulo FindSimpleRoots(const fmpz_poly_struct* f, FmpzPoly& part, con
       }
       continue;
     }
+    std::vector<mp_limb_t> roots = RootsModulo(gp);
+    if (roots.empty()) return SimpleRootsModulo{prime, {}};
+    // Modulo a prime where g splits into distinct linear factors, g most
+    // likely splits over the integers too, and then every prime gives as
+    // many roots: it is taken at once.
+    const bool splits = static_cast<slong>(roots.size()) == fmpz_poly_degree(g);
     if (best.prime == 0 || roots.size() < best.roots.size()) best = SimpleRootsModulo{prime, std::move(roots)};
-    if (best.roots.size() <= kFewRoots || ++compared == kPrimesCompared) return best;
+    if (splits || best.roots.size() <= kFewRoots || ++compared == kPrimesCompared) return best;
   }
 }
 
-RootLifter::RootLifter(const fmpz_poly_struct* g, mp_limb_t prime, ulong bits) : prime_(prime) {
+RootLifter::RootLifter(const fmpz_poly_struct* g, mp_limb_t prime, ulong bits) : g_(g), prime_(prime) {
   fmpz_init(modulus_);
   fmpz_poly_init(reduced_);
   // The first square of squares of the prime with more than bits + 1 bits.
   fmpz_set_ui(modulus_, prime);
-  while (fmpz_bits(modulus_) < bits + 2) fmpz_mul(modulus_, modulus_, modulus_);
+  while (fmpz_bits(modulus_) < bits + 2) {
+    fmpz_mul(modulus_, modulus_, modulus_);
+    exponent_ *= 2;
+  }
   fmpz_poly_scalar_mod_fmpz(reduced_, g, modulus_);
   terms_.emplace(reduced_);
 }
@@ -181,6 +194,20 @@ bool RootLifter::Lift(fmpz* r, Clock::time_point deadline) const {
   }
   fmpz_smod(r, r, modulus.get());
   return true;
+}
+
+std::vector<mpz_class> RootLifter::LiftAll(const std::vector<mp_limb_t>& roots, Clock::time_point deadline) const {
+  if (roots.size() > kFewRoots) {
+    CheckDeadline(deadline);
+    if (std::optional<std::vector<mpz_class>> lifted = LiftTogether(g_, prime_, roots, exponent_)) return *lifted;
+  }
+  std::vector<mpz_class> lifted;
+  Fmpz r;
+  for (const mp_limb_t r0 : roots) {
+    fmpz_set_ui(r.get(), r0);
+    if (Lift(r.get(), deadline)) fmpz_get_mpz(lifted.emplace_back().get_mpz_t(), r.get());
+  }
+  return lifted;
 }
 
 }  // namespace factorix

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gmpxx.h>
+
 #include <chrono>
 #include <cstddef>
 #include <optional>
@@ -52,10 +54,18 @@ public:
   // EngineError(kOverflow) when `deadline` passes first.
   bool Lift(fmpz* r, std::chrono::steady_clock::time_point deadline) const;
 
+  // Lifts each of `roots` as Lift does, in their order, leaving out those
+  // whose lift fails. More than kFewRoots roots of a polynomial of
+  // moderate size are lifted together (see LiftTogether).
+  std::vector<mpz_class> LiftAll(const std::vector<mp_limb_t>& roots,
+                                 std::chrono::steady_clock::time_point deadline) const;
+
   const fmpz* modulus() const { return modulus_; }
 
 private:
+  const fmpz_poly_struct* g_;
   mp_limb_t prime_;
+  slong exponent_ = 1;  // modulus_ = prime_^exponent_
   fmpz_t modulus_;
   fmpz_poly_t reduced_;  // g modulo modulus_
   std::optional<SparseTerms> terms_;  // of reduced_

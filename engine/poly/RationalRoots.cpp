@@ -1,6 +1,7 @@
 #include "engine/poly/RationalRoots.h"
 
 #include "engine/poly/FlintTypes.h"
+#include "engine/poly/JointLift.h"
 #include "engine/poly/ModularRoots.h"
 #include "engine/poly/SparseTerms.h"
 
@@ -31,26 +32,13 @@ void SetLinear(FmpzPoly& poly, const Polynomial& factor) {
   fmpz_poly_set_coeff_mpz(poly.get(), 1, factor[1].get_mpz_t());
 }
 
-// The product of the factors from `begin` to `end`, two halves at a time.
-void Product(const std::vector<Polynomial>& factors, std::size_t begin, std::size_t end, FmpzPoly& out) {
-  if (end - begin == 1) {
-    SetLinear(out, factors[begin]);
-    return;
-  }
-  FmpzPoly right;
-  const std::size_t middle = begin + (end - begin) / 2;
-  Product(factors, begin, middle, out);
-  Product(factors, middle, end, right);
-  fmpz_poly_mul(out.get(), out.get(), right.get());
-}
-
 // The candidates that divide g. Many are checked at once: their product
 // divides g when each does (they are coprime), and one division costs far
 // less than one for each.
 std::vector<Polynomial> ExactFactors(const fmpz_poly_struct* g, std::vector<Polynomial> candidates) {
   FmpzPoly product, quotient;
   if (candidates.size() > kFewRoots) {
-    Product(candidates, 0, candidates.size(), product);
+    MultiplyOut(candidates, product);
     if (fmpz_poly_divides(quotient.get(), g, product.get())) return candidates;
   }
   std::vector<Polynomial> found;
@@ -78,11 +66,10 @@ std::vector<Polynomial> RationalRootFactors(const Polynomial& f, Clock::time_poi
   const SparseTerms terms(g);
   const RootFilter filter(terms);
   std::vector<Polynomial> candidates;
-  Fmpz r, w;
-  for (const mp_limb_t r0 : modular.roots) {
-    fmpz_set_ui(r.get(), r0);
-    if (!lifter.Lift(r.get(), deadline)) continue;
-    fmpz_mul(w.get(), r.get(), lead);
+  Fmpz w;
+  for (const mpz_class& r : lifter.LiftAll(modular.roots, deadline)) {
+    fmpz_set_mpz(w.get(), r.get_mpz_t());
+    fmpz_mul(w.get(), w.get(), lead);
     fmpz_smod(w.get(), w.get(), lifter.modulus());
     if (fmpz_is_zero(w.get())) continue;
     Polynomial factor = LinearFactor(w.get(), lead);

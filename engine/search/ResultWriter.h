@@ -27,10 +27,14 @@ public:
   // kMaxLines lines, when this line would take the lines past
   // maxLineBytes, or past the deadline. When the division
   // throws, the line keeps the factor alone, lastLineUnfinished is set and
-  // the error goes on to the caller.
+  // the error goes on to the caller; so also when the quotient alone
+  // would pass maxLineBytes.
   void AddRoot(const mpz_class& root);
 
 private:
+  // Takes back the last line and its root, then throws kOverflow.
+  [[noreturn]] void DropLastLine();
+
   const FormulaTerms& reading_;
   SearchResult& result_;
   Clock::time_point deadline_;
@@ -40,6 +44,7 @@ private:
   std::optional<std::string> sameQuotient_;
   std::size_t maxLineBytes_;
   std::size_t bytes_ = 0;             // line text written so far
+  std::size_t lastLineBytes_ = 0;     // the last line's, to make room for the next
   mpz_class magnitude_;               // scratch: |root|
 };
 

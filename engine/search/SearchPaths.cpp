@@ -110,6 +110,8 @@ SearchResult SearchGeneral(const FormulaTerms& reading, SearchClock::time_point 
     // rejects fails here, as it would at the first candidate.
     Expression expression = FormulaExpression::Compile(reading.text());
     expression.SetDeadline(deadline);
+    // Every candidate divides the constant.
+    expression.LimitVariables(ToNumber(reading.Constant(false)));
     ResultWriter writer(reading, result, deadline);
     if (!expression.UsesVariable()) {
       // The same value, or the same error, for every candidate.

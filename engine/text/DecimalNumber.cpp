@@ -32,6 +32,47 @@ void WriteNineDigits(char* at, std::uint32_t limb) {
 // the carry into it, stays below 2^64: 16 * (10^9 - 1)^2 + 2^64 / 10^9.
 constexpr std::size_t kMaxColumnLimbs = 16;
 
+// out = |a * b + c| when Subtract is false, |a * b - c| when it is true,
+// on magnitudes, column by column with one division by the base per limb
+// of the result: b has at most kMaxColumnLimbs limbs. Returns true when
+// a * b - c is negative. A difference's carry is kept one above its value,
+// so that it never goes below 0: each column adds the base less one less
+// c's limb, and what it passes on carries that base along; a carry of 0
+// out of the top means the difference is below 0, and its magnitude is
+// then the base's complement of the limbs.
+template <bool Subtract>
+bool MultiplyAddColumns(const std::vector<std::uint32_t>& a, const std::vector<std::uint32_t>& b,
+                        const std::vector<std::uint32_t>& c, std::vector<std::uint32_t>& out) {
+  constexpr std::uint64_t kBase = DecimalNumber::kBase;
+  const std::size_t productLimbs = a.size() + b.size() - 1;  // columns with products
+  out.resize(std::max(a.size() + b.size(), c.size() + 1));
+  std::uint64_t carry = Subtract ? 1 : 0;
+  for (std::size_t k = 0; k < out.size(); ++k) {
+    std::uint64_t column = carry;
+    if (k < productLimbs) {
+      const std::size_t last = std::min(k, b.size() - 1);
+      for (std::size_t j = k >= a.size() ? k - a.size() + 1 : 0; j <= last; ++j) {
+        column += static_cast<std::uint64_t>(b[j]) * a[k - j];
+      }
+    }
+    const std::uint64_t ck = k < c.size() ? c[k] : 0;
+    column += Subtract ? kBase - 1 - ck : ck;
+    out[k] = static_cast<std::uint32_t>(column % kBase);
+    carry = column / kBase;
+  }
+  const bool negative = Subtract && carry == 0;
+  if (negative) {
+    // base^n - out: the lowest nonzero limb from the base, those above it
+    // from the base less one.
+    std::size_t k = 0;
+    while (out[k] == 0) ++k;  // out is not 0: the difference is below 0
+    out[k] = static_cast<std::uint32_t>(kBase - out[k]);
+    for (++k; k < out.size(); ++k) out[k] = static_cast<std::uint32_t>(kBase - 1 - out[k]);
+  }
+  while (!out.empty() && out.back() == 0) out.pop_back();
+  return negative;
+}
+
 }  // namespace
 
 DecimalNumber::DecimalNumber(std::string_view text) {
@@ -130,6 +171,17 @@ void DecimalNumber::Trim(Limbs& a) {
 
 void DecimalNumber::MultiplyAdd(const DecimalNumber& m, const DecimalNumber& a, Limbs& scratch) {
   bool negative = negative_ != m.negative_;
+  if (!IsZero() && !m.IsZero() && m.limbs_.size() <= kMaxColumnLimbs) {
+    // A short factor, as the root of a division: one pass, whatever the signs.
+    if (a.IsZero() || negative == a.negative_) {
+      MultiplyAddColumns<false>(limbs_, m.limbs_, a.limbs_, scratch);
+    } else if (MultiplyAddColumns<true>(limbs_, m.limbs_, a.limbs_, scratch)) {
+      negative = a.negative_;
+    }
+    limbs_.swap(scratch);
+    negative_ = negative && !IsZero();
+    return;
+  }
   if (IsZero() || m.IsZero()) {
     scratch.clear();
   } else {

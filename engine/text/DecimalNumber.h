@@ -23,7 +23,9 @@ public:
   explicit DecimalNumber(std::string_view text);
 
   bool IsZero() const { return limbs_.empty(); }
-  // Base-10^9 digits of the magnitude.
+
+  // At least the number of decimal digits, at most 8 more.
+  std::size_t DigitsBound() const { return IsZero() ? 1 : limbs_.size() * kDigitsPerLimb; }
 
   // *this = *this * m + a. `scratch` is reused between calls.
   void MultiplyAdd(const DecimalNumber& m, const DecimalNumber& a, std::vector<std::uint32_t>& scratch);

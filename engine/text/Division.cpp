@@ -11,6 +11,10 @@ namespace factorix {
 
 namespace {
 
+// Bytes of a term's text besides its digits: the sign, "x" and the
+// raised run of an exponent below 10^7.
+constexpr std::size_t kTermTextBytes = 16;
+
 // Roots of at most this many base-10^9 digits are divided in decimal; the
 // schoolbook product then costs less than converting a binary quotient.
 constexpr std::size_t kMaxDecimalRootLimbs = 16;
@@ -88,6 +92,49 @@ std::size_t AppendSigned(const mpz_class& q, std::string& out) {
 
 }  // namespace
 
+// The bytes a quotient's text may take, counted term by term. A term is
+// made room for before it is written: the text's capacity doubles but
+// never past its bound, so that a long line is not given twice its size.
+// When only measuring, each term is dropped once counted.
+class Dividend::Budget {
+public:
+  Budget(const std::string& out, std::size_t maxBytes, bool measureOnly)
+      : start_(out.size()), mark_(out.size()), maxBytes_(maxBytes), measureOnly_(measureOnly) {}
+
+  // Bytes that may still be written.
+  std::size_t Left(const std::string& out) const {
+    const std::size_t used = counted_ + (out.size() - mark_);
+    return used >= maxBytes_ ? 0 : maxBytes_ - used;
+  }
+
+  // Room for about `bytes` more bytes in `out`.
+  void MakeRoom(std::string& out, std::size_t bytes) const {
+    const std::size_t need = out.size() + bytes;
+    if (need <= out.capacity()) return;
+    const std::size_t cap = start_ + std::min(maxBytes_, out.max_size() / 2);
+    out.reserve(std::max(need, std::min(2 * out.capacity(), cap)));
+  }
+
+  // Counts what was written since the last count; throws kOverflow past
+  // the bound.
+  void Count(std::string& out) {
+    counted_ += out.size() - mark_;
+    if (measureOnly_) {
+      out.resize(mark_);
+    } else {
+      mark_ = out.size();
+    }
+    if (counted_ > maxBytes_) throw EngineError(kOverflow);
+  }
+
+private:
+  std::size_t start_;
+  std::size_t mark_;  // where the text not yet counted begins
+  std::size_t maxBytes_;
+  bool measureOnly_;
+  std::size_t counted_ = 0;
+};
+
 Dividend::Dividend(const FormulaTerms& reading) {
   const std::vector<VariableTerm>& terms = reading.terms();
   for (const VariableTerm& term : terms) {
@@ -123,46 +170,63 @@ Dividend::Dividend(const FormulaTerms& reading) {
   if (ordinary_) leadingText_ = Signed(terms.front().SignedCoefficient());
 }
 
-std::string Dividend::Divide(const mpz_class& root) const {
+std::string Dividend::Divide(const mpz_class& root, std::size_t maxBytes) const {
   std::string result;
-  WriteQuotient(root, false, result);
+  Budget budget(result, maxBytes, false);
+  WriteQuotient(root, false, result, budget);
   return result;
 }
 
-void Dividend::AppendTidiedQuotient(const mpz_class& root, std::string& out) const {
-  WriteQuotient(root, true, out);
+void Dividend::AppendTidiedQuotient(const mpz_class& root, std::string& out, std::size_t maxBytes) const {
+  Budget budget(out, maxBytes, false);
+  WriteQuotient(root, true, out, budget);
 }
 
-void Dividend::WriteQuotient(const mpz_class& root, bool tidy, std::string& out) const {
+bool Dividend::TidiedQuotientFits(const mpz_class& root, std::size_t maxBytes) const {
+  std::string scratch;
+  Budget budget(scratch, maxBytes, true);
+  try {
+    WriteQuotient(root, true, scratch, budget);
+  } catch (const EngineError& e) {
+    if (e.number() == kOverflow) return false;
+    throw;
+  }
+  return true;
+}
+
+void Dividend::WriteQuotient(const mpz_class& root, bool tidy, std::string& out, Budget& budget) const {
   if (coefficients_.size() < 2) return;  // no "x", or only x^0
   if (mpz_sizeinbase(root.get_mpz_t(), 10) <= kMaxDecimalRootLimbs * DecimalNumber::kDigitsPerLimb) {
-    WriteDecimalCoefficients(DecimalNumber(root.get_str()), tidy, out);
+    WriteDecimalCoefficients(DecimalNumber(root.get_str()), tidy, out, budget);
   } else {
-    WriteBinaryCoefficients(root, tidy, out);
+    WriteBinaryCoefficients(root, tidy, out, budget);
   }
 }
 
-void Dividend::WriteDecimalCoefficients(const DecimalNumber& r, bool tidy, std::string& out) const {
+void Dividend::WriteDecimalCoefficients(const DecimalNumber& r, bool tidy, std::string& out, Budget& budget) const {
   // Ruffini from the top: the quotient's coefficient of x^(i-1) is r times
   // the one of x^i plus the dividend's of x^i.
   const std::size_t degree = coefficients_.size() - 1;
   RaisedCountdown exponent(static_cast<int>(degree) - 1);
   DecimalNumber q;
   std::vector<std::uint32_t> scratch;
-  std::size_t digits = 0;
   for (std::size_t i = degree; i >= 1; --i) {
     q.MultiplyAdd(r, coefficients_[i], scratch);
     if (i == degree && ordinary_) {
       out += leadingText_;
     } else {
-      digits += q.AppendSigned(out);
-      if (digits > kMaxQuotientDigits) throw EngineError(kOverflow);
+      // At least DigitsBound() - 8 digits: one that cannot fit stops the
+      // quotient before it is written.
+      if (q.DigitsBound() > budget.Left(out) + DecimalNumber::kDigitsPerLimb) throw EngineError(kOverflow);
+      budget.MakeRoom(out, q.DigitsBound() + kTermTextBytes);
+      q.AppendSigned(out);
     }
     AppendVariable(exponent, i - 1, tidy, out);
+    budget.Count(out);
   }
 }
 
-void Dividend::WriteBinaryCoefficients(const mpz_class& r, bool tidy, std::string& out) const {
+void Dividend::WriteBinaryCoefficients(const mpz_class& r, bool tidy, std::string& out, Budget& budget) const {
   if (binary_.empty()) {
     binary_.resize(coefficients_.size());
     std::string text;
@@ -175,19 +239,20 @@ void Dividend::WriteBinaryCoefficients(const mpz_class& r, bool tidy, std::strin
   const std::size_t degree = binary_.size() - 1;
   RaisedCountdown exponent(static_cast<int>(degree) - 1);
   mpz_class q;
-  std::size_t digits = 0;
   for (std::size_t i = degree; i >= 1; --i) {
     q = q * r + binary_[i];
     if (i == degree && ordinary_) {
       out += leadingText_;
     } else {
-      // The size is known before the digits: a quotient that cannot fit
-      // stops before it is written.
-      if (digits + mpz_sizeinbase(q.get_mpz_t(), 10) > kMaxQuotientDigits + 1) throw EngineError(kOverflow);
-      digits += AppendSigned(q, out);
-      if (digits > kMaxQuotientDigits) throw EngineError(kOverflow);
+      // The size is known before the digits: a coefficient that cannot
+      // fit stops the quotient before it is converted.
+      const std::size_t digits = mpz_sizeinbase(q.get_mpz_t(), 10);
+      if (budget.Left(out) + 1 < digits) throw EngineError(kOverflow);
+      budget.MakeRoom(out, digits + kTermTextBytes);
+      AppendSigned(q, out);
     }
     AppendVariable(exponent, i - 1, tidy, out);
+    budget.Count(out);
   }
 }
 

@@ -28,28 +28,37 @@ public:
   // "xe" and the exponent as a run of raised digits ("xe1e0" for 10). The
   // remainder is dropped. In the ordinary shape (powers n, n-1, ..., 1,
   // each once) the leading coefficient keeps its text as written. Empty
-  // when the text has no "x". A quotient of more than kMaxQuotientDigits
-  // digits throws kOverflow.
-  std::string Divide(const mpz_class& root) const;
+  // when the text has no "x". A quotient of more than `maxBytes` bytes
+  // throws kOverflow.
+  std::string Divide(const mpz_class& root, std::size_t maxBytes = kMaxQuotientBytes) const;
 
   // Appends Chunga(Divide(root)) to `out`, written once: the power 1 as the
-  // bare "x", the power 0 without the variable. When it throws, `out` may
-  // hold part of the quotient.
-  void AppendTidiedQuotient(const mpz_class& root, std::string& out) const;
+  // bare "x", the power 0 without the variable. Throws kOverflow, with
+  // `out` holding part of the quotient, once the quotient passes
+  // `maxBytes` bytes; as Divide's, its other errors may also leave a part.
+  void AppendTidiedQuotient(const mpz_class& root, std::string& out, std::size_t maxBytes) const;
 
-  // Most digits all the quotient's coefficients may have together.
-  static constexpr std::size_t kMaxQuotientDigits = 10000000;
+  // Whether AppendTidiedQuotient(root, out, maxBytes) would write it all.
+  // Found term by term, keeping no more than one term's text.
+  bool TidiedQuotientFits(const mpz_class& root, std::size_t maxBytes) const;
+
+  // Most bytes one quotient's text may take: all the lines of a search
+  // together take no more (kMaxLineBytes).
+  static constexpr std::size_t kMaxQuotientBytes = std::size_t{64} << 20;
 
   // True when every coefficient but the constant is 0, so that the
   // quotient is the same (every coefficient 0) whatever the root.
   bool QuotientIsZero() const;
 
 private:
+  class Budget;
+
   // Writes the quotient by (x - r), each coefficient made from the one
-  // above it, so that nothing but the text is kept.
-  void WriteQuotient(const mpz_class& root, bool tidy, std::string& out) const;
-  void WriteBinaryCoefficients(const mpz_class& r, bool tidy, std::string& out) const;
-  void WriteDecimalCoefficients(const DecimalNumber& r, bool tidy, std::string& out) const;
+  // above it, so that nothing but the text is kept; each term is handed
+  // to `budget` once written.
+  void WriteQuotient(const mpz_class& root, bool tidy, std::string& out, Budget& budget) const;
+  void WriteBinaryCoefficients(const mpz_class& r, bool tidy, std::string& out, Budget& budget) const;
+  void WriteDecimalCoefficients(const DecimalNumber& r, bool tidy, std::string& out, Budget& budget) const;
 
   // coefficients_[i] multiplies x^i, for i >= 1; coefficients_[0] stays 0,
   // since the constant only reaches the remainder. Empty without "x". In

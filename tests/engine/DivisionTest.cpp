@@ -218,8 +218,36 @@ void ExpectQuotientRebuilds(const std::vector<mpz_class>& p, const mpz_class& r,
   EXPECT_EQ(q->size(), p.size() - 1) << quotient;
   // The line's quotient is the tidied one, written at once.
   std::string tidied = "(";
-  Dividend(FormulaTerms(text)).AppendTidiedQuotient(r, tidied);
+  Dividend(FormulaTerms(text)).AppendTidiedQuotient(r, tidied, Dividend::kMaxQuotientBytes);
   EXPECT_EQ(tidied, "(" + Chunga(quotient)) << text;
+}
+
+TEST(Division, QuotientIsWrittenUpToItsBoundInBytes) {
+  // By 2, x^8300 + x - (2^8300 + 2) has a quotient of 10.4 million digits,
+  // past the ten million the division once stopped at: written whole, down
+  // to its constant 2^8299 + 1.
+  mpz_class power;
+  mpz_ui_pow_ui(power.get_mpz_t(), 2, 8300);
+  const std::string quotient =
+      Dividend(FormulaTerms("x^8300+x-" + mpz_class(power + 2).get_str())).Divide(mpz_class(2));
+  EXPECT_GT(quotient.size(), std::size_t{10400000});
+  const std::string constant = "+" + mpz_class(power / 2 + 1).get_str() + "xe0";
+  EXPECT_EQ(quotient.substr(quotient.size() - constant.size()), constant);
+  // "+1xe2+0x+1" takes 10 bytes: a bound below refuses it.
+  const Dividend small(FormulaTerms("xe3-2xe2+1x-2"));
+  for (const std::size_t bound : {std::size_t{10}, std::size_t{9}, std::size_t{0}}) {
+    const bool fits = bound >= 10;
+    EXPECT_EQ(small.TidiedQuotientFits(mpz_class(2), bound), fits) << bound;
+    std::string out;
+    try {
+      small.AppendTidiedQuotient(mpz_class(2), out, bound);
+      EXPECT_EQ(out, "+1xe2+0x+1") << bound;
+      EXPECT_TRUE(fits) << bound;
+    } catch (const EngineError& e) {
+      EXPECT_FALSE(fits) << bound;
+      EXPECT_EQ(e.number(), kOverflow);
+    }
+  }
 }
 
 TEST(Division, QuotientTimesFactorPlusRemainderGivesThePolynomial) {

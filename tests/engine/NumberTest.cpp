@@ -1,9 +1,12 @@
 #include "engine/core/EngineError.h"
+#include "engine/text/DecimalNumber.h"
 #include "engine/text/Number.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
+#include <vector>
 
 namespace factorix {
 namespace {
@@ -56,6 +59,27 @@ TEST(Number, TextRoundTrip) {
   EXPECT_EQ(ToNumber(ToText(big)), big);
   EXPECT_EQ(ToText(mpz_class(-5)), "-5");
   EXPECT_EQ(ToText(mpz_class(0)), "0");
+}
+
+// q * m + a against GMP, for multipliers of every length the division
+// meets, either sign, and addends that nearly cancel the product (the
+// result then changes sign or sheds its top limbs).
+TEST(DecimalNumber, MultiplyAddAgreesWithGmp) {
+  gmp_randclass random(gmp_randinit_mt);
+  random.seed(2026);
+  std::mt19937 pick(7);
+  std::vector<std::uint32_t> scratch;
+  for (int round = 0; round < 3000; ++round) {
+    const mpz_class q0 = random.get_z_bits(1 + pick() % 600) * (pick() % 2 ? 1 : -1);
+    const mpz_class m = random.get_z_bits(1 + pick() % 160) * (pick() % 2 ? 1 : -1);
+    mpz_class a = random.get_z_bits(1 + pick() % 700) * (pick() % 2 ? 1 : -1);
+    if (pick() % 3 == 0) a = -q0 * m + random.get_z_bits(pick() % 40) * (pick() % 2 ? 1 : -1);
+    DecimalNumber q(q0.get_str());
+    q.MultiplyAdd(DecimalNumber(m.get_str()), DecimalNumber(a.get_str()), scratch);
+    std::string text;
+    q.AppendPlain(text);
+    ASSERT_EQ(text, mpz_class(q0 * m + a).get_str()) << q0 << " * " << m << " + " << a;
+  }
 }
 
 }  // namespace

@@ -224,6 +224,19 @@ TEST(IntegerRoots, ManyLargeRootsMeetModuloSmallPrimes) {
   EXPECT_EQ(Texts(IntegerRootsDividing(p, abs(p[0]), deadline)), Texts(planted));
 }
 
+// Many roots lifted together beside a factor without roots, x^2 + 3, that
+// is lifted with them; a leading coefficient other than 1.
+TEST(IntegerRoots, ManyRootsBesideAFactorWithoutRoots) {
+  std::vector<mpz_class> planted;
+  std::vector<mpz_class> p{3, 0, 5};
+  for (long k = 1; k <= 24; ++k) {
+    const mpz_class r = (mpz_class(1000000000000000) * k + 7) * (k % 2 == 0 ? 1 : -1);
+    planted.push_back(r);
+    p = Times(p, {-r, 1});
+  }
+  EXPECT_EQ(Texts(IntegerRootsDividing(p, abs(p[0]))), Texts(planted));
+}
+
 // The benchmark rows with a constant: the roots found and how long they take.
 TEST(IntegerRoots, BenchmarkRows) {
   const struct {

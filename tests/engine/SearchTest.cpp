@@ -126,6 +126,31 @@ TEST(Search, LinesStopBeforeTheirBytesPassTheCap) {
   }
 }
 
+TEST(Search, QuotientPastTheCapDropsItsLineOrKeepsItsFactor) {
+  // x^2 - 1: " (x+1) (+1x-1)" and " (x-1) (+1x+1)", 14 bytes each. A
+  // quotient that would fit alone but not after the line before adds
+  // nothing; one that fits no line at all leaves its factor.
+  const struct {
+    std::size_t cap;
+    std::vector<std::string> lines;
+    bool unfinished;
+  } rows[] = {{28, {" (x+1) (+1x-1)", " (x-1) (+1x+1)"}, false},
+              {27, {" (x+1) (+1x-1)"}, false},
+              {13, {" (x+1)"}, true}};
+  const FormulaTerms reading("xe2-1");
+  for (const auto& row : rows) {
+    SearchResult result;
+    ResultWriter writer(reading, result, ResultWriter::Clock::time_point::max(), row.cap);
+    const int error = RunGuarded([&writer] {
+      for (const long root : {-1, 1}) writer.AddRoot(mpz_class(root));
+    });
+    EXPECT_EQ(result.lines, row.lines) << "cap " << row.cap;
+    EXPECT_EQ(result.roots.size(), row.lines.size()) << "cap " << row.cap;
+    EXPECT_EQ(error, row.lines.size() == 2 ? kNoError : kOverflow) << "cap " << row.cap;
+    EXPECT_EQ(result.lastLineUnfinished, row.unfinished) << "cap " << row.cap;
+  }
+}
+
 TEST(Search, LinesTakeAtMostSixtyFourMebibytes) {
   // x^50000 times 0: every one of the 240 divisors of 720720 is a root,
   // each line about 700 kB; the lines stop where the next would pass 64 MiB.

@@ -146,6 +146,18 @@ std::vector<StressRow> Rows() {
     for (int i = 1; i < 1000; ++i) thousand += "+x/1";
     rows.push_back({"x^999/1 on the general path", "x^999/1-897612484786617600", Roots({})});
     rows.push_back({"a thousand x/1", thousand + "-10953009486979560", Roots({})});
+    // 1.2 MB of text: read and compiled in one pass, each candidate then
+    // cleared by the expansion modulo primes.
+    std::string many = "x/1";
+    many.reserve(1200000);
+    for (int i = 1; i < 300000; ++i) many += "+x/1";
+    rows.push_back({"300000 x/1", many + "-10953009486979560", Roots({})});
+  }
+  {
+    // A quotient of 10.4 million digits, well within the lines' 64 MB.
+    mpz_class power;
+    mpz_ui_pow_ui(power.get_mpz_t(), 2, 8300);
+    rows.push_back({"x^8300 + x - 2^8300 - 2", "x^8300+x-" + mpz_class(power + 2).get_str(), Roots({"2"})});
   }
   rows.push_back({"powers with a caret", "2x^3+0x^2+0x-16", FirstLine(" (x-2) (+2xe2+4x+8)")});
   rows.push_back({"a caret power with missing terms", "1x^3-8", FirstLine(" (x-2) (+1xe2+2x+4)")});
