@@ -340,18 +340,6 @@ amb un missatge d&apos;error, 2 si les opcions no són vàlides.</translation>
 <context>
     <name>ExerciseSheetDocument</name>
     <message>
-        <source> (doble)</source>
-        <translation> (doble)</translation>
-    </message>
-    <message>
-        <source> (triple)</source>
-        <translation> (triple)</translation>
-    </message>
-    <message>
-        <source> (multiplicidad %1)</source>
-        <translation> (multiplicitat %1)</translation>
-    </message>
-    <message>
         <source>x = %1</source>
         <translation>x = %1</translation>
     </message>

@@ -340,18 +340,6 @@ batekin amaitu bada, 2 aukerak baliozkoak ez badira.</translation>
 <context>
     <name>ExerciseSheetDocument</name>
     <message>
-        <source> (doble)</source>
-        <translation> (bikoitza)</translation>
-    </message>
-    <message>
-        <source> (triple)</source>
-        <translation> (hirukoitza)</translation>
-    </message>
-    <message>
-        <source> (multiplicidad %1)</source>
-        <translation> (%1 anizkoiztasuna)</translation>
-    </message>
-    <message>
         <source>x = %1</source>
         <translation>x = %1</translation>
     </message>

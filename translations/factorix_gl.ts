@@ -340,18 +340,6 @@ cunha mensaxe de erro, 2 se as opcións non son válidas.</translation>
 <context>
     <name>ExerciseSheetDocument</name>
     <message>
-        <source> (doble)</source>
-        <translation> (dobre)</translation>
-    </message>
-    <message>
-        <source> (triple)</source>
-        <translation> (tripla)</translation>
-    </message>
-    <message>
-        <source> (multiplicidad %1)</source>
-        <translation> (multiplicidade %1)</translation>
-    </message>
-    <message>
         <source>x = %1</source>
         <translation>x = %1</translation>
     </message>
