@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <random>
 
 #include "engine/core/EngineError.h"
@@ -101,6 +102,30 @@ TEST(Graph, StationaryPointsBetweenRealRootsAgreeWithIsolation) {
       });
       EXPECT_EQ(plot.stationary[i].y.Sign() == 0, multiple) << i;
     }
+  }
+}
+
+// Chebyshev's T200: 200 simple roots cos((2j - 1) pi / 400) crowded towards
+// ±1, coefficients near 2^200, and 199 turning points at cos(j pi / 200)
+// with values ±1.
+TEST(Graph, ChebyshevRootsAndTurningPoints) {
+  constexpr int n = 200;
+  Polynomial previous{1}, current{0, 1};
+  for (int k = 1; k < n; ++k) {
+    Polynomial next = Times(current, {0, 2});
+    for (std::size_t i = 0; i < previous.size(); ++i) next[i] -= previous[i];
+    previous = std::move(current);
+    current = std::move(next);
+  }
+  const CurvePlot plot = PlanCurve(current, std::chrono::steady_clock::now() + std::chrono::seconds(60));
+  ASSERT_EQ(plot.roots.size(), static_cast<std::size_t>(n));
+  ASSERT_EQ(plot.stationary.size(), static_cast<std::size_t>(n - 1));
+  for (int j = 1; j <= n; ++j)
+    EXPECT_NEAR(plot.roots[static_cast<std::size_t>(n - j)].value, std::cos((2 * j - 1) * std::numbers::pi / (2 * n)), 1e-14) << j;
+  for (int j = 1; j < n; ++j) {
+    const StationaryPoint& point = plot.stationary[static_cast<std::size_t>(n - 1 - j)];
+    EXPECT_NEAR(point.x, std::cos(j * std::numbers::pi / n), 1e-6) << j;
+    EXPECT_NEAR(std::abs(point.y.InUnits(0, 10)), 1, 1e-6) << j;
   }
 }
 
