@@ -178,6 +178,9 @@ class Graphs(unittest.TestCase):
                 if not roots:
                     self.assertTrue(out.endswith("; no corta el eje X\n"), out)
 
+    def test_a_run_of_signs_reads_as_one_sign(self):
+        self.assertEqual(run(["--descripcion", "--grafica", "--", "x--x-2"]), run(["--grafica", "2x-2", "--descripcion"]))
+
     def test_svg_marks_sit_at_the_roots(self):
         with tempfile.TemporaryDirectory() as folder:
             for text, roots in self.CASES[:3]:
