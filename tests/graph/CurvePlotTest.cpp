@@ -23,6 +23,18 @@ Polynomial LinearPower(long p, long q, int k) {
   return out;
 }
 
+// T_n, from T_(k+1) = 2x T_k - T_(k-1): n real roots in (-1, 1).
+Polynomial Chebyshev(int n) {
+  Polynomial previous{1}, current{0, 1};
+  for (int k = 1; k < n; ++k) {
+    Polynomial next = Times(current, {0, 2});
+    for (std::size_t i = 0; i < previous.size(); ++i) next[i] -= previous[i];
+    previous = std::move(current);
+    current = std::move(next);
+  }
+  return current;
+}
+
 struct Planted {
   const char* name;
   Polynomial poly;
@@ -78,16 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
 // between the roots: they agree with P''s roots isolated exactly, the
 // multiple roots among them with the value 0.
 TEST(Graph, StationaryPointsBetweenRealRootsAgreeWithIsolation) {
-  Polynomial chebyshev12{1}, previous{1}, current{0, 1};  // T12: twelve roots in (-1, 1)
-  for (int k = 1; k < 12; ++k) {
-    Polynomial next = Times(current, {0, 2});
-    for (std::size_t i = 0; i < previous.size(); ++i) next[i] -= previous[i];
-    previous = std::move(current);
-    current = std::move(next);
-  }
-  chebyshev12 = current;
   const std::vector<Polynomial> polynomials{
-      chebyshev12, Times(Times(LinearPower(1, 1, 3), LinearPower(-2, 1, 2)), LinearPower(5, 3, 1)),
+      Chebyshev(12), Times(Times(LinearPower(1, 1, 3), LinearPower(-2, 1, 2)), LinearPower(5, 3, 1)),
       Times(LinearPower(1000, 1001, 1), LinearPower(1001, 1002, 1)), Times({-2, 0, 1}, LinearPower(7, 2, 4))};
   for (const Polynomial& p : polynomials) {
     const CurvePlot plot = PlanCurve(p, Soon());
@@ -110,14 +114,7 @@ TEST(Graph, StationaryPointsBetweenRealRootsAgreeWithIsolation) {
 // with values ±1.
 TEST(Graph, ChebyshevRootsAndTurningPoints) {
   constexpr int n = 200;
-  Polynomial previous{1}, current{0, 1};
-  for (int k = 1; k < n; ++k) {
-    Polynomial next = Times(current, {0, 2});
-    for (std::size_t i = 0; i < previous.size(); ++i) next[i] -= previous[i];
-    previous = std::move(current);
-    current = std::move(next);
-  }
-  const CurvePlot plot = PlanCurve(current, std::chrono::steady_clock::now() + std::chrono::seconds(60));
+  const CurvePlot plot = PlanCurve(Chebyshev(n), std::chrono::steady_clock::now() + std::chrono::seconds(60));
   ASSERT_EQ(plot.roots.size(), static_cast<std::size_t>(n));
   ASSERT_EQ(plot.stationary.size(), static_cast<std::size_t>(n - 1));
   for (int j = 1; j <= n; ++j)
