@@ -610,18 +610,6 @@ Ex.: 3x^3-6 s&apos;ha de completar així:
         <translation>%1; talla l&apos;eix X a %2</translation>
     </message>
     <message>
-        <source> (doble)</source>
-        <translation> (doble)</translation>
-    </message>
-    <message>
-        <source> (triple)</source>
-        <translation> (triple)</translation>
-    </message>
-    <message>
-        <source> (multiplicidad %1)</source>
-        <translation> (multiplicitat %1)</translation>
-    </message>
-    <message>
         <source>x = %1</source>
         <translation>x = %1</translation>
     </message>

@@ -610,18 +610,6 @@ E.g.: 3x^3-6 must be completed as:
         <translation>%1; it crosses the x-axis at %2</translation>
     </message>
     <message>
-        <source> (doble)</source>
-        <translation> (double)</translation>
-    </message>
-    <message>
-        <source> (triple)</source>
-        <translation> (triple)</translation>
-    </message>
-    <message>
-        <source> (multiplicidad %1)</source>
-        <translation> (multiplicity %1)</translation>
-    </message>
-    <message>
         <source>x = %1</source>
         <translation>x = %1</translation>
     </message>

@@ -610,18 +610,6 @@ Adib.: 3x^3-6 honela osatu behar da:
         <translation>%1; X ardatza ebakitzen du hemen: %2</translation>
     </message>
     <message>
-        <source> (doble)</source>
-        <translation> (bikoitza)</translation>
-    </message>
-    <message>
-        <source> (triple)</source>
-        <translation> (hirukoitza)</translation>
-    </message>
-    <message>
-        <source> (multiplicidad %1)</source>
-        <translation> (%1 anizkoiztasuna)</translation>
-    </message>
-    <message>
         <source>x = %1</source>
         <translation>x = %1</translation>
     </message>

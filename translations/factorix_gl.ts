@@ -610,18 +610,6 @@ Ex.: 3x^3-6 deberá completarse así:
         <translation>%1; corta o eixo X en %2</translation>
     </message>
     <message>
-        <source> (doble)</source>
-        <translation> (dobre)</translation>
-    </message>
-    <message>
-        <source> (triple)</source>
-        <translation> (tripla)</translation>
-    </message>
-    <message>
-        <source> (multiplicidad %1)</source>
-        <translation> (multiplicidade %1)</translation>
-    </message>
-    <message>
         <source>x = %1</source>
         <translation>x = %1</translation>
     </message>
