@@ -38,7 +38,7 @@ Worked work(const QString& texto) {
   if (argument.error != factorix::kNoError) return {std::nullopt, ErrorMessage(argument.error)};
   Worked worked;
   const int error = factorix::RunGuarded([&] {
-    const std::optional<factorix::Polynomial> polynomial = factorix::ReadTermsWithinLimits(argument.sumOfTermsText());
+    const std::optional<factorix::Polynomial> polynomial = factorix::ReadTermsWithinLimits(argument.padText);
     if (polynomial) worked.solution = factorix::Solve(*polynomial);
   });
   if (error != factorix::kNoError) worked.failure = ErrorMessage(error);

@@ -39,19 +39,35 @@ QString versionText() {
       .arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion());
 }
 
+// What --help calls the value of every option that takes a polynomial.
+constexpr const char* kTextValueName = "TEXTO";
+
+// Whether `argument` is an option whose value is a TEXTO: a text command,
+// or a drawing command that takes one (--grafica).
+bool takesText(const QString& argument) {
+  if (!argument.startsWith(QLatin1String("--"))) return false;
+  const QStringView name = QStringView(argument).mid(2);
+  for (const TextCommand& command : textCommands())
+    if (name == QLatin1String(command.option)) return true;
+  for (const DrawingCommand& command : drawingCommands())
+    if (command.valueName && std::strcmp(command.valueName, kTextValueName) == 0 &&
+        name == QLatin1String(command.option))
+      return true;
+  return false;
+}
+
 // "--calcular -- TEXTO": the "--" ends the options, so that a TEXTO that
 // begins with signs ("--x-2") is not read as one. The parser would take the
-// "--" as the value, so the three become "--calcular=TEXTO".
+// "--" as the value, so the option and TEXTO become "--calcular=TEXTO"; the
+// "--" stays after them, and whatever follows is an operand, as after any
+// "--", never an option.
 QStringList withTextAfterEndOfOptions(QStringList arguments) {
   for (qsizetype i = 1; i + 2 < arguments.size(); ++i) {
-    if (arguments[i + 1] != QLatin1String("--")) continue;
-    for (const TextCommand& command : textCommands()) {
-      const QString option = QStringLiteral("--") + QLatin1String(command.option);
-      if (arguments[i] != option) continue;
-      arguments[i] = option + u'=' + arguments[i + 2];
-      arguments.remove(i + 1, 2);
-      return arguments;
-    }
+    if (arguments[i] == QLatin1String("--")) break;  // operands from here on
+    if (arguments[i + 1] != QLatin1String("--") || !takesText(arguments[i])) continue;
+    arguments[i] += u'=' + arguments[i + 2];
+    arguments.remove(i + 2);
+    break;
   }
   return arguments;
 }

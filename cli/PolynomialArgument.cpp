@@ -39,8 +39,6 @@ QString unreadable(const factorix::WrittenPolynomial& read, bool translated) {
                      .arg(read.position);
 }
 
-bool isSign(char c) { return c == '+' || c == '-'; }
-
 }  // namespace
 
 bool PolynomialArgument::padCouldHold(QStringView padText) {
@@ -53,21 +51,6 @@ bool PolynomialArgument::padCouldHold(QStringView padText) {
   for (const QChar c : padText)
     if (c.unicode() >= isKey.size() || !isKey[c.unicode()]) return false;
   return true;
-}
-
-std::string PolynomialArgument::sumOfTermsText() const {
-  std::string text;
-  text.reserve(padText.size());
-  for (std::size_t i = 0; i < padText.size();) {
-    if (!isSign(padText[i])) {
-      text += padText[i++];
-      continue;
-    }
-    bool negative = false;  // an odd number of "-" in the run so far
-    for (; i < padText.size() && isSign(padText[i]); ++i) negative = negative != (padText[i] == '-');
-    text += negative ? '-' : '+';
-  }
-  return text;
 }
 
 PolynomialArgument PolynomialArgument::read(const QString& texto) {

@@ -29,12 +29,6 @@ struct PolynomialArgument {
   // overflow error. Bytes that were no UTF-8 (U+FFFD) get the syntax error.
   static PolynomialArgument read(const QString& texto);
 
-  // `padText` as a sum of terms reads it, for the commands that need the
-  // polynomial rather than the search: a run of signs before a term stands
-  // for the one sign the evaluator makes of it ("--x" is "+x", "-+x" is
-  // "-x"), which a sum of terms takes where it takes a sign.
-  std::string sumOfTermsText() const;
-
   // Whether every character of `padText` is one that a pad's keys write.
   static bool padCouldHold(QStringView padText);
 };

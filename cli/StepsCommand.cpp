@@ -15,9 +15,9 @@ namespace {
 // The solution of the argument's polynomial into the output by `write`.
 template <typename Write>
 CommandOutput solve(const PolynomialArgument& argument, Write write) {
-  return ReportOutput([text = argument.sumOfTermsText(), &write](CommandOutput& output) {
+  return ReportOutput([&argument, &write](CommandOutput& output) {
     output.plainText = true;
-    const std::optional<factorix::Polynomial> polynomial = factorix::ReadTermsWithinLimits(text);
+    const std::optional<factorix::Polynomial> polynomial = factorix::ReadTermsWithinLimits(argument.padText);
     if (polynomial) write(factorix::Solve(*polynomial), output);
     return polynomial.has_value();
   });

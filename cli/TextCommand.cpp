@@ -23,8 +23,8 @@ CommandOutput calcular(const PolynomialArgument& argument) {
 
 // The complete factorisation over the integers, one line.
 CommandOutput factorizar(const PolynomialArgument& argument) {
-  return ReportOutput([text = argument.sumOfTermsText()](CommandOutput& output) {
-    const std::optional<QString> line = WorkReport::factorizationLine(text);
+  return ReportOutput([&argument](CommandOutput& output) {
+    const std::optional<QString> line = WorkReport::factorizationLine(argument.padText);
     if (line) output.lines.push_back(line->toStdString());
     return line.has_value();
   });
@@ -33,8 +33,8 @@ CommandOutput factorizar(const PolynomialArgument& argument) {
 // The Ruffini tables of the first root as plain text, then the
 // factorisation.
 CommandOutput ruffini(const PolynomialArgument& argument) {
-  return ReportOutput([text = argument.sumOfTermsText()](CommandOutput& output) {
-    const std::optional<QStringList> lines = WorkReport::ruffiniLines(text);
+  return ReportOutput([&argument](CommandOutput& output) {
+    const std::optional<QStringList> lines = WorkReport::ruffiniLines(argument.padText);
     if (lines) {
       for (const QString& line : *lines) output.lines.push_back(line.toStdString());
     }

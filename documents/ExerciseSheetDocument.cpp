@@ -10,15 +10,16 @@
 #include "engine/exercises/SheetJson.h"
 #include "engine/factor/Factorization.h"
 #include "engine/factor/PolynomialText.h"
+#include "report/SolutionText.h"
 
 namespace {
 
 QString padText(const std::string& text) { return QString::fromStdString(text); }
 
+// " (doble)" and so on, in the worked solution's words; empty for a simple root.
 QString multiplicity(int count) {
-  if (count == 2) return ExerciseSheetDocument::tr(" (doble)");
-  if (count == 3) return ExerciseSheetDocument::tr(" (triple)");
-  return count > 3 ? ExerciseSheetDocument::tr(" (multiplicidad %1)").arg(count) : QString();
+  const QString words = SolutionText::multiplicity(static_cast<unsigned>(count));
+  return words.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(words);
 }
 
 // "x = -3", each distinct root once with its multiplicity, then the two
@@ -171,7 +172,11 @@ QString ExerciseSheetDocument::latex() const {
   for (qsizetype i = 0; i < entries_.size(); ++i) {
     const Entry& entry = entries_[i];
     QStringList roots;
-    for (const QString& root : entry.roots) roots << math(root);
+    for (const QString& root : entry.roots) {
+      // A multiplicity's words are text, not mathematics: "x = 2 (cuádruple)".
+      const qsizetype words = root.indexOf(QStringLiteral(" ("));
+      roots << math(root.left(words)) + (words < 0 ? QString() : MathMarkup::escapeLatex(root.mid(words)));
+    }
     body += QStringLiteral("\\item $P(x) = %1$\\\\\n%2\\\\\n%3\n")
                 .arg(MathMarkup::latex(entry.polynomial),
                      latexWith(ExerciseSheetDocument::tr("Factorización: %1"), math(entry.factorization)),

@@ -8,14 +8,15 @@
 
 #include "graphview/GraphData.h"
 #include "graphview/NumberText.h"
+#include "report/SolutionText.h"
 
 namespace {
 
-// " (doble)" for a root that touches the axis twice over, and so on.
+// " (doble)" for a root that touches the axis twice over, and so on, in the
+// worked solution's words.
 QString multiplicity(unsigned count) {
-  if (count == 2) return GraphDescription::tr(" (doble)");
-  if (count == 3) return GraphDescription::tr(" (triple)");
-  return count > 3 ? GraphDescription::tr(" (multiplicidad %1)").arg(count) : QString();
+  const QString words = SolutionText::multiplicity(count);
+  return words.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(words);
 }
 
 // "x = −1", "x = −1, x = 1/2 (doble) y x = 2".

@@ -340,18 +340,6 @@ amb un missatge d&apos;error, 2 si les opcions no són vàlides.</translation>
 <context>
     <name>ExerciseSheetDocument</name>
     <message>
-        <source> (doble)</source>
-        <translation> (doble)</translation>
-    </message>
-    <message>
-        <source> (triple)</source>
-        <translation> (triple)</translation>
-    </message>
-    <message>
-        <source> (multiplicidad %1)</source>
-        <translation> (multiplicitat %1)</translation>
-    </message>
-    <message>
         <source>x = %1</source>
         <translation>x = %1</translation>
     </message>
@@ -608,18 +596,6 @@ Ex.: 3x^3-6 s&apos;ha de completar així:
     <message>
         <source>%1; corta el eje X en %2</source>
         <translation>%1; talla l&apos;eix X a %2</translation>
-    </message>
-    <message>
-        <source> (doble)</source>
-        <translation> (doble)</translation>
-    </message>
-    <message>
-        <source> (triple)</source>
-        <translation> (triple)</translation>
-    </message>
-    <message>
-        <source> (multiplicidad %1)</source>
-        <translation> (multiplicitat %1)</translation>
     </message>
     <message>
         <source>x = %1</source>

@@ -340,18 +340,6 @@ with an error message, 2 if the options are not valid.</translation>
 <context>
     <name>ExerciseSheetDocument</name>
     <message>
-        <source> (doble)</source>
-        <translation> (double)</translation>
-    </message>
-    <message>
-        <source> (triple)</source>
-        <translation> (triple)</translation>
-    </message>
-    <message>
-        <source> (multiplicidad %1)</source>
-        <translation> (multiplicity %1)</translation>
-    </message>
-    <message>
         <source>x = %1</source>
         <translation>x = %1</translation>
     </message>
@@ -608,18 +596,6 @@ E.g.: 3x^3-6 must be completed as:
     <message>
         <source>%1; corta el eje X en %2</source>
         <translation>%1; it crosses the x-axis at %2</translation>
-    </message>
-    <message>
-        <source> (doble)</source>
-        <translation> (double)</translation>
-    </message>
-    <message>
-        <source> (triple)</source>
-        <translation> (triple)</translation>
-    </message>
-    <message>
-        <source> (multiplicidad %1)</source>
-        <translation> (multiplicity %1)</translation>
     </message>
     <message>
         <source>x = %1</source>

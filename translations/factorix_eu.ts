@@ -340,18 +340,6 @@ batekin amaitu bada, 2 aukerak baliozkoak ez badira.</translation>
 <context>
     <name>ExerciseSheetDocument</name>
     <message>
-        <source> (doble)</source>
-        <translation> (bikoitza)</translation>
-    </message>
-    <message>
-        <source> (triple)</source>
-        <translation> (hirukoitza)</translation>
-    </message>
-    <message>
-        <source> (multiplicidad %1)</source>
-        <translation> (%1 anizkoiztasuna)</translation>
-    </message>
-    <message>
         <source>x = %1</source>
         <translation>x = %1</translation>
     </message>
@@ -608,18 +596,6 @@ Adib.: 3x^3-6 honela osatu behar da:
     <message>
         <source>%1; corta el eje X en %2</source>
         <translation>%1; X ardatza ebakitzen du hemen: %2</translation>
-    </message>
-    <message>
-        <source> (doble)</source>
-        <translation> (bikoitza)</translation>
-    </message>
-    <message>
-        <source> (triple)</source>
-        <translation> (hirukoitza)</translation>
-    </message>
-    <message>
-        <source> (multiplicidad %1)</source>
-        <translation> (%1 anizkoiztasuna)</translation>
     </message>
     <message>
         <source>x = %1</source>

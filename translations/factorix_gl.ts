@@ -340,18 +340,6 @@ cunha mensaxe de erro, 2 se as opcións non son válidas.</translation>
 <context>
     <name>ExerciseSheetDocument</name>
     <message>
-        <source> (doble)</source>
-        <translation> (dobre)</translation>
-    </message>
-    <message>
-        <source> (triple)</source>
-        <translation> (tripla)</translation>
-    </message>
-    <message>
-        <source> (multiplicidad %1)</source>
-        <translation> (multiplicidade %1)</translation>
-    </message>
-    <message>
         <source>x = %1</source>
         <translation>x = %1</translation>
     </message>
@@ -608,18 +596,6 @@ Ex.: 3x^3-6 deberá completarse así:
     <message>
         <source>%1; corta el eje X en %2</source>
         <translation>%1; corta o eixo X en %2</translation>
-    </message>
-    <message>
-        <source> (doble)</source>
-        <translation> (dobre)</translation>
-    </message>
-    <message>
-        <source> (triple)</source>
-        <translation> (tripla)</translation>
-    </message>
-    <message>
-        <source> (multiplicidad %1)</source>
-        <translation> (multiplicidade %1)</translation>
     </message>
     <message>
         <source>x = %1</source>

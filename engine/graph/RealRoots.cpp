@@ -16,6 +16,7 @@ namespace {
 
 
 constexpr double kLargestRoot = 1e300;
+constexpr int kMostPowerSteps = 8;  // doubles from a computed k-th root to the one certified
 
 double CheckedValue(double value) {
   if (!(std::abs(value) <= kLargestRoot)) throw EngineError(kOverflow);
@@ -62,9 +63,85 @@ double Narrow(ExactSigns& signs, Dyadic lo, Dyadic hi, Deadline deadline) {
   return ToDouble(Dyadic{lo.numerator + hi.numerator, lo.exponent - 1});
 }
 
+// The sign of x^k - a, for doubles x >= 0 and a >= 0, exactly.
+int ComparePower(double x, unsigned long k, const Dyadic& a) {
+  const Dyadic d = ExactDyadic(x);
+  mpz_class power, other = a.numerator;
+  mpz_pow_ui(power.get_mpz_t(), d.numerator.get_mpz_t(), k);
+  const long shift = d.exponent * static_cast<long>(k) - a.exponent;  // x^k = power 2^(shift + a.exponent)
+  if (shift > 0) mpz_mul_2exp(power.get_mpz_t(), power.get_mpz_t(), static_cast<mp_bitcnt_t>(shift));
+  if (shift < 0) mpz_mul_2exp(other.get_mpz_t(), other.get_mpz_t(), static_cast<mp_bitcnt_t>(-shift));
+  return cmp(power, other);
+}
+
+// The double next to x towards `to` while `keepGoing` holds, a few steps at
+// most (x being a correctly rounded power's near neighbour); NaN when more
+// would be needed.
+template <class Condition>
+double StepWhile(double x, double to, Condition keepGoing) {
+  for (int step = 0; step < kMostPowerSteps; ++step) {
+    if (!keepGoing(x)) return x;
+    x = std::nextafter(x, to);
+  }
+  return std::nan("");
+}
+
+// The positive root u^(1/k) of G(x) = H(x^k) from the root u of H, found in
+// `found`, as a double; NaN when it cannot be certified this way.
+double RootOfDeflated(ExactSigns& signs, unsigned long k, const RootInterval& found, Deadline deadline) {
+  const Dyadic a{found.left, found.exponent}, b{found.left + 1, found.exponent};
+  if (!IsDouble(a) || !IsDouble(b)) return std::nan("");
+  const double inverse = 1.0 / static_cast<double>(k);
+  const double guess = std::pow(ToDouble(a), inverse);
+  constexpr double kUp = HUGE_VAL;
+  if (found.exact) {  // u = a: bracket its k-th root between neighbouring doubles
+    const int side = ComparePower(guess, k, a);
+    if (side == 0) return guess;
+    const double lo = side > 0 ? StepWhile(guess, 0, [&](double x) { return ComparePower(x, k, a) > 0; }) : guess;
+    const double hi = side < 0 ? StepWhile(guess, kUp, [&](double x) { return ComparePower(x, k, a) < 0; }) : guess;
+    if (std::isnan(lo) || std::isnan(hi) || std::nextafter(lo, hi) != hi) return std::nan("");
+    return lo + (hi - lo) / 2;
+  }
+  // (lo, hi) within [a^(1/k), b^(1/k)], which holds one root of G; G
+  // changes sign across it when it holds that root.
+  const double lo = StepWhile(guess, kUp, [&](double x) { return ComparePower(x, k, a) < 0; });
+  const double hi = StepWhile(std::pow(ToDouble(b), inverse), 0, [&](double x) { return ComparePower(x, k, b) > 0; });
+  if (!(lo < hi)) return std::nan("");
+  const int loSign = signs.At(ExactDyadic(lo)), hiSign = signs.At(ExactDyadic(hi));
+  if (loSign == 0 || hiSign == 0 || loSign == hiSign) return std::nan("");
+  return NarrowDoubles(signs, lo, hi, deadline);
+}
+
+// The nonzero real roots of the square-free G(x) = H(x^k), k >= 2
+// (G(0) != 0), from those of H, of degree k times smaller; false, adding
+// nothing, when a root cannot be certified this way.
+bool AddDeflatedRoots(const fmpz_poly_struct* g, unsigned long k, unsigned multiplicity, Deadline deadline,
+                      std::vector<RealRoot>& roots) {
+  FmpzPoly mirrored, h;  // g(-x); H
+  fmpz_poly_set(mirrored.get(), g);
+  for (slong i = 1; i < fmpz_poly_length(g); i += 2) fmpz_neg(mirrored.get()->coeffs + i, mirrored.get()->coeffs + i);
+  std::vector<RealRoot> found;
+  // With k even, G is even and its negative roots mirror the positive ones.
+  for (int side : k % 2 == 0 ? std::vector<int>{1} : std::vector<int>{1, -1}) {
+    const fmpz_poly_struct* oneSide = side == 1 ? g : mirrored.get();
+    ExactSigns signs(oneSide);
+    fmpz_poly_deflate(h.get(), oneSide, k);
+    for (const RootInterval& interval : IsolatePositiveRoots(h.get(), deadline)) {
+      const double root = RootOfDeflated(signs, k, interval, deadline);
+      if (std::isnan(root)) return false;
+      found.push_back({CheckedValue(side * root), multiplicity});
+      if (k % 2 == 0) found.push_back({-found.back().value, multiplicity});
+    }
+  }
+  roots.insert(roots.end(), found.begin(), found.end());
+  return true;
+}
+
 // Adds the nonzero real roots of the square-free `g` (g(0) != 0).
 void AddNonzeroRoots(const fmpz_poly_struct* g, unsigned multiplicity, Deadline deadline,
                      std::vector<RealRoot>& roots) {
+  const ulong deflation = fmpz_poly_deflation(g);
+  if (deflation >= 2 && AddDeflatedRoots(g, deflation, multiplicity, deadline, roots)) return;
   ExactSigns signs(g);
   FmpzPoly mirrored;  // g(-x), whose positive roots are g's negative ones
   fmpz_poly_set(mirrored.get(), g);

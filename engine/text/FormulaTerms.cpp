@@ -36,7 +36,16 @@ std::vector<VariableTerm> ReadVariableTerms(std::string_view text) {
   return terms;
 }
 
-// polynomial := [ sign ] term { sign term }
+// signs := ( "+" | "-" ) { "+" | "-" }
+// Reads a run of signs from `pos` as the evaluator does: true when it holds
+// an odd number of "-" ("--" is "+", "-+" is "-"); false for none.
+bool ReadSigns(std::string_view text, std::size_t& pos) {
+  bool negative = false;
+  for (; pos < text.size() && IsSign(text[pos]); ++pos) negative = negative != (text[pos] == '-');
+  return negative;
+}
+
+// polynomial := [ signs ] term { signs term }
 // term       := digits [ "x" [ exponent ] ] | "x" [ exponent ]
 // The terms' values add up by power. nullopt for any other text; throws
 // kOverflow for a power above kMaxFormulaDegree or a coefficient too long.
@@ -45,13 +54,9 @@ std::optional<Polynomial> ReadSumOfTerms(std::string_view text) {
   std::size_t pos = 0;
   bool first = true;
   while (first || pos < text.size()) {
-    bool negative = false;
-    if (pos < text.size() && IsSign(text[pos])) {
-      negative = text[pos] == '-';
-      ++pos;
-    } else if (!first) {
-      return std::nullopt;  // terms are joined by signs
-    }
+    const std::size_t signsStart = pos;
+    const bool negative = ReadSigns(text, pos);
+    if (!first && pos == signsStart) return std::nullopt;  // terms are joined by signs
     first = false;
 
     const std::size_t digitsStart = pos;

@@ -65,13 +65,14 @@ private:
   bool polynomialTooLarge_ = false;
 };
 
-// Reads a formula text that is a sum of terms, each [sign]digits or
-// [sign][digits]x with an optional exponent read as the evaluator reads it
+// Reads a formula text that is a sum of terms, each [signs]digits or
+// [signs][digits]x with an optional exponent read as the evaluator reads it
 // (a run of raised digits and the plain digits after it, or "^" and digits;
-// see ReadExponent). Repeated powers add up. Returns nullopt for any other
-// text (letters, parentheses, "*", "/", "=", roots, ...). A power above
-// kMaxFormulaDegree, or a coefficient longer than a number may be, throws
-// EngineError(kOverflow).
+// see ReadExponent). A run of signs before a term is the one sign the
+// evaluator makes of it: "--x" is x, "-+x" is -x. Repeated powers add up.
+// Returns nullopt for any other text (letters, parentheses, "*", "/", "=",
+// roots, ...). A power above kMaxFormulaDegree, or a coefficient longer than
+// a number may be, throws EngineError(kOverflow).
 std::optional<Polynomial> ReadPolynomial(std::string_view text);
 
 }  // namespace factorix

@@ -281,7 +281,9 @@ class Usage(unittest.TestCase):
     def test_usage_errors_exit_2_and_print_nothing(self):
         for args in (["--foo"], ["x"], ["--calcular"], ["--texto"],
                      ["--calcular", "5", "--calcular", "6"], ["--calcular", "5", "sobra"],
-                     ["-z"], ["--"]):
+                     ["-z"], ["--"],
+                     # after "--", operands only, never options
+                     ["--pasos", "--", "x-1", "--formato", "texto"], ["--calcular", "--", "x-1", "--texto"]):
             with self.subTest(args=args):
                 out, err, code = run(args)
                 self.assertEqual((out, code), ([], 2))

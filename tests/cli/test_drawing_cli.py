@@ -178,6 +178,14 @@ class Graphs(unittest.TestCase):
                 if not roots:
                     self.assertTrue(out.endswith("; no corta el eje X\n"), out)
 
+    def test_a_run_of_signs_reads_as_one_sign(self):
+        self.assertEqual(run(["--descripcion", "--grafica", "--", "x--x-2"]), run(["--grafica", "2x-2", "--descripcion"]))
+
+    def test_multiplicities_in_the_worked_solutions_words(self):
+        for text, last in (("xe4-4xe3+6xe2-4x+1", "x = 1 (cuádruple)"), ("xe5", "x = 0 (multiplicidad 5)")):
+            with self.subTest(text=text):
+                self.assertTrue(run(["--grafica", text, "--descripcion"])[0].rstrip().endswith(last))
+
     def test_svg_marks_sit_at_the_roots(self):
         with tempfile.TemporaryDirectory() as folder:
             for text, roots in self.CASES[:3]:

@@ -94,7 +94,13 @@ TEST(ReadPolynomial, ReadsSumsOfTerms) {
       {"x^2.5", {"none"}},
       {"(x-1)", {"none"}},
       {"2X-1", {"none"}},
-      {"1--1", {"none"}},
+      // A run of signs is the one sign the evaluator makes of it.
+      {"--x-2", {"-2", "1"}},
+      {"-+x+1", {"1", "-1"}},
+      {"x--x-2", {"-2", "2"}},
+      {"--x^2-4", {"-4", "0", "1"}},
+      {"1-+-1", {"2"}},
+      {"x+-", {"none"}},
       {"2e3", {"none"}},                 // raised digits only after x
       {"3r8;", {"none"}},
       {" 1x", {"none"}},

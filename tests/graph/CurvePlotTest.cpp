@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <random>
 
 #include "engine/core/EngineError.h"
@@ -20,6 +21,18 @@ Polynomial LinearPower(long p, long q, int k) {
   Polynomial out{1};
   for (int i = 0; i < k; ++i) out = Times(out, {-p, q});
   return out;
+}
+
+// T_n, from T_(k+1) = 2x T_k - T_(k-1): n real roots in (-1, 1).
+Polynomial Chebyshev(int n) {
+  Polynomial previous{1}, current{0, 1};
+  for (int k = 1; k < n; ++k) {
+    Polynomial next = Times(current, {0, 2});
+    for (std::size_t i = 0; i < previous.size(); ++i) next[i] -= previous[i];
+    previous = std::move(current);
+    current = std::move(next);
+  }
+  return current;
 }
 
 struct Planted {
@@ -62,6 +75,12 @@ INSTANTIATE_TEST_SUITE_P(
         Planted{"powers_of_two", Times(LinearPower(2, 1, 1), LinearPower(4, 1, 1)), {{2, 1}, {4, 1}}},
         Planted{"dyadic", LinearPower(1, 1024, 1), {{1.0 / 1024, 1}}},
         Planted{"no_rational_root", {-1, -1, 0, 0, 0, 1}, {{1.1673039782614187, 1}}},
+        Planted{"cube_root", {-2, 0, 0, 1}, {{std::cbrt(2.0), 1}}},
+        Planted{"negative_cube_root", {2, 0, 0, 1}, {{-std::cbrt(2.0), 1}}},
+        Planted{"even", Times(Times(LinearPower(1, 1, 1), LinearPower(-1, 1, 1)), Times(LinearPower(2, 1, 1), LinearPower(-2, 1, 1))),
+                {{-2, 1}, {-1, 1}, {1, 1}, {2, 1}}},
+        Planted{"even_irrational", Times({-3, 0, 1}, {-5, 0, 0, 0, 1}), {{-std::sqrt(3.0), 1}, {-std::pow(5.0, 0.25), 1},
+                                                                           {std::pow(5.0, 0.25), 1}, {std::sqrt(3.0), 1}}},
         Planted{"far_root", Times({0, 1}, LinearPower(1000000, 1, 1)), {{0, 1}, {1e6, 1}}},
         Planted{"close_roots", Times(LinearPower(1000, 1001, 1), LinearPower(1001, 1002, 1)),
                 {{1000.0 / 1001, 1}, {1001.0 / 1002, 1}}}),
@@ -71,16 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
 // between the roots: they agree with P''s roots isolated exactly, the
 // multiple roots among them with the value 0.
 TEST(Graph, StationaryPointsBetweenRealRootsAgreeWithIsolation) {
-  Polynomial chebyshev12{1}, previous{1}, current{0, 1};  // T12: twelve roots in (-1, 1)
-  for (int k = 1; k < 12; ++k) {
-    Polynomial next = Times(current, {0, 2});
-    for (std::size_t i = 0; i < previous.size(); ++i) next[i] -= previous[i];
-    previous = std::move(current);
-    current = std::move(next);
-  }
-  chebyshev12 = current;
   const std::vector<Polynomial> polynomials{
-      chebyshev12, Times(Times(LinearPower(1, 1, 3), LinearPower(-2, 1, 2)), LinearPower(5, 3, 1)),
+      Chebyshev(12), Times(Times(LinearPower(1, 1, 3), LinearPower(-2, 1, 2)), LinearPower(5, 3, 1)),
       Times(LinearPower(1000, 1001, 1), LinearPower(1001, 1002, 1)), Times({-2, 0, 1}, LinearPower(7, 2, 4))};
   for (const Polynomial& p : polynomials) {
     const CurvePlot plot = PlanCurve(p, Soon());
@@ -95,6 +106,23 @@ TEST(Graph, StationaryPointsBetweenRealRootsAgreeWithIsolation) {
       });
       EXPECT_EQ(plot.stationary[i].y.Sign() == 0, multiple) << i;
     }
+  }
+}
+
+// Chebyshev's T200: 200 simple roots cos((2j - 1) pi / 400) crowded towards
+// ±1, coefficients near 2^200, and 199 turning points at cos(j pi / 200)
+// with values ±1.
+TEST(Graph, ChebyshevRootsAndTurningPoints) {
+  constexpr int n = 200;
+  const CurvePlot plot = PlanCurve(Chebyshev(n), std::chrono::steady_clock::now() + std::chrono::seconds(60));
+  ASSERT_EQ(plot.roots.size(), static_cast<std::size_t>(n));
+  ASSERT_EQ(plot.stationary.size(), static_cast<std::size_t>(n - 1));
+  for (int j = 1; j <= n; ++j)
+    EXPECT_NEAR(plot.roots[static_cast<std::size_t>(n - j)].value, std::cos((2 * j - 1) * std::numbers::pi / (2 * n)), 1e-14) << j;
+  for (int j = 1; j < n; ++j) {
+    const StationaryPoint& point = plot.stationary[static_cast<std::size_t>(n - 1 - j)];
+    EXPECT_NEAR(point.x, std::cos(j * std::numbers::pi / n), 1e-6) << j;
+    EXPECT_NEAR(std::abs(point.y.InUnits(0, 10)), 1, 1e-6) << j;
   }
 }
 
