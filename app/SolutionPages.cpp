@@ -19,6 +19,11 @@ namespace {
 
 constexpr qreal kPointSize = 11;       // the body text
 constexpr qreal kTitlePointSize = 15;  // the title above the work
+// A band of a table or a line with a number wider than the page is drawn
+// this many points smaller at a time, down to the smallest size, until the
+// number fits.
+constexpr qreal kPointStep = 0.5;
+constexpr qreal kSmallestPointSize = 5;
 constexpr int kPdfResolution = 600;    // dots per inch of a PDF's coordinates
 // Blank space as a share of a line's height: above a section's name, above
 // each piece of a section, around the rule above a table's quotient.
@@ -38,6 +43,14 @@ constexpr qreal kLinesToStart = 3;
 
 // What the page shows of a text of the sheet: a minus sign as "-".
 QString searchable(QString text) { return text.replace(QChar(0x2212), u'-'); }
+
+// Whether a line may break before text[at], where a factor or a term
+// starts: "(" after ")", or a sign that is not a number's own.
+bool startsTerm(const QString& text, qsizetype at) {
+  const QChar before = at > 0 ? text[at - 1] : u' ';
+  if (text[at] == u'(') return before == u')';
+  return QStringView(u"+-=\u00b1").contains(text[at]) && before != u'(' && before != u' ' && before != u'=';
+}
 
 // `text` cut into pieces of at most `chars` characters; whole when
 // `chars` is 0.
@@ -97,8 +110,10 @@ public:
     return std::all_of(text.begin(), text.end(), [this](QChar c) { return of(c).index != 0; });
   }
   const std::vector<QRawFont>& fonts() const { return fonts_; }
+  const QFont& font() const { return font_; }
   qreal ascent() const { return metrics_.ascent(); }
   qreal height() const { return metrics_.height(); }
+  qreal lineSpacing() const { return metrics_.lineSpacing(); }
 
 private:
   QFont font_;
@@ -113,13 +128,13 @@ private:
 // device pixel so that the PDF writes its place in a few characters.
 class SolutionPages::GlyphRun {
 public:
-  GlyphRun(Glyphs& glyphs, QPainter& painter, const QFont& font) : glyphs_(glyphs), painter_(painter), font_(font) {}
+  GlyphRun(Glyphs& glyphs, QPainter& painter) : glyphs_(glyphs), painter_(painter) {}
 
   // `text` from `x` on; a text with a character no font has is drawn as
   // text at once.
   void add(const QString& text, qreal x, qreal baseline) {
     if (!glyphs_.covers(text)) {
-      painter_.setFont(font_);
+      painter_.setFont(glyphs_.font());
       painter_.drawText(QPointF(x, baseline), text);
       return;
     }
@@ -152,13 +167,14 @@ private:
   };
   Glyphs& glyphs_;
   QPainter& painter_;
-  const QFont& font_;
   std::vector<Run> runs_;  // per font of glyphs_
 };
 
 // Columns of a table that fit across the page, their numbers already broken
 // into the lines of their cells.
 struct SolutionPages::Band {
+  Glyphs* glyphs = nullptr;                       // of the font it is drawn in
+  qreal lineHeight = 0;                           // of that font, device pixels
   QStringList root;                               // the lines of the root's cell
   std::vector<std::array<QStringList, 3>> cells;  // per column: dividend, product, quotient or remainder
   std::vector<qreal> right;                       // per column: its right edge
@@ -169,12 +185,31 @@ struct SolutionPages::Band {
   std::array<int, 3> lines{};                     // lines of each row
 
   // Offsets from the band's top of each of its lines, and of the rule.
-  qreal rowTop(int row, qreal lineHeight) const {
+  qreal rowTop(int row) const {
     const int above = row == 0 ? 0 : row == 1 ? lines[0] : lines[0] + lines[1];
     return above * lineHeight + (row == 2 ? 2 * kRuleSpace * lineHeight : 0);
   }
-  qreal ruleY(qreal lineHeight) const { return (lines[0] + lines[1] + kRuleSpace) * lineHeight; }
-  qreal height(qreal lineHeight) const { return rowTop(2, lineHeight) + lines[2] * lineHeight; }
+  qreal ruleY() const { return (lines[0] + lines[1] + kRuleSpace) * lineHeight; }
+  qreal height() const { return rowTop(2) + lines[2] * lineHeight; }
+};
+
+// A table's columns in one font, the root's cell and the numbers broken
+// into the lines of their cells.
+struct SolutionPages::Columns {
+  Glyphs* glyphs = nullptr;
+  QStringList root;                               // the lines of the root's cell
+  qreal rootWidth = 0;
+  qreal gap = 0;                                  // between columns
+  std::vector<std::array<QStringList, 3>> cells;  // per column: dividend, product, quotient or remainder
+  std::vector<qreal> widths;                      // per column
+  bool broken = false;                            // some number is over several lines
+  qreal needed = 0;  // the width the root, its gaps and the widest column would take unbroken
+};
+
+// A line of text in the body font at some size.
+struct SolutionPages::PlainLine {
+  QString text;
+  Glyphs* glyphs = nullptr;
 };
 
 struct SolutionPages::Piece {
@@ -268,28 +303,72 @@ void SolutionPages::addText(const QString& text, const QFont& font, qreal spaceA
   layouts_.push_back(std::move(layout));
 }
 
-// `text` in the body font, in lines as wide as the page: each broken at
-// its last space that fits, or within a word wider than the page.
+SolutionPages::Glyphs& SolutionPages::glyphsAt(qreal pointSize) {
+  if (pointSize >= kPointSize) return *glyphs_;
+  for (const auto& [size, glyphs] : smaller_)
+    if (size == pointSize) return *glyphs;
+  QFont font = font_;
+  font.setPointSizeF(pointSize);
+  smaller_.emplace_back(pointSize, std::make_unique<Glyphs>(font, device_));
+  return *smaller_.back().second;
+}
+
+qsizetype SolutionPages::lineEnd(const QString& text, qsizetype start, int depth, Glyphs& glyphs, LineBreak& kind) const {
+  qreal x = 0;
+  qsizetype end = start;
+  // The last places the line may end: outside parentheses, and within them.
+  qsizetype breakAt = -1;
+  qsizetype innerBreakAt = -1;
+  for (; end < text.size(); ++end) {
+    const qreal advance = glyphs.of(text[end]).advance;
+    if (text[end] == u' ' || (end > start && startsTerm(text, end))) (depth > 0 ? innerBreakAt : breakAt) = end;
+    if (text[end] != u' ' && x + advance > width_ && end > start) break;
+    depth += text[end] == u'(' ? 1 : text[end] == u')' ? -1 : 0;
+    x += advance;
+  }
+  if (end == text.size()) {
+    kind = LineBreak::kOutside;
+    return end;
+  }
+  kind = breakAt > start ? LineBreak::kOutside : innerBreakAt > start ? LineBreak::kInside : LineBreak::kWithinWord;
+  return kind == LineBreak::kOutside ? breakAt : kind == LineBreak::kInside ? innerBreakAt : end;
+}
+
+// `text` in the body font, in lines as wide as the page: each broken at its
+// last space or where a factor or a term starts, outside parentheses where
+// it can. A line that would break within parentheses or within a word is
+// drawn smaller, down to the smallest size, when that lets it break better;
+// a word wider than the page even then is broken at the normal size.
 void SolutionPages::addPlainLines(const QString& text, qreal spaceAbove, bool keepWithNext) {
   qsizetype start = 0;
+  int depth = 0;  // of parentheses open at `start`
   do {
-    qreal x = 0;
-    qsizetype end = start;
-    qsizetype space = -1;  // the last in the line
-    for (; end < text.size(); ++end) {
-      const qreal advance = glyphs_->of(text[end]).advance;
-      if (text[end] == u' ')
-        space = end;
-      else if (x + advance > width_ && end > start)
-        break;
-      x += advance;
+    LineBreak kind = LineBreak::kOutside;
+    Glyphs* glyphs = glyphs_.get();
+    qsizetype cut = lineEnd(text, start, depth, *glyphs, kind);
+    for (const LineBreak wanted : {LineBreak::kOutside, LineBreak::kInside}) {
+      if (kind <= wanted) break;
+      // A line that does not break so even at the smallest size never does.
+      LineBreak smallest = LineBreak::kOutside;
+      lineEnd(text, start, depth, glyphsAt(kSmallestPointSize), smallest);
+      if (smallest > wanted) continue;
+      for (qreal size = kPointSize - kPointStep; size >= kSmallestPointSize; size -= kPointStep) {
+        LineBreak smallerKind = LineBreak::kOutside;
+        const qsizetype end = lineEnd(text, start, depth, glyphsAt(size), smallerKind);
+        if (smallerKind <= wanted) {
+          glyphs = &glyphsAt(size);
+          cut = end;
+          kind = smallerKind;
+          break;
+        }
+      }
     }
-    const qsizetype cut = end < text.size() && space > start ? space : end;
     Piece piece{Piece::Kind::kPlainLine};
     piece.index = plainLines_.size();
     piece.space = start == 0 ? spaceAbove * lineHeight_ : 0;
-    piece.height = glyphs_->height();
-    plainLines_.push_back(text.mid(start, cut - start));
+    piece.height = glyphs->height();
+    plainLines_.push_back({text.mid(start, cut - start), glyphs});
+    depth += int(std::count(text.begin() + start, text.begin() + cut, u'(') - std::count(text.begin() + start, text.begin() + cut, u')'));
     for (start = cut; start < text.size() && text[start] == u' ';) ++start;
     // A name stays with its first line; the lines of a text may part.
     piece.keepWithNext = keepWithNext && start == text.size();
@@ -297,75 +376,115 @@ void SolutionPages::addPlainLines(const QString& text, qreal spaceAbove, bool ke
   } while (start < text.size());
 }
 
-// The caption, then the table in as many bands as its columns need.
+// The caption, then the table in as many bands as its columns need. A
+// column with a number wider than the page has a band of its own, drawn
+// smaller so that the number stays whole.
 void SolutionPages::addTable(const SheetTable& table) {
   addText(table.caption, font_, kItemSpace, true);
-  Glyphs& glyphs = *glyphs_;
-  qreal widest = 0;  // of the characters of a number
-  for (const QChar c : QStringLiteral("0123456789-/")) widest = std::max(widest, glyphs.width(c));
-  const qreal gap = kColumnGap * glyphs.width(QStringLiteral("0"));
-
-  const QString root = searchable(table.root);
-  const qreal rootLimit = width_ * kRootShare;
-  qreal rootWidth = glyphs.width(root);
-  const QStringList rootLines = rootWidth > rootLimit ? chunks(root, qsizetype(rootLimit / widest)) : QStringList{root};
-  rootWidth = std::min(rootWidth, rootLimit);
-
   // Column c holds dividend[c], products[c - 1] and quotient[c], or the
   // remainder in the last column.
   const int degree = table.degree();
-  const qreal widestCell = width_ - rootWidth - 2 * gap;
-  const auto cellChars = qsizetype(std::max<qreal>(1, widestCell / widest));
-  std::vector<std::array<QStringList, 3>> cells;
-  std::vector<qreal> widths;
-  for (int c = 0; c <= degree; ++c) {
-    const std::array<QString, 3> column{searchable(table.dividend.value(c)), searchable(table.products.value(c - 1)),
-                                        searchable(c < degree ? table.quotient.value(c) : table.remainder)};
-    qreal width = 0;
-    for (const QString& cell : column) width = std::max(width, glyphs.width(cell));
-    const bool broken = width > widestCell;
-    std::array<QStringList, 3> lines;
-    for (std::size_t row = 0; row < 3; ++row) lines[row] = chunks(column[row], broken ? cellChars : 0);
-    cells.push_back(std::move(lines));
-    widths.push_back(std::min(width, widestCell));
+  std::vector<std::array<QString, 3>> texts;
+  for (int c = 0; c <= degree; ++c)
+    texts.push_back({searchable(table.dividend.value(c)), searchable(table.products.value(c - 1)),
+                     searchable(c < degree ? table.quotient.value(c) : table.remainder)});
+  const QString root = searchable(table.root);
+  const std::size_t columns = texts.size();
+  std::size_t first = 0;
+  while (first < columns) {
+    Columns wide = columnsIn(*glyphs_, root, texts, first, first + 1);
+    std::size_t end = first + 1;
+    if (wide.broken) {
+      // Widths shrink about as the size does: start a step above the size
+      // at which the column would just fit.
+      const qreal estimate = kPointSize * width_ / wide.needed;
+      const qreal start = std::min(kPointSize - kPointStep, kPointStep * std::ceil(estimate / kPointStep + 1));
+      for (qreal size = start; size >= kSmallestPointSize; size -= kPointStep) {
+        Columns smaller = columnsIn(glyphsAt(size), root, texts, first, end);
+        if (!smaller.broken) {
+          wide = std::move(smaller);
+          break;
+        }
+      }
+      addBands(std::move(wide), first == 0, end == columns, end < columns);
+    } else {
+      // The columns up to the next one wider than the page, in the normal size.
+      while (end < columns && !columnsIn(*glyphs_, root, texts, end, end + 1).broken) ++end;
+      addBands(columnsIn(*glyphs_, root, texts, first, end), first == 0, end == columns, end < columns);
+    }
+    first = end;
   }
-  addBands(rootLines, std::move(cells), std::move(widths), rootWidth, gap);
+}
+
+SolutionPages::Columns SolutionPages::columnsIn(Glyphs& glyphs, const QString& root,
+                                                const std::vector<std::array<QString, 3>>& texts, std::size_t first,
+                                                std::size_t end) const {
+  Columns out;
+  out.glyphs = &glyphs;
+  qreal widest = 0;  // of the characters of a number
+  for (const QChar c : QStringLiteral("0123456789-/")) widest = std::max(widest, glyphs.of(c).advance);
+  out.gap = kColumnGap * glyphs.of(u'0').advance;
+
+  const qreal rootLimit = width_ * kRootShare;
+  out.rootWidth = glyphs.width(root);
+  out.root = out.rootWidth > rootLimit ? chunks(root, qsizetype(rootLimit / widest)) : QStringList{root};
+  out.rootWidth = std::min(out.rootWidth, rootLimit);
+
+  const qreal widestCell = width_ - out.rootWidth - 2 * out.gap;
+  const auto cellChars = qsizetype(std::max<qreal>(1, widestCell / widest));
+  for (std::size_t c = first; c < end; ++c) {
+    qreal width = 0;
+    for (const QString& cell : texts[c]) width = std::max(width, glyphs.width(cell));
+    const bool broken = width > widestCell;
+    out.broken = out.broken || broken;
+    out.needed = std::max(out.needed, out.rootWidth + 2 * out.gap + width);
+    std::array<QStringList, 3> lines;
+    for (std::size_t row = 0; row < 3; ++row) lines[row] = chunks(texts[c][row], broken ? cellChars : 0);
+    out.cells.push_back(std::move(lines));
+    out.widths.push_back(std::min(width, widestCell));
+  }
+  return out;
 }
 
 // Splits the columns into bands as wide as the page, each kept with the
-// next, so that a table that fits on a page is never parted.
-void SolutionPages::addBands(const QStringList& root, std::vector<std::array<QStringList, 3>> cells,
-                             std::vector<qreal> widths, qreal rootWidth, qreal gap) {
-  const std::size_t columns = cells.size();
+// next, so that a table that fits on a page is never parted. The last
+// column of a table, the remainder's, has a rule before it.
+void SolutionPages::addBands(Columns in, bool startsTable, bool endsTable, bool moreFollow) {
+  const std::size_t columns = in.cells.size();
+  const qreal gap = in.gap;
+  const qreal lineHeight = in.glyphs->lineSpacing();
   std::size_t first = 0;
   while (first < columns) {
     Band band;
-    band.root = root;
-    band.rootRight = rootWidth;
-    band.rule = rootWidth + gap / 2;
-    qreal x = rootWidth;
+    band.glyphs = in.glyphs;
+    band.lineHeight = lineHeight;
+    band.root = in.root;
+    band.rootRight = in.rootWidth;
+    band.rule = in.rootWidth + gap / 2;
+    qreal x = in.rootWidth;
     std::size_t c = first;
+    const auto isRemainder = [&](std::size_t column) { return endsTable && column + 1 == columns; };
     // The remainder's column has a rule before it, so a gap of its own.
-    const auto need = [&](std::size_t column) { return widths[column] + gap * (column + 1 == columns ? 2 : 1); };
+    const auto need = [&](std::size_t column) { return in.widths[column] + gap * (isRemainder(column) ? 2 : 1); };
     while (c < columns && (c == first || x + need(c) <= width_)) {
-      if (c + 1 == columns) {
+      if (isRemainder(c)) {
         band.remainderRule = x + gap / 2;
         x += gap;
       }
-      x += need(c) - (c + 1 == columns ? gap : 0);
+      x += need(c) - (isRemainder(c) ? gap : 0);
       band.right.push_back(x);
-      band.cells.push_back(std::move(cells[c]));
+      band.cells.push_back(std::move(in.cells[c]));
       ++c;
     }
     band.end = x + gap / 2;
-    band.lines = {1, int(root.size()), 1};
+    band.lines = {1, int(in.root.size()), 1};
     for (const auto& column : band.cells)
       for (std::size_t row = 0; row < 3; ++row) band.lines[row] = std::max(band.lines[row], int(column[row].size()));
     Piece piece{Piece::Kind::kBand};
     piece.index = bands_.size();
-    piece.space = first == 0 ? 0 : kItemSpace * lineHeight_;
-    piece.height = band.height(lineHeight_);
-    piece.keepWithNext = c < columns;
+    piece.space = first == 0 && startsTable ? 0 : kItemSpace * lineHeight_;
+    piece.height = band.height();
+    piece.keepWithNext = c < columns || moreFollow;
     pieces_.push_back(piece);
     bands_.push_back(std::move(band));
     first = c;
@@ -400,7 +519,8 @@ std::vector<qreal> SolutionPages::cuts(const Piece& piece, qreal room) const {
   const Band& band = bands_[piece.index];
   std::vector<qreal> edges;  // where a cut leaves every line whole
   for (int row = 0; row < 3; ++row)
-    for (int line = 0; line <= band.lines[size_t(row)]; ++line) edges.push_back(band.rowTop(row, lineHeight_) + line * lineHeight_);
+    for (int line = 0; line <= band.lines[size_t(row)]; ++line)
+      edges.push_back(band.rowTop(row) + line * band.lineHeight);
   std::vector<qreal> out{0};
   for (std::size_t i = 1; i < edges.size(); ++i) {
     // The last edge within the share's room, at least one line on.
@@ -467,8 +587,9 @@ void SolutionPages::paintPiece(QPainter& painter, const Piece& piece, qreal top)
       break;
     }
     case Piece::Kind::kPlainLine: {
-      GlyphRun run(*glyphs_, painter, font_);
-      run.add(plainLines_[piece.index], 0, std::round(top + glyphs_->ascent()));
+      const PlainLine& line = plainLines_[piece.index];
+      GlyphRun run(*line.glyphs, painter);
+      run.add(line.text, 0, std::round(top + line.glyphs->ascent()));
       run.draw();
       break;
     }
@@ -486,10 +607,11 @@ void SolutionPages::paintPiece(QPainter& painter, const Piece& piece, qreal top)
 // Each line of a row is one run of glyphs, each number right-aligned at its
 // column's edge.
 void SolutionPages::paintBand(QPainter& painter, const Band& band, qreal top) const {
-  GlyphRun run(*glyphs_, painter, font_);
+  const qreal lineHeight = band.lineHeight;
+  GlyphRun run(*band.glyphs, painter);
   for (int row = 0; row < 3; ++row) {
     for (int k = 0; k < band.lines[size_t(row)]; ++k) {
-      const qreal baseline = std::round(top + band.rowTop(row, lineHeight_) + k * lineHeight_ + glyphs_->ascent());
+      const qreal baseline = std::round(top + band.rowTop(row) + k * lineHeight + band.glyphs->ascent());
       if (row == 1 && k < band.root.size()) run.addRightAligned(band.root[k], band.rootRight, baseline);
       for (std::size_t c = 0; c < band.cells.size(); ++c) {
         const QStringList& lines = band.cells[c][size_t(row)];
@@ -499,13 +621,13 @@ void SolutionPages::paintBand(QPainter& painter, const Band& band, qreal top) co
     }
   }
   QPen pen(Qt::black);
-  pen.setWidthF(lineHeight_ / 20);
+  pen.setWidthF(lineHeight / 20);
   painter.setPen(pen);
-  const qreal ruleY = top + band.ruleY(lineHeight_);
+  const qreal ruleY = top + band.ruleY();
   painter.drawLine(QPointF(band.rule, top), QPointF(band.rule, ruleY));
   painter.drawLine(QPointF(band.rule, ruleY), QPointF(band.end, ruleY));
   if (band.remainderRule >= 0)
-    painter.drawLine(QPointF(band.remainderRule, ruleY), QPointF(band.remainderRule, top + band.height(lineHeight_)));
+    painter.drawLine(QPointF(band.remainderRule, ruleY), QPointF(band.remainderRule, top + band.height()));
 }
 
 QString SolutionPages::writePdf(const SolutionSheet& sheet, const QString& path) {

@@ -5,6 +5,7 @@
 #include <QString>
 #include <array>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "app/SolutionSheet.h"
@@ -21,8 +22,11 @@ class QTextLayout;
 // "-16" finds them. Nothing is cut at the foot of a page: a table that does
 // not fit in what is left of a page starts the next one, and a name stays
 // with what follows it. A table wider than the page is written in bands of
-// its columns, one under the other, each with the root left of its rule; a
-// number wider than the page is broken over lines of its cell.
+// its columns, one under the other, each with the root left of its rule. A
+// band or a line with a number wider than the page is drawn in a smaller
+// font so that the number stays whole; only a number wider than the page
+// even at the smallest size is broken over lines of its cell. A line is
+// broken at a space or between factors, never within a number that fits.
 class SolutionPages {
   Q_DECLARE_TR_FUNCTIONS(SolutionPages)
 
@@ -45,15 +49,28 @@ private:
   class Glyphs;
   class GlyphRun;
   struct Band;
+  struct Columns;
+  struct PlainLine;
   struct Piece;
   struct Placement;
+
+  // The glyphs of the body font at `pointSize`, made once per size.
+  Glyphs& glyphsAt(qreal pointSize);
 
   void addTitle();
   void addText(const QString& text, const QFont& font, qreal spaceAbove, bool keepWithNext);
   void addPlainLines(const QString& text, qreal spaceAbove, bool keepWithNext);
+  // Where a line of text ends, from the best to the worst.
+  enum class LineBreak { kOutside, kInside, kWithinWord };
+  // Where the line of `text` from `start`, `depth` parentheses in, ends in
+  // `glyphs`, and how.
+  qsizetype lineEnd(const QString& text, qsizetype start, int depth, Glyphs& glyphs, LineBreak& kind) const;
   void addTable(const SheetTable& table);
-  void addBands(const QStringList& root, std::vector<std::array<QStringList, 3>> cells, std::vector<qreal> widths,
-                qreal rootWidth, qreal gap);
+  // Columns [first, end) of a table in `glyphs`, each number broken over
+  // lines of its cell when it is wider than the page.
+  Columns columnsIn(Glyphs& glyphs, const QString& root, const std::vector<std::array<QString, 3>>& texts,
+                    std::size_t first, std::size_t end) const;
+  void addBands(Columns columns, bool startsTable, bool endsTable, bool moreFollow);
   void addGraph();
   void paginate();
   qreal startingHeight(std::size_t index) const;
@@ -73,8 +90,9 @@ private:
   qreal height_ = 0;      // of the page's printable area, device pixels
   qreal lineHeight_ = 0;  // of the normal font, device pixels
   std::unique_ptr<Glyphs> glyphs_;  // of the body font on the device
+  std::vector<std::pair<qreal, std::unique_ptr<Glyphs>>> smaller_;  // of the body font at smaller point sizes
   std::vector<std::unique_ptr<QTextLayout>> layouts_;
-  std::vector<QString> plainLines_;  // of texts in the body font, drawn as glyphs
+  std::vector<PlainLine> plainLines_;  // of texts in the body font, drawn as glyphs
   std::vector<Band> bands_;
   std::vector<Piece> pieces_;
   std::vector<Placement> placements_;  // in the order they are painted

@@ -40,10 +40,15 @@ def in_order(tokens, wanted, start):
 
 # Every Ruffini table's rows in order, table after table, and the
 # factorisation, in the PDF's text; the LaTeX compiles; HTML has tables.
+# Numbers wider than the page stay whole, and so does each factor.
 POLYNOMIALS = ["2x^3-16", "12x^4+4x^3-3x^2-x", "x^4-5x^2+6", "x^3-x-1", "-3x^5+3x^3",
-               "(x-1)(x-2)(x-3)(x-4)(x-5)(x-6)(x-7)(x-8)(x-9)(x-10)(x-11)(x-12)"]
-EXPANDED = {POLYNOMIALS[-1]: "x^12-78x^11+2717x^10-55770x^9+749463x^8-6926634x^7+44990231x^6"
-                             "-206070150x^5+657206836x^4-1414014888x^3+1931559552x^2-1486442880x+479001600"}
+               "(x-1)(x-2)(x-3)(x-4)(x-5)(x-6)(x-7)(x-8)(x-9)(x-10)(x-11)(x-12)", "(x-10^80)(x+3)(x-1)^2"]
+BIG = 10 ** 80
+EXPANDED = {POLYNOMIALS[-2]: "x^12-78x^11+2717x^10-55770x^9+749463x^8-6926634x^7+44990231x^6"
+                             "-206070150x^5+657206836x^4-1414014888x^3+1931559552x^2-1486442880x+479001600",
+            POLYNOMIALS[-1]: f"x^4{1 - BIG:+}x^3{-5 - BIG:+}x^2{3 + 5 * BIG:+}x{-3 * BIG:+}"}
+NUMBER = r"-?\d+(?:/\d+)?"
+DIGIT_PAIRS = {a + b for a in "0123456789" for b in "0123456789"}
 with tempfile.TemporaryDirectory() as folder:
     for text in POLYNOMIALS:
         text = EXPANDED.get(text, text)
@@ -52,7 +57,7 @@ with tempfile.TemporaryDirectory() as folder:
         r = run("--pasos", text, "--salida", pdf)
         check(r.returncode == 0 and r.stderr == "", f"{text}: PDF {r.returncode} {r.stderr!r}")
         shown = subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True, text=True).stdout
-        tokens = re.findall(r"-?\d+(?:/\d+)?", shown)
+        tokens = re.findall(NUMBER, shown)
         start = 0
         for step in (s for s in steps["pasos"] if s["tipo"] == "ruffini"):
             first = in_order(tokens, step["dividendo"], start)
@@ -60,7 +65,11 @@ with tempfile.TemporaryDirectory() as folder:
             check(first is not None and all(in_order(tokens, row, first) is not None for row in rows),
                   f"{text}: table by {step['raiz']} not in the PDF in order")
             start = (first or 0) + 1
-        check(steps["factorizacion"] in shown, f"{text}: factorisation {steps['factorizacion']} not in the PDF")
+        # Its line may break between factors, never within a number.
+        factorisation = re.sub(r"\s", "", steps["factorizacion"])
+        broken = "".join(re.escape(c) + ("" if c + n in DIGIT_PAIRS else r"\s*")
+                         for c, n in zip(factorisation, factorisation[1:] + " "))
+        check(re.search(broken, shown), f"{text}: factorisation {steps['factorizacion']} not in the PDF")
 
         r = run("--pasos", text, "--salida", os.path.join(folder, "pasos.tex"))
         latex = subprocess.run(["pdflatex", "-halt-on-error", "-interaction=nonstopmode", "pasos.tex"],
