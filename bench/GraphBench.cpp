@@ -6,16 +6,19 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "bench/SamplePolynomials.h"
 #include "engine/core/EngineError.h"
 #include "engine/graph/CurvePlot.h"
 
 namespace {
 
 using factorix::Polynomial;
+using factorix::bench::Range;
+using factorix::bench::RandomDigits;
+using factorix::bench::WithRoots;
 
 constexpr double kTargetSeconds = 0.2;  // processor time per graph
 constexpr int kSamples = 1600;          // as many as the window draws
@@ -28,10 +31,7 @@ struct GraphRow {
 
 // Coefficients in [-9, 9], leading 3.
 Polynomial DenseRandom(int degree, unsigned seed) {
-  std::mt19937 random(seed);
-  std::uniform_int_distribution<int> digit(-9, 9);
-  Polynomial p(static_cast<std::size_t>(degree) + 1);
-  for (mpz_class& c : p) c = digit(random);
+  Polynomial p = RandomDigits(degree, seed);
   p.back() = 3;
   return p;
 }
@@ -40,18 +40,6 @@ Polynomial Times(const Polynomial& a, const Polynomial& b) {
   Polynomial out(a.size() + b.size() - 1);
   for (std::size_t i = 0; i < a.size(); ++i)
     for (std::size_t j = 0; j < b.size(); ++j) out[i + j] += a[i] * b[j];
-  return out;
-}
-
-// (x - r1)(x - r2)... times `rest`.
-Polynomial WithRoots(const std::vector<long>& roots, Polynomial rest) {
-  for (long r : roots) rest = Times(rest, {-r, 1});
-  return rest;
-}
-
-std::vector<long> Range(long from, long to) {
-  std::vector<long> out;
-  for (long r = from; r <= to; ++r) out.push_back(r);
   return out;
 }
 

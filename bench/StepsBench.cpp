@@ -6,10 +6,10 @@
 #include <chrono>
 #include <ctime>
 #include <cstdio>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "bench/SamplePolynomials.h"
 #include "engine/core/EngineError.h"
 #include "engine/solve/Solution.h"
 
@@ -26,10 +26,7 @@ struct StepsRow {
 // Dense, degree `degree`, coefficients in [-9, 9], leading 1, constant 7:
 // irreducible in practice, so its roots are all approximations.
 Polynomial DenseRandom(int degree, unsigned seed) {
-  std::mt19937 random(seed);
-  std::uniform_int_distribution<int> digit(-9, 9);
-  Polynomial p(static_cast<std::size_t>(degree) + 1);
-  for (mpz_class& c : p) c = digit(random);
+  Polynomial p = factorix::bench::RandomDigits(degree, seed);
   p.front() = 7;
   p.back() = 1;
   return p;
@@ -43,26 +40,13 @@ Polynomial Binomial(int degree, long constant) {
   return p;
 }
 
-// (x - 1)(x - 2)...(x - count) times `rest`.
-Polynomial WithRoots(int count, Polynomial rest) {
-  for (int r = 1; r <= count; ++r) {
-    Polynomial product(rest.size() + 1);
-    for (std::size_t i = 0; i < rest.size(); ++i) {
-      product[i + 1] += rest[i];
-      product[i] -= r * rest[i];
-    }
-    rest = std::move(product);
-  }
-  return rest;
-}
-
 std::vector<StepsRow> Rows() {
   return {
       {"dense degree 400", DenseRandom(400, 1)},
       {"dense degree 400 (2)", DenseRandom(400, 2)},
       {"x^400-2", Binomial(400, -2)},
       {"x^400-1 (split)", Binomial(400, -1)},
-      {"20 roots + dense 380", WithRoots(20, DenseRandom(380, 3))},
+      {"20 roots + dense 380", factorix::bench::WithRoots(factorix::bench::Range(1, 20), DenseRandom(380, 3))},
       {"dense degree 100", DenseRandom(100, 4)},
       {"x^401-1 (error 6)", Binomial(401, -1)},
   };
