@@ -24,6 +24,9 @@ constexpr qreal kTitlePointSize = 15;  // the title above the work
 // number fits.
 constexpr qreal kPointStep = 0.5;
 constexpr qreal kSmallestPointSize = 5;
+// A line is drawn up to this many points smaller to break between factors
+// rather than within one.
+constexpr qreal kOutsideConcession = 2;
 constexpr int kPdfResolution = 600;    // dots per inch of a PDF's coordinates
 // Blank space as a share of a line's height: above a section's name, above
 // each piece of a section, around the rule above a table's quotient.
@@ -346,21 +349,32 @@ void SolutionPages::addPlainLines(const QString& text, qreal spaceAbove, bool ke
     LineBreak kind = LineBreak::kOutside;
     Glyphs* glyphs = glyphs_.get();
     qsizetype cut = lineEnd(text, start, depth, *glyphs, kind);
-    for (const LineBreak wanted : {LineBreak::kOutside, LineBreak::kInside}) {
-      if (kind <= wanted) break;
-      // A line that does not break so even at the smallest size never does.
-      LineBreak smallest = LineBreak::kOutside;
+    // The largest size at which the line ends no worse than `wanted`; 0
+    // when there is none.
+    struct Fit {
+      qreal size = 0;
+      Glyphs* glyphs = nullptr;
+      qsizetype end = 0;
+    };
+    const auto largest = [&](LineBreak wanted) {
+      LineBreak smallest = LineBreak::kOutside;  // one that does not fit so at the smallest size never does
       lineEnd(text, start, depth, glyphsAt(kSmallestPointSize), smallest);
-      if (smallest > wanted) continue;
-      for (qreal size = kPointSize - kPointStep; size >= kSmallestPointSize; size -= kPointStep) {
+      for (qreal size = kPointSize - kPointStep; smallest <= wanted && size >= kSmallestPointSize; size -= kPointStep) {
         LineBreak smallerKind = LineBreak::kOutside;
         const qsizetype end = lineEnd(text, start, depth, glyphsAt(size), smallerKind);
-        if (smallerKind <= wanted) {
-          glyphs = &glyphsAt(size);
-          cut = end;
-          kind = smallerKind;
-          break;
-        }
+        if (smallerKind <= wanted) return Fit{size, &glyphsAt(size), end};
+      }
+      return Fit{};
+    };
+    if (kind != LineBreak::kOutside) {
+      // Between factors rather than within one, unless that takes a much
+      // smaller size.
+      const Fit outside = largest(LineBreak::kOutside);
+      const Fit inside = kind == LineBreak::kInside ? Fit{kPointSize, glyphs, cut} : largest(LineBreak::kInside);
+      const Fit& best = outside.size >= inside.size - kOutsideConcession ? outside : inside;
+      if (best.size > 0) {
+        glyphs = best.glyphs;
+        cut = best.end;
       }
     }
     Piece piece{Piece::Kind::kPlainLine};
