@@ -86,9 +86,9 @@ int RunGraphBench(const char* only) {
     for (int run = 0; run < kRuns; ++run) {
       const std::clock_t start = std::clock();
       try {
-        const factorix::CurvePlot plot =
-            factorix::PlanCurve(row.polynomial, std::chrono::steady_clock::now() + std::chrono::seconds(60));
         factorix::CurveEvaluator evaluator(row.polynomial);
+        const factorix::CurvePlot plot =
+            factorix::PlanCurve(row.polynomial, evaluator, std::chrono::steady_clock::now() + std::chrono::seconds(60));
         const auto points = factorix::SampleCurve(evaluator, plot, plot.xMin, plot.xMax, kSamples, plot.yMin, plot.yMax);
         result = std::to_string(plot.roots.size()) + " roots, " + std::to_string(plot.stationary.size()) +
                  " stationary, " + std::to_string(points.size()) + " points";

@@ -16,12 +16,6 @@ namespace {
 
 QString padText(const std::string& text) { return QString::fromStdString(text); }
 
-// " (doble)" and so on, in the worked solution's words; empty for a simple root.
-QString multiplicity(int count) {
-  const QString words = SolutionText::multiplicity(static_cast<unsigned>(count));
-  return words.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(words);
-}
-
 // "x = -3", each distinct root once with its multiplicity, then the two
 // complex roots.
 QStringList rootTexts(const factorix::Exercise& exercise) {
@@ -29,7 +23,8 @@ QStringList rootTexts(const factorix::Exercise& exercise) {
   for (std::size_t i = 0; i < exercise.roots.size();) {
     std::size_t j = i;
     while (j < exercise.roots.size() && exercise.roots[j] == exercise.roots[i]) ++j;
-    roots << ExerciseSheetDocument::tr("x = %1").arg(padText(exercise.roots[i].get_str())) + multiplicity(static_cast<int>(j - i));
+    roots << ExerciseSheetDocument::tr("x = %1").arg(padText(exercise.roots[i].get_str())) +
+                 SolutionText::multiplicitySuffix(static_cast<unsigned>(j - i));
     i = j;
   }
   if (!exercise.quadratic.empty())

@@ -12,20 +12,13 @@
 
 namespace {
 
-// " (doble)" for a root that touches the axis twice over, and so on, in the
-// worked solution's words.
-QString multiplicity(unsigned count) {
-  const QString words = SolutionText::multiplicity(count);
-  return words.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(words);
-}
-
 // "x = −1", "x = −1, x = 1/2 (doble) y x = 2".
 QString rootList(const GraphData& data) {
   QStringList items;
   const QVector<RootLabel>& roots = data.rootLabels();
   for (qsizetype i = 0; i < roots.size(); ++i)
     items << (roots[i].exact ? GraphDescription::tr("x = %1") : GraphDescription::tr("x ≈ %1")).arg(roots[i].text) +
-                 multiplicity(data.plot().roots[static_cast<std::size_t>(i)].multiplicity);
+                 SolutionText::multiplicitySuffix(data.plot().roots[static_cast<std::size_t>(i)].multiplicity);
   if (items.size() == 1) return items.first();
   const QString last = items.takeLast();
   return GraphDescription::tr("%1 y %2").arg(items.join(QStringLiteral(", ")), last);

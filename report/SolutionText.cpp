@@ -210,9 +210,12 @@ QString SolutionText::multiplicity(unsigned count) {
 QString SolutionText::rootLine(const Root& root) {
   QString line = root.exact ? QStringLiteral("x = ") + RootText::exact(*root.exact)
                             : QStringLiteral("x ≈ ") + RootText::approximate(root, kDecimalComma);
-  const QString times = multiplicity(root.multiplicity);
-  if (!times.isEmpty()) line += QStringLiteral(" (%1)").arg(times);
-  return line;
+  return line + multiplicitySuffix(root.multiplicity);
+}
+
+QString SolutionText::multiplicitySuffix(unsigned count) {
+  const QString words = multiplicity(count);
+  return words.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(words);
 }
 
 QString SolutionText::rootsLine(const Solution& solution) {

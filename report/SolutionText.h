@@ -33,6 +33,8 @@ public:
   // The words of a root's multiplicity wherever a root is written: "doble",
   // "triple", "cuádruple", "multiplicidad 5"; empty for a simple root.
   static QString multiplicity(unsigned count);
+  // " (doble)" and so on; empty for a simple root.
+  static QString multiplicitySuffix(unsigned count);
   // "x = 2", "x = 0 (doble)", "x ≈ 1,324718".
   static QString rootLine(const factorix::Root& root);
   // "Raíces: x = 2, x = -1-√3i, x = -1+√3i".

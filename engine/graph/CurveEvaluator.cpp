@@ -16,7 +16,6 @@
 namespace factorix {
 namespace {
 
-
 constexpr slong kBallPrecision = 64;      // bits of the first ball evaluation
 constexpr slong kWantedAccuracy = 20;     // bits of the value that must be right
 constexpr double kLargestSum = 1e300;     // beyond this the double path may overflow

@@ -79,9 +79,14 @@ void SetYRange(CurvePlot& plot, CurveEvaluator& evaluator) {
 }  // namespace
 
 CurvePlot PlanCurve(const Polynomial& p, Deadline deadline) {
+  if (p.empty()) return CurvePlot{};
+  CurveEvaluator evaluator(p);
+  return PlanCurve(p, evaluator, deadline);
+}
+
+CurvePlot PlanCurve(const Polynomial& p, CurveEvaluator& evaluator, Deadline deadline) {
   CurvePlot plot;
   if (p.empty()) return plot;
-  CurveEvaluator evaluator(p);
   if (p.size() >= 2) plot.roots = RealRoots(p, deadline);
   if (p.size() >= 3) plot.stationary = StationaryPoints(p, plot.roots, evaluator, deadline);
   SetXRange(plot);

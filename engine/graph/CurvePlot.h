@@ -28,6 +28,9 @@ struct CurvePlot {
 // Throws EngineError(kOverflow) when a root or stationary point lies beyond
 // 1e300, or when `deadline` passes first.
 CurvePlot PlanCurve(const Polynomial& p, Deadline deadline);
+// The same with the caller's evaluator of `p`, which then samples the curve
+// without building its square-free parts again.
+CurvePlot PlanCurve(const Polynomial& p, CurveEvaluator& evaluator, Deadline deadline);
 
 // One point of the curve, in the plot's units.
 struct CurvePoint {

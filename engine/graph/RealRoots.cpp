@@ -14,7 +14,6 @@
 namespace factorix {
 namespace {
 
-
 constexpr double kLargestRoot = 1e300;
 constexpr int kMostPowerSteps = 8;  // doubles from a computed k-th root to the one certified
 
@@ -112,14 +111,19 @@ double RootOfDeflated(ExactSigns& signs, unsigned long k, const RootInterval& fo
   return NarrowDoubles(signs, lo, hi, deadline);
 }
 
+// out = g(-x).
+void Mirror(FmpzPoly& out, const fmpz_poly_struct* g) {
+  fmpz_poly_set(out.get(), g);
+  for (slong i = 1; i < fmpz_poly_length(g); i += 2) fmpz_neg(out.get()->coeffs + i, out.get()->coeffs + i);
+}
+
 // The nonzero real roots of the square-free G(x) = H(x^k), k >= 2
 // (G(0) != 0), from those of H, of degree k times smaller; false, adding
 // nothing, when a root cannot be certified this way.
 bool AddDeflatedRoots(const fmpz_poly_struct* g, unsigned long k, unsigned multiplicity, Deadline deadline,
                       std::vector<RealRoot>& roots) {
   FmpzPoly mirrored, h;  // g(-x); H
-  fmpz_poly_set(mirrored.get(), g);
-  for (slong i = 1; i < fmpz_poly_length(g); i += 2) fmpz_neg(mirrored.get()->coeffs + i, mirrored.get()->coeffs + i);
+  Mirror(mirrored, g);
   std::vector<RealRoot> found;
   // With k even, G is even and its negative roots mirror the positive ones.
   for (int side : k % 2 == 0 ? std::vector<int>{1} : std::vector<int>{1, -1}) {
@@ -144,8 +148,7 @@ void AddNonzeroRoots(const fmpz_poly_struct* g, unsigned multiplicity, Deadline 
   if (deflation >= 2 && AddDeflatedRoots(g, deflation, multiplicity, deadline, roots)) return;
   ExactSigns signs(g);
   FmpzPoly mirrored;  // g(-x), whose positive roots are g's negative ones
-  fmpz_poly_set(mirrored.get(), g);
-  for (slong i = 1; i < fmpz_poly_length(g); i += 2) fmpz_neg(mirrored.get()->coeffs + i, mirrored.get()->coeffs + i);
+  Mirror(mirrored, g);
 
   for (int side : {1, -1}) {
     for (RootInterval& found : IsolatePositiveRoots(side == 1 ? g : mirrored.get(), deadline)) {

@@ -93,24 +93,6 @@ DecimalNumber::DecimalNumber(std::string_view text) {
 }
 
 void DecimalNumber::MultiplyMagnitudes(const Limbs& a, const Limbs& b, Limbs& out) {
-  if (b.size() <= kMaxColumnLimbs && b.size() <= a.size()) {
-    // Column by column: one division by the base per limb of the product,
-    // not one per pair of limbs (the root of a division is the short b).
-    out.resize(a.size() + b.size());
-    std::uint64_t carry = 0;
-    for (std::size_t k = 0; k + 1 < out.size(); ++k) {
-      std::uint64_t column = carry;
-      const std::size_t last = std::min(k, b.size() - 1);
-      for (std::size_t j = k >= a.size() ? k - a.size() + 1 : 0; j <= last; ++j) {
-        column += static_cast<std::uint64_t>(b[j]) * a[k - j];
-      }
-      out[k] = static_cast<std::uint32_t>(column % kBase);
-      carry = column / kBase;
-    }
-    out.back() = static_cast<std::uint32_t>(carry);
-    Trim(out);
-    return;
-  }
   out.assign(a.size() + b.size(), 0);
   for (std::size_t j = 0; j < b.size(); ++j) {
     // Each step stays below (10^9 - 1)^2 + 2 * 10^9 < 2^64.
@@ -224,11 +206,9 @@ void DecimalNumber::AppendDigits(std::string& out) const {
   }
 }
 
-std::size_t DecimalNumber::AppendSigned(std::string& out) const {
+void DecimalNumber::AppendSigned(std::string& out) const {
   out += negative_ ? '-' : '+';
-  const std::size_t before = out.size();
   AppendDigits(out);
-  return out.size() - before;
 }
 
 void DecimalNumber::AppendPlain(std::string& out) const {

@@ -30,9 +30,8 @@ public:
   // *this = *this * m + a. `scratch` is reused between calls.
   void MultiplyAdd(const DecimalNumber& m, const DecimalNumber& a, std::vector<std::uint32_t>& scratch);
 
-  // Appends "+" or "-" ("+" for 0) and the decimal digits; returns the
-  // number of digits.
-  std::size_t AppendSigned(std::string& out) const;
+  // Appends "+" or "-" ("+" for 0) and the decimal digits.
+  void AppendSigned(std::string& out) const;
 
   // Appends the plain decimal text, "-" when negative.
   void AppendPlain(std::string& out) const;

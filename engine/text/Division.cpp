@@ -81,15 +81,14 @@ std::string Signed(std::string text) {
   return text;
 }
 
-// Appends the sign and digits of `q`; returns the number of digits.
-std::size_t AppendSigned(const mpz_class& q, std::string& out) {
+// Appends the sign and digits of `q`.
+void AppendSigned(const mpz_class& q, std::string& out) {
   out += sgn(q) < 0 ? '-' : '+';
   const std::size_t at = out.size();
   out.resize(at + mpz_sizeinbase(q.get_mpz_t(), 10) + 2);
   mpz_get_str(out.data() + at, 10, q.get_mpz_t());
   if (out[at] == '-') out.erase(at, 1);
   out.resize(at + std::char_traits<char>::length(out.data() + at));
-  return out.size() - at;
 }
 
 }  // namespace
