@@ -1,7 +1,5 @@
 #include "engine/graph/CurveEvaluator.h"
 
-#include <flint/fmpz_poly_factor.h>
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -52,6 +50,7 @@ private:
 
   FmpzPoly poly_;
   std::vector<double> coefficients_;  // highest power first; empty when one does not fit a double
+  bool exactLinear_ = false;          // degree 1, both coefficients doubles exactly
   std::map<slong, std::unique_ptr<ArbPoly>> balls_;  // by precision
   ArbPoly unkept_;                                    // above kLargestKept bits
   double lastLog2_ = 0;               // log2 |value| of the last value from balls
@@ -66,6 +65,7 @@ PolynomialValues::PolynomialValues(const fmpz_poly_struct* p) {
     }
     coefficients_.push_back(fmpz_get_d(p->coeffs + i));
   }
+  exactLinear_ = fmpz_poly_degree(p) == 1 && std::abs(fmpz_poly_max_bits(p)) <= 53;
 }
 
 ArbPoly& PolynomialValues::BallsAt(slong precision) {
@@ -83,6 +83,11 @@ ArbPoly& PolynomialValues::BallsAt(slong precision) {
 
 ScaledValue PolynomialValues::At(double x) {
   ScaledValue value;
+  if (exactLinear_) {
+    // a x + b rounded once: the exact sign, and a relative error of 2^-53.
+    const double linear = std::fma(coefficients_[0], x, coefficients_[1]);
+    if (std::isfinite(linear)) return Scaled(linear);
+  }
   double log2Bound = 0;
   if (FastValue(x, value, log2Bound)) return value;
   return BallValue(x, log2Bound);
@@ -142,18 +147,18 @@ ScaledValue PolynomialValues::BallValue(double x, double log2Bound) {
   return value;
 }
 
-CurveEvaluator::CurveEvaluator(const Polynomial& p) {
-  FmpzPoly poly;
-  SetFlint(poly, p);
-  if (fmpz_poly_is_zero(poly.get())) return;
-  FmpzPolyFactors factors;
-  fmpz_poly_factor_squarefree(factors.get(), poly.get());
-  slong exponent = 0;
-  const double significand = fmpz_get_d_2exp(&exponent, &factors.get()->c);
+CurveEvaluator::CurveEvaluator(const Polynomial& p, Deadline deadline) {
+  FactorForCurve(p, deadline, factors_);
+  long exponent = 0;
+  const double significand = mpz_get_d_2exp(&exponent, factors_.content.get_mpz_t());
   content_ = {significand, exponent};
-  for (slong i = 0; i < factors.get()->num; ++i)
-    parts_.push_back({std::make_unique<PolynomialValues>(factors.get()->p + i),
-                      static_cast<unsigned>(factors.get()->exp[i])});
+  FmpzPoly linear;
+  for (const CurveFactors::Linear& factor : factors_.linear) {
+    SetFlint(linear, {-factor.u, factor.v});
+    parts_.push_back({std::make_unique<PolynomialValues>(linear.get()), factor.multiplicity});
+  }
+  for (const CurveFactors::Part& part : factors_.parts)
+    parts_.push_back({std::make_unique<PolynomialValues>(part.poly->get()), part.multiplicity});
 }
 
 CurveEvaluator::~CurveEvaluator() = default;

@@ -3,7 +3,9 @@
 #include <memory>
 #include <vector>
 
+#include "engine/core/Deadline.h"
 #include "engine/core/Polynomial.h"
+#include "engine/graph/CurveFactors.h"
 #include "engine/graph/ScaledValue.h"
 
 namespace factorix {
@@ -12,18 +14,21 @@ class PolynomialValues;  // one square-free part
 
 // The values of an integer polynomial P at doubles, with the exact sign and
 // a relative error of at most about d 2^-20 (d the degree), whatever their
-// size. P is evaluated as c g1^e1 g2^e2 ..., its square-free parts: near a
-// multiple root the parts lose far fewer digits to cancellation than P's
-// own coefficients would.
+// size. P is evaluated factor by factor, as CurveFactors splits it: near a
+// root, and a multiple one above all, the factors lose far fewer digits to
+// cancellation than P's own coefficients would. Throws
+// EngineError(kOverflow) when `deadline` passes before P is split.
 class CurveEvaluator {
 public:
-  explicit CurveEvaluator(const Polynomial& p);
+  explicit CurveEvaluator(const Polynomial& p, Deadline deadline = Deadline::max());
   ~CurveEvaluator();
   CurveEvaluator(const CurveEvaluator&) = delete;
   CurveEvaluator& operator=(const CurveEvaluator&) = delete;
 
   // P(x) for a finite x.
   ScaledValue At(double x);
+  // P's factors, for finding its roots without splitting it again.
+  const CurveFactors& Factors() const { return factors_; }
 
 private:
   struct Part {
@@ -31,6 +36,7 @@ private:
     unsigned multiplicity;
   };
 
+  CurveFactors factors_;
   ScaledValue content_;  // c, signed; 0 for the zero polynomial
   std::vector<Part> parts_;
 };

@@ -80,14 +80,14 @@ void SetYRange(CurvePlot& plot, CurveEvaluator& evaluator) {
 
 CurvePlot PlanCurve(const Polynomial& p, Deadline deadline) {
   if (p.empty()) return CurvePlot{};
-  CurveEvaluator evaluator(p);
+  CurveEvaluator evaluator(p, deadline);
   return PlanCurve(p, evaluator, deadline);
 }
 
 CurvePlot PlanCurve(const Polynomial& p, CurveEvaluator& evaluator, Deadline deadline) {
   CurvePlot plot;
   if (p.empty()) return plot;
-  if (p.size() >= 2) plot.roots = RealRoots(p, deadline);
+  if (p.size() >= 2) plot.roots = RealRoots(evaluator.Factors(), deadline);
   if (p.size() >= 3) plot.stationary = StationaryPoints(p, plot.roots, evaluator, deadline);
   SetXRange(plot);
   SetYRange(plot, evaluator);

@@ -1,12 +1,9 @@
 #include "engine/graph/RealRoots.h"
 
-#include <flint/fmpz_poly_factor.h>
-
 #include <algorithm>
 #include <cmath>
 
 #include "engine/core/EngineError.h"
-#include "engine/factor/FlintConversion.h"
 #include "engine/graph/Descartes.h"
 #include "engine/graph/ExactSigns.h"
 #include "engine/graph/SignChange.h"
@@ -164,27 +161,32 @@ void AddNonzeroRoots(const fmpz_poly_struct* g, unsigned multiplicity, Deadline 
   }
 }
 
+// u / v rounded to the nearest double: ±infinity past the range of one.
+double RationalToDouble(const mpz_class& u, const mpz_class& v) {
+  Fmpz numerator, denominator;
+  fmpz_set_mpz(numerator.get(), u.get_mpz_t());
+  fmpz_set_mpz(denominator.get(), v.get_mpz_t());
+  Arf quotient;
+  arf_fmpz_div_fmpz(quotient.get(), numerator.get(), denominator.get(), 53, ARF_RND_NEAR);
+  return arf_get_d(quotient.get(), ARF_RND_NEAR);
+}
+
 }  // namespace
 
-std::vector<RealRoot> RealRoots(const Polynomial& p, Deadline deadline) {
-  FmpzPoly poly;
-  SetFlint(poly, p);
-  FmpzPolyFactors parts;
-  fmpz_poly_factor_squarefree(parts.get(), poly.get());
-
+std::vector<RealRoot> RealRoots(const CurveFactors& factors, Deadline deadline) {
   std::vector<RealRoot> roots;
-  FmpzPoly part;
-  for (slong i = 0; i < parts.get()->num; ++i) {
-    const auto multiplicity = static_cast<unsigned>(parts.get()->exp[i]);
-    fmpz_poly_set(part.get(), parts.get()->p + i);
-    if (fmpz_is_zero(part.get()->coeffs)) {
-      roots.push_back({0.0, multiplicity});
-      fmpz_poly_shift_right(part.get(), part.get(), 1);
-    }
-    if (fmpz_poly_degree(part.get()) >= 1) AddNonzeroRoots(part.get(), multiplicity, deadline, roots);
-  }
+  for (const CurveFactors::Linear& linear : factors.linear)
+    roots.push_back({CheckedValue(RationalToDouble(linear.u, linear.v)), linear.multiplicity});
+  for (const CurveFactors::Part& part : factors.parts)
+    AddNonzeroRoots(part.poly->get(), part.multiplicity, deadline, roots);
   std::sort(roots.begin(), roots.end(), [](const RealRoot& a, const RealRoot& b) { return a.value < b.value; });
   return roots;
+}
+
+std::vector<RealRoot> RealRoots(const Polynomial& p, Deadline deadline) {
+  CurveFactors factors;
+  FactorForCurve(p, deadline, factors);
+  return RealRoots(factors, deadline);
 }
 
 }  // namespace factorix

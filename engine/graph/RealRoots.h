@@ -4,6 +4,7 @@
 
 #include "engine/core/Deadline.h"
 #include "engine/core/Polynomial.h"
+#include "engine/graph/CurveFactors.h"
 
 namespace factorix {
 
@@ -14,11 +15,14 @@ struct RealRoot {
 };
 
 // Every distinct real root of `p` (trimmed, not the zero polynomial),
-// ascending, each with its multiplicity. Certified: the square-free parts of
-// `p` are isolated exactly with Descartes' rule of signs and each root is
+// ascending, each with its multiplicity. Certified: the rational roots are
+// exact (rounded to the nearest double), the square-free parts without one
+// are isolated exactly with Descartes' rule of signs and each root is
 // narrowed by exact signs until its interval rounds to one double. Throws
 // EngineError(kOverflow) for a root beyond 1e300 in absolute value, or when
 // `deadline` passes first.
 std::vector<RealRoot> RealRoots(const Polynomial& p, Deadline deadline);
+// The same from p's factors, already split.
+std::vector<RealRoot> RealRoots(const CurveFactors& factors, Deadline deadline);
 
 }  // namespace factorix

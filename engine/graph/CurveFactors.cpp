@@ -1,0 +1,49 @@
+#include "engine/graph/CurveFactors.h"
+
+#include "engine/factor/FlintConversion.h"
+#include "engine/poly/RationalRoots.h"
+
+namespace factorix {
+namespace {
+
+// Moves the rational roots of the square-free `g` (g(0) != 0, degree >= 1)
+// into `factors` as linear factors and leaves g divided by them.
+void SplitRationalRoots(FmpzPoly& g, unsigned multiplicity, Deadline deadline, CurveFactors& factors) {
+  const std::vector<Polynomial> roots = RationalRootFactors(ToPolynomial(g.get()), deadline);
+  if (roots.empty()) return;
+  FmpzPoly product, linear, quotient;
+  fmpz_poly_one(product.get());
+  for (const Polynomial& root : roots) {
+    SetFlint(linear, root);
+    fmpz_poly_mul(product.get(), product.get(), linear.get());
+    factors.linear.push_back({-root[0], root[1], multiplicity});
+  }
+  // Each root was proved by exact division, so their product divides g.
+  fmpz_poly_divides(quotient.get(), g.get(), product.get());
+  fmpz_poly_swap(g.get(), quotient.get());
+}
+
+}  // namespace
+
+void FactorForCurve(const Polynomial& p, Deadline deadline, CurveFactors& factors) {
+  FmpzPoly poly;
+  SetFlint(poly, p);
+  if (fmpz_poly_is_zero(poly.get())) return;
+  FmpzPolyFactors squareFree;
+  fmpz_poly_factor_squarefree(squareFree.get(), poly.get());
+  fmpz_get_mpz(factors.content.get_mpz_t(), &squareFree.get()->c);
+  for (slong i = 0; i < squareFree.get()->num; ++i) {
+    const auto multiplicity = static_cast<unsigned>(squareFree.get()->exp[i]);
+    auto part = std::make_unique<FmpzPoly>();
+    fmpz_poly_set(part->get(), squareFree.get()->p + i);
+    if (fmpz_is_zero(part->get()->coeffs)) {
+      factors.linear.push_back({0, 1, multiplicity});
+      fmpz_poly_shift_right(part->get(), part->get(), 1);
+    }
+    if (fmpz_poly_degree(part->get()) < 1) continue;
+    SplitRationalRoots(*part, multiplicity, deadline, factors);
+    if (fmpz_poly_degree(part->get()) >= 1) factors.parts.push_back({std::move(part), multiplicity});
+  }
+}
+
+}  // namespace factorix
