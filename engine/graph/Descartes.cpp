@@ -11,6 +11,7 @@ namespace {
 constexpr long kLargestExponent = 1000;   // 2^1000 > 1e301, beyond any root a double can show
 constexpr long kMostStartNodes = 24;      // up to 2^24, one start node per power of two
 constexpr long kMostScaledBits = 200000;  // degree * k past which the scaled nodes take too long
+constexpr long kMostShiftedBits = 100000;  // degree * bits of a shift past which it takes too long
 
 // A polynomial A whose roots t in (0, 1) are those x = (left + t) 2^exponent
 // of g in (left 2^exponent, (left + 1) 2^exponent).
@@ -89,16 +90,30 @@ std::unique_ptr<Node> WholeRangeNode(const fmpz_poly_struct* g, long boundExpone
   return node;
 }
 
+// True when (left + 1) 2^exponent <= limit: the interval lies at or below it.
+bool EndsBelow(const mpz_class& left, long exponent, const Dyadic& limit) {
+  if (sgn(limit.numerator) <= 0) return false;
+  mpz_class end = left + 1, other = limit.numerator;
+  if (exponent > limit.exponent)
+    mpz_mul_2exp(end.get_mpz_t(), end.get_mpz_t(), static_cast<mp_bitcnt_t>(exponent - limit.exponent));
+  else
+    mpz_mul_2exp(other.get_mpz_t(), other.get_mpz_t(), static_cast<mp_bitcnt_t>(limit.exponent - exponent));
+  return end <= other;
+}
+
 // The node of (0, 1), and those of (2^i, 2^(i+1)) up to the bound: g itself
 // and g(2^i (1 + t)). Starting from these rather than from (0, 2^k) keeps
 // the coefficients of the nodes near 1 as small as g's. A root at one of
 // the ends 2^i is added to `found`.
-std::vector<std::unique_ptr<Node>> StartNodes(const fmpz_poly_struct* g, long boundExponent, const Fmpz& one,
-                                              Fmpz& content, std::vector<RootInterval>& found) {
+std::vector<std::unique_ptr<Node>> StartNodes(const fmpz_poly_struct* g, long boundExponent, const Dyadic& from,
+                                              const Fmpz& one, Fmpz& content, std::vector<RootInterval>& found) {
   std::vector<std::unique_ptr<Node>> nodes;
-  nodes.push_back(std::make_unique<Node>());
-  fmpz_poly_set(nodes.back()->poly.get(), g);
+  if (!EndsBelow(0, 0, from)) {
+    nodes.push_back(std::make_unique<Node>());
+    fmpz_poly_set(nodes.back()->poly.get(), g);
+  }
   for (long i = 0; i < boundExponent; ++i) {
+    if (EndsBelow(1, i, from)) continue;
     auto node = std::make_unique<Node>();
     fmpz_poly_set(node->poly.get(), g);
     for (slong j = 1; j < fmpz_poly_length(g); ++j)
@@ -118,7 +133,24 @@ std::vector<std::unique_ptr<Node>> StartNodes(const fmpz_poly_struct* g, long bo
 
 }  // namespace
 
-std::vector<RootInterval> IsolatePositiveRoots(const fmpz_poly_struct* g, Deadline deadline) {
+bool NoRootAbove(const fmpz_poly_struct* g, const Dyadic& limit) {
+  const slong degree = fmpz_poly_degree(g);
+  const long e = std::max(0L, -limit.exponent);
+  const long shiftBits = static_cast<long>(mpz_sizeinbase(limit.numerator.get_mpz_t(), 2)) + std::max(0L, limit.exponent) + e;
+  if (degree < 1 || limit.exponent > 0 || (shiftBits + 1) * degree > kMostShiftedBits) return false;
+  // 2^(e d) g((y + m) 2^-e) for the limit m 2^-e: g(limit + y) up to a
+  // positive factor.
+  FmpzPoly h;
+  fmpz_poly_set(h.get(), g);
+  for (slong i = 0; i < degree; ++i)
+    fmpz_mul_2exp(h.get()->coeffs + i, h.get()->coeffs + i, static_cast<ulong>(e * (degree - i)));
+  Fmpz m;
+  fmpz_set_mpz(m.get(), limit.numerator.get_mpz_t());
+  fmpz_poly_taylor_shift(h.get(), h.get(), m.get());
+  return !fmpz_is_zero(h.get()->coeffs) && SignVariations(h.get()) == 0;
+}
+
+std::vector<RootInterval> IsolatePositiveRoots(const fmpz_poly_struct* g, Deadline deadline, const Dyadic& from) {
   long boundExponent = RootBoundExponent(g);
   if (boundExponent > kLargestExponent) {
     // A root beyond 2^1000 could not be drawn: an odd number of them is
@@ -133,7 +165,7 @@ std::vector<RootInterval> IsolatePositiveRoots(const fmpz_poly_struct* g, Deadli
   std::vector<RootInterval> found;
   std::vector<std::unique_ptr<Node>> pending;
   if (boundExponent <= kMostStartNodes) {
-    pending = StartNodes(g, boundExponent, one, content, found);
+    pending = StartNodes(g, boundExponent, from, one, content, found);
   } else {
     pending.push_back(WholeRangeNode(g, boundExponent));
   }
@@ -141,6 +173,7 @@ std::vector<RootInterval> IsolatePositiveRoots(const fmpz_poly_struct* g, Deadli
     if (std::chrono::steady_clock::now() > deadline) throw EngineError(kOverflow);
     std::unique_ptr<Node> node = std::move(pending.back());
     pending.pop_back();
+    if (EndsBelow(node->left, node->exponent, from)) continue;
     const long roots = RootsInUnitInterval(node->poly.get(), scratch, one);
     if (roots == 0) continue;
     if (roots == 1) {

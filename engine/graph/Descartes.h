@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/core/Deadline.h"
+#include "engine/graph/Dyadic.h"
 #include "engine/poly/FlintTypes.h"
 
 namespace factorix {
@@ -22,8 +23,14 @@ struct RootInterval {
 // isolated by Descartes' rule of signs with bisection: the roots are first
 // scaled into (0, 1) by a power of two past Cauchy's bound, then every
 // interval whose transformed polynomial shows more than one sign variation
-// is halved. In no particular order. Throws EngineError(kOverflow) when
-// `deadline` passes first.
-std::vector<RootInterval> IsolatePositiveRoots(const fmpz_poly_struct* g, Deadline deadline);
+// is halved. In no particular order. Intervals that end at or below `from`
+// are not searched, and an interval found may reach below it. Throws
+// EngineError(kOverflow) when `deadline` passes first.
+std::vector<RootInterval> IsolatePositiveRoots(const fmpz_poly_struct* g, Deadline deadline, const Dyadic& from = {});
+
+// True when g (degree >= 1) certainly has no root at or above `limit` (an
+// integer, or a binary fraction of few bits): g(limit + y) shows no sign
+// variation. False also when the shift would take too long.
+bool NoRootAbove(const fmpz_poly_struct* g, const Dyadic& limit);
 
 }  // namespace factorix

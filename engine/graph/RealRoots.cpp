@@ -171,6 +171,36 @@ double RationalToDouble(const mpz_class& u, const mpz_class& v) {
   return arf_get_d(quotient.get(), ARF_RND_NEAR);
 }
 
+
+constexpr int kLimitBits = 4;  // significant bits of a lower limit below 16
+constexpr int kMostLimitExponent = 24;
+
+// A binary fraction at most x with few bits: floor(x) from 16 up, else x
+// rounded down to a sixteenth of its size, and to 2^-24 at the finest.
+Dyadic LowerLimit(double x) {
+  const int exponent = x == 0 ? 0 : std::ilogb(x);
+  const int e = std::clamp(kLimitBits - exponent, 0, kMostLimitExponent);
+  Dyadic limit{0, -e};
+  mpz_set_d(limit.numerator.get_mpz_t(), std::floor(std::ldexp(x, e)));
+  return limit;
+}
+
+// The roots of the square-free `g` (g(0) != 0) above `above`, narrowed to
+// doubles. Most often the roots beyond the outermost root of P are none,
+// which one shift of g shows; else the intervals below a limit next to
+// `above` are left unsearched.
+void AddRootsAbove(const fmpz_poly_struct* g, double above, Deadline deadline, std::vector<double>& roots) {
+  const Dyadic limit = LowerLimit(above);
+  if (NoRootAbove(g, limit)) return;
+  ExactSigns signs(g);
+  for (RootInterval& found : IsolatePositiveRoots(g, deadline, limit)) {
+    Dyadic left{std::move(found.left), found.exponent};
+    const double root = found.exact ? ToDouble(left)
+                                    : Narrow(signs, left, Dyadic{left.numerator + 1, found.exponent}, deadline);
+    if (root > above) roots.push_back(CheckedValue(root));
+  }
+}
+
 }  // namespace
 
 std::vector<RealRoot> RealRoots(const CurveFactors& factors, Deadline deadline) {
@@ -187,6 +217,24 @@ std::vector<RealRoot> RealRoots(const Polynomial& p, Deadline deadline) {
   CurveFactors factors;
   FactorForCurve(p, deadline, factors);
   return RealRoots(factors, deadline);
+}
+
+std::vector<double> RealRootsOutside(const CurveFactors& factors, double low, double high, Deadline deadline) {
+  std::vector<double> roots;
+  for (const CurveFactors::Linear& linear : factors.linear) {
+    const double root = RationalToDouble(linear.u, linear.v);
+    if (root < low || root > high) roots.push_back(CheckedValue(root));
+  }
+  FmpzPoly mirrored;
+  for (const CurveFactors::Part& part : factors.parts) {
+    AddRootsAbove(part.poly->get(), high, deadline, roots);
+    Mirror(mirrored, part.poly->get());
+    std::vector<double> below;  // -x for the roots x below low
+    AddRootsAbove(mirrored.get(), -low, deadline, below);
+    for (double x : below) roots.push_back(-x);
+  }
+  std::sort(roots.begin(), roots.end());
+  return roots;
 }
 
 }  // namespace factorix

@@ -25,4 +25,10 @@ std::vector<RealRoot> RealRoots(const Polynomial& p, Deadline deadline);
 // The same from p's factors, already split.
 std::vector<RealRoot> RealRoots(const CurveFactors& factors, Deadline deadline);
 
+// The distinct real roots of p (its factors) below `low` and above `high`
+// (low <= high), ascending, certified and narrowed as above. Each side is
+// searched only beyond its limit, so that the roots between low and high
+// cost little.
+std::vector<double> RealRootsOutside(const CurveFactors& factors, double low, double high, Deadline deadline);
+
 }  // namespace factorix

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "engine/graph/SignChange.h"
 
@@ -17,14 +16,6 @@ Polynomial Derivative(const Polynomial& p) {
   return d;
 }
 
-// True when x is one of the multiple roots (which are roots of P' too),
-// allowing for each being rounded to a double on its own.
-bool IsMultipleRoot(const std::vector<RealRoot>& roots, double x) {
-  return std::any_of(roots.begin(), roots.end(), [x](const RealRoot& root) {
-    return root.multiplicity > 1 && std::abs(root.value - x) <= 4 * std::abs(x) * std::numeric_limits<double>::epsilon();
-  });
-}
-
 bool AllRootsReal(const Polynomial& p, const std::vector<RealRoot>& roots) {
   std::size_t count = 0;
   for (const RealRoot& root : roots) count += root.multiplicity;
@@ -35,9 +26,8 @@ bool AllRootsReal(const Polynomial& p, const std::vector<RealRoot>& roots) {
 // multiple roots, and one point between each two neighbouring roots, where
 // P' changes sign. |P| grows away from a root, so P' has P's sign just right
 // of the gap's left end and the other sign just left of its right end.
-std::vector<StationaryPoint> BetweenRoots(const Polynomial& p, const std::vector<RealRoot>& roots,
+std::vector<StationaryPoint> BetweenRoots(CurveEvaluator& slopes, const std::vector<RealRoot>& roots,
                                           CurveEvaluator& values, Deadline deadline) {
-  CurveEvaluator slopes(Derivative(p));
   const SignedValues slope = [&slopes](double x) { return slopes.At(x); };
   std::vector<StationaryPoint> points;
   for (std::size_t i = 0; i < roots.size(); ++i) {
@@ -57,10 +47,17 @@ std::vector<StationaryPoint> BetweenRoots(const Polynomial& p, const std::vector
 
 std::vector<StationaryPoint> StationaryPoints(const Polynomial& p, const std::vector<RealRoot>& roots,
                                               CurveEvaluator& values, Deadline deadline) {
-  if (AllRootsReal(p, roots)) return BetweenRoots(p, roots, values, deadline);
+  CurveEvaluator slopes(Derivative(p), deadline);
   std::vector<StationaryPoint> points;
-  for (const RealRoot& root : RealRoots(Derivative(p), deadline))
-    points.push_back({root.value, IsMultipleRoot(roots, root.value) ? ScaledValue{} : values.At(root.value)});
+  if (roots.empty()) {
+    for (const RealRoot& root : RealRoots(slopes.Factors(), deadline)) points.push_back({root.value, values.At(root.value)});
+    return points;
+  }
+  points = BetweenRoots(slopes, roots, values, deadline);
+  if (AllRootsReal(p, roots)) return points;
+  for (double x : RealRootsOutside(slopes.Factors(), roots.front().value, roots.back().value, deadline))
+    points.push_back({x, values.At(x)});
+  std::sort(points.begin(), points.end(), [](const StationaryPoint& a, const StationaryPoint& b) { return a.x < b.x; });
   return points;
 }
 

@@ -18,12 +18,15 @@ struct StationaryPoint {
 
 // The real stationary points of `p` (trimmed, degree >= 2), ascending, their
 // values from `values` (of p). `roots` are p's real roots, as RealRoots gives
-// them. When they are all of p's roots (their multiplicities make up the
-// degree), P' has one simple root between each two neighbours and none but
-// the multiple roots elsewhere: each is narrowed by the signs of P' to a
-// 2^-30 part of its gap, far below a pixel. Otherwise the roots of P' are
-// isolated exactly. Throws EngineError(kOverflow) when `deadline` passes
-// first.
+// them. The multiple roots are stationary points, and P' changes sign
+// between each two neighbouring roots: one point there is narrowed by the
+// signs of P' to a 2^-30 part of the gap, far below a pixel. When the roots
+// are all of p's roots (their multiplicities make up the degree), that is
+// every stationary point. Otherwise there may be more between two roots,
+// which are not sought (the one found shows the gap's size), and the roots
+// of P' beyond the outermost roots, or all of them when p has no real root,
+// are isolated exactly. Throws EngineError(kOverflow) when `deadline`
+// passes first.
 std::vector<StationaryPoint> StationaryPoints(const Polynomial& p, const std::vector<RealRoot>& roots,
                                               CurveEvaluator& values, Deadline deadline);
 
