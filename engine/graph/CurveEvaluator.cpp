@@ -22,6 +22,9 @@ constexpr double kRescaleAbove = 0x1p600;
 constexpr double kUnitRoundoff = 0x1p-53;
 constexpr slong kLargestKept = 4096;      // bits: roundings of the polynomial kept up to this precision
 constexpr double kLargestGuess = 1 << 14;  // bits: a guess never starts above this; doubling goes on from there
+constexpr double kProductAccuracy = 0x1p-21;  // relative error allowed in a value from the roots
+constexpr double kSmallestError = 0x1p-1074;  // a root's rounding error, at the least
+constexpr double kLargestShare = 0x1p900;     // of P'/P, from one factor
 
 }  // namespace
 
@@ -38,6 +41,7 @@ public:
 
   // p(x) for a finite x.
   ScaledValue At(double x);
+  long Degree() const { return fmpz_poly_degree(poly_.get()); }
 
 private:
   // False when the double path cannot vouch for the value; `log2Bound` is
@@ -152,24 +156,87 @@ CurveEvaluator::CurveEvaluator(const Polynomial& p, Deadline deadline) {
   long exponent = 0;
   const double significand = mpz_get_d_2exp(&exponent, factors_.content.get_mpz_t());
   content_ = {significand, exponent};
-  FmpzPoly linear;
-  for (const CurveFactors::Linear& factor : factors_.linear) {
-    SetFlint(linear, {-factor.u, factor.v});
-    parts_.push_back({std::make_unique<PolynomialValues>(linear.get()), factor.multiplicity});
+  leading_ = content_;
+  FmpzPoly factor, derivative;
+  const auto add = [&](unsigned multiplicity) {
+    fmpz_poly_derivative(derivative.get(), factor.get());
+    parts_.push_back({std::make_unique<PolynomialValues>(factor.get()),
+                      std::make_unique<PolynomialValues>(derivative.get()), multiplicity});
+    slong leadExponent = 0;
+    const double lead = fmpz_get_d_2exp(&leadExponent, fmpz_poly_lead(factor.get()));
+    leading_ = Times(leading_, Power({lead, leadExponent}, multiplicity));
+  };
+  for (const CurveFactors::Linear& linear : factors_.linear) {
+    SetFlint(factor, {-linear.u, linear.v});
+    add(linear.multiplicity);
   }
-  for (const CurveFactors::Part& part : factors_.parts)
-    parts_.push_back({std::make_unique<PolynomialValues>(part.poly->get()), part.multiplicity});
+  for (const CurveFactors::Part& part : factors_.parts) {
+    fmpz_poly_set(factor.get(), part.poly->get());
+    add(part.multiplicity);
+  }
 }
 
 CurveEvaluator::~CurveEvaluator() = default;
 
+void CurveEvaluator::TakeRealRoots(const std::vector<RealRoot>& roots) {
+  long degree = 0, counted = 0;
+  for (const Part& part : parts_) degree += part.values->Degree() * part.multiplicity;
+  for (const RealRoot& root : roots) counted += root.multiplicity;
+  if (counted == degree && degree > 0) allRoots_ = roots;
+}
+
+bool CurveEvaluator::ProductValue(double x, ScaledValue& value) const {
+  // Each factor x - r differs from x minus the true root by at most
+  // ulp(r) <= 2^-52 |r| (plus the smallest double), and is rounded once.
+  double error = 0, product = 1;  // P / lc = product 2^exponent
+  long exponent = 0;
+  for (const RealRoot& root : allRoots_) {
+    const double difference = x - root.value;
+    error += root.multiplicity * (0x1p-52 * std::abs(root.value) + kSmallestError) / std::abs(difference);
+    int shift = 0;
+    const double significand = std::frexp(difference, &shift);  // in [1/2, 1): no overflow below
+    for (unsigned k = 0; k < root.multiplicity; ++k) {
+      product *= significand;
+      exponent += shift;
+      if (std::abs(product) < 0x1p-500) {
+        product = std::frexp(product, &shift);
+        exponent += shift;
+      }
+    }
+  }
+  if (!(error <= kProductAccuracy)) return false;  // also for x at a root
+  value = Times(leading_, Scaled(product));
+  if (value.Sign() != 0) value.exponent += exponent;
+  return true;
+}
+
 ScaledValue CurveEvaluator::At(double x) {
-  ScaledValue value = content_;
+  ScaledValue value;
+  if (!allRoots_.empty() && ProductValue(x, value)) return value;
+  value = content_;
   for (Part& part : parts_) {
     value = Times(value, Power(part.values->At(x), part.multiplicity));
     if (value.Sign() == 0) break;
   }
   return value;
+}
+
+double CurveEvaluator::LogDerivativeAt(double x) {
+  // Each share is held well inside a double's range, so that the sum of a
+  // few thousand never overflows.
+  const auto clamped = [](double share) { return std::clamp(share, -kLargestShare, kLargestShare); };
+  double sum = 0;
+  if (!allRoots_.empty()) {
+    for (const RealRoot& root : allRoots_) sum += clamped(root.multiplicity / (x - root.value));
+    return sum;
+  }
+  for (Part& part : parts_) {
+    const ScaledValue value = part.values->At(x), slope = part.slopes->At(x);
+    if (value.Sign() == 0) return 0;  // at a root, where P'/P has no value
+    const long shift = std::clamp(slope.exponent - value.exponent, -2000L, 2000L);
+    sum += clamped(part.multiplicity * std::ldexp(slope.significand / value.significand, static_cast<int>(shift)));
+  }
+  return sum;
 }
 
 }  // namespace factorix

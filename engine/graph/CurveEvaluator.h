@@ -6,6 +6,7 @@
 #include "engine/core/Deadline.h"
 #include "engine/core/Polynomial.h"
 #include "engine/graph/CurveFactors.h"
+#include "engine/graph/RealRoots.h"
 #include "engine/graph/ScaledValue.h"
 
 namespace factorix {
@@ -27,18 +28,34 @@ public:
 
   // P(x) for a finite x.
   ScaledValue At(double x);
+  // P'(x) / P(x) for a finite x that is not a root, to a few digits: the
+  // sum of each factor's share (m / (x - r) for a known root r). Its sign
+  // is that of P' P, certain away from where it changes.
+  double LogDerivativeAt(double x);
+  // P's real roots, as RealRoots gives them. When they are all of its
+  // roots, P = lc (x - r1)^m1 ..., and the values away from every root
+  // come from that product in doubles, each r rounded by under one unit in
+  // the last place.
+  void TakeRealRoots(const std::vector<RealRoot>& roots);
   // P's factors, for finding its roots without splitting it again.
   const CurveFactors& Factors() const { return factors_; }
 
 private:
   struct Part {
     std::unique_ptr<PolynomialValues> values;
+    std::unique_ptr<PolynomialValues> slopes;  // of the factor's derivative
     unsigned multiplicity;
   };
 
+  // P(x) from the product over the roots; false when x is too close to one
+  // for the stated accuracy.
+  bool ProductValue(double x, ScaledValue& value) const;
+
   CurveFactors factors_;
   ScaledValue content_;  // c, signed; 0 for the zero polynomial
+  ScaledValue leading_;  // lc(P)
   std::vector<Part> parts_;
+  std::vector<RealRoot> allRoots_;  // empty unless they are all of P's roots
 };
 
 }  // namespace factorix

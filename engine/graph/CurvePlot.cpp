@@ -88,6 +88,7 @@ CurvePlot PlanCurve(const Polynomial& p, CurveEvaluator& evaluator, Deadline dea
   CurvePlot plot;
   if (p.empty()) return plot;
   if (p.size() >= 2) plot.roots = RealRoots(evaluator.Factors(), deadline);
+  evaluator.TakeRealRoots(plot.roots);
   if (p.size() >= 3) plot.stationary = StationaryPoints(p, plot.roots, evaluator, deadline);
   SetXRange(plot);
   SetYRange(plot, evaluator);

@@ -22,22 +22,20 @@ bool AllRootsReal(const Polynomial& p, const std::vector<RealRoot>& roots) {
   return count + 1 == p.size();
 }
 
-// The stationary points of a polynomial whose roots are all real: its
-// multiple roots, and one point between each two neighbouring roots, where
-// P' changes sign. |P| grows away from a root, so P' has P's sign just right
-// of the gap's left end and the other sign just left of its right end.
-std::vector<StationaryPoint> BetweenRoots(CurveEvaluator& slopes, const std::vector<RealRoot>& roots,
-                                          CurveEvaluator& values, Deadline deadline) {
-  const SignedValues slope = [&slopes](double x) { return slopes.At(x); };
+// The multiple roots, and one point between each two neighbouring roots,
+// where P' changes sign: P'/P has the sign of 1 / (x - a) just right of the
+// gap's left end a and the other sign just left of its right end.
+std::vector<StationaryPoint> BetweenRoots(const std::vector<RealRoot>& roots, CurveEvaluator& values,
+                                          Deadline deadline) {
+  const SignedValues slope = [&values](double x) { return Scaled(values.LogDerivativeAt(x)); };
   std::vector<StationaryPoint> points;
   for (std::size_t i = 0; i < roots.size(); ++i) {
     if (roots[i].multiplicity > 1) points.push_back({roots[i].value, ScaledValue{}});
     if (i + 1 == roots.size()) break;
     const double a = roots[i].value, b = roots[i + 1].value;
     double x = a + (b - a) / 2;
-    const int sign = values.At(x).Sign();
-    if (sign != 0 && std::nextafter(a, b) != b)
-      x = NarrowSignChange(slope, a, slope(a), b, slope(b), sign, (b - a) * kGapPart, deadline);
+    if (std::nextafter(a, b) != b)
+      x = NarrowSignChange(slope, a, ScaledValue{}, b, ScaledValue{}, 1, (b - a) * kGapPart, deadline);
     points.push_back({x, values.At(x)});
   }
   return points;
@@ -47,15 +45,16 @@ std::vector<StationaryPoint> BetweenRoots(CurveEvaluator& slopes, const std::vec
 
 std::vector<StationaryPoint> StationaryPoints(const Polynomial& p, const std::vector<RealRoot>& roots,
                                               CurveEvaluator& values, Deadline deadline) {
-  CurveEvaluator slopes(Derivative(p), deadline);
   std::vector<StationaryPoint> points;
   if (roots.empty()) {
-    for (const RealRoot& root : RealRoots(slopes.Factors(), deadline)) points.push_back({root.value, values.At(root.value)});
+    for (const RealRoot& root : RealRoots(Derivative(p), deadline)) points.push_back({root.value, values.At(root.value)});
     return points;
   }
-  points = BetweenRoots(slopes, roots, values, deadline);
+  points = BetweenRoots(roots, values, deadline);
   if (AllRootsReal(p, roots)) return points;
-  for (double x : RealRootsOutside(slopes.Factors(), roots.front().value, roots.back().value, deadline))
+  CurveFactors slopes;
+  FactorForCurve(Derivative(p), deadline, slopes);
+  for (double x : RealRootsOutside(slopes, roots.front().value, roots.back().value, deadline))
     points.push_back({x, values.At(x)});
   std::sort(points.begin(), points.end(), [](const StationaryPoint& a, const StationaryPoint& b) { return a.x < b.x; });
   return points;
