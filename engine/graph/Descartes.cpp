@@ -15,10 +15,17 @@ constexpr long kMostShiftedBits = 100000;  // degree * bits of a shift past whic
 
 // A polynomial A whose roots t in (0, 1) are those x = (left + t) 2^exponent
 // of g in (left 2^exponent, (left + 1) 2^exponent).
+// A right half may wait for its shift: its sign variations are at most its
+// parent's less its left sibling's, and of the same parity when the
+// midpoint is no root, so that a difference of 0 or 1 settles it unshifted.
 struct Node {
   FmpzPoly poly;
   mpz_class left;
   long exponent = 0;
+  bool unshifted = false;    // poly is A(t / 2), to be shifted by 1 into A((t + 1) / 2)
+  long variations = -1;      // at most this many roots, of this parity; -1 when unknown
+  Node* rightSibling = nullptr;  // the waiting right half, told this node's variations
+  long parentVariations = 0;
 };
 
 // Sign variations of the coefficients, zeros skipped.
@@ -131,6 +138,41 @@ std::vector<std::unique_ptr<Node>> StartNodes(const fmpz_poly_struct* g, long bo
   return nodes;
 }
 
+// Pushes both halves of `node`, (0, 1/2) and (1/2, 1) scaled back to
+// (0, 1), the left one on top. The right one waits for its shift unless the
+// midpoint is a root.
+void Split(std::unique_ptr<Node> node, long variations, Fmpz& content, std::vector<RootInterval>& found,
+           std::vector<std::unique_ptr<Node>>& pending) {
+  HalveRoots(node->poly);
+  auto right = std::make_unique<Node>();
+  right->left = 2 * node->left + 1;
+  right->exponent = node->exponent - 1;
+  Fmpz atMidpoint;  // A(1/2), up to a positive factor: the sum of the halved coefficients
+  for (slong i = 0; i < fmpz_poly_length(node->poly.get()); ++i)
+    fmpz_add(atMidpoint.get(), atMidpoint.get(), node->poly.get()->coeffs + i);
+  if (fmpz_is_zero(atMidpoint.get())) {
+    Fmpz one;
+    fmpz_one(one.get());
+    fmpz_poly_taylor_shift(right->poly.get(), node->poly.get(), one.get());
+    found.push_back({right->left, right->exponent, true});
+    fmpz_poly_shift_right(right->poly.get(), right->poly.get(), 1);
+    RemoveContent(right->poly, content);
+    node->rightSibling = nullptr;
+  } else {
+    fmpz_poly_set(right->poly.get(), node->poly.get());
+    right->unshifted = true;
+    node->rightSibling = right.get();
+    node->parentVariations = variations;
+  }
+  node->left *= 2;
+  node->exponent -= 1;
+  node->variations = -1;
+  node->unshifted = false;
+  RemoveContent(node->poly, content);
+  pending.push_back(std::move(right));
+  pending.push_back(std::move(node));
+}
+
 }  // namespace
 
 bool NoRootAbove(const fmpz_poly_struct* g, const Dyadic& limit) {
@@ -173,29 +215,23 @@ std::vector<RootInterval> IsolatePositiveRoots(const fmpz_poly_struct* g, Deadli
     if (std::chrono::steady_clock::now() > deadline) throw EngineError(kOverflow);
     std::unique_ptr<Node> node = std::move(pending.back());
     pending.pop_back();
-    if (EndsBelow(node->left, node->exponent, from)) continue;
+    if (EndsBelow(node->left, node->exponent, from) || node->variations == 0) continue;
+    if (node->variations == 1) {
+      found.push_back({node->left, node->exponent, false});
+      continue;
+    }
+    if (node->unshifted) {
+      fmpz_poly_taylor_shift(node->poly.get(), node->poly.get(), one.get());
+      RemoveContent(node->poly, content);
+    }
     const long roots = RootsInUnitInterval(node->poly.get(), scratch, one);
+    if (node->rightSibling != nullptr) node->rightSibling->variations = node->parentVariations - roots;
     if (roots == 0) continue;
     if (roots == 1) {
       found.push_back({node->left, node->exponent, false});
       continue;
     }
-    // Both halves, (0, 1/2) and (1/2, 1), scaled back to (0, 1).
-    auto right = std::make_unique<Node>();
-    HalveRoots(node->poly);
-    fmpz_poly_taylor_shift(right->poly.get(), node->poly.get(), one.get());
-    right->left = 2 * node->left + 1;
-    right->exponent = node->exponent - 1;
-    if (fmpz_is_zero(right->poly.get()->coeffs)) {  // the midpoint is a root
-      found.push_back({right->left, right->exponent, true});
-      fmpz_poly_shift_right(right->poly.get(), right->poly.get(), 1);
-    }
-    node->left *= 2;
-    node->exponent -= 1;
-    RemoveContent(node->poly, content);
-    RemoveContent(right->poly, content);
-    pending.push_back(std::move(node));
-    pending.push_back(std::move(right));
+    Split(std::move(node), roots, content, found, pending);
   }
   return found;
 }
