@@ -7,6 +7,15 @@ namespace factorix {
 namespace {
 
 constexpr slong kStartPrecision = 64;  // bits
+constexpr slong kValueAccuracy = 16;   // bits a value must have, for steps towards a root that gain more than one bit
+
+// 64, 80, 96, 112, 128, 160, ...: four levels to each doubling, so that a
+// point whose cancellation needs somewhat more than a power of two does not
+// pay for twice as much.
+slong LevelPrecision(std::size_t level) {
+  const slong base = kStartPrecision << (level / 4);
+  return base + base / 4 * static_cast<slong>(level % 4);
+}
 
 // A precision at which evaluating `poly` at `x` rounds nothing: the bits of
 // the largest coefficient plus degree times the bits of x's numerator, with
@@ -23,7 +32,7 @@ slong ExactPrecision(const fmpz_poly_struct* poly, const Dyadic& x) {
 ArbPoly& ExactSigns::Rounded::AtLevel(std::size_t level) {
   while (balls.size() <= level) {
     balls.push_back(std::make_unique<ArbPoly>());
-    arb_poly_set_fmpz_poly(balls.back()->get(), exact.get(), kStartPrecision << (balls.size() - 1));
+    arb_poly_set_fmpz_poly(balls.back()->get(), exact.get(), LevelPrecision(balls.size() - 1));
   }
   return *balls[level];
 }
@@ -37,7 +46,7 @@ int ExactSigns::At(const Dyadic& x) { return SignOf(g_, x); }
 
 ScaledValue ExactSigns::ValueAt(const Dyadic& x) {
   Arb value;
-  Evaluate(g_, x, value);
+  Evaluate(g_, x, value, kValueAccuracy);
   return FromArf(arb_midref(value.get()));
 }
 
@@ -53,12 +62,12 @@ int ExactSigns::LeftOf(const Dyadic& x) {
 
 int ExactSigns::SignOf(Rounded& poly, const Dyadic& x) {
   Arb value;
-  Evaluate(poly, x, value);
+  Evaluate(poly, x, value, 0);
   if (arb_is_zero(value.get())) return 0;
   return arb_is_positive(value.get()) ? 1 : -1;
 }
 
-void ExactSigns::Evaluate(Rounded& poly, const Dyadic& x, Arb& value) {
+void ExactSigns::Evaluate(Rounded& poly, const Dyadic& x, Arb& value, slong accuracy) {
   arb_zero(value.get());
   if (fmpz_poly_is_zero(poly.exact.get())) return;
   Fmpz numerator, exponent;
@@ -71,7 +80,7 @@ void ExactSigns::Evaluate(Rounded& poly, const Dyadic& x, Arb& value) {
   // similar loss to cancellation: start at the precision the last one needed.
   const slong exact = ExactPrecision(poly.exact.get(), x);
   for (std::size_t level = poly.lastLevel;; ++level) {
-    const slong precision = kStartPrecision << level;
+    const slong precision = LevelPrecision(level);
     if (precision >= exact) {
       ArbPoly balls;
       arb_poly_set_fmpz_poly(balls.get(), poly.exact.get(), exact);
@@ -79,7 +88,7 @@ void ExactSigns::Evaluate(Rounded& poly, const Dyadic& x, Arb& value) {
       break;
     }
     arb_poly_evaluate(value.get(), poly.AtLevel(level).get(), point.get(), precision);
-    if (!arb_contains_zero(value.get()) || arb_is_zero(value.get())) {
+    if (arb_is_zero(value.get()) || (!arb_contains_zero(value.get()) && arb_rel_accuracy_bits(value.get()) >= accuracy)) {
       poly.lastLevel = level;
       break;
     }

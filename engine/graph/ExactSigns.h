@@ -10,8 +10,9 @@
 namespace factorix {
 
 // Exact signs of an integer polynomial at binary fractions: evaluated in
-// ball arithmetic at 64 bits, then at twice the precision while the ball
-// still holds 0, up to a precision at which the evaluation is exact.
+// ball arithmetic at 64 bits, then at higher precision (a quarter more at
+// each level) while the ball still holds 0, up to a precision at which the
+// evaluation is exact.
 class ExactSigns {
 public:
   // `g`: an integer polynomial of degree >= 1.
@@ -29,8 +30,7 @@ public:
   int LeftOf(const Dyadic& x);
 
 private:
-  // g or g' rounded to 64 bits, 128 bits, ... ([k] at 64 * 2^k bits), made
-  // when first needed.
+  // g or g' rounded to each level's precision, made when first needed.
   struct Rounded {
     FmpzPoly exact;
     std::vector<std::unique_ptr<ArbPoly>> balls;
@@ -38,8 +38,9 @@ private:
     ArbPoly& AtLevel(std::size_t level);
   };
 
-  // g(x) (or g'(x)) as a ball that is exact or excludes 0.
-  void Evaluate(Rounded& poly, const Dyadic& x, Arb& value);
+  // g(x) (or g'(x)) as a ball that is exact, or excludes 0 with
+  // `accuracy` bits at least.
+  void Evaluate(Rounded& poly, const Dyadic& x, Arb& value, slong accuracy);
   int SignOf(Rounded& poly, const Dyadic& x);
 
   Rounded g_;

@@ -31,11 +31,26 @@ Dyadic ExactDyadic(double x) {
   return Dyadic{mpz_class(static_cast<long>(std::ldexp(significand, 53))), exponent - 53};
 }
 
-// The root in the open interval (lo, hi), which holds it alone, both ends
-// doubles, narrowed until the ends are neighbouring doubles.
+// x^k, exactly.
+Dyadic PowerOf(double x, unsigned long k) {
+  Dyadic power = ExactDyadic(x);
+  mpz_pow_ui(power.numerator.get_mpz_t(), power.numerator.get_mpz_t(), k);
+  power.exponent *= static_cast<long>(k);
+  return power;
+}
+
+// The root in the open interval (lo, hi) (0 <= lo), which holds it alone,
+// both ends doubles, narrowed until the ends are neighbouring doubles; the
+// signs are those of g at x^k (k >= 1), g = H for G(x) = H(x^k).
+double NarrowDoubles(ExactSigns& signs, unsigned long k, double lo, ScaledValue loValue, double hi, ScaledValue hiValue,
+                     Deadline deadline) {
+  const SignedValues g = [&signs, k](double x) { return signs.ValueAt(k == 1 ? ExactDyadic(x) : PowerOf(x, k)); };
+  const int loSign = loValue.Sign() != 0 ? loValue.Sign() : signs.RightOf(k == 1 ? ExactDyadic(lo) : PowerOf(lo, k));
+  return NarrowSignChange(g, lo, loValue, hi, hiValue, loSign, 0, deadline);
+}
+
 double NarrowDoubles(ExactSigns& signs, double lo, double hi, Deadline deadline) {
-  const SignedValues g = [&signs](double x) { return signs.ValueAt(ExactDyadic(x)); };
-  return NarrowSignChange(g, lo, g(lo), hi, g(hi), signs.RightOf(ExactDyadic(lo)), 0, deadline);
+  return NarrowDoubles(signs, 1, lo, signs.ValueAt(ExactDyadic(lo)), hi, signs.ValueAt(ExactDyadic(hi)), deadline);
 }
 
 // The root in the open interval (lo, hi), which holds it alone, halved by
@@ -83,7 +98,8 @@ double StepWhile(double x, double to, Condition keepGoing) {
 }
 
 // The positive root u^(1/k) of G(x) = H(x^k) from the root u of H, found in
-// `found`, as a double; NaN when it cannot be certified this way.
+// `found`, as a double; NaN when it cannot be certified this way. `signs`
+// are H's: G's at half the cost or less.
 double RootOfDeflated(ExactSigns& signs, unsigned long k, const RootInterval& found, Deadline deadline) {
   const Dyadic a{found.left, found.exponent}, b{found.left + 1, found.exponent};
   if (!IsDouble(a) || !IsDouble(b)) return std::nan("");
@@ -103,9 +119,9 @@ double RootOfDeflated(ExactSigns& signs, unsigned long k, const RootInterval& fo
   const double lo = StepWhile(guess, kUp, [&](double x) { return ComparePower(x, k, a) < 0; });
   const double hi = StepWhile(std::pow(ToDouble(b), inverse), 0, [&](double x) { return ComparePower(x, k, b) > 0; });
   if (!(lo < hi)) return std::nan("");
-  const int loSign = signs.At(ExactDyadic(lo)), hiSign = signs.At(ExactDyadic(hi));
-  if (loSign == 0 || hiSign == 0 || loSign == hiSign) return std::nan("");
-  return NarrowDoubles(signs, lo, hi, deadline);
+  const ScaledValue loValue = signs.ValueAt(PowerOf(lo, k)), hiValue = signs.ValueAt(PowerOf(hi, k));
+  if (loValue.Sign() == 0 || hiValue.Sign() == 0 || loValue.Sign() == hiValue.Sign()) return std::nan("");
+  return NarrowDoubles(signs, k, lo, loValue, hi, hiValue, deadline);
 }
 
 // out = g(-x).
@@ -125,8 +141,8 @@ bool AddDeflatedRoots(const fmpz_poly_struct* g, unsigned long k, unsigned multi
   // With k even, G is even and its negative roots mirror the positive ones.
   for (int side : k % 2 == 0 ? std::vector<int>{1} : std::vector<int>{1, -1}) {
     const fmpz_poly_struct* oneSide = side == 1 ? g : mirrored.get();
-    ExactSigns signs(oneSide);
     fmpz_poly_deflate(h.get(), oneSide, k);
+    ExactSigns signs(h.get());
     for (const RootInterval& interval : IsolatePositiveRoots(h.get(), deadline)) {
       const double root = RootOfDeflated(signs, k, interval, deadline);
       if (std::isnan(root)) return false;

@@ -43,6 +43,11 @@ double NarrowSignChange(const SignedValues& f, double lo, ScaledValue loValue, d
     if (std::chrono::steady_clock::now() > deadline) throw EngineError(kOverflow);
     const double width = hi - lo;
     double x = lo + width * ChordPart(loValue, hiValue);
+    // A chord that ends within a unit in the last place of an end points at
+    // the root's own double: its neighbour, which most often closes the
+    // interval in one step.
+    if (x <= lo) x = std::nextafter(lo, hi);
+    if (x >= hi) x = std::nextafter(hi, lo);
     if (slowSteps >= 2 || !(x > lo && x < hi)) {
       x = Middle(lo, hi);
       slowSteps = 0;
