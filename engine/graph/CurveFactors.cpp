@@ -6,10 +6,30 @@
 namespace factorix {
 namespace {
 
+// The rational roots of g (g(0) != 0, degree >= 1) as primitive linear
+// factors v x - u. When g(x) = H(x^k), they are the k-th roots of H's
+// rational roots that are rational, found on H, of degree k times smaller.
+std::vector<Polynomial> RationalRoots(const fmpz_poly_struct* g, Deadline deadline) {
+  const ulong k = fmpz_poly_deflation(g);
+  if (k < 2) return RationalRootFactors(ToPolynomial(g), deadline);
+  FmpzPoly h;
+  fmpz_poly_deflate(h.get(), g, k);
+  std::vector<Polynomial> roots;
+  for (const Polynomial& factor : RationalRootFactors(ToPolynomial(h.get()), deadline)) {
+    mpz_class u = factor[0] < 0 ? mpz_class(-factor[0]) : mpz_class(factor[0]), v = factor[1];  // |root| = u / v
+    const bool negative = factor[0] > 0;
+    if (negative && k % 2 == 0) continue;
+    if (mpz_root(u.get_mpz_t(), u.get_mpz_t(), k) == 0 || mpz_root(v.get_mpz_t(), v.get_mpz_t(), k) == 0) continue;
+    roots.push_back({negative ? mpz_class(u) : mpz_class(-u), v});
+    if (k % 2 == 0) roots.push_back({u, v});
+  }
+  return roots;
+}
+
 // Moves the rational roots of the square-free `g` (g(0) != 0, degree >= 1)
 // into `factors` as linear factors and leaves g divided by them.
 void SplitRationalRoots(FmpzPoly& g, unsigned multiplicity, Deadline deadline, CurveFactors& factors) {
-  const std::vector<Polynomial> roots = RationalRootFactors(ToPolynomial(g.get()), deadline);
+  const std::vector<Polynomial> roots = RationalRoots(g.get(), deadline);
   if (roots.empty()) return;
   FmpzPoly product, linear, quotient;
   fmpz_poly_one(product.get());
@@ -25,7 +45,7 @@ void SplitRationalRoots(FmpzPoly& g, unsigned multiplicity, Deadline deadline, C
 
 }  // namespace
 
-void FactorForCurve(const Polynomial& p, Deadline deadline, CurveFactors& factors) {
+void FactorForCurve(const Polynomial& p, Deadline deadline, CurveFactors& factors, bool rationalRoots) {
   FmpzPoly poly;
   SetFlint(poly, p);
   if (fmpz_poly_is_zero(poly.get())) return;
@@ -41,7 +61,7 @@ void FactorForCurve(const Polynomial& p, Deadline deadline, CurveFactors& factor
       fmpz_poly_shift_right(part->get(), part->get(), 1);
     }
     if (fmpz_poly_degree(part->get()) < 1) continue;
-    SplitRationalRoots(*part, multiplicity, deadline, factors);
+    if (rationalRoots) SplitRationalRoots(*part, multiplicity, deadline, factors);
     if (fmpz_poly_degree(part->get()) >= 1) factors.parts.push_back({std::move(part), multiplicity});
   }
 }

@@ -22,7 +22,7 @@ struct CurveFactors {
     unsigned multiplicity;
   };
   struct Part {
-    std::unique_ptr<FmpzPoly> poly;  // degree >= 1, square-free, primitive, no rational root
+    std::unique_ptr<FmpzPoly> poly;  // degree >= 1, square-free, primitive, no root 0 (nor a rational one)
     unsigned multiplicity;
   };
 
@@ -31,8 +31,9 @@ struct CurveFactors {
   std::vector<Part> parts;
 };
 
-// The factors of `p` (trimmed). Throws EngineError(kOverflow) when
-// `deadline` passes first.
-void FactorForCurve(const Polynomial& p, Deadline deadline, CurveFactors& factors);
+// The factors of `p` (trimmed); without `rationalRoots`, only the root 0 is
+// split off and the parts keep their other rational roots. Throws
+// EngineError(kOverflow) when `deadline` passes first.
+void FactorForCurve(const Polynomial& p, Deadline deadline, CurveFactors& factors, bool rationalRoots = true);
 
 }  // namespace factorix

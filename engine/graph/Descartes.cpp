@@ -193,6 +193,7 @@ bool NoRootAbove(const fmpz_poly_struct* g, const Dyadic& limit) {
 }
 
 std::vector<RootInterval> IsolatePositiveRoots(const fmpz_poly_struct* g, Deadline deadline, const Dyadic& from) {
+  if (SignVariations(g) == 0) return {};  // Descartes: no positive root at all
   long boundExponent = RootBoundExponent(g);
   if (boundExponent > kLargestExponent) {
     // A root beyond 2^1000 could not be drawn: an odd number of them is

@@ -52,8 +52,8 @@ std::vector<StationaryPoint> StationaryPoints(const Polynomial& p, const std::ve
   }
   points = BetweenRoots(roots, values, deadline);
   if (AllRootsReal(p, roots)) return points;
-  CurveFactors slopes;
-  FactorForCurve(Derivative(p), deadline, slopes);
+  CurveFactors slopes;  // P' seldom has a rational root: not worth the search
+  FactorForCurve(Derivative(p), deadline, slopes, false);
   for (double x : RealRootsOutside(slopes, roots.front().value, roots.back().value, deadline))
     points.push_back({x, values.At(x)});
   std::sort(points.begin(), points.end(), [](const StationaryPoint& a, const StationaryPoint& b) { return a.x < b.x; });
