@@ -6,10 +6,30 @@
 namespace factorix {
 namespace {
 
+constexpr ulong kSievePrimes[] = {11, 13, 17, 19, 23, 29, 31, 37};
+
+// True when g has no root modulo one of a few small primes that do not
+// divide its leading coefficient, and so no rational root: a root u/v has
+// v dividing lc(g), so it has an image modulo every such prime. Most
+// polynomials without a rational root are told apart this way at a small
+// part of the cost of searching for one.
+bool NoRationalRootBySieve(const fmpz_poly_struct* g) {
+  for (ulong prime : kSievePrimes) {
+    if (fmpz_fdiv_ui(fmpz_poly_lead(g), prime) == 0) continue;
+    NmodPoly image(prime);
+    fmpz_poly_get_nmod_poly(image.get(), g);
+    bool anyRoot = false;
+    for (ulong x = 0; x < prime && !anyRoot; ++x) anyRoot = nmod_poly_evaluate_nmod(image.get(), x) == 0;
+    if (!anyRoot) return true;
+  }
+  return false;
+}
+
 // The rational roots of g (g(0) != 0, degree >= 1) as primitive linear
 // factors v x - u. When g(x) = H(x^k), they are the k-th roots of H's
 // rational roots that are rational, found on H, of degree k times smaller.
 std::vector<Polynomial> RationalRoots(const fmpz_poly_struct* g, Deadline deadline) {
+  if (NoRationalRootBySieve(g)) return {};
   const ulong k = fmpz_poly_deflation(g);
   if (k < 2) return RationalRootFactors(ToPolynomial(g), deadline);
   FmpzPoly h;

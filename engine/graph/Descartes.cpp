@@ -97,30 +97,32 @@ std::unique_ptr<Node> WholeRangeNode(const fmpz_poly_struct* g, long boundExpone
   return node;
 }
 
-// True when (left + 1) 2^exponent <= limit: the interval lies at or below it.
-bool EndsBelow(const mpz_class& left, long exponent, const Dyadic& limit) {
-  if (sgn(limit.numerator) <= 0) return false;
-  mpz_class end = left + 1, other = limit.numerator;
-  if (exponent > limit.exponent)
-    mpz_mul_2exp(end.get_mpz_t(), end.get_mpz_t(), static_cast<mp_bitcnt_t>(exponent - limit.exponent));
-  else
-    mpz_mul_2exp(other.get_mpz_t(), other.get_mpz_t(), static_cast<mp_bitcnt_t>(limit.exponent - exponent));
-  return end <= other;
+// The sign of n 2^e - d.
+int Compare(const mpz_class& n, long e, const Dyadic& d) {
+  mpz_class a = n, b = d.numerator;
+  if (e > d.exponent) mpz_mul_2exp(a.get_mpz_t(), a.get_mpz_t(), static_cast<mp_bitcnt_t>(e - d.exponent));
+  else mpz_mul_2exp(b.get_mpz_t(), b.get_mpz_t(), static_cast<mp_bitcnt_t>(d.exponent - e));
+  return cmp(a, b);
+}
+
+// True when (left 2^exponent, (left + 1) 2^exponent) lies in `skipped`.
+bool Skipped(const mpz_class& left, long exponent, const Unsearched& skipped) {
+  return Compare(left, exponent, skipped.from) >= 0 && (skipped.toEnd || Compare(left + 1, exponent, skipped.to) <= 0);
 }
 
 // The node of (0, 1), and those of (2^i, 2^(i+1)) up to the bound: g itself
 // and g(2^i (1 + t)). Starting from these rather than from (0, 2^k) keeps
 // the coefficients of the nodes near 1 as small as g's. A root at one of
 // the ends 2^i is added to `found`.
-std::vector<std::unique_ptr<Node>> StartNodes(const fmpz_poly_struct* g, long boundExponent, const Dyadic& from,
+std::vector<std::unique_ptr<Node>> StartNodes(const fmpz_poly_struct* g, long boundExponent, const Unsearched& skipped,
                                               const Fmpz& one, Fmpz& content, std::vector<RootInterval>& found) {
   std::vector<std::unique_ptr<Node>> nodes;
-  if (!EndsBelow(0, 0, from)) {
+  if (!Skipped(0, 0, skipped)) {
     nodes.push_back(std::make_unique<Node>());
     fmpz_poly_set(nodes.back()->poly.get(), g);
   }
   for (long i = 0; i < boundExponent; ++i) {
-    if (EndsBelow(1, i, from)) continue;
+    if (Skipped(1, i, skipped)) continue;
     auto node = std::make_unique<Node>();
     fmpz_poly_set(node->poly.get(), g);
     for (slong j = 1; j < fmpz_poly_length(g); ++j)
@@ -192,7 +194,7 @@ bool NoRootAbove(const fmpz_poly_struct* g, const Dyadic& limit) {
   return !fmpz_is_zero(h.get()->coeffs) && SignVariations(h.get()) == 0;
 }
 
-std::vector<RootInterval> IsolatePositiveRoots(const fmpz_poly_struct* g, Deadline deadline, const Dyadic& from) {
+std::vector<RootInterval> IsolatePositiveRoots(const fmpz_poly_struct* g, Deadline deadline, const Unsearched& skipped) {
   if (SignVariations(g) == 0) return {};  // Descartes: no positive root at all
   long boundExponent = RootBoundExponent(g);
   if (boundExponent > kLargestExponent) {
@@ -208,7 +210,7 @@ std::vector<RootInterval> IsolatePositiveRoots(const fmpz_poly_struct* g, Deadli
   std::vector<RootInterval> found;
   std::vector<std::unique_ptr<Node>> pending;
   if (boundExponent <= kMostStartNodes) {
-    pending = StartNodes(g, boundExponent, from, one, content, found);
+    pending = StartNodes(g, boundExponent, skipped, one, content, found);
   } else {
     pending.push_back(WholeRangeNode(g, boundExponent));
   }
@@ -216,7 +218,7 @@ std::vector<RootInterval> IsolatePositiveRoots(const fmpz_poly_struct* g, Deadli
     if (std::chrono::steady_clock::now() > deadline) throw EngineError(kOverflow);
     std::unique_ptr<Node> node = std::move(pending.back());
     pending.pop_back();
-    if (EndsBelow(node->left, node->exponent, from) || node->variations == 0) continue;
+    if (Skipped(node->left, node->exponent, skipped) || node->variations == 0) continue;
     if (node->variations == 1) {
       found.push_back({node->left, node->exponent, false});
       continue;

@@ -19,14 +19,23 @@ struct RootInterval {
   bool exact = false;
 };
 
+// A part [from, to] of the positive axis left unsearched, [from, infinity)
+// when `toEnd`; by default none.
+struct Unsearched {
+  Dyadic from;
+  Dyadic to;
+  bool toEnd = false;
+};
+
 // The positive real roots of `g` (square-free, g(0) != 0, degree >= 1),
 // isolated by Descartes' rule of signs with bisection: the roots are first
 // scaled into (0, 1) by a power of two past Cauchy's bound, then every
 // interval whose transformed polynomial shows more than one sign variation
-// is halved. In no particular order. Intervals that end at or below `from`
-// are not searched, and an interval found may reach below it. Throws
+// is halved. In no particular order. Intervals inside `skipped` are not
+// searched, and an interval found may reach into it. Throws
 // EngineError(kOverflow) when `deadline` passes first.
-std::vector<RootInterval> IsolatePositiveRoots(const fmpz_poly_struct* g, Deadline deadline, const Dyadic& from = {});
+std::vector<RootInterval> IsolatePositiveRoots(const fmpz_poly_struct* g, Deadline deadline,
+                                               const Unsearched& skipped = {});
 
 // True when g (degree >= 1) certainly has no root at or above `limit` (an
 // integer, or a binary fraction of few bits): g(limit + y) shows no sign

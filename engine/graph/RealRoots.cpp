@@ -201,22 +201,26 @@ Dyadic LowerLimit(double x) {
   return limit;
 }
 
-// The roots of the square-free `g` (g(0) != 0) above `above`, narrowed to
-// doubles. Most often the roots beyond the outermost root of P are none,
-// which one shift of g shows; else the intervals below a limit next to
-// `above` are left unsearched.
-void AddRootsAbove(const fmpz_poly_struct* g, double above, Deadline deadline, std::vector<double>& roots) {
-  const Dyadic limit = LowerLimit(above);
-  if (NoRootAbove(g, limit)) return;
+// The positive roots of the square-free `g` (g(0) != 0) outside [lo, hi],
+// narrowed to doubles; all of them when hi < 0, else 0 <= lo <= hi. Most
+// often there is none above the outermost root of P, which one shift of g
+// shows; the intervals inside [lo, hi] are left unsearched.
+void AddRootsOutside(const fmpz_poly_struct* g, double lo, double hi, Deadline deadline, std::vector<double>& roots) {
+  Unsearched skipped;
+  if (hi >= 0) {
+    skipped.from = ExactDyadic(lo);
+    skipped.to = LowerLimit(hi);
+    skipped.toEnd = NoRootAbove(g, skipped.to);
+    if (skipped.toEnd && lo == 0) return;
+  }
   ExactSigns signs(g);
-  for (RootInterval& found : IsolatePositiveRoots(g, deadline, limit)) {
+  for (RootInterval& found : IsolatePositiveRoots(g, deadline, skipped)) {
     Dyadic left{std::move(found.left), found.exponent};
     const double root = found.exact ? ToDouble(left)
                                     : Narrow(signs, left, Dyadic{left.numerator + 1, found.exponent}, deadline);
-    if (root > above) roots.push_back(CheckedValue(root));
+    if (root < lo || root > hi || hi < 0) roots.push_back(CheckedValue(root));
   }
 }
-
 }  // namespace
 
 std::vector<RealRoot> RealRoots(const CurveFactors& factors, Deadline deadline) {
@@ -243,10 +247,12 @@ std::vector<double> RealRootsOutside(const CurveFactors& factors, double low, do
   }
   FmpzPoly mirrored;
   for (const CurveFactors::Part& part : factors.parts) {
-    AddRootsAbove(part.poly->get(), high, deadline, roots);
+    // [low, high] seen on each half-axis: [max(low, 0), high] on the
+    // positive one, [max(-high, 0), -low] on the negative one mirrored.
+    AddRootsOutside(part.poly->get(), std::max(low, 0.0), high, deadline, roots);
     Mirror(mirrored, part.poly->get());
-    std::vector<double> below;  // -x for the roots x below low
-    AddRootsAbove(mirrored.get(), -low, deadline, below);
+    std::vector<double> below;  // -x for the negative roots x outside
+    AddRootsOutside(mirrored.get(), std::max(-high, 0.0), -low, deadline, below);
     for (double x : below) roots.push_back(-x);
   }
   std::sort(roots.begin(), roots.end());

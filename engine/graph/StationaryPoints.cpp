@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "engine/graph/SignChange.h"
 
@@ -14,6 +15,14 @@ Polynomial Derivative(const Polynomial& p) {
   Polynomial d;
   for (std::size_t i = 1; i < p.size(); ++i) d.push_back(p[i] * static_cast<unsigned long>(i));
   return d;
+}
+
+// True when x is one of the multiple roots (which are roots of P' too),
+// allowing for each being rounded to a double on its own.
+bool IsMultipleRoot(const std::vector<RealRoot>& roots, double x) {
+  return std::any_of(roots.begin(), roots.end(), [x](const RealRoot& root) {
+    return root.multiplicity > 1 && std::abs(root.value - x) <= 4 * std::abs(x) * std::numeric_limits<double>::epsilon();
+  });
 }
 
 bool AllRootsReal(const Polynomial& p, const std::vector<RealRoot>& roots) {
@@ -55,7 +64,7 @@ std::vector<StationaryPoint> StationaryPoints(const Polynomial& p, const std::ve
   CurveFactors slopes;  // P' seldom has a rational root: not worth the search
   FactorForCurve(Derivative(p), deadline, slopes, false);
   for (double x : RealRootsOutside(slopes, roots.front().value, roots.back().value, deadline))
-    points.push_back({x, values.At(x)});
+    if (!IsMultipleRoot(roots, x)) points.push_back({x, values.At(x)});
   std::sort(points.begin(), points.end(), [](const StationaryPoint& a, const StationaryPoint& b) { return a.x < b.x; });
   return points;
 }

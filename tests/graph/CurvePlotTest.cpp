@@ -82,6 +82,10 @@ INSTANTIATE_TEST_SUITE_P(
         Planted{"even_irrational", Times({-3, 0, 1}, {-5, 0, 0, 0, 1}), {{-std::sqrt(3.0), 1}, {-std::pow(5.0, 0.25), 1},
                                                                            {std::pow(5.0, 0.25), 1}, {std::sqrt(3.0), 1}}},
         Planted{"far_root", Times({0, 1}, LinearPower(1000000, 1, 1)), {{0, 1}, {1e6, 1}}},
+        Planted{"double_rational_and_complex", Times(LinearPower(-7, 3, 2), {2, 0, 1}), {{-7.0 / 3, 2}}},
+        Planted{"double_irrational_and_complex", Times(Times({-2, 0, 1}, {-2, 0, 1}), {1, 0, 1}),
+                {{-kSqrt2, 2}, {kSqrt2, 2}}},
+        Planted{"deflated_rational", {-64, 0, 0, 0, 0, 0, 1}, {{-2, 1}, {2, 1}}},
         Planted{"close_roots", Times(LinearPower(1000, 1001, 1), LinearPower(1001, 1002, 1)),
                 {{1000.0 / 1001, 1}, {1001.0 / 1002, 1}}}),
     [](const testing::TestParamInfo<Planted>& info) { return std::string(info.param.name); });
@@ -197,10 +201,14 @@ TEST(Graph, ValuesAgreeWithExactArithmetic) {
   const std::vector<double> xs{0, 1, -2, 1.0 / 3, 1 + 0x1p-30, -2 - 1e-9, 0.999, 12.5, -1e3, 1e40, std::sqrt(2.0)};
   for (std::size_t k = 0; k < polynomials.size(); ++k) {
     CurveEvaluator evaluator(polynomials[k]);
+    // Also from the product over the roots, where they are all real.
+    CurveEvaluator fromRoots(polynomials[k]);
+    fromRoots.TakeRealRoots(RealRoots(polynomials[k], Soon()));
+    for (int twice = 0; twice < 2; ++twice)
     for (double x : xs) {
       mpq_class exact;
       for (auto it = polynomials[k].rbegin(); it != polynomials[k].rend(); ++it) exact = exact * mpq_class(x) + *it;
-      const ScaledValue value = evaluator.At(x);
+      const ScaledValue value = (twice == 0 ? evaluator : fromRoots).At(x);
       ASSERT_EQ(value.Sign(), sgn(exact)) << k << " at " << x;
       if (exact == 0) continue;
       mpf_class ours(value.significand, 256), reference(exact, 256);
