@@ -55,7 +55,9 @@ QString searchable(QString text) { return text.replace(QChar(0x2212), u'-'); }
 bool startsTerm(const QString& text, qsizetype at) {
   const QChar before = at > 0 ? text[at - 1] : u' ';
   if (text[at] == u'(') return before == u')';
-  return QStringView(u"+-=\u00b1").contains(text[at]) && before != u'(' && before != u' ' && before != u'=';
+  const char16_t c = text[at].unicode();
+  const bool sign = c == u'+' || c == u'-' || c == u'=' || c == u'\u00b1';
+  return sign && before != u'(' && before != u' ' && before != u'=';
 }
 
 // `text` cut into pieces of at most `chars` characters; whole when
