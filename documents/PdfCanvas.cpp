@@ -155,14 +155,22 @@ void PdfCanvas::drawPicture(const QRectF& target, const std::function<void(QPain
     paint(painter, QRectF(QPointF(0, 0), points));
   }
   image.convertTo(QImage::Format_RGB888);
-  QByteArray rgb;
-  rgb.reserve(qsizetype(pixels.width()) * pixels.height() * 3);
-  for (int y = 0; y < pixels.height(); ++y)
-    rgb.append(reinterpret_cast<const char*>(image.constScanLine(y)), qsizetype(pixels.width()) * 3);
+  // Each row as the difference from the row above (PNG's filter "Up"),
+  // which leaves the picture's flat areas as runs of zeros.
+  const qsizetype row = qsizetype(pixels.width()) * 3;
+  QByteArray rgb(qsizetype(pixels.height()) * (row + 1), '\0');
+  char* out = rgb.data();
+  for (int y = 0; y < pixels.height(); ++y) {
+    const uchar* line = image.constScanLine(y);
+    const uchar* above = y > 0 ? image.constScanLine(y - 1) : nullptr;
+    *out++ = 2;
+    for (qsizetype i = 0; i < row; ++i) *out++ = char(above ? line[i] - above[i] : line[i]);
+  }
   const int id = file_.reserve();
   file_.addStream(id, rgb,
                   "/Type /XObject /Subtype /Image /Width " + QByteArray::number(pixels.width()) + " /Height " +
-                      QByteArray::number(pixels.height()) + " /ColorSpace /DeviceRGB /BitsPerComponent 8");
+                      QByteArray::number(pixels.height()) + " /ColorSpace /DeviceRGB /BitsPerComponent 8" +
+                      " /DecodeParms << /Predictor 12 /Colors 3 /Columns " + QByteArray::number(pixels.width()) + " >>");
   images_.push_back(id);
   // The image's first row at the top of `target`.
   content_ += "q ";
