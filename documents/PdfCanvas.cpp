@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QTextLayout>
 #include <cmath>
 
@@ -79,6 +80,10 @@ void PdfCanvas::drawGlyphs(const QRawFont& font, const quint32* glyphs, const QP
                            const QChar* characters, qsizetype count) {
   if (count == 0) return;
   const int resource = fonts_.of(font);
+  if (!fonts_.embeds(resource)) {
+    drawShapes(font, glyphs, positions, count);
+    return;
+  }
   const double size = fonts_.pixelSize(resource);
   content_ += "BT " + PdfFonts::name(resource) + ' ';
   number(size);
@@ -104,6 +109,26 @@ void PdfCanvas::drawGlyphs(const QRawFont& font, const quint32* glyphs, const QP
     x += fonts_.use(resource, glyphs[i], characters ? characters[i].unicode() : 0) * size / 1000;
   }
   content_ += ")] TJ ET\n";
+}
+
+// Glyphs of a font that cannot be embedded (a Type 1 font, say), filled as
+// the shapes of their outlines: they look the same but cannot be selected.
+void PdfCanvas::drawShapes(const QRawFont& font, const quint32* glyphs, const QPointF* positions, qsizetype count) {
+  for (qsizetype i = 0; i < count; ++i) {
+    QPainterPath path = font.pathForGlyph(glyphs[i]);
+    path.translate(positions[i]);
+    for (int k = 0; k < path.elementCount(); ++k) {
+      const QPainterPath::Element element = path.elementAt(k);
+      number(element.x);
+      number(element.y);
+      if (element.isMoveTo()) content_ += "m ";
+      else if (element.isLineTo()) content_ += "l ";
+      else if (element.type == QPainterPath::CurveToDataElement && k > 0 &&
+               path.elementAt(k - 1).type == QPainterPath::CurveToDataElement)
+        content_ += "c ";  // the end point of a curve, after its two control points
+    }
+  }
+  content_ += "f\n";
 }
 
 void PdfCanvas::drawTextLine(const QTextLayout& layout, int line, const QPointF& position) {

@@ -34,6 +34,7 @@ public:
 private:
   void startPage();
   void endPage();
+  void drawShapes(const QRawFont& font, const quint32* glyphs, const QPointF* positions, qsizetype count);
   void glyphRun(const QGlyphRun& run, const QPointF& offset, const QString& text);
   void number(double value);
 

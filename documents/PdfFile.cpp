@@ -11,8 +11,9 @@ constexpr int kQtLengthPrefix = 4;
 }  // namespace
 
 PdfFile::PdfFile() {
-  // The binary comment tells programs that copy the file that it is binary.
-  bytes_ = QByteArrayLiteral("%PDF-1.4\n%\xe2\xe3\xcf\xd3\n");
+  // 1.6 for fonts embedded as OpenType. The binary comment tells programs
+  // that copy the file that it is binary.
+  bytes_ = QByteArrayLiteral("%PDF-1.6\n%\xe2\xe3\xcf\xd3\n");
 }
 
 int PdfFile::reserve() {

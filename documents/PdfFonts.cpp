@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "documents/PdfFile.h"
-#include "documents/TrueTypeSubset.h"
+#include "documents/FontFiles.h"
 
 namespace {
 
@@ -67,7 +67,8 @@ int PdfFonts::of(const QRawFont& font) {
   };
   auto face = std::find_if(faces_.begin(), faces_.end(), sameFace);
   if (face == faces_.end()) {
-    faces_.push_back({font, {}, {}});
+    const bool embeds = !font.fontTable("glyf").isEmpty() || !font.fontTable("CFF ").isEmpty();
+    faces_.push_back({font, embeds, {}, {}});
     face = faces_.end() - 1;
   }
   sizes_.push_back({font, std::size_t(face - faces_.begin()), {}});
@@ -116,11 +117,14 @@ void PdfFonts::writeFace(const Face& face, std::size_t index, int descriptor, in
                        thousandths(s16(head, 40)) + ' ' + thousandths(s16(head, 42)) + "] /ItalicAngle 0 /Ascent " +
                        thousandths(s16(hhea, 4)) + " /Descent " + thousandths(s16(hhea, 6)) +
                        " /CapHeight " + thousandths(s16(hhea, 4)) + " /StemV 80";
-  const QByteArray program = TrueTypeSubset::build(face.raw, face.used);
-  if (!program.isEmpty()) {
+  if (const QByteArray program = FontFiles::trueTypeSubset(face.raw, face.used); !program.isEmpty()) {
     const int fontFile = file_.reserve();
     file_.addStream(fontFile, program, "/Length1 " + QByteArray::number(program.size()));
     entries += " /FontFile2 " + QByteArray::number(fontFile) + " 0 R";
+  } else if (const QByteArray cff = FontFiles::openTypeCff(face.raw); !cff.isEmpty()) {
+    const int fontFile = file_.reserve();
+    file_.addStream(fontFile, cff, "/Subtype /OpenType");
+    entries += " /FontFile3 " + QByteArray::number(fontFile) + " 0 R";
   }
   file_.add(descriptor, entries + " >>");
   file_.addStream(toUnicode, toUnicodeCMap(face.unicode));
@@ -130,13 +134,14 @@ QByteArray PdfFonts::finish() {
   std::vector<int> descriptors;
   std::vector<int> toUnicodes;
   for (std::size_t i = 0; i < faces_.size(); ++i) {
-    descriptors.push_back(file_.reserve());
-    toUnicodes.push_back(file_.reserve());
-    writeFace(faces_[i], i, descriptors.back(), toUnicodes.back());
+    descriptors.push_back(faces_[i].embeds ? file_.reserve() : 0);
+    toUnicodes.push_back(faces_[i].embeds ? file_.reserve() : 0);
+    if (faces_[i].embeds) writeFace(faces_[i], i, descriptors.back(), toUnicodes.back());
   }
   QByteArray resources;
   for (std::size_t i = 0; i < sizes_.size(); ++i) {
     const Size& size = sizes_[i];
+    if (!faces_[size.face].embeds) continue;  // its glyphs were drawn as shapes
     // The widths of the glyphs used, each run of consecutive numbers as
     // one array.
     QByteArray widths;
@@ -149,10 +154,14 @@ QByteArray PdfFonts::finish() {
     if (!widths.isEmpty()) widths += ']';
     const QByteArray base = baseName(faces_[size.face], size.face);
     const int descendant = file_.reserve();
-    file_.add(descendant, "<< /Type /Font /Subtype /CIDFontType2 /BaseFont " + base +
+    // Codes are glyph numbers: a TrueType font maps them by CIDToGIDMap, a
+    // CFF font without CIDs of its own takes them as glyph numbers.
+    const bool trueType = !faces_[size.face].raw.fontTable("glyf").isEmpty();
+    file_.add(descendant, "<< /Type /Font /Subtype " + QByteArray(trueType ? "/CIDFontType2" : "/CIDFontType0") +
+                              " /BaseFont " + base +
                               " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >>"
-                              " /FontDescriptor " + QByteArray::number(descriptors[size.face]) +
-                              " 0 R /CIDToGIDMap /Identity /DW 1000 /W [" + widths + "] >>");
+                              " /FontDescriptor " + QByteArray::number(descriptors[size.face]) + " 0 R" +
+                              (trueType ? " /CIDToGIDMap /Identity" : "") + " /DW 1000 /W [" + widths + "] >>");
     const int font = file_.reserve();
     file_.add(font, "<< /Type /Font /Subtype /Type0 /BaseFont " + base + " /Encoding /Identity-H /DescendantFonts [" +
                         QByteArray::number(descendant) + " 0 R] /ToUnicode " +

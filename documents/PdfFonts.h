@@ -23,6 +23,9 @@ public:
   int of(const QRawFont& font);
   // The resource's name in a content stream: "/F1", "/F2", ...
   static QByteArray name(int resource);
+  // Whether the resource's font can be embedded: it has TrueType or CFF
+  // outlines. The glyphs of one that cannot are drawn as shapes.
+  bool embeds(int resource) const { return faces_[sizes_[std::size_t(resource)].face].embeds; }
   // The pixel size of the resource's font.
   double pixelSize(int resource) const { return sizes_[std::size_t(resource)].raw.pixelSize(); }
   // How far the resource's `glyph` advances, in thousandths of its size, as
@@ -36,6 +39,7 @@ public:
 private:
   struct Face {
     QRawFont raw;                    // at any size
+    bool embeds = false;
     std::vector<bool> used;          // per glyph
     std::vector<char32_t> unicode;   // per glyph; 0 when not known
   };

@@ -1,4 +1,4 @@
-#include "documents/TrueTypeSubset.h"
+#include "documents/FontFiles.h"
 
 #include <QRawFont>
 #include <QtEndian>
@@ -75,8 +75,9 @@ void addParts(const QByteArray& glyf, const std::vector<quint32>& starts, std::v
   }
 }
 
-// The sfnt file of `tables`, sorted by tag as the directory must be.
-QByteArray sfnt(std::vector<std::pair<QByteArray, QByteArray>> tables) {
+// The sfnt file of `tables`, sorted by tag as the directory must be, with
+// the whole file summing to 0xB1B0AFBA as head's adjustment makes it.
+QByteArray sfnt(quint32 version, std::vector<std::pair<QByteArray, QByteArray>> tables) {
   std::sort(tables.begin(), tables.end());
   const auto count = quint16(tables.size());
   quint16 power = 1;  // the largest power of 2 <= count
@@ -86,7 +87,7 @@ QByteArray sfnt(std::vector<std::pair<QByteArray, QByteArray>> tables) {
     ++log;
   }
   QByteArray out;
-  append32(out, 0x00010000);  // TrueType outlines
+  append32(out, version);
   out.resize(12);
   put16(out, 4, count);
   put16(out, 6, quint16(power * 16));
@@ -104,14 +105,19 @@ QByteArray sfnt(std::vector<std::pair<QByteArray, QByteArray>> tables) {
     out += data;
     out.append((4 - data.size() % 4) % 4, '\0');
   }
+  const qsizetype headAt = qsizetype(u32(out, out.indexOf("head") + 8));
+  if (headAt + kHeadChecksumAdjustment + 4 <= out.size()) {
+    std::fill_n(out.data() + headAt + kHeadChecksumAdjustment, 4, '\0');
+    qToBigEndian(quint32(0xB1B0AFBA - checksum(out)), out.data() + headAt + kHeadChecksumAdjustment);
+  }
   return out;
 }
 
 }  // namespace
 
-namespace TrueTypeSubset {
+namespace FontFiles {
 
-QByteArray build(const QRawFont& font, const std::vector<bool>& used) {
+QByteArray trueTypeSubset(const QRawFont& font, const std::vector<bool>& used) {
   QByteArray head = font.fontTable("head");
   const QByteArray maxp = font.fontTable("maxp");
   const QByteArray loca = font.fontTable("loca");
@@ -137,19 +143,21 @@ QByteArray build(const QRawFont& font, const std::vector<bool>& used) {
   }
   append32(newLoca, quint32(newGlyf.size()));
   put16(head, kHeadIndexToLocFormat, 1);
-  std::fill_n(head.data() + kHeadChecksumAdjustment, 4, '\0');
 
   std::vector<std::pair<QByteArray, QByteArray>> tables{
       {"head", head}, {"hhea", font.fontTable("hhea")}, {"maxp", maxp}, {"hmtx", font.fontTable("hmtx")},
       {"loca", newLoca}, {"glyf", newGlyf}};
   for (const char* hinting : {"cvt ", "fpgm", "prep"})
     if (QByteArray table = font.fontTable(hinting); !table.isEmpty()) tables.emplace_back(hinting, std::move(table));
-  QByteArray file = sfnt(std::move(tables));
-  // The whole file sums to 0xB1B0AFBA with the adjustment in head.
-  const quint32 adjustment = 0xB1B0AFBA - checksum(file);
-  const qsizetype headAt = qsizetype(u32(file, file.indexOf("head") + 8));
-  qToBigEndian(adjustment, file.data() + headAt + kHeadChecksumAdjustment);
-  return file;
+  return sfnt(0x00010000, std::move(tables));
 }
 
-}  // namespace TrueTypeSubset
+QByteArray openTypeCff(const QRawFont& font) {
+  std::vector<std::pair<QByteArray, QByteArray>> tables;
+  for (const char* tag : {"CFF ", "head", "hhea", "hmtx", "maxp", "cmap", "OS/2", "name", "post"})
+    if (QByteArray table = font.fontTable(tag); !table.isEmpty()) tables.emplace_back(tag, std::move(table));
+  if (tables.empty() || tables.front().first != "CFF ") return {};
+  return sfnt(0x4F54544F, std::move(tables));  // "OTTO": PostScript outlines
+}
+
+}  // namespace FontFiles
