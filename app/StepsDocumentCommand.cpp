@@ -37,12 +37,10 @@ Worked work(const QString& texto) {
   if (!argument.message.isEmpty()) return {std::nullopt, argument.message, true};
   if (argument.error != factorix::kNoError) return {std::nullopt, ErrorMessage(argument.error)};
   Worked worked;
-  const int error = factorix::RunGuarded([&] {
-    const std::optional<factorix::Polynomial> polynomial = factorix::ReadTermsWithinLimits(argument.padText);
-    if (polynomial) worked.solution = factorix::Solve(*polynomial);
-  });
-  if (error != factorix::kNoError) worked.failure = ErrorMessage(error);
-  else if (!worked.solution)
+  const factorix::GuardedTerms run = factorix::WithTermsGuarded(
+      argument.padText, [&worked](const factorix::Polynomial& polynomial) { worked.solution = factorix::Solve(polynomial); });
+  if (run.error != factorix::kNoError) worked.failure = ErrorMessage(run.error);
+  else if (!run.sumOfTerms)
     worked.failure = StepsDocumentCommand::tr("el texto no es una suma de términos en x; no hay pasos que dar.");
   return worked;
 }
