@@ -71,6 +71,7 @@ void addPolynomials() {
   QTest::newRow("x⁴-5x²+4") << Polynomial{4, 0, -5, 0, 1};
   QTest::newRow("6x³+x²-4x+1: fractions") << Polynomial{1, -4, 1, 6};
   QTest::newRow("x³-2: approximate") << Polynomial{-2, 0, 0, 1};
+  QTest::newRow("x²-2x-2: roots 1 ± √3") << Polynomial{-2, -2, 1};
   QTest::newRow("18 roots: tables in bands") << rootsOneTo(18);
 }
 
@@ -134,6 +135,13 @@ void TestSolutionExport::pdfHoldsEveryTableInOrder() {
   }
   const QString factorization = searchable({sheet.sections.last().items.last().text}).first();
   QVERIFY2(text.contains(factorization), qPrintable(factorization));
+  // Every text comes back character for character: exponents, roots,
+  // accents; only spaces and line breaks may differ.
+  static const QRegularExpression space(QStringLiteral("\\s"));
+  const QString characters = QString(text).remove(space);
+  for (const SheetSection& section : sheet.sections)
+    for (const SheetItem& item : section.items + QList<SheetItem>{{section.name, {}}})
+      if (!item.table) QVERIFY2(characters.contains(searchable({item.text}).first().remove(space)), qPrintable(item.text));
 }
 
 void TestSolutionExport::latexCompiles_data() {
@@ -216,8 +224,8 @@ double processorSeconds(const std::function<void()>& work) {
 
 // The largest of these solutions the window shows (1.9 million digits of
 // tables): «Copiar», «Copiar LaTeX» and saving as text, HTML and LaTeX take
-// less than 2 s of processor time together, and saving as PDF less than 3 s
-// (the better of two runs, whatever else the machine is doing).
+// less than 2 s of processor time together, and so does saving as PDF (the
+// better of two runs, whatever else the machine is doing).
 void TestSolutionExport::largestSolutionCopiesAndSavesQuickly() {
   if (!factorix::test::kFullSpeed) QSKIP("timed in an optimised build without sanitizers only");
   const SolutionSheet sheet = sheetOf(rootsOneTo(119));
@@ -232,11 +240,11 @@ void TestSolutionExport::largestSolutionCopiesAndSavesQuickly() {
   });
   QVERIFY2(copies < 2, qPrintable(QString::number(copies)));
   double pdf = 1e9;
-  for (int run = 0; run < 2 && pdf >= 3; ++run)
+  for (int run = 0; run < 2 && pdf >= 2; ++run)
     pdf = std::min(pdf, processorSeconds([&] {
                      QCOMPARE(SolutionPages::writePdf(sheet, folder.filePath(QStringLiteral("s.pdf"))), QString());
                    }));
-  QVERIFY2(pdf < 3, qPrintable(QString::number(pdf)));
+  QVERIFY2(pdf < 2, qPrintable(QString::number(pdf)));
 }
 
 void TestSolutionExport::saveRunsInTheBackground_data() {
