@@ -79,19 +79,15 @@ int RunGraphCommand(const QCommandLineParser& parser) {
         GraphCommand::tr("--tamano es ANCHOxALTO en píxeles, de %1 a %2 cada uno (800x600).").arg(kSmallestSide).arg(kLargestSide));
 
   std::unique_ptr<GraphData> data;
-  bool sumOfTerms = true;
-  const int error = factorix::RunGuarded([&] {
-    const std::optional<factorix::Polynomial> polynomial =
-        factorix::ReadTermsWithinLimits(FormulaSpelling::toPadText(texts.first()).toStdString());
-    sumOfTerms = polynomial.has_value();
-    if (polynomial) data = graphOf(*polynomial);
-  });
-  if (error == factorix::kOverflow)
+  const factorix::GuardedTerms run =
+      factorix::WithTermsGuarded(FormulaSpelling::toPadText(texts.first()).toStdString(),
+                                 [&data](const factorix::Polynomial& polynomial) { data = graphOf(polynomial); });
+  if (run.error == factorix::kOverflow)
     return DrawingOutput::failure(
         GraphCommand::tr("este polinomio es demasiado grande para dibujarlo: grado 400 como máximo, raíces de valor absoluto "
            "menor que 10³⁰⁰ y un segundo de cálculo."));
-  if (error != factorix::kNoError) return DrawingOutput::failure(ErrorMessage(error));
-  if (!sumOfTerms) return DrawingOutput::failure(GraphCommand::tr("el texto no es una suma de términos en x; no hay gráfica que dar."));
+  if (run.error != factorix::kNoError) return DrawingOutput::failure(ErrorMessage(run.error));
+  if (!run.sumOfTerms) return DrawingOutput::failure(GraphCommand::tr("el texto no es una suma de términos en x; no hay gráfica que dar."));
 
   if (!path.isEmpty()) {
     const QString failure = GraphImage::write(*data, path, *size);

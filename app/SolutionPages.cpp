@@ -1,5 +1,6 @@
 #include "app/SolutionPages.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QPainter>
@@ -13,6 +14,8 @@
 
 #include "app/GraphSection.h"
 #include "documents/DocumentFiles.h"
+#include "documents/PainterCanvas.h"
+#include "documents/PdfCanvas.h"
 #include "graphview/GraphImage.h"
 
 namespace {
@@ -52,7 +55,9 @@ QString searchable(QString text) { return text.replace(QChar(0x2212), u'-'); }
 bool startsTerm(const QString& text, qsizetype at) {
   const QChar before = at > 0 ? text[at - 1] : u' ';
   if (text[at] == u'(') return before == u')';
-  return QStringView(u"+-=\u00b1").contains(text[at]) && before != u'(' && before != u' ' && before != u'=';
+  const char16_t c = text[at].unicode();
+  const bool sign = c == u'+' || c == u'-' || c == u'=' || c == u'\u00b1';
+  return sign && before != u'(' && before != u' ' && before != u'=';
 }
 
 // `text` cut into pieces of at most `chars` characters; whole when
@@ -114,6 +119,7 @@ public:
   }
   const std::vector<QRawFont>& fonts() const { return fonts_; }
   const QFont& font() const { return font_; }
+  QPaintDevice* device() const { return device_; }
   qreal ascent() const { return metrics_.ascent(); }
   qreal height() const { return metrics_.height(); }
   qreal lineSpacing() const { return metrics_.lineSpacing(); }
@@ -128,24 +134,29 @@ private:
 };
 
 // Texts gathered into runs of glyphs, one per font, each glyph at a whole
-// device pixel so that the PDF writes its place in a few characters.
+// device pixel so that a run of digits is drawn at equal steps.
 class SolutionPages::GlyphRun {
 public:
-  GlyphRun(Glyphs& glyphs, QPainter& painter) : glyphs_(glyphs), painter_(painter) {}
+  GlyphRun(Glyphs& glyphs, PageCanvas& canvas) : glyphs_(glyphs), canvas_(canvas) {}
 
-  // `text` from `x` on; a text with a character no font has is drawn as
-  // text at once.
+  // `text` from `x` on; a text with a character no font has is laid out as
+  // text and drawn at once.
   void add(const QString& text, qreal x, qreal baseline) {
     if (!glyphs_.covers(text)) {
-      painter_.setFont(glyphs_.font());
-      painter_.drawText(QPointF(x, baseline), text);
+      QTextLayout layout(text, glyphs_.font(), glyphs_.device());
+      layout.beginLayout();
+      const QTextLine line = layout.createLine();
+      layout.endLayout();
+      canvas_.drawTextLine(layout, 0, QPointF(x, baseline - line.ascent()));
       return;
     }
     for (const QChar c : text) {
       const Glyphs::Glyph& glyph = glyphs_.of(c);
       if (runs_.size() <= std::size_t(glyph.font)) runs_.resize(std::size_t(glyph.font) + 1);
-      runs_[std::size_t(glyph.font)].indexes.push_back(glyph.index);
-      runs_[std::size_t(glyph.font)].positions.emplace_back(std::round(x), baseline);
+      Run& run = runs_[std::size_t(glyph.font)];
+      run.indexes.push_back(glyph.index);
+      run.positions.emplace_back(std::round(x), baseline);
+      run.characters.push_back(c);
       x += glyph.advance;
     }
   }
@@ -154,12 +165,11 @@ public:
     for (std::size_t font = 0; font < runs_.size(); ++font) {
       Run& glyphs = runs_[font];
       if (glyphs.indexes.empty()) continue;
-      QGlyphRun run;
-      run.setRawFont(glyphs_.fonts()[font]);
-      run.setRawData(glyphs.indexes.data(), glyphs.positions.data(), int(glyphs.indexes.size()));
-      painter_.drawGlyphRun(QPointF(0, 0), run);
+      canvas_.drawGlyphs(glyphs_.fonts()[font], glyphs.indexes.data(), glyphs.positions.data(), glyphs.characters.data(),
+                         qsizetype(glyphs.indexes.size()));
       glyphs.indexes.clear();
       glyphs.positions.clear();
+      glyphs.characters.clear();
     }
   }
 
@@ -167,9 +177,10 @@ private:
   struct Run {
     std::vector<quint32> indexes;
     std::vector<QPointF> positions;
+    std::vector<QChar> characters;  // what each glyph shows
   };
   Glyphs& glyphs_;
-  QPainter& painter_;
+  PageCanvas& canvas_;
   std::vector<Run> runs_;  // per font of glyphs_
 };
 
@@ -574,45 +585,49 @@ void SolutionPages::paginate() {
 }
 
 bool SolutionPages::paint(QPagedPaintDevice& device) const {
-  QPainter painter;
-  if (!painter.begin(&device)) return false;
+  PainterCanvas canvas(device);
+  return canvas.isActive() && paint(canvas) && canvas.finish();
+}
+
+bool SolutionPages::paint(PageCanvas& canvas) const {
   int page = 0;
   for (const Placement& placement : placements_) {
     if (placement.page != page) {
-      if (!device.newPage()) return false;
+      if (!canvas.newPage()) return false;
       page = placement.page;
     }
     const Piece& piece = pieces_[placement.piece];
-    painter.save();
     // Only the share of a piece taller than a page needs cutting out.
-    if (placement.clipTop > placement.top || placement.clipBottom < placement.top + piece.height)
-      painter.setClipRect(QRectF(0, placement.clipTop, width_, placement.clipBottom - placement.clipTop));
-    paintPiece(painter, piece, placement.top);
-    painter.restore();
+    const bool clipped = placement.clipTop > placement.top || placement.clipBottom < placement.top + piece.height;
+    if (clipped) canvas.beginClip(QRectF(0, placement.clipTop, width_, placement.clipBottom - placement.clipTop));
+    paintPiece(canvas, piece, placement.top);
+    if (clipped) canvas.endClip();
   }
-  return painter.end();
+  return true;
 }
 
-void SolutionPages::paintPiece(QPainter& painter, const Piece& piece, qreal top) const {
+void SolutionPages::paintPiece(PageCanvas& canvas, const Piece& piece, qreal top) const {
   switch (piece.kind) {
     case Piece::Kind::kLine: {
-      const QTextLine line = layouts_[piece.index]->lineAt(piece.line);
-      line.draw(&painter, QPointF(0, top - line.y()));
+      const QTextLayout& layout = *layouts_[piece.index];
+      canvas.drawTextLine(layout, piece.line, QPointF(0, top - layout.lineAt(piece.line).y()));
       break;
     }
     case Piece::Kind::kPlainLine: {
       const PlainLine& line = plainLines_[piece.index];
-      GlyphRun run(*line.glyphs, painter);
+      GlyphRun run(*line.glyphs, canvas);
       run.add(line.text, 0, std::round(top + line.glyphs->ascent()));
       run.draw();
       break;
     }
     case Piece::Kind::kBand:
-      paintBand(painter, bands_[piece.index], top);
+      paintBand(canvas, bands_[piece.index], top);
       break;
     case Piece::Kind::kGraph: {
       const qreal width = piece.height / kGraphAspect;
-      GraphImage::draw(*sheet_.graph, painter, QRectF((width_ - width) / 2, top, width, piece.height));
+      const GraphData& graph = *sheet_.graph;
+      canvas.drawPicture(QRectF((width_ - width) / 2, top, width, piece.height),
+                         [&graph](QPainter& painter, const QRectF& target) { GraphImage::draw(graph, painter, target); });
       break;
     }
   }
@@ -620,9 +635,9 @@ void SolutionPages::paintPiece(QPainter& painter, const Piece& piece, qreal top)
 
 // Each line of a row is one run of glyphs, each number right-aligned at its
 // column's edge.
-void SolutionPages::paintBand(QPainter& painter, const Band& band, qreal top) const {
+void SolutionPages::paintBand(PageCanvas& canvas, const Band& band, qreal top) const {
   const qreal lineHeight = band.lineHeight;
-  GlyphRun run(*band.glyphs, painter);
+  GlyphRun run(*band.glyphs, canvas);
   for (int row = 0; row < 3; ++row) {
     for (int k = 0; k < band.lines[size_t(row)]; ++k) {
       const qreal baseline = std::round(top + band.rowTop(row) + k * lineHeight + band.glyphs->ascent());
@@ -634,20 +649,23 @@ void SolutionPages::paintBand(QPainter& painter, const Band& band, qreal top) co
       run.draw();
     }
   }
-  QPen pen(Qt::black);
-  pen.setWidthF(lineHeight / 20);
-  painter.setPen(pen);
+  const qreal width = lineHeight / 20;
   const qreal ruleY = top + band.ruleY();
-  painter.drawLine(QPointF(band.rule, top), QPointF(band.rule, ruleY));
-  painter.drawLine(QPointF(band.rule, ruleY), QPointF(band.end, ruleY));
+  canvas.drawLine(QPointF(band.rule, top), QPointF(band.rule, ruleY), width);
+  canvas.drawLine(QPointF(band.rule, ruleY), QPointF(band.end, ruleY), width);
   if (band.remainderRule >= 0)
-    painter.drawLine(QPointF(band.remainderRule, ruleY), QPointF(band.remainderRule, top + band.height()));
+    canvas.drawLine(QPointF(band.remainderRule, ruleY), QPointF(band.remainderRule, top + band.height()), width);
 }
 
+// Laid out for a PDF writer, which is only asked for its fonts' metrics, and
+// drawn by our own: QPdfWriter writes each glyph with a command of its own
+// and compresses at zlib's slowest level, seconds for the largest solutions.
 QString SolutionPages::writePdf(const SolutionSheet& sheet, const QString& path) {
-  return DocumentFiles::writePdf(path, QCoreApplication::translate("SolutionDialog", "Resolución paso a paso"),
-                                 kPdfResolution, [&sheet](QPdfWriter& pdf) {
-                                   const SolutionPages pages(sheet, pdf);
-                                   return pages.paint(pdf) ? QString() : tr("no se pudo dibujar el documento");
-                                 });
+  QBuffer unused;
+  QPdfWriter metrics(&unused);
+  metrics.setPageLayout(DocumentFiles::pageLayout());
+  metrics.setResolution(kPdfResolution);
+  PdfCanvas canvas(DocumentFiles::pageLayout(), kPdfResolution);
+  if (!SolutionPages(sheet, metrics).paint(canvas)) return tr("no se pudo dibujar el documento");
+  return DocumentFiles::writeBytes(path, canvas.finish(QCoreApplication::translate("SolutionDialog", "Resolución paso a paso")));
 }

@@ -10,8 +10,8 @@
 
 #include "app/SolutionSheet.h"
 
+class PageCanvas;
 class QPagedPaintDevice;
-class QPainter;
 class QTextLayout;
 
 // «Resolución paso a paso» on paper: the sheet laid out on the pages of a PDF
@@ -41,6 +41,9 @@ public:
   // Paints every page on `device` (the one it was laid out for); false when
   // the device could not be painted on or refused a new page.
   bool paint(QPagedPaintDevice& device) const;
+  // Draws every page on `canvas`, whose device pixels are those of the
+  // device it was laid out for; false when it refused a new page.
+  bool paint(PageCanvas& canvas) const;
 
   // Writes `sheet` as an A4 PDF with margins, whole or not at all. Returns an
   // empty string on success, else the reason for the failure.
@@ -79,8 +82,8 @@ private:
   // Where `piece`, taller than a page, is cut when it starts with `room`
   // left on its page: the offset of each page's share from its top.
   std::vector<qreal> cuts(const Piece& piece, qreal room) const;
-  void paintPiece(QPainter& painter, const Piece& piece, qreal top) const;
-  void paintBand(QPainter& painter, const Band& band, qreal top) const;
+  void paintPiece(PageCanvas& canvas, const Piece& piece, qreal top) const;
+  void paintBand(PageCanvas& canvas, const Band& band, qreal top) const;
 
   const SolutionSheet& sheet_;
   QPagedPaintDevice* device_;

@@ -37,23 +37,24 @@ Worked work(const QString& texto) {
   if (!argument.message.isEmpty()) return {std::nullopt, argument.message, true};
   if (argument.error != factorix::kNoError) return {std::nullopt, ErrorMessage(argument.error)};
   Worked worked;
-  const int error = factorix::RunGuarded([&] {
-    const std::optional<factorix::Polynomial> polynomial = factorix::ReadTermsWithinLimits(argument.padText);
-    if (polynomial) worked.solution = factorix::Solve(*polynomial);
-  });
-  if (error != factorix::kNoError) worked.failure = ErrorMessage(error);
-  else if (!worked.solution)
+  const factorix::GuardedTerms run = factorix::WithTermsGuarded(
+      argument.padText, [&worked](const factorix::Polynomial& polynomial) { worked.solution = factorix::Solve(polynomial); });
+  if (run.error != factorix::kNoError) worked.failure = ErrorMessage(run.error);
+  else if (!run.sumOfTerms)
     worked.failure = StepsDocumentCommand::tr("el texto no es una suma de términos en x; no hay pasos que dar.");
   return worked;
 }
 
-// The document's bytes for standard output; JSON and text straight from the
-// solution, the others from the sheet the window would show.
-QByteArray bytes(const factorix::Solution& solution, const SolutionSheet& sheet, DocumentFormat format) {
+// The document's bytes for standard output: JSON straight from the
+// solution, the others from the sheet the window would show, which is
+// built only for them (its graph takes time).
+QByteArray bytes(const factorix::Solution& solution, DocumentFormat format) {
+  if (format == DocumentFormat::kJson) return SolutionJson::write(solution) + '\n';
+  const SolutionSheet sheet = SheetBuilder::write(solution);
   switch (format) {
-    case DocumentFormat::kJson: return SolutionJson::write(solution) + '\n';
     case DocumentFormat::kHtml: return SolutionDocument(sheet).html().toUtf8();
     case DocumentFormat::kLatex: return SolutionDocument(sheet).latex().toUtf8();
+    case DocumentFormat::kJson:
     case DocumentFormat::kText:
     case DocumentFormat::kPdf: break;
   }
@@ -80,16 +81,16 @@ int RunStepsDocument(const QCommandLineParser& parser) {
   const Worked worked = work(texts.first());
   if (!worked.solution)
     return worked.named ? DrawingOutput::namedFailure(worked.failure) : DrawingOutput::failure(worked.failure);
-  const SolutionSheet sheet = SheetBuilder::write(*worked.solution);
+  const factorix::Solution& solution = *worked.solution;
 
   const QString path = parser.value(QStringLiteral("salida"));
   if (!path.isEmpty()) {
     const QString failure = *format == DocumentFormat::kJson
-                                ? DocumentFiles::writeBytes(path, bytes(*worked.solution, sheet, *format))
-                                : SolutionDocument(sheet).write(path, *format);
+                                ? DocumentFiles::writeBytes(path, bytes(solution, *format))
+                                : SolutionDocument(SheetBuilder::write(solution)).write(path, *format);
     if (!failure.isEmpty())
       return DrawingOutput::failure(StepsDocumentCommand::tr("no se pudo escribir «%1»: %2").arg(path, failure));
-  } else if (!DrawingOutput::write(bytes(*worked.solution, sheet, *format))) {
+  } else if (!DrawingOutput::write(bytes(solution, *format))) {
     return DrawingOutput::failure(StepsDocumentCommand::tr("no se pudo escribir la salida."));
   }
   return kLinesOnly;

@@ -37,6 +37,11 @@ QString writeBytes(const QString& path, const QByteArray& bytes) {
   return commit(file);
 }
 
+QPageLayout pageLayout() {
+  return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(kMargin, kMargin, kMargin, kMargin),
+                     QPageLayout::Millimeter);
+}
+
 QString writePdf(const QString& path, const QString& html, const QString& title) {
   return writePdf(path, title, kHtmlResolution, [&html](QPdfWriter& pdf) {
     // print() keeps 2 cm margins of its own inside the writer's; both
@@ -60,8 +65,7 @@ QString writePdf(const QString& path, const QString& title, int resolution,
     QPdfWriter pdf(&file);
     pdf.setTitle(title);
     pdf.setCreator(QStringLiteral("Factorix"));
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                  QMarginsF(kMargin, kMargin, kMargin, kMargin), QPageLayout::Millimeter));
+    pdf.setPageLayout(pageLayout());
     pdf.setResolution(resolution);
     const QString failure = draw(pdf);
     if (!failure.isEmpty()) return failure;  // the file is left as it was

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPageLayout>
 #include <QString>
 
 #include <functional>
@@ -13,10 +14,13 @@ class QPdfWriter;
 namespace DocumentFiles {
 
 QString writeBytes(const QString& path, const QByteArray& bytes);
+// The pages of the documents the program prints or writes as PDF: A4,
+// portrait, with 20 mm margins.
+QPageLayout pageLayout();
 // An A4 PDF of `html` (QTextDocument's subset of HTML and CSS) whose text
 // can be selected and searched; `title` goes into its properties.
 QString writePdf(const QString& path, const QString& html, const QString& title);
-// An A4 PDF with 20 mm margins at `resolution` dots per inch, drawn by
+// A PDF of pageLayout() at `resolution` dots per inch, drawn by
 // `draw`, which returns an empty string or why it could not draw.
 QString writePdf(const QString& path, const QString& title, int resolution,
                  const std::function<QString(QPdfWriter&)>& draw);

@@ -370,28 +370,21 @@ bool ModularFilter::BoundHolds(std::size_t size) const {
 
 void ModularFilter::LimitVariables(const mpz_class& largest) {
   largestSize_ = SizeOf(abs(largest));
-  safeBitsFound_ = false;
+  safeBelow_.reset();
 }
 
-void ModularFilter::FindSafeBits() {
+std::size_t ModularFilter::SafeSizeLimit() const {
   // The bounds only grow with the variable's size, so the sizes that pass
   // are those below a threshold: find it by bisection up to the largest
   // size asked about.
-  safeBitsFound_ = true;
-  if (BoundHolds(largestSize_)) {
-    safeBelow_ = largestSize_ + 1;
-    return;
-  }
+  if (BoundHolds(largestSize_)) return largestSize_ + 1;
   std::size_t pass = 0, fail = largestSize_;  // invariant: fail does not pass
-  if (!BoundHolds(0)) {
-    safeBelow_ = 0;
-    return;
-  }
+  if (!BoundHolds(0)) return 0;
   while (fail - pass > 1) {
     const std::size_t mid = pass + (fail - pass) / 2;
     (BoundHolds(mid) ? pass : fail) = mid;
   }
-  safeBelow_ = fail;
+  return fail;
 }
 
 template <typename Field>
@@ -484,8 +477,8 @@ void ModularFilter::ResiduePair(std::uint64_t r, const std::vector<std::uint64_t
 }
 
 bool ModularFilter::SafeFor(std::size_t size) {
-  if (!safeBitsFound_) FindSafeBits();
-  return size < safeBelow_;
+  if (!safeBelow_) safeBelow_ = SafeSizeLimit();
+  return size < *safeBelow_;
 }
 
 bool ModularFilter::ProvesNonZero(const mpz_class& variable) {

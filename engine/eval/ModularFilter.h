@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "engine/eval/ExpressionCode.h"
@@ -75,8 +76,9 @@ private:
   // the size bound when log2 of the variable's magnitude is at most `size`
   // (in kSizeUnitsPerBit).
   bool BoundHolds(std::size_t size) const;
-  // Sets safeBelow_ from BoundHolds, at the first proof asked for.
-  void FindSafeBits();
+  // The size below which every size passes BoundHolds, largestSize_ + 1
+  // when all up to it pass: what safeBelow_ holds once it is found.
+  std::size_t SafeSizeLimit() const;
   // Whether the bound allows a proof for a variable of this size.
   bool SafeFor(std::size_t size);
   // ProvesNonZeroPair for an m of this size whose residues modulo the two
@@ -96,9 +98,8 @@ private:
   std::size_t maxStack_ = 0;
   bool applicable_ = false;
   // The proof is accepted for variables of a size below this (0: never);
-  // found once safeBitsFound_ is set.
-  std::size_t safeBelow_ = 0;
-  bool safeBitsFound_ = false;
+  // nullopt until the first proof asked for after LimitVariables.
+  std::optional<std::size_t> safeBelow_;
   std::size_t largestSize_;  // of any variable asked about
   mutable std::vector<std::uint64_t> stack_;
 };

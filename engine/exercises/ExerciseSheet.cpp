@@ -38,6 +38,18 @@ Polynomial IrreducibleQuadratic(SplitMix64& random) {
   return {c, b, 1};
 }
 
+// `p` over the gcd of its coefficients, its leading coefficient made
+// positive: two polynomials are constant multiples of each other, that is
+// have the same roots, exactly when these agree. `p` is not zero.
+Polynomial PrimitiveForm(Polynomial p) {
+  Trim(p);
+  mpz_class content = 0;
+  for (const mpz_class& c : p) content = gcd(content, c);
+  if (p.back() < 0) content = -content;
+  for (mpz_class& c : p) c /= content;
+  return p;
+}
+
 Exercise Draw(SplitMix64& random, const SheetOptions& options) {
   Exercise exercise;
   int left = options.degree;
@@ -75,11 +87,11 @@ std::vector<Exercise> MakeSheet(const SheetOptions& options) {
   if (CheckSheetOptions(options) != SheetProblem::kNone) throw std::invalid_argument("sheet options");
   SplitMix64 random(options.seed);
   std::vector<Exercise> sheet;
-  std::set<Polynomial> seen;
+  std::set<Polynomial> seen;  // the primitive forms on the sheet
   for (int attempts = 0; static_cast<int>(sheet.size()) < options.count; ++attempts) {
     if (attempts >= kAttemptsPerExercise * options.count) return {};
     Exercise exercise = Draw(random, options);
-    if (seen.insert(exercise.polynomial).second) sheet.push_back(std::move(exercise));
+    if (seen.insert(PrimitiveForm(exercise.polynomial)).second) sheet.push_back(std::move(exercise));
   }
   return sheet;
 }

@@ -34,7 +34,7 @@ enum class SheetProblem {
   kRange,              // lowest > highest, or a bound beyond ±1000
   kComplexDegree,      // an irreducible quadratic and an integer root need degree 3 (4 with rationals)
   kRationalRange,      // no p/q with 1 < q <= 4 lies in a range of one number
-  kTooFewPolynomials,  // the choices do not give `count` different polynomials
+  kTooFewPolynomials,  // the choices do not give `count` polynomials none alike
 };
 
 // One exercise: a polynomial and the roots it was built from.
@@ -48,14 +48,15 @@ struct Exercise {
 // few different polynomials, which only MakeSheet finds out).
 SheetProblem CheckSheetOptions(const SheetOptions& options);
 
-// `options.count` different polynomials of `options.degree`: the leading
+// `options.count` polynomials of `options.degree`, no two alike (one a
+// constant multiple of the other, that is with the same roots): the leading
 // coefficient a from {1, 1, 1, -1, 2, -2, 3} (1 is thrice as likely) times
 // (x - r) for integer roots r in the range (at least one), times (qx - p)
 // for one or two roots p/q with --rationals, times x^2 + bx + c with
 // b^2 < 4c, |b| <= 4, c <= b^2/4 + 5 with complexFactor. The same options
 // and seed always give the same sheet. Throws std::invalid_argument when
 // CheckSheetOptions finds a problem; gives an empty sheet when the choices
-// run out before `count` different polynomials (kTooFewPolynomials).
+// run out before `count` polynomials none alike (kTooFewPolynomials).
 std::vector<Exercise> MakeSheet(const SheetOptions& options);
 
 }  // namespace factorix

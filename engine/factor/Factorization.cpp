@@ -8,8 +8,8 @@
 
 #include "engine/core/EngineError.h"
 #include "engine/core/RootOrder.h"
-#include "engine/factor/FlintConversion.h"
 #include "engine/factor/IrreducibleFactors.h"
+#include "engine/poly/FlintConversion.h"
 #include "engine/poly/RationalRoots.h"
 
 namespace factorix {

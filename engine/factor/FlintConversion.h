@@ -1,16 +1,5 @@
 #pragma once
 
-#include "engine/core/Polynomial.h"
-#include "engine/poly/FlintTypes.h"
-
-// Between the dense coefficients and FLINT's polynomials. FLINT aborts on
-// impossible allocations: callers bound the degree and the sizes first.
-namespace factorix {
-
-// Sets `poly` to `coeffs`.
-void SetFlint(FmpzPoly& poly, const Polynomial& coeffs);
-
-// Trimmed coefficients of a FLINT polynomial.
-Polynomial ToPolynomial(const fmpz_poly_struct* poly);
-
-}  // namespace factorix
+// The conversions belong to the polynomials' layer below; this header only
+// passes them on to the files that still include it here.
+#include "engine/poly/FlintConversion.h"

@@ -17,7 +17,7 @@
 #include <string>
 
 #include "engine/core/EngineError.h"
-#include "engine/factor/FlintConversion.h"
+#include "engine/poly/FlintConversion.h"
 
 extern char** environ;
 

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/core/EngineError.h"
 #include "engine/core/Polynomial.h"
 #include "engine/factor/Factorization.h"
 #include "engine/factor/RuffiniSteps.h"
@@ -35,6 +36,28 @@ std::optional<Polynomial> ReadTerms(std::string_view text);
 // a coefficient too long for a number) throws EngineError(kOverflow) instead
 // of reading as no polynomial.
 std::optional<Polynomial> ReadTermsWithinLimits(std::string_view text);
+
+// What became of a text and the work on its polynomial (WithTermsGuarded).
+struct GuardedTerms {
+  int error = kNoError;     // the ErrorNumber that ended the reading or the work; kNoError when both ran to the end
+  bool sumOfTerms = false;  // whether the text read as a sum of terms, so that the work ran
+};
+
+// Reads `text` with ReadTermsWithinLimits and runs `body` (void(const
+// Polynomial&)) on its polynomial, both under RunGuarded: a text beyond the
+// reader's limits and work past its deadline end alike, with their error
+// number. `body` does not run for a text that is no sum of terms; what it
+// wrote before an error stays.
+template <typename Body>
+GuardedTerms WithTermsGuarded(std::string_view text, Body&& body) noexcept {
+  GuardedTerms outcome;
+  outcome.error = RunGuarded([&] {
+    const std::optional<Polynomial> polynomial = ReadTermsWithinLimits(text);
+    outcome.sumOfTerms = polynomial.has_value();
+    if (polynomial) body(*polynomial);
+  });
+  return outcome;
+}
 
 // The work for `polynomial` (from ReadTerms) from `root` on; no tables when
 // `root` is nullopt. Throws EngineError(kOverflow) when the polynomial is

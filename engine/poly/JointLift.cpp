@@ -2,18 +2,15 @@
 
 #include <unordered_map>
 
+#include "engine/poly/FlintConversion.h"
+
 namespace factorix {
 
 namespace {
 
-void SetPolynomial(FmpzPoly& poly, const Polynomial& p) {
-  fmpz_poly_zero(poly.get());
-  for (std::size_t i = p.size(); i-- > 0;) fmpz_poly_set_coeff_mpz(poly.get(), static_cast<slong>(i), p[i].get_mpz_t());
-}
-
 void MultiplyOut(const std::vector<Polynomial>& factors, std::size_t begin, std::size_t end, FmpzPoly& out) {
   if (end - begin == 1) {
-    SetPolynomial(out, factors[begin]);
+    SetFlint(out, factors[begin]);
     return;
   }
   FmpzPoly right;

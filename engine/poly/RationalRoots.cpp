@@ -1,5 +1,6 @@
 #include "engine/poly/RationalRoots.h"
 
+#include "engine/poly/FlintConversion.h"
 #include "engine/poly/FlintTypes.h"
 #include "engine/poly/JointLift.h"
 #include "engine/poly/ModularRoots.h"
@@ -53,7 +54,7 @@ std::vector<Polynomial> ExactFactors(const fmpz_poly_struct* g, std::vector<Poly
 
 std::vector<Polynomial> RationalRootFactors(const Polynomial& f, Clock::time_point deadline) {
   FmpzPoly poly;
-  for (std::size_t i = f.size(); i-- > 0;) fmpz_poly_set_coeff_mpz(poly.get(), static_cast<slong>(i), f[i].get_mpz_t());
+  SetFlint(poly, f);
   FmpzPoly part;
   const fmpz_poly_struct* g = poly.get();
   const SimpleRootsModulo modular = FindSimpleRoots(poly.get(), part, g, deadline);

@@ -37,17 +37,20 @@ class Sheets : public testing::TestWithParam<SheetOptions> {};
 
 // Every promise of a sheet: its size and degree, roots in the range with
 // at least one integer, denominators up to 4, an irreducible quadratic when
-// asked, no polynomial twice, and a factorisation that multiplies back.
+// asked, no two polynomials alike (the same factors: one a constant multiple
+// of the other), and a factorisation that multiplies back.
 TEST_P(Sheets, KeepTheirPromises) {
   const SheetOptions& options = GetParam();
   const std::vector<Exercise> sheet = MakeSheet(options);
   ASSERT_EQ(static_cast<int>(sheet.size()), options.count);
-  std::set<Polynomial> distinct;
+  std::set<Polynomial> primitiveForms;
   for (const Exercise& exercise : sheet) {
     const Polynomial& p = exercise.polynomial;
     EXPECT_EQ(Degree(p), options.degree);
-    EXPECT_TRUE(distinct.insert(p).second);
-    EXPECT_EQ(Expand(Factorize(p)), p);
+    Factorization factorization = Factorize(p);
+    EXPECT_EQ(Expand(factorization), p);
+    factorization.content = 1;
+    EXPECT_TRUE(primitiveForms.insert(Expand(factorization)).second);
     bool integerRoot = false;
     for (const mpq_class& root : exercise.roots) {
       EXPECT_TRUE(options.lowest <= root && root <= options.highest) << root;
@@ -67,7 +70,8 @@ TEST_P(Sheets, KeepTheirPromises) {
 INSTANTIATE_TEST_SUITE_P(Exercises, Sheets,
                          testing::Values(SheetOptions{},
                                          SheetOptions{200, 8, -6, 6, false, false, 1},
-                                         SheetOptions{25, 2, -1, 1, false, false, 2},
+                                         SheetOptions{6, 2, -1, 1, false, false, 2},
+                                         SheetOptions{80, 2, -6, 6, false, false, 7},
                                          SheetOptions{40, 4, -3, 5, true, false, 3},
                                          SheetOptions{40, 5, -6, 6, false, true, 4},
                                          SheetOptions{40, 6, -2, 2, true, true, 5},
@@ -105,8 +109,9 @@ TEST(Exercises, ProblemsWithOptions) {
       {{10, 3, 2, 2, false, false, 0}, SheetProblem::kNone},
   };
   for (const auto& c : cases) EXPECT_EQ(CheckSheetOptions(c.options), c.problem);
-  // Only the leading coefficient can vary: fewer than 10 polynomials exist.
-  EXPECT_TRUE(MakeSheet({10, 3, 2, 2, false, false, 0}).empty());
+  // Two roots from -1..1 make six root sets: a seventh polynomial would be
+  // a multiple of one of the six.
+  EXPECT_TRUE(MakeSheet({7, 2, -1, 1, false, false, 0}).empty());
 }
 
 TEST(Exercises, ComplexRootsAreExact) {

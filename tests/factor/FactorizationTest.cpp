@@ -1,10 +1,10 @@
 #include "engine/core/EngineError.h"
 #include "engine/core/RootOrder.h"
 #include "engine/factor/Factorization.h"
-#include "engine/factor/FlintConversion.h"
 #include "engine/factor/IrreducibleFactors.h"
 #include "engine/factor/PolynomialText.h"
 #include "engine/factor/Work.h"
+#include "engine/poly/FlintConversion.h"
 
 #include <gmp.h>
 #include <sys/wait.h>

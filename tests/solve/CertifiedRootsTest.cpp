@@ -11,8 +11,8 @@
 #include <cmath>
 
 #include "engine/core/EngineError.h"
-#include "engine/factor/FlintConversion.h"
 #include "engine/factor/Work.h"
+#include "engine/poly/FlintConversion.h"
 #include "engine/solve/Solution.h"
 
 namespace factorix {

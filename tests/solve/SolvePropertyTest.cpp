@@ -12,7 +12,7 @@
 #include <random>
 #include <variant>
 
-#include "engine/factor/FlintConversion.h"
+#include "engine/poly/FlintConversion.h"
 #include "engine/solve/Solution.h"
 
 namespace factorix {

@@ -1,4 +1,4 @@
-#include "engine/factor/FlintConversion.h"
+#include "engine/poly/FlintConversion.h"
 
 #include <cstddef>
 
