@@ -71,8 +71,9 @@ GraphData::GraphData(factorix::Polynomial polynomial, const std::vector<factorix
     : polynomial_(std::move(polynomial)) {
   factorix::Trim(polynomial_);
   checkSize(polynomial_);
-  evaluator_ = std::make_unique<factorix::CurveEvaluator>(polynomial_);
-  plot_ = factorix::PlanCurve(polynomial_, *evaluator_, std::chrono::steady_clock::now() + kPlanningTime);
+  const factorix::Deadline deadline = std::chrono::steady_clock::now() + kPlanningTime;
+  evaluator_ = std::make_unique<factorix::CurveEvaluator>(polynomial_, deadline);
+  plot_ = factorix::PlanCurve(polynomial_, *evaluator_, deadline);
   // The solution's roots when they are the ones the graph found; they are,
   // unless the solution belongs to another polynomial.
   const bool fromSolution = realRoots.size() == plot_.roots.size();
