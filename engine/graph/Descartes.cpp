@@ -14,10 +14,11 @@ constexpr long kMostScaledBits = 200000;  // degree * k past which the scaled no
 constexpr long kMostShiftedBits = 100000;  // degree * bits of a shift past which it takes too long
 
 // A polynomial A whose roots t in (0, 1) are those x = (left + t) 2^exponent
-// of g in (left 2^exponent, (left + 1) 2^exponent).
-// A right half may wait for its shift: its sign variations are at most its
-// parent's less its left sibling's, and of the same parity when the
-// midpoint is no root, so that a difference of 0 or 1 settles it unshifted.
+// of g in (left 2^exponent, (left + 1) 2^exponent). A right half may wait
+// for its shift: its sign variations are at most its parent's less its left
+// sibling's (subdivision never adds variations), and of the same parity when
+// the midpoint is no root, so that a difference of 0 or 1 settles it
+// without the shift.
 struct Node {
   FmpzPoly poly;
   mpz_class left;

@@ -187,7 +187,6 @@ double RationalToDouble(const mpz_class& u, const mpz_class& v) {
   return arf_get_d(quotient.get(), ARF_RND_NEAR);
 }
 
-
 constexpr int kLimitBits = 4;  // significant bits of a lower limit below 16
 constexpr int kMostLimitExponent = 24;
 
