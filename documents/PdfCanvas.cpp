@@ -195,7 +195,8 @@ void PdfCanvas::drawPicture(const QRectF& target, const std::function<void(QPain
   file_.addStream(id, rgb,
                   "/Type /XObject /Subtype /Image /Width " + QByteArray::number(pixels.width()) + " /Height " +
                       QByteArray::number(pixels.height()) + " /ColorSpace /DeviceRGB /BitsPerComponent 8" +
-                      " /DecodeParms << /Predictor 12 /Colors 3 /Columns " + QByteArray::number(pixels.width()) + " >>");
+                      " /DecodeParms << /Predictor 12 /Colors 3 /Columns " + QByteArray::number(pixels.width()) + " >>",
+                  PdfFile::Compression::kSmall);
   images_.push_back(id);
   // The image's first row at the top of `target`.
   content_ += "q ";

@@ -3,9 +3,9 @@
 #include <cmath>
 
 namespace {
-// zlib's fastest level: the content of the largest solutions is tens of
-// megabytes of digits, which this level still shrinks about tenfold.
-constexpr int kCompression = 1;
+// zlib's fastest level, and its default one.
+constexpr int kFastCompression = 1;
+constexpr int kSmallCompression = 6;
 // qCompress() puts the length of the data, 4 bytes, before the zlib stream.
 constexpr int kQtLengthPrefix = 4;
 }  // namespace
@@ -26,8 +26,9 @@ void PdfFile::add(int id, const QByteArray& body) {
   bytes_ += QByteArray::number(id) + " 0 obj\n" + body + "\nendobj\n";
 }
 
-void PdfFile::addStream(int id, const QByteArray& data, const QByteArray& entries) {
-  const QByteArray compressed = qCompress(data, kCompression);
+void PdfFile::addStream(int id, const QByteArray& data, const QByteArray& entries, Compression compression) {
+  const QByteArray compressed =
+      qCompress(data, compression == Compression::kFast ? kFastCompression : kSmallCompression);
   const QByteArrayView flate = QByteArrayView(compressed).sliced(kQtLengthPrefix);
   offsets_[std::size_t(id - 1)] = bytes_.size();
   bytes_ += QByteArray::number(id) + " 0 obj\n<< /Length " + QByteArray::number(flate.size()) +

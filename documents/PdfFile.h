@@ -15,9 +15,13 @@ public:
   int reserve();
   // Writes object `id` (from reserve()) with `body`, a PDF value.
   void add(int id, const QByteArray& body);
+  // How hard a stream is compressed: fast for text, whose size grows with
+  // the document, smaller for a picture, whose size does not.
+  enum class Compression { kFast, kSmall };
   // Writes object `id` as a stream of `data` compressed with FlateDecode;
   // `entries` are more entries of its dictionary ("/Type /XObject ...").
-  void addStream(int id, const QByteArray& data, const QByteArray& entries = {});
+  void addStream(int id, const QByteArray& data, const QByteArray& entries = {},
+                 Compression compression = Compression::kFast);
   // The whole file, with `root` as the catalogue and `info` as the
   // document's properties. Nothing can be added afterwards.
   QByteArray finish(int root, int info);

@@ -79,8 +79,11 @@ QByteArray PdfFonts::name(int resource) { return "/F" + QByteArray::number(resou
 
 double PdfFonts::use(int resource, quint32 glyph, char32_t unicode) {
   Size& size = sizes_[std::size_t(resource)];
-  if (glyph < size.widths.size() && size.widths[glyph] >= 0) return size.widths[glyph];
   Face& face = faces_[size.face];
+  if (glyph < size.widths.size() && size.widths[glyph] >= 0) {
+    if (face.unicode[glyph] == 0) face.unicode[glyph] = unicode;  // first met where it was not known
+    return size.widths[glyph];
+  }
   if (glyph >= face.used.size()) {
     face.used.resize(glyph + 1, false);
     face.unicode.resize(glyph + 1, 0);

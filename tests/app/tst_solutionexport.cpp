@@ -4,11 +4,13 @@
 #include <QClipboard>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <csignal>
 #include <functional>
 #include <ctime>
@@ -36,6 +38,7 @@ private slots:
   void latexCompiles_data();
   void latexCompiles();
   void copyPutsTextAndHtml();
+  void printingDrawsTheSamePages();
   void largestSolutionCopiesAndSavesQuickly();
   void saveRunsInTheBackground_data();
   void saveRunsInTheBackground();
@@ -214,6 +217,31 @@ void TestSolutionExport::copyPutsTextAndHtml() {
   }
   dialog.findChild<QPushButton*>(QStringLiteral("copiarLatex"))->click();
   QVERIFY(clipboard->text().contains(QStringLiteral("\\begin{array}{r|rrrr}")));
+}
+
+// «Imprimir…» paints through QPainter what the PDF writer writes itself: a
+// printer's PDF holds the same words and numbers (and the graph's labels,
+// which the written PDF has in its picture).
+void TestSolutionExport::printingDrawsTheSamePages() {
+  const SolutionSheet sheet = sheetOf(rootsOneTo(18));
+  QTemporaryDir folder;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(folder.filePath(QStringLiteral("printed.pdf")));
+  printer.setPageLayout(DocumentFiles::pageLayout());
+  printer.setResolution(600);  // the written PDF's, so that lines break alike
+  QVERIFY(SolutionPages(sheet, printer).paint(printer));
+  QCOMPARE(SolutionPages::writePdf(sheet, folder.filePath(QStringLiteral("s.pdf"))), QString());
+  const auto wordsOf = [&](const QString& name) {
+    static const QRegularExpression space(QStringLiteral("\\s+"));
+    QStringList words = run(QStringLiteral("pdftotext"), {name, QStringLiteral("-")}, folder.path()).split(space, Qt::SkipEmptyParts);
+    words.sort();
+    return words;
+  };
+  const QStringList written = wordsOf(QStringLiteral("s.pdf"));
+  const QStringList printed = wordsOf(QStringLiteral("printed.pdf"));
+  QVERIFY(written.size() > 200);
+  QVERIFY(std::includes(printed.begin(), printed.end(), written.begin(), written.end()));
 }
 
 double processorSeconds(const std::function<void()>& work) {
