@@ -14,6 +14,10 @@ namespace {
 constexpr long kLeadingCoefficients[] = {1, 1, 1, -1, 2, -2, 3};
 constexpr long kMaxDenominator = 4;
 constexpr int kAttemptsPerExercise = 200;  // draws allowed before the choices count as exhausted
+// Draws in a row that only repeat the roots of a polynomial on the sheet
+// before a polynomial with the same roots but another leading coefficient
+// is taken: a narrow range has few root sets.
+constexpr int kDrawsForNewRoots = 50;
 
 Polynomial Multiply(const Polynomial& a, const Polynomial& b) {
   Polynomial out(a.size() + b.size() - 1);
@@ -87,11 +91,18 @@ std::vector<Exercise> MakeSheet(const SheetOptions& options) {
   if (CheckSheetOptions(options) != SheetProblem::kNone) throw std::invalid_argument("sheet options");
   SplitMix64 random(options.seed);
   std::vector<Exercise> sheet;
-  std::set<Polynomial> seen;  // the primitive forms on the sheet
+  std::set<Polynomial> polynomials;     // on the sheet
+  std::set<Polynomial> primitiveForms;  // of the polynomials on the sheet
+  int repeatsInARow = 0;                // draws with the roots of a polynomial on the sheet
   for (int attempts = 0; static_cast<int>(sheet.size()) < options.count; ++attempts) {
     if (attempts >= kAttemptsPerExercise * options.count) return {};
     Exercise exercise = Draw(random, options);
-    if (seen.insert(PrimitiveForm(exercise.polynomial)).second) sheet.push_back(std::move(exercise));
+    if (polynomials.count(exercise.polynomial) != 0) continue;
+    const bool newRoots = primitiveForms.insert(PrimitiveForm(exercise.polynomial)).second;
+    if (!newRoots && ++repeatsInARow < kDrawsForNewRoots) continue;
+    repeatsInARow = 0;
+    polynomials.insert(exercise.polynomial);
+    sheet.push_back(std::move(exercise));
   }
   return sheet;
 }

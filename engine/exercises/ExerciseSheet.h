@@ -34,7 +34,7 @@ enum class SheetProblem {
   kRange,              // lowest > highest, or a bound beyond ±1000
   kComplexDegree,      // an irreducible quadratic and an integer root need degree 3 (4 with rationals)
   kRationalRange,      // no p/q with 1 < q <= 4 lies in a range of one number
-  kTooFewPolynomials,  // the choices do not give `count` polynomials none alike
+  kTooFewPolynomials,  // the choices do not give `count` different polynomials
 };
 
 // One exercise: a polynomial and the roots it was built from.
@@ -48,15 +48,17 @@ struct Exercise {
 // few different polynomials, which only MakeSheet finds out).
 SheetProblem CheckSheetOptions(const SheetOptions& options);
 
-// `options.count` polynomials of `options.degree`, no two alike (one a
-// constant multiple of the other, that is with the same roots): the leading
+// `options.count` different polynomials of `options.degree`, none with the
+// roots of another (a constant multiple of it) while the range gives new
+// root sets within a few dozen draws; after that, one with the same roots
+// and another leading coefficient is taken. The leading
 // coefficient a from {1, 1, 1, -1, 2, -2, 3} (1 is thrice as likely) times
 // (x - r) for integer roots r in the range (at least one), times (qx - p)
 // for one or two roots p/q with --rationals, times x^2 + bx + c with
 // b^2 < 4c, |b| <= 4, c <= b^2/4 + 5 with complexFactor. The same options
 // and seed always give the same sheet. Throws std::invalid_argument when
 // CheckSheetOptions finds a problem; gives an empty sheet when the choices
-// run out before `count` polynomials none alike (kTooFewPolynomials).
+// run out before `count` different polynomials (kTooFewPolynomials).
 std::vector<Exercise> MakeSheet(const SheetOptions& options);
 
 }  // namespace factorix

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <set>
+#include <string>
 
 #include "engine/exercises/SheetJson.h"
 #include "engine/exercises/SplitMix64.h"
@@ -8,6 +10,13 @@
 #include "tests/engine/TestPolynomials.h"
 
 namespace factorix {
+
+// A sheet's options by name in test names, rather than their raw bytes.
+void PrintTo(const SheetOptions& o, std::ostream* out) {
+  *out << o.count << " of degree " << o.degree << " in " << o.lowest << ".." << o.highest
+       << (o.rationals ? " rationals" : "") << (o.complexFactor ? " complex" : "") << " seed " << o.seed;
+}
+
 namespace {
 
 using test::Times;
@@ -33,7 +42,16 @@ mpz_class ScaledValue(const Polynomial& p, const mpq_class& x) {
   return value;
 }
 
+// `p` as a polynomial of content 1 from FLINT's factorisation: constant
+// multiples of each other give the same form.
+Polynomial PrimitiveForm(const Polynomial& p) {
+  Factorization factorization = Factorize(p);
+  factorization.content = 1;
+  return Expand(factorization);
+}
+
 class Sheets : public testing::TestWithParam<SheetOptions> {};
+
 
 // Every promise of a sheet: its size and degree, roots in the range with
 // at least one integer, denominators up to 4, an irreducible quadratic when
@@ -47,10 +65,8 @@ TEST_P(Sheets, KeepTheirPromises) {
   for (const Exercise& exercise : sheet) {
     const Polynomial& p = exercise.polynomial;
     EXPECT_EQ(Degree(p), options.degree);
-    Factorization factorization = Factorize(p);
-    EXPECT_EQ(Expand(factorization), p);
-    factorization.content = 1;
-    EXPECT_TRUE(primitiveForms.insert(Expand(factorization)).second);
+    EXPECT_EQ(Expand(Factorize(p)), p);
+    EXPECT_TRUE(primitiveForms.insert(PrimitiveForm(p)).second);
     bool integerRoot = false;
     for (const mpq_class& root : exercise.roots) {
       EXPECT_TRUE(options.lowest <= root && root <= options.highest) << root;
@@ -75,7 +91,12 @@ INSTANTIATE_TEST_SUITE_P(Exercises, Sheets,
                                          SheetOptions{40, 4, -3, 5, true, false, 3},
                                          SheetOptions{40, 5, -6, 6, false, true, 4},
                                          SheetOptions{40, 6, -2, 2, true, true, 5},
-                                         SheetOptions{20, 3, 7, 9, true, false, 6}));
+                                         SheetOptions{20, 3, 7, 9, true, false, 6}),
+                         [](const testing::TestParamInfo<SheetOptions>& info) {
+                           const SheetOptions& o = info.param;
+                           return std::to_string(o.count) + "OfDegree" + std::to_string(o.degree) + "Seed" +
+                                  std::to_string(o.seed);
+                         });
 
 TEST(Exercises, SameSeedSameSheet) {
   SheetOptions options{30, 5, -6, 6, true, false, 12345};
@@ -109,9 +130,21 @@ TEST(Exercises, ProblemsWithOptions) {
       {{10, 3, 2, 2, false, false, 0}, SheetProblem::kNone},
   };
   for (const auto& c : cases) EXPECT_EQ(CheckSheetOptions(c.options), c.problem);
-  // Two roots from -1..1 make six root sets: a seventh polynomial would be
-  // a multiple of one of the six.
-  EXPECT_TRUE(MakeSheet({7, 2, -1, 1, false, false, 0}).empty());
+  // Only the leading coefficient can vary: fewer than 10 polynomials exist.
+  EXPECT_TRUE(MakeSheet({10, 3, 2, 2, false, false, 0}).empty());
+}
+
+// Two roots from -1..1 make six root sets: a sheet of 25 takes each of them,
+// then polynomials with the same roots and another leading coefficient.
+TEST(Exercises, FewRootSetsAreTakenAgainWithOtherLeadingCoefficients) {
+  const std::vector<Exercise> sheet = MakeSheet({25, 2, -1, 1, false, false, 2});
+  std::set<Polynomial> polynomials, primitiveForms;
+  for (const Exercise& exercise : sheet) {
+    polynomials.insert(exercise.polynomial);
+    primitiveForms.insert(PrimitiveForm(exercise.polynomial));
+  }
+  EXPECT_EQ(polynomials.size(), 25u);
+  EXPECT_EQ(primitiveForms.size(), 6u);
 }
 
 TEST(Exercises, ComplexRootsAreExact) {
