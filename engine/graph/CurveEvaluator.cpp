@@ -23,7 +23,8 @@ constexpr double kUnitRoundoff = 0x1p-53;
 constexpr slong kLargestKept = 4096;      // bits: roundings of the polynomial kept up to this precision
 constexpr double kLargestGuess = 1 << 14;  // bits: a guess never starts above this; doubling goes on from there
 constexpr double kProductAccuracy = 0x1p-21;  // relative error allowed in a value from the roots
-constexpr double kSmallestError = 0x1p-1074;  // a root's rounding error, at the least
+constexpr double kRootError = 0x1p-50;       // a root's error, relative: two units in the last place at least
+constexpr double kSmallestError = 0x1p-1072;  // and absolute, for roots among the subnormal doubles
 constexpr double kLargestShare = 0x1p900;     // of P'/P, from one factor
 
 }  // namespace
@@ -186,13 +187,15 @@ void CurveEvaluator::TakeRealRoots(const std::vector<RealRoot>& roots) {
 }
 
 bool CurveEvaluator::ProductValue(double x, ScaledValue& value) const {
-  // Each factor x - r differs from x minus the true root by at most
-  // ulp(r) <= 2^-52 |r| (plus the smallest double), and is rounded once.
+  // RealRoots rounds each root to within two units in the last place, at
+  // most 2^-51 |r| (a few of the smallest doubles among the subnormal ones):
+  // each factor x - r differs from x minus the true root by less than
+  // kRootError |r| + kSmallestError, and is rounded once.
   double error = 0, product = 1;  // P / lc = product 2^exponent
   long exponent = 0;
   for (const RealRoot& root : allRoots_) {
     const double difference = x - root.value;
-    error += root.multiplicity * (0x1p-52 * std::abs(root.value) + kSmallestError) / std::abs(difference);
+    error += root.multiplicity * (kRootError * std::abs(root.value) + kSmallestError) / std::abs(difference);
     int shift = 0;
     const double significand = std::frexp(difference, &shift);  // in [1/2, 1): no overflow below
     for (unsigned k = 0; k < root.multiplicity; ++k) {

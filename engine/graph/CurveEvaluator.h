@@ -34,8 +34,8 @@ public:
   double LogDerivativeAt(double x);
   // P's real roots, as RealRoots gives them. When they are all of its
   // roots, P = lc (x - r1)^m1 ..., and the values away from every root
-  // come from that product in doubles, each r rounded by under one unit in
-  // the last place.
+  // come from that product in doubles, each r within two units in the last
+  // place of the true root.
   void TakeRealRoots(const std::vector<RealRoot>& roots);
   // P's factors, for finding its roots without splitting it again.
   const CurveFactors& Factors() const { return factors_; }
