@@ -186,11 +186,13 @@ QString SolutionDocument::write(const QString& path, DocumentFormat format) cons
     case DocumentFormat::kPdf: return SolutionPages::writePdf(sheet_, path);
     case DocumentFormat::kHtml: return DocumentFiles::writeBytes(path, html().toUtf8());
     case DocumentFormat::kLatex: {
-      if (!sheet_.graph) return DocumentFiles::writeBytes(path, latex().toUtf8());
+      // A stream (/dev/stdout) has no folder to put the picture beside.
+      if (!sheet_.graph || DocumentFiles::isStream(path)) return DocumentFiles::writeBytes(path, latex().toUtf8());
+      // The picture is replaced only together with the document.
       const QString figure = figurePath(path);
-      const QString failure = DocumentFiles::writeBytes(figure, GraphImage::png(*sheet_.graph, GraphImage::kDefaultSize, kPictureScale));
-      if (!failure.isEmpty()) return failure;
-      return DocumentFiles::writeBytes(path, latex(QFileInfo(figure).fileName()).toUtf8());
+      return DocumentFiles::writeFiles(
+          {{path, latex(QFileInfo(figure).fileName()).toUtf8()},
+           {figure, GraphImage::png(*sheet_.graph, GraphImage::kDefaultSize, kPictureScale)}});
     }
     case DocumentFormat::kJson: return tr("la resolución no se escribe en JSON desde la hoja.");
     case DocumentFormat::kText: break;

@@ -35,8 +35,9 @@ public:
 
   // Writes the file in `format` (text, HTML, LaTeX or PDF; JSON is not a
   // form of the sheet) whole or not at all; a LaTeX document gets its
-  // graph in a PNG file beside it, named after it. Returns an empty string
-  // on success, else the reason for the failure.
+  // graph in a PNG file beside it, named after it and replaced only with it
+  // (none beside a stream such as /dev/stdout). Returns an empty string on
+  // success, else the reason for the failure.
   QString write(const QString& path, DocumentFormat format) const;
   // The graph's picture beside a LaTeX document at `path`: "f.tex" → "f-grafica.png".
   static QString figurePath(const QString& path);

@@ -1,5 +1,8 @@
 #include "documents/DocumentFiles.h"
 
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -8,21 +11,49 @@
 #include <QSaveFile>
 #include <QTextDocument>
 
+#include <cerrno>
+#include <memory>
+
 namespace {
 constexpr qreal kPointSize = 12;      // the body text of a printed page
 constexpr qreal kMargin = 20;         // millimetres on each side of the page
 constexpr int kHtmlResolution = 300;  // dots per inch a page of HTML is laid out at
 
-// Renames the written file over the old one. QSaveFile::commit() misses a
-// write that fails only when its buffer is flushed (a full disk under a small
-// file) and would put a cut file in the old one's place: flush first.
+// Why `device` failed: its own reason, or the system's for `error` (errno
+// taken right after the failing call, 0 when it set none) when Qt has none
+// better than "Unknown error", as after a write to a full disk.
+QString reasonOf(const QIODevice& device, int error) {
+  const QString reason = device.errorString();
+  if (error == 0 || (!reason.isEmpty() && reason != QBuffer().errorString())) return reason;
+  return qt_error_string(error);
+}
+
+// Writes `bytes` into the temporary file of `file` and flushes them, so that
+// a full disk shows here and not as a cut file after the rename.
+QString writeTemporary(QSaveFile& file, const QByteArray& bytes) {
+  errno = 0;
+  if (!file.open(QIODevice::WriteOnly)) return reasonOf(file, errno);
+  errno = 0;
+  if (file.write(bytes) != bytes.size()) return reasonOf(file, errno);
+  errno = 0;
+  if (!file.flush()) return reasonOf(file, errno);
+  return QString();
+}
+
+// Renames the written file over the old one.
 QString commit(QSaveFile& file) {
-  if (!file.flush()) {
-    const QString reason = file.errorString();
-    file.cancelWriting();
-    return reason;
-  }
-  if (!file.commit()) return file.errorString();
+  errno = 0;
+  if (!file.commit()) return reasonOf(file, errno);
+  return QString();
+}
+
+// Writes `bytes` to the stream at `path`; opening a FIFO waits for its reader.
+QString writeStraight(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  errno = 0;
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return reasonOf(file, errno);
+  errno = 0;
+  if (file.write(bytes) != bytes.size()) return reasonOf(file, errno);
   return QString();
 }
 
@@ -30,11 +61,33 @@ QString commit(QSaveFile& file) {
 
 namespace DocumentFiles {
 
-QString writeBytes(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-  if (file.write(bytes) != bytes.size()) return file.errorString();
-  return commit(file);
+bool isStream(const QString& path) {
+  const QFileInfo info(path);  // follows links
+  return info.exists() && !info.isFile() && !info.isDir();
+}
+
+QString writeBytes(const QString& path, const QByteArray& bytes) { return writeFiles({{path, bytes}}); }
+
+QString writeFiles(const std::vector<FileBytes>& files) {
+  // One temporary per file that is not a stream (null for a stream); those
+  // not committed are removed with their QSaveFile.
+  std::vector<std::unique_ptr<QSaveFile>> temporaries;
+  for (const auto& [path, bytes] : files) {
+    if (isStream(path)) {
+      temporaries.push_back(nullptr);
+      continue;
+    }
+    auto file = std::make_unique<QSaveFile>(path);
+    const QString failure = writeTemporary(*file, bytes);
+    if (!failure.isEmpty()) return failure;
+    temporaries.push_back(std::move(file));
+  }
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    const QString failure =
+        temporaries[i] ? commit(*temporaries[i]) : writeStraight(files[i].first, files[i].second);
+    if (!failure.isEmpty()) return failure;
+  }
+  return QString();
 }
 
 QPageLayout pageLayout() {
@@ -59,10 +112,13 @@ QString writePdf(const QString& path, const QString& html, const QString& title)
 
 QString writePdf(const QString& path, const QString& title, int resolution,
                  const std::function<QString(QPdfWriter&)>& draw) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+  // Drawn in memory and written as any other file's bytes: the PDF writer
+  // does not report a failed write to its device.
+  QByteArray bytes;
   {
-    QPdfWriter pdf(&file);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
     pdf.setTitle(title);
     pdf.setCreator(QStringLiteral("Factorix"));
     pdf.setPageLayout(pageLayout());
@@ -70,7 +126,7 @@ QString writePdf(const QString& path, const QString& title, int resolution,
     const QString failure = draw(pdf);
     if (!failure.isEmpty()) return failure;  // the file is left as it was
   }
-  return commit(file);
+  return writeBytes(path, bytes);
 }
 
 }  // namespace DocumentFiles

@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QMessageBox>
 #include <QMimeData>
@@ -11,10 +12,14 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <functional>
 #include <ctime>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 #include "app/RuffiniTableView.h"
 #include "app/SheetBuilder.h"
@@ -45,6 +50,8 @@ private slots:
   void closingFinishesTheFile();
   void failedWriteKeepsTheOldFile_data();
   void failedWriteKeepsTheOldFile();
+  void streamsAndReasons_data();
+  void streamsAndReasons();
 };
 
 namespace {
@@ -356,11 +363,75 @@ void TestSolutionExport::failedWriteKeepsTheOldFile() {
                                                         : SolutionDocument(sheet).write(path, format);
   setrlimit(RLIMIT_FSIZE, &saved);
 
-  QVERIFY2(!failure.isEmpty(), qPrintable(QString::number(sheet.plainText.size())));
+  QCOMPARE(failure, qt_error_string(EFBIG));  // the system's reason, not "Unknown error"
   QFile old(path);
   QVERIFY(old.open(QIODevice::ReadOnly));
   QCOMPARE(old.readAll(), QByteArray("old"));
   QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{name});
+}
+
+void TestSolutionExport::streamsAndReasons_data() {
+  QTest::addColumn<QString>("target");  // what the path names before the save
+  QTest::addColumn<DocumentFormat>("format");
+  QTest::addColumn<int>("error");  // errno whose text is the reason; 0: success; -1: any reason Qt or the system gives
+  QTest::newRow("null device, LaTeX") << QStringLiteral("null") << DocumentFormat::kLatex << 0;
+  QTest::newRow("full device") << QStringLiteral("full") << DocumentFormat::kText << ENOSPC;
+  QTest::newRow("FIFO, PDF") << QStringLiteral("fifo") << DocumentFormat::kPdf << 0;
+  QTest::newRow("read-only folder") << QStringLiteral("read-only") << DocumentFormat::kText << -1;
+  QTest::newRow("LaTeX over a folder") << QStringLiteral("folder") << DocumentFormat::kLatex << -1;
+}
+
+// A device or a FIFO is written straight and stays what it was, with no
+// picture beside it; a failure gives a reason and leaves the folder as it
+// was, the old picture of a LaTeX document included.
+void TestSolutionExport::streamsAndReasons() {
+  QFETCH(QString, target);
+  QFETCH(DocumentFormat, format);
+  QFETCH(int, error);
+  const SolutionSheet sheet = sheetOf(rootsOneTo(3));
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("s"));
+  const QString picture = SolutionDocument::figurePath(path);
+  QCOMPARE(DocumentFiles::writeBytes(picture, "old"), QString());
+  const QByteArray name = QFile::encodeName(path);
+  if (target == QLatin1String("null") || target == QLatin1String("full")) {
+    if (::mknod(name.constData(), S_IFCHR | 0666, makedev(1, target == QLatin1String("null") ? 3 : 7)) != 0)
+      QSKIP("no permission to make a device node");
+  } else if (target == QLatin1String("fifo")) {
+    QCOMPARE(::mkfifo(name.constData(), 0666), 0);
+  } else if (target == QLatin1String("folder")) {
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("s")));
+  } else {
+    if (::geteuid() == 0) QSKIP("root writes in any folder");
+    QVERIFY(QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+  }
+  const auto kind = [&name] {
+    struct stat info {};
+    return ::stat(name.constData(), &info) == 0 ? info.st_mode & S_IFMT : 0;
+  };
+  const auto kindBefore = kind();
+  const auto entries = [&folder] { return QDir(folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot); };
+  const QStringList entriesBefore = entries();
+  QProcess reader;
+  if (target == QLatin1String("fifo")) {
+    reader.start(QStringLiteral("cat"), {path});
+    QVERIFY(reader.waitForStarted());
+  }
+
+  const QString failure = SolutionDocument(sheet).write(path, format);
+  QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+
+  if (error >= 0) QCOMPARE(failure, error == 0 ? QString() : qt_error_string(error));
+  else QVERIFY2(!failure.isEmpty() && failure != QBuffer().errorString(), qPrintable(failure));
+  QCOMPARE(kind(), kindBefore);
+  QCOMPARE(entries(), entriesBefore);
+  QFile old(picture);
+  QVERIFY(old.open(QIODevice::ReadOnly));
+  QCOMPARE(old.readAll(), QByteArray("old"));
+  if (target == QLatin1String("fifo")) {
+    QVERIFY(reader.waitForFinished());
+    QVERIFY(reader.readAllStandardOutput().trimmed().endsWith("%%EOF"));
+  }
 }
 
 QTEST_MAIN(TestSolutionExport)
