@@ -12,18 +12,15 @@
 
 namespace {
 
-// The solution of the argument's polynomial into the output by `write`;
-// no lines when an error ends the work.
+// The solution of the argument's polynomial into the output by `write`.
 template <typename Write>
 CommandOutput solve(const PolynomialArgument& argument, Write write) {
-  CommandOutput output;
-  output.plainText = true;
-  const factorix::GuardedTerms run = factorix::WithTermsGuarded(
-      argument.padText, [&write, &output](const factorix::Polynomial& polynomial) { write(factorix::Solve(polynomial), output); });
-  output.error = run.error;
-  if (run.error != factorix::kNoError) output.lines.clear();
-  else if (!run.sumOfTerms) output.message = NoFactorizationMessage();
-  return output;
+  return ReportOutput([&argument, &write](CommandOutput& output) {
+    output.plainText = true;
+    const std::optional<factorix::Polynomial> polynomial = factorix::ReadTermsWithinLimits(argument.padText);
+    if (polynomial) write(factorix::Solve(*polynomial), output);
+    return polynomial.has_value();
+  });
 }
 
 std::string failureLine(int error, const QString& message) {

@@ -94,7 +94,9 @@ QByteArray sfnt(quint32 version, std::vector<std::pair<QByteArray, QByteArray>> 
   put16(out, 8, log);
   put16(out, 10, quint16(count * 16 - power * 16));
   quint32 offset = 12 + 16 * quint32(count);
+  qsizetype headAt = -1;  // of the head table in `out`; -1 when there is none
   for (const auto& [tag, data] : tables) {
+    if (tag == "head") headAt = offset;
     out += tag;
     append32(out, checksum(data));
     append32(out, offset);
@@ -105,8 +107,7 @@ QByteArray sfnt(quint32 version, std::vector<std::pair<QByteArray, QByteArray>> 
     out += data;
     out.append((4 - data.size() % 4) % 4, '\0');
   }
-  const qsizetype headAt = qsizetype(u32(out, out.indexOf("head") + 8));
-  if (headAt + kHeadChecksumAdjustment + 4 <= out.size()) {
+  if (headAt >= 0 && headAt + kHeadChecksumAdjustment + 4 <= out.size()) {
     std::fill_n(out.data() + headAt + kHeadChecksumAdjustment, 4, '\0');
     qToBigEndian(quint32(0xB1B0AFBA - checksum(out)), out.data() + headAt + kHeadChecksumAdjustment);
   }
@@ -117,15 +118,22 @@ QByteArray sfnt(quint32 version, std::vector<std::pair<QByteArray, QByteArray>> 
 
 namespace FontFiles {
 
+bool hasTrueTypeOutlines(const QRawFont& font) {
+  const QByteArray head = font.fontTable("head");
+  const quint32 glyphs = u16(font.fontTable("maxp"), 4);
+  const bool longOffsets = u16(head, kHeadIndexToLocFormat) == 1;
+  return head.size() >= 54 && glyphs != 0 && !font.fontTable("glyf").isEmpty() &&
+         font.fontTable("loca").size() >= qsizetype(glyphs + 1) * (longOffsets ? 4 : 2);
+}
+
 QByteArray trueTypeSubset(const QRawFont& font, const std::vector<bool>& used) {
+  if (!hasTrueTypeOutlines(font)) return {};
   QByteArray head = font.fontTable("head");
   const QByteArray maxp = font.fontTable("maxp");
   const QByteArray loca = font.fontTable("loca");
   const QByteArray glyf = font.fontTable("glyf");
   const quint32 glyphs = u16(maxp, 4);
   const bool longOffsets = u16(head, kHeadIndexToLocFormat) == 1;
-  if (head.size() < 54 || glyf.isEmpty() || glyphs == 0 || loca.size() < qsizetype(glyphs + 1) * (longOffsets ? 4 : 2))
-    return {};
   const std::vector<quint32> starts = offsets(loca, longOffsets, glyphs);
   std::vector<bool> keep(glyphs, false);
   keep[0] = true;  // drawn for a code the font has no glyph for

@@ -114,9 +114,11 @@ void PdfCanvas::drawGlyphs(const QRawFont& font, const quint32* glyphs, const QP
 // Glyphs of a font that cannot be embedded (a Type 1 font, say), filled as
 // the shapes of their outlines: they look the same but cannot be selected.
 void PdfCanvas::drawShapes(const QRawFont& font, const quint32* glyphs, const QPointF* positions, qsizetype count) {
+  bool any = false;  // whether a path was written to fill
   for (qsizetype i = 0; i < count; ++i) {
     QPainterPath path = font.pathForGlyph(glyphs[i]);
     path.translate(positions[i]);
+    any = any || path.elementCount() > 0;
     for (int k = 0; k < path.elementCount(); ++k) {
       const QPainterPath::Element element = path.elementAt(k);
       number(element.x);
@@ -128,7 +130,7 @@ void PdfCanvas::drawShapes(const QRawFont& font, const quint32* glyphs, const QP
         content_ += "c ";  // the end point of a curve, after its two control points
     }
   }
-  content_ += "f\n";
+  if (any) content_ += "f\n";
 }
 
 void PdfCanvas::drawTextLine(const QTextLayout& layout, int line, const QPointF& position) {

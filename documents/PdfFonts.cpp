@@ -67,8 +67,10 @@ int PdfFonts::of(const QRawFont& font) {
   };
   auto face = std::find_if(faces_.begin(), faces_.end(), sameFace);
   if (face == faces_.end()) {
-    const bool embeds = !font.fontTable("glyf").isEmpty() || !font.fontTable("CFF ").isEmpty();
-    faces_.push_back({font, embeds, {}, {}});
+    const Face::Outlines outlines = FontFiles::hasTrueTypeOutlines(font)       ? Face::Outlines::kTrueType
+                                    : !font.fontTable("CFF ").isEmpty() ? Face::Outlines::kCff
+                                                                        : Face::Outlines::kNone;
+    faces_.push_back({font, outlines, {}, {}});
     face = faces_.end() - 1;
   }
   sizes_.push_back({font, std::size_t(face - faces_.begin()), {}});
@@ -137,14 +139,14 @@ QByteArray PdfFonts::finish() {
   std::vector<int> descriptors;
   std::vector<int> toUnicodes;
   for (std::size_t i = 0; i < faces_.size(); ++i) {
-    descriptors.push_back(faces_[i].embeds ? file_.reserve() : 0);
-    toUnicodes.push_back(faces_[i].embeds ? file_.reserve() : 0);
-    if (faces_[i].embeds) writeFace(faces_[i], i, descriptors.back(), toUnicodes.back());
+    descriptors.push_back(faces_[i].embeds() ? file_.reserve() : 0);
+    toUnicodes.push_back(faces_[i].embeds() ? file_.reserve() : 0);
+    if (faces_[i].embeds()) writeFace(faces_[i], i, descriptors.back(), toUnicodes.back());
   }
   QByteArray resources;
   for (std::size_t i = 0; i < sizes_.size(); ++i) {
     const Size& size = sizes_[i];
-    if (!faces_[size.face].embeds) continue;  // its glyphs were drawn as shapes
+    if (!faces_[size.face].embeds()) continue;  // its glyphs were drawn as shapes
     // The widths of the glyphs used, each run of consecutive numbers as
     // one array.
     QByteArray widths;
@@ -159,7 +161,7 @@ QByteArray PdfFonts::finish() {
     const int descendant = file_.reserve();
     // Codes are glyph numbers: a TrueType font maps them by CIDToGIDMap, a
     // CFF font without CIDs of its own takes them as glyph numbers.
-    const bool trueType = !faces_[size.face].raw.fontTable("glyf").isEmpty();
+    const bool trueType = faces_[size.face].outlines == Face::Outlines::kTrueType;
     file_.add(descendant, "<< /Type /Font /Subtype " + QByteArray(trueType ? "/CIDFontType2" : "/CIDFontType0") +
                               " /BaseFont " + base +
                               " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >>"

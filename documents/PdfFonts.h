@@ -25,7 +25,7 @@ public:
   static QByteArray name(int resource);
   // Whether the resource's font can be embedded: it has TrueType or CFF
   // outlines. The glyphs of one that cannot are drawn as shapes.
-  bool embeds(int resource) const { return faces_[sizes_[std::size_t(resource)].face].embeds; }
+  bool embeds(int resource) const { return faces_[sizes_[std::size_t(resource)].face].embeds(); }
   // The pixel size of the resource's font.
   double pixelSize(int resource) const { return sizes_[std::size_t(resource)].raw.pixelSize(); }
   // How far the resource's `glyph` advances, in thousandths of its size, as
@@ -39,9 +39,10 @@ public:
 private:
   struct Face {
     QRawFont raw;                    // at any size
-    bool embeds = false;
+    enum class Outlines { kNone, kTrueType, kCff } outlines = Outlines::kNone;  // kNone: drawn as shapes
     std::vector<bool> used;          // per glyph
     std::vector<char32_t> unicode;   // per glyph; 0 when not known
+    bool embeds() const { return outlines != Outlines::kNone; }
   };
   struct Size {
     QRawFont raw;

@@ -5,6 +5,7 @@
 
 #include "engine/core/EngineError.h"
 #include "engine/factor/Factorization.h"
+#include "graphview/NumberText.h"
 #include "report/RootText.h"
 
 namespace {
@@ -50,7 +51,9 @@ RootLabel labelOf(const factorix::Root& root) {
   RootLabel label;
   label.exact = root.exact.has_value();
   label.text = shown(RootText::value(root, u','));
-  label.axisText = label.text.size() > kLongestAxisLabel ? shown(RootText::approximate(root, u',')) : label.text;
+  label.axisText = label.text;
+  if (label.axisText.size() > kLongestAxisLabel) label.axisText = shown(RootText::approximate(root, u','));
+  if (label.axisText.size() > kLongestAxisLabel) label.axisText = NumberText::decimal(root.re.get_d());
   return label;
 }
 

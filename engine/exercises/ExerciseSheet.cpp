@@ -100,7 +100,7 @@ std::vector<Exercise> MakeSheet(const SheetOptions& options) {
     if (polynomials.count(exercise.polynomial) != 0) continue;
     const bool newRoots = primitiveForms.insert(PrimitiveForm(exercise.polynomial)).second;
     if (!newRoots && ++repeatsInARow < kDrawsForNewRoots) continue;
-    repeatsInARow = 0;
+    if (newRoots) repeatsInARow = 0;
     polynomials.insert(exercise.polynomial);
     sheet.push_back(std::move(exercise));
   }

@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "engine/factor/FlintConversion.h"
+#include "engine/poly/FlintConversion.h"
 #include "engine/graph/Dyadic.h"
 #include "engine/poly/ArbTypes.h"
 
@@ -180,6 +180,7 @@ CurveEvaluator::CurveEvaluator(const Polynomial& p, Deadline deadline) {
 CurveEvaluator::~CurveEvaluator() = default;
 
 void CurveEvaluator::TakeRealRoots(const std::vector<RealRoot>& roots) {
+  allRoots_.clear();
   long degree = 0, counted = 0;
   for (const Part& part : parts_) degree += part.values->Degree() * part.multiplicity;
   for (const RealRoot& root : roots) counted += root.multiplicity;

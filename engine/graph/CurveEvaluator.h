@@ -37,6 +37,8 @@ public:
   // come from that product in doubles, each r within two units in the last
   // place of the true root.
   void TakeRealRoots(const std::vector<RealRoot>& roots);
+  // Whether the roots last taken are all of P's roots.
+  bool AllRootsReal() const { return !allRoots_.empty(); }
   // P's factors, for finding its roots without splitting it again.
   const CurveFactors& Factors() const { return factors_; }
 

@@ -1,6 +1,6 @@
 #include "engine/graph/CurveFactors.h"
 
-#include "engine/factor/FlintConversion.h"
+#include "engine/poly/FlintConversion.h"
 #include "engine/poly/RationalRoots.h"
 
 namespace factorix {
@@ -56,10 +56,11 @@ void SplitRationalRoots(FmpzPoly& g, unsigned multiplicity, Deadline deadline, C
   for (const Polynomial& root : roots) {
     SetFlint(linear, root);
     fmpz_poly_mul(product.get(), product.get(), linear.get());
-    factors.linear.push_back({-root[0], root[1], multiplicity});
   }
-  // Each root was proved by exact division, so their product divides g.
-  fmpz_poly_divides(quotient.get(), g.get(), product.get());
+  // The division proves the roots: g stays whole, its roots sought as the
+  // rest's, should it not divide.
+  if (!fmpz_poly_divides(quotient.get(), g.get(), product.get())) return;
+  for (const Polynomial& root : roots) factors.linear.push_back({-root[0], root[1], multiplicity});
   fmpz_poly_swap(g.get(), quotient.get());
 }
 

@@ -17,13 +17,15 @@ struct StationaryPoint {
 };
 
 // The real stationary points of `p` (trimmed, degree >= 2), ascending, their
-// values from `values` (of p). `roots` are p's real roots, as RealRoots gives
+// values from `values` (of p, told p's real roots). `roots` are p's real roots, as RealRoots gives
 // them. The multiple roots are stationary points, and P' changes sign
 // between each two neighbouring roots: one point there is narrowed by the
 // signs of P' to a 2^-30 part of the gap, far below a pixel. When the roots
 // are all of p's roots (their multiplicities make up the degree), that is
 // every stationary point. Otherwise there may be more between two roots,
-// which are not sought (the one found shows the gap's size), and the roots
+// which are not all sought: where one of a few points of the gap is higher
+// than the one found, a turning point next to it is narrowed too, so that
+// the y-range shows the gap's highest hump. The roots
 // of P' beyond the outermost roots, or all of them when p has no real root,
 // are isolated exactly. Throws EngineError(kOverflow) when `deadline`
 // passes first.

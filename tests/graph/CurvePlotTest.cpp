@@ -242,5 +242,20 @@ TEST(Graph, OutlyingTurningPointIsClipped) {
   EXPECT_LT(plot.yMax - plot.yMin, 100 * bump);
 }
 
+// Between the roots 0 and 10, P turns three times around the complex roots
+// 5 ± 2i, at 5 - √10.5, 5 and 5 + √10.5: the humps, twice as deep as the
+// middle, are in view whichever turning point is found first.
+TEST(Graph, EveryHumpOfAGapIsInView) {
+  const Polynomial p = Times(Times(LinearPower(0, 1, 1), LinearPower(10, 1, 1)), {29, -10, 1});
+  const CurvePlot plot = PlanCurve(p, Soon());
+  double extreme = 0;
+  for (int k = 1; k < 1000; ++k) {
+    const double x = k / 100.0;
+    extreme = std::min(extreme, x * (x - 10) * (x * x - 10 * x + 29));
+  }
+  EXPECT_FALSE(plot.clipped);
+  EXPECT_LE(plot.yMin, 0.99 * extreme * std::pow(10.0, -plot.yPower10));
+}
+
 }  // namespace
 }  // namespace factorix

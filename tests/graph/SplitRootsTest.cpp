@@ -5,7 +5,7 @@
 #include <cmath>
 #include <random>
 
-#include "engine/factor/FlintConversion.h"
+#include "engine/poly/FlintConversion.h"
 #include "engine/graph/CurvePlot.h"
 #include "tests/engine/TestPolynomials.h"
 
@@ -90,7 +90,7 @@ TEST(GraphSplit, PlantedRootsTimesDenseRestAgreeWithReference) {
       const double a = plot.roots[i].value, b = plot.roots[i + 1].value;
       const auto inside = std::count_if(plot.stationary.begin(), plot.stationary.end(),
                                         [&](const StationaryPoint& s) { return a < s.x && s.x < b; });
-      EXPECT_EQ(inside, 1) << "round " << round << " gap " << a << ", " << b;
+      EXPECT_GE(inside, 1) << "round " << round << " gap " << a << ", " << b;
       for (const StationaryPoint& s : plot.stationary) {
         if (!(a < s.x && s.x < b)) continue;
         const bool nearSlopeRoot = std::any_of(slopeRoots.begin(), slopeRoots.end(), [&](const RealRoot& r) {

@@ -88,6 +88,9 @@ void GraphTest::labels_data() {
   // Too long for the axis: approximated there, exact in the description.
   QTest::newRow("long surd") << Polynomial{-12345678, -1, 1} << true << QStringList{"(1" + minus + "√49382713)/2", "(1+√49382713)/2"}
                              << QStringList{minus + "3513,141736", "3514,141736"};
+  // Too long for the axis even to six decimals: a power of ten there.
+  QTest::newRow("large integer") << Polynomial{mpz_class("-1000000000000000000000"), 1} << true
+                                 << QStringList{"1000000000000000000000"} << QStringList{"1·10²¹"};
   // Without a solution: rational roots exact, the others to six decimals.
   QTest::newRow("unsolved") << Times({-2, 0, 1}, {-1, 3}) << false << QStringList{minus + "1,414214", "1/3", "1,414214"}
                             << QStringList{minus + "1,414214", "1/3", "1,414214"};
