@@ -156,7 +156,7 @@ void Split(std::unique_ptr<Node> node, long variations, Fmpz& content, std::vect
   if (fmpz_is_zero(atMidpoint.get())) {
     Fmpz one;
     fmpz_one(one.get());
-    fmpz_poly_taylor_shift(right->poly.get(), node->poly.get(), one.get());
+    fmpz_poly_taylor_shift_divconquer(right->poly.get(), node->poly.get(), one.get());
     found.push_back({right->left, right->exponent, true});
     fmpz_poly_shift_right(right->poly.get(), right->poly.get(), 1);
     RemoveContent(right->poly, content);
@@ -174,6 +174,115 @@ void Split(std::unique_ptr<Node> node, long variations, Fmpz& content, std::vect
   RemoveContent(node->poly, content);
   pending.push_back(std::move(right));
   pending.push_back(std::move(node));
+}
+
+// A node of the bisection for a polynomial whose roots are taken to be all
+// real, when the sign variations of g((left + t) 2^exponent) count exactly
+// the roots above the left end: the roots in a node are those above its left
+// end less those above its right end, so that each split costs one shift.
+struct CountedNode {
+  FmpzPoly poly;  // g((left + t) 2^exponent) up to a positive factor, poly(0) != 0
+  mpz_class left;
+  long exponent = 0;
+  long above = 0;       // sign variations of poly: the roots above the left end
+  long aboveRight = 0;  // the same at the right end, which is no root
+};
+
+constexpr long kMostSplitsPerRoot = 4;  // past this the counts are no guide: not all roots are real
+
+// The sign of poly(1): of g at the node's right end.
+int SignAtOne(const fmpz_poly_struct* poly) {
+  Fmpz sum;
+  for (slong i = 0; i < fmpz_poly_length(poly); ++i) fmpz_add(sum.get(), sum.get(), poly->coeffs + i);
+  return fmpz_sgn(sum.get());
+}
+
+// The positive roots of g by counted bisection, false when the counts prove
+// no guide (a count below 0, a split too many, a root at a dyadic point).
+// Every interval kept shows a sign change of g across it, so that it holds
+// a root; when there are as many as g's sign variations, which bound its
+// positive roots, each holds exactly one and none is missed: the result is
+// certified whatever the counts were.
+bool IsolateByCounts(std::vector<std::unique_ptr<CountedNode>> pending, long variations, Deadline deadline,
+                     std::vector<RootInterval>& found) {
+  Fmpz one, content;
+  fmpz_one(one.get());
+  long splitsLeft = kMostSplitsPerRoot * (variations + 1);
+  while (!pending.empty()) {
+    if (std::chrono::steady_clock::now() > deadline) throw EngineError(kOverflow);
+    std::unique_ptr<CountedNode> node = std::move(pending.back());
+    pending.pop_back();
+    const long roots = node->above - node->aboveRight;
+    if (roots < 0) return false;
+    if (roots == 0) continue;
+    if (roots == 1) {
+      if (fmpz_sgn(node->poly.get()->coeffs) * SignAtOne(node->poly.get()) >= 0) return false;
+      found.push_back({node->left, node->exponent, false});
+      continue;
+    }
+    if (--splitsLeft < 0) return false;
+    HalveRoots(node->poly);
+    auto right = std::make_unique<CountedNode>();
+    fmpz_poly_taylor_shift_divconquer(right->poly.get(), node->poly.get(), one.get());
+    if (fmpz_is_zero(right->poly.get()->coeffs)) return false;
+    RemoveContent(right->poly, content);
+    RemoveContent(node->poly, content);
+    right->left = 2 * node->left + 1;
+    right->exponent = node->exponent - 1;
+    right->above = SignVariations(right->poly.get());
+    right->aboveRight = node->aboveRight;
+    node->left *= 2;
+    node->exponent -= 1;
+    node->aboveRight = right->above;
+    pending.push_back(std::move(right));
+    pending.push_back(std::move(node));
+  }
+  return static_cast<long>(found.size()) == variations;
+}
+
+// The start nodes of IsolateByCounts: (0, 2^k) for k past the roots, or,
+// with the k small, (0, 1) and (2^i, 2^(i+1)); empty when a start is a root.
+std::vector<std::unique_ptr<CountedNode>> CountedStartNodes(const fmpz_poly_struct* g, long boundExponent,
+                                                            long variations) {
+  std::vector<std::unique_ptr<CountedNode>> nodes;
+  if (boundExponent > kMostStartNodes) {
+    auto whole = std::make_unique<CountedNode>();
+    fmpz_poly_swap(whole->poly.get(), WholeRangeNode(g, boundExponent)->poly.get());
+    whole->exponent = boundExponent;
+    whole->above = variations;
+    nodes.push_back(std::move(whole));
+    return nodes;
+  }
+  Fmpz one, content;
+  fmpz_one(one.get());
+  std::vector<RootInterval> unused;
+  for (std::unique_ptr<Node>& start : StartNodes(g, boundExponent, {}, one, content, unused)) {
+    auto node = std::make_unique<CountedNode>();
+    fmpz_poly_swap(node->poly.get(), start->poly.get());
+    node->left = start->left;
+    node->exponent = start->exponent;
+    node->above = SignVariations(node->poly.get());
+    if (!nodes.empty()) nodes.back()->aboveRight = node->above;
+    nodes.push_back(std::move(node));
+  }
+  if (!unused.empty()) nodes.clear();
+  return nodes;
+}
+
+// False when g (degree n) certainly has a root off the real axis: the
+// coefficients of a polynomial with real roots only meet Newton's
+// inequalities a_k^2 k (n - k) >= a_(k-1) a_(k+1) (k + 1) (n - k + 1).
+bool MaybeAllReal(const fmpz_poly_struct* g) {
+  const slong n = fmpz_poly_degree(g);
+  Fmpz square, product;
+  for (slong k = 1; k < n; ++k) {
+    fmpz_mul(square.get(), g->coeffs + k, g->coeffs + k);
+    fmpz_mul_ui(square.get(), square.get(), static_cast<ulong>(k * (n - k)));
+    fmpz_mul(product.get(), g->coeffs + k - 1, g->coeffs + k + 1);
+    fmpz_mul_ui(product.get(), product.get(), static_cast<ulong>((k + 1) * (n - k + 1)));
+    if (fmpz_cmp(square.get(), product.get()) < 0) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -205,6 +314,13 @@ std::vector<RootInterval> IsolatePositiveRoots(const fmpz_poly_struct* g, Deadli
     boundExponent = kLargestExponent;
   }
   if (boundExponent * fmpz_poly_degree(g) > kMostScaledBits) throw EngineError(kOverflow);
+  const long variations = SignVariations(g);
+  const bool searchAll = skipped.from.numerator == 0 && skipped.to.numerator == 0 && !skipped.toEnd;
+  if (searchAll && variations >= 2 && MaybeAllReal(g)) {
+    std::vector<RootInterval> counted;
+    auto starts = CountedStartNodes(g, boundExponent, variations);
+    if (!starts.empty() && IsolateByCounts(std::move(starts), variations, deadline, counted)) return counted;
+  }
   Fmpz one, content;
   fmpz_one(one.get());
   FmpzPoly scratch;

@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <cmath>
 #include <random>
+#include <set>
 
+#include "engine/graph/Descartes.h"
 #include "engine/poly/FlintConversion.h"
 #include "engine/graph/CurvePlot.h"
 #include "tests/engine/TestPolynomials.h"
@@ -98,6 +100,36 @@ TEST(GraphSplit, PlantedRootsTimesDenseRestAgreeWithReference) {
         });
         EXPECT_TRUE(nearSlopeRoot) << "round " << round << " x = " << s.x;
       }
+    }
+  }
+}
+
+// Polynomials whose roots are all real and irrational, products of distinct
+// x^2 - kx - j (j > 0): isolated by the counts of roots above each point,
+// every positive root is in exactly one interval and every interval holds
+// one. Some rounds add x^2 + 1, whose roots make the counts no guide.
+TEST(GraphSplit, RealRootedPolynomialsIsolatedAsByReference) {
+  std::mt19937 random(7);
+  std::uniform_int_distribution<int> slope(-6, 6), constant(1, 9), count(2, 10);
+  for (int round = 0; round < 20; ++round) {
+    std::set<std::pair<int, int>> factors;
+    for (int i = count(random); i > 0; --i) factors.insert({slope(random), constant(random)});
+    Polynomial p{1};
+    for (const auto& [k, j] : factors) p = Times(p, {-j, -k, 1});
+    if (round % 5 == 4) p = Times(p, {1, 0, 1});
+    FmpzPoly g;
+    SetFlint(g, p);
+    std::vector<double> positive;
+    for (double r : ReferenceRealRoots(p))
+      if (r > 0) positive.push_back(r);
+    const std::vector<RootInterval> found = IsolatePositiveRoots(g.get(), Soon());
+    ASSERT_EQ(found.size(), positive.size()) << "round " << round;
+    for (double r : positive) {
+      const auto holding = std::count_if(found.begin(), found.end(), [r](const RootInterval& i) {
+        const double a = std::ldexp(i.left.get_d(), static_cast<int>(i.exponent));
+        return i.exact ? a == r : a < r && r < std::ldexp(i.left.get_d() + 1, static_cast<int>(i.exponent));
+      });
+      EXPECT_EQ(holding, 1) << "round " << round << " root " << r;
     }
   }
 }
