@@ -5,13 +5,13 @@
 #include <QLineSeries>
 #include <QLocale>
 #include <QPen>
-#include <QScatterSeries>
 #include <QValueAxis>
 
 #include <cmath>
 
 #include "graphview/GraphData.h"
 #include "graphview/NumberText.h"
+#include "graphview/RootMarks.h"
 
 namespace {
 
@@ -21,7 +21,8 @@ constexpr double kClampHeights = 10;    // curve values beyond this many view he
 constexpr int kTicks = 8;               // about this many ticks along an axis
 constexpr qreal kLabelGap = 6;          // pixels between the axis and a root's label
 constexpr qreal kLabelPadding = 2;      // pixels of background left and right of a label's text
-constexpr qreal kLabelDepth = 100;      // above the series, which the chart draws at small depths
+constexpr qreal kMarkDepth = 99;        // above the series, which the chart draws at small depths
+constexpr qreal kLabelDepth = 100;      // above the marks
 
 // A step of 1, 2 or 5 times a power of ten giving about kTicks ticks.
 double tickStep(double width) {
@@ -46,7 +47,7 @@ GraphChart::GraphChart(std::shared_ptr<const GraphData> data, QGraphicsItem* par
       data_(std::move(data)),
       curve_(new QLineSeries(this)),
       xAxisLine_(new QLineSeries(this)),
-      rootMarks_(new QScatterSeries(this)),
+      rootMarks_(new RootMarks(this)),
       xAxis_(new QValueAxis(this)),
       yAxis_(new QValueAxis(this)) {
   legend()->hide();
@@ -58,15 +59,12 @@ GraphChart::GraphChart(std::shared_ptr<const GraphData> data, QGraphicsItem* par
   xAxis_->setLabelFormat(QStringLiteral("%.6g"));
   yAxis_->setLabelFormat(QStringLiteral("%.6g"));
   yAxis_->setTitleText(yTitle());
-  for (QXYSeries* series : {static_cast<QXYSeries*>(xAxisLine_), static_cast<QXYSeries*>(curve_),
-                            static_cast<QXYSeries*>(rootMarks_)}) {
+  for (QLineSeries* series : {xAxisLine_, curve_}) {
     addSeries(series);
     series->attachAxis(xAxis_);
     series->attachAxis(yAxis_);
   }
-  rootMarks_->setMarkerShape(QScatterSeries::MarkerShapeCircle);
-  rootMarks_->setMarkerSize(9);
-  for (const factorix::RealRoot& root : data_->plot().roots) rootMarks_->append(root.value, 0);
+  rootMarks_->setZValue(kMarkDepth);
   for (const RootLabel& root : data_->rootLabels()) {
     auto background = new QGraphicsRectItem(this);
     auto text = new QGraphicsSimpleTextItem(root.axisText, background);
@@ -101,8 +99,7 @@ void GraphChart::setColors(const QPalette& palette) {
   }
   curve_->setPen(QPen(palette.color(QPalette::Highlight), 2));
   xAxisLine_->setPen(QPen(text, 1));
-  rootMarks_->setColor(base);
-  rootMarks_->setBorderColor(text);
+  rootMarks_->setColors(text, base);
   for (QGraphicsRectItem* label : rootLabels_) {
     label->setBrush(base);
     static_cast<QGraphicsSimpleTextItem*>(label->childItems().first())->setBrush(text);
@@ -154,12 +151,20 @@ void GraphChart::resample() {
   xAxisLine_->replace({QPointF(x0_, 0), QPointF(x1_, 0)});
 }
 
-// Each label under its mark, centred; one that would overlap the label
-// before it, or fall outside the plot area, is hidden.
+// A mark on every root inside the plot area. Each label under its mark,
+// centred; one that would overlap the label before it, or fall outside the
+// plot area, is hidden.
 void GraphChart::placeRootLabels() {
   const QRectF area = plotArea();
-  qreal lastRight = -1e9;
   const auto& roots = data_->plot().roots;
+  QVector<QPointF> marks;
+  marks.reserve(static_cast<qsizetype>(roots.size()));
+  for (const factorix::RealRoot& root : roots) {
+    const QPointF mark = mapToPosition(QPointF(root.value, 0), curve_);
+    if (area.contains(mark)) marks.append(mark);
+  }
+  rootMarks_->setCentres(std::move(marks));
+  qreal lastRight = -1e9;
   for (qsizetype i = 0; i < rootLabels_.size(); ++i) {
     QGraphicsRectItem* label = rootLabels_[i];
     const QPointF mark = mapToPosition(QPointF(roots[static_cast<std::size_t>(i)].value, 0), curve_);

@@ -10,8 +10,8 @@ class GraphData;
 class QGraphicsRectItem;
 class QGraphicsSimpleTextItem;
 class QLineSeries;
-class QScatterSeries;
 class QValueAxis;
+class RootMarks;
 
 // The chart of P(x): the curve, the x-axis with every real root marked and
 // labelled, axes with ticks and labels, coloured from a palette. Its view
@@ -44,7 +44,7 @@ private:
   std::shared_ptr<const GraphData> data_;
   QLineSeries* curve_;
   QLineSeries* xAxisLine_;
-  QScatterSeries* rootMarks_;
+  RootMarks* rootMarks_;
   QValueAxis* xAxis_;
   QValueAxis* yAxis_;
   QVector<QGraphicsRectItem*> rootLabels_;  // each a background holding its text

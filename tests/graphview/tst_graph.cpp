@@ -5,6 +5,7 @@
 #include <memory>
 #include <ctime>
 #include <random>
+#include <utility>
 
 #include "engine/core/EngineError.h"
 #include "engine/solve/Solution.h"
@@ -53,6 +54,17 @@ Polynomial pseudoRandom(int degree, unsigned seed, int largest) {
   return p;
 }
 
+// The Chebyshev polynomial T_n: n real roots, all in (-1, 1).
+Polynomial chebyshev(int n) {
+  Polynomial previous{1}, current{0, 1};
+  for (int k = 1; k < n; ++k) {
+    Polynomial next = Times(current, {0, 2});
+    for (std::size_t i = 0; i < previous.size(); ++i) next[i] -= previous[i];
+    previous = std::exchange(current, next);
+  }
+  return current;
+}
+
 }  // namespace
 
 class GraphTest : public QObject {
@@ -62,6 +74,8 @@ private slots:
   void initTestCase();
   void labels_data();
   void labels();
+  void everyRootIsMarked_data();
+  void everyRootIsMarked();
   void degree400IsQuickAndFinite_data();
   void degree400IsQuickAndFinite();
 };
@@ -105,6 +119,25 @@ void GraphTest::labels() {
   QCOMPARE(texts(data, false), description);
   QCOMPARE(texts(data, true), axis);
   for (const QString& root : description) QVERIFY(GraphDescription::text(data).contains(root));
+}
+
+void GraphTest::everyRootIsMarked_data() {
+  QTest::addColumn<Polynomial>("polynomial");
+  QTest::newRow("none") << Polynomial{1, 0, 1};
+  QTest::newRow("simple and double") << Times({2, 1}, PowerOfFactor(1, 2));
+  QTest::newRow("a hundred, close together") << chebyshev(100);
+}
+
+// One circle per real root, each centred on the x-axis of the picture.
+void GraphTest::everyRootIsMarked() {
+  QFETCH(Polynomial, polynomial);
+  const GraphData data(polynomial);
+  const QString svg = QString::fromUtf8(GraphImage::svg(data));
+  static const QRegularExpression mark(QStringLiteral(R"re(matrix\(1,0,0,1,([\d.]+),([\d.]+)\)"[^>]*>\s*<circle)re"));
+  QList<double> rows;
+  for (const QRegularExpressionMatch& match : mark.globalMatch(svg)) rows << match.captured(2).toDouble();
+  QCOMPARE(rows.size(), static_cast<qsizetype>(data.plot().roots.size()));
+  for (double row : rows) QCOMPARE(row, rows.front());
 }
 
 void GraphTest::degree400IsQuickAndFinite_data() {
