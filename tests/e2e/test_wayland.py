@@ -14,7 +14,8 @@ import re
 import subprocess
 import sys
 import tempfile
-import time
+
+import pyatspi
 
 import e2e
 from test_app import ROAD, ROAD_DRAWN
@@ -26,8 +27,11 @@ SLOW = 60  # seconds: a compositor and its client start slowly on a busy machine
 class Weston:
     """A weston compositor on its own socket; use it as a context manager."""
 
+    started = 0  # compositors of this run: each gets a socket name never used before
+
     def __init__(self, *options):
-        self.socket = f"factorix-wayland-{os.getpid()}-{len(options)}"
+        Weston.started += 1
+        self.socket = f"factorix-wayland-{os.getpid()}-{Weston.started}"
         self.options = options
         self.process = None
         self.log = tempfile.NamedTemporaryFile(prefix="factorix-weston.", suffix=".log")
@@ -96,12 +100,19 @@ def keys_map(factorix, layout):
                 "--width=640", "--height=480") as weston:
         with e2e.App([factorix], env=weston.client_env(), timeout=SLOW) as app:
             pad = e2e.find(app.app, role="text", name="Polinomio")
-            # weston's window on the X server carries its class, not its pid.
-            window = e2e.wait_until(
-                lambda: e2e.run("xdotool", "search", "--onlyvisible", "--class", "weston").split()[-1:],
-                "weston's window on the X server")[0]
-            e2e.run("xdotool", "windowfocus", "--sync", window)
-            time.sleep(0.5)  # the pad takes the keyboard once weston maps the window
+            frame = app.window("Factorix", timeout=SLOW)
+
+            # Keys reach the program once weston's window on the X server
+            # has the focus and weston has given the keyboard to the
+            # program's window, which it then reports active; on a busy
+            # machine that takes a while. weston's window carries its
+            # class, not its pid.
+            def active():
+                windows = e2e.run("xdotool", "search", "--onlyvisible", "--class", "weston").split()
+                if windows:
+                    e2e.run("xdotool", "windowfocus", "--sync", windows[-1])
+                return frame.getState().contains(pyatspi.STATE_ACTIVE)
+            e2e.wait_until(active, "the program's window active in weston", SLOW)
             e2e.keys(*ROAD)
             e2e.wait_for_text(pad, ROAD_DRAWN, timeout=SLOW)
             e2e.log(f"nested weston, {layout}: the keys, keypad + and - included, write {ROAD_DRAWN}")
