@@ -14,12 +14,15 @@ constexpr auto kPlanningTime = std::chrono::seconds(1);  // a drawing that takes
 constexpr int kSamples = 1600;   // evenly spaced points of the curve, besides its roots and turning points
 constexpr int kLargestDenominator = 12;  // a root that is no fraction with at most this denominator is approximated
 constexpr qsizetype kLongestAxisLabel = 12;  // characters; a longer exact value is approximated on the axis
+// Terms times bits of the largest coefficient: room for a product of 400
+// small linear factors, such as (x+200)(x+199)...(x-199).
+constexpr unsigned long kMaxGraphBits = 1000000;
 
 void checkSize(const factorix::Polynomial& p) {
   if (factorix::Degree(p) > factorix::kMaxFactorDegree) throw factorix::EngineError(factorix::kOverflow);
   unsigned long bits = 0;
   for (const mpz_class& c : p) bits = std::max<unsigned long>(bits, mpz_sizeinbase(c.get_mpz_t(), 2));
-  if (bits * p.size() > factorix::kMaxFactorBits) throw factorix::EngineError(factorix::kOverflow);
+  if (bits * p.size() > kMaxGraphBits) throw factorix::EngineError(factorix::kOverflow);
 }
 
 bool isRootAt(const factorix::Polynomial& p, const mpq_class& x) {

@@ -78,6 +78,7 @@ private slots:
   void everyRootIsMarked();
   void degree400IsQuickAndFinite_data();
   void degree400IsQuickAndFinite();
+  void productOfSmallFactorsIsDrawn();
 };
 
 // Fonts and the painting engines are loaded once, before anything is timed.
@@ -187,6 +188,16 @@ void GraphTest::degree400IsQuickAndFinite() {
   const factorix::CurvePlot& plot = data.plot();
   for (const QPointF& point : data.sample(plot.xMin, plot.xMax, plot.yMin, plot.yMax))
     QVERIFY(std::isfinite(point.x()) && std::isfinite(point.y()));
+}
+
+// (x^2 - 1)(x^2 - 2)...(x^2 - 200): degree 400 and coefficients of 377
+// digits, all its roots below 15.
+void GraphTest::productOfSmallFactorsIsDrawn() {
+  if (kSlowdown > 1) QSKIP("planning has a second of wall-clock time");
+  Polynomial p{1};
+  for (int k = 1; k <= 200; ++k) p = Times(p, {-k, 0, 1});
+  const GraphData data(p);
+  QCOMPARE(data.plot().roots.size(), std::size_t(400));
 }
 
 QTEST_MAIN(GraphTest)
