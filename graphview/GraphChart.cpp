@@ -159,15 +159,11 @@ void GraphChart::placeRootLabels() {
   const auto& roots = data_->plot().roots;
   QVector<QPointF> marks;
   marks.reserve(static_cast<qsizetype>(roots.size()));
-  for (const factorix::RealRoot& root : roots) {
-    const QPointF mark = mapToPosition(QPointF(root.value, 0), curve_);
-    if (area.contains(mark)) marks.append(mark);
-  }
-  rootMarks_->setCentres(std::move(marks));
   qreal lastRight = -1e9;
-  for (qsizetype i = 0; i < rootLabels_.size(); ++i) {
+  for (qsizetype i = 0; i < rootLabels_.size(); ++i) {  // a label per root, in order
     QGraphicsRectItem* label = rootLabels_[i];
     const QPointF mark = mapToPosition(QPointF(roots[static_cast<std::size_t>(i)].value, 0), curve_);
+    if (area.contains(mark)) marks.append(mark);
     const QRectF box = label->boundingRect();
     const QPointF topLeft(mark.x() - box.width() / 2, mark.y() + kLabelGap);
     const bool fits = area.contains(mark) && topLeft.x() > lastRight && topLeft.y() + box.height() <= area.bottom();
@@ -176,4 +172,5 @@ void GraphChart::placeRootLabels() {
     label->setPos(topLeft);
     lastRight = topLeft.x() + box.width() + kLabelGap;
   }
+  rootMarks_->setCentres(std::move(marks));
 }

@@ -1,6 +1,7 @@
 #include "graphview/RootMarks.h"
 
 #include <QPainter>
+#include <QPolygonF>
 
 namespace {
 
@@ -15,13 +16,8 @@ void RootMarks::setCentres(QVector<QPointF> centres) {
   centres_ = std::move(centres);
   bounds_ = QRectF();
   if (centres_.isEmpty()) return;
-  qreal left = centres_.front().x(), right = left, top = centres_.front().y(), bottom = top;
-  for (const QPointF& centre : centres_) {
-    left = std::min(left, centre.x()), right = std::max(right, centre.x());
-    top = std::min(top, centre.y()), bottom = std::max(bottom, centre.y());
-  }
   const qreal reach = kDiameter / 2 + kBorderWidth;
-  bounds_ = QRectF(left, top, right - left, bottom - top).adjusted(-reach, -reach, reach, reach);
+  bounds_ = QPolygonF(centres_).boundingRect().adjusted(-reach, -reach, reach, reach);
 }
 
 void RootMarks::setColors(const QColor& border, const QColor& fill) {

@@ -42,6 +42,13 @@ long SignVariations(const fmpz_poly_struct* p) {
   return variations;
 }
 
+// The sign of poly(1): the sum of its coefficients.
+int SignAtOne(const fmpz_poly_struct* poly) {
+  Fmpz sum;
+  for (slong i = 0; i < fmpz_poly_length(poly); ++i) fmpz_add(sum.get(), sum.get(), poly->coeffs + i);
+  return fmpz_sgn(sum.get());
+}
+
 // Descartes' bound on the roots of `a` in (0, 1): the sign variations of
 // (x + 1)^d a(1 / (x + 1)). Exact when it is 0 or 1.
 long RootsInUnitInterval(const fmpz_poly_struct* a, FmpzPoly& scratch, const Fmpz& one) {
@@ -150,10 +157,7 @@ void Split(std::unique_ptr<Node> node, long variations, Fmpz& content, std::vect
   auto right = std::make_unique<Node>();
   right->left = 2 * node->left + 1;
   right->exponent = node->exponent - 1;
-  Fmpz atMidpoint;  // A(1/2), up to a positive factor: the sum of the halved coefficients
-  for (slong i = 0; i < fmpz_poly_length(node->poly.get()); ++i)
-    fmpz_add(atMidpoint.get(), atMidpoint.get(), node->poly.get()->coeffs + i);
-  if (fmpz_is_zero(atMidpoint.get())) {
+  if (SignAtOne(node->poly.get()) == 0) {  // A(1/2), up to a positive factor, after the halving
     Fmpz one;
     fmpz_one(one.get());
     fmpz_poly_taylor_shift_divconquer(right->poly.get(), node->poly.get(), one.get());
@@ -189,13 +193,6 @@ struct CountedNode {
 };
 
 constexpr long kMostSplitsPerRoot = 4;  // past this the counts are no guide: not all roots are real
-
-// The sign of poly(1): of g at the node's right end.
-int SignAtOne(const fmpz_poly_struct* poly) {
-  Fmpz sum;
-  for (slong i = 0; i < fmpz_poly_length(poly); ++i) fmpz_add(sum.get(), sum.get(), poly->coeffs + i);
-  return fmpz_sgn(sum.get());
-}
 
 // The positive roots of g by counted bisection, false when the counts prove
 // no guide (a count below 0, a split too many, a root at a dyadic point).
@@ -305,7 +302,8 @@ bool NoRootAbove(const fmpz_poly_struct* g, const Dyadic& limit) {
 }
 
 std::vector<RootInterval> IsolatePositiveRoots(const fmpz_poly_struct* g, Deadline deadline, const Unsearched& skipped) {
-  if (SignVariations(g) == 0) return {};  // Descartes: no positive root at all
+  const long variations = SignVariations(g);
+  if (variations == 0) return {};  // Descartes: no positive root at all
   long boundExponent = RootBoundExponent(g);
   if (boundExponent > kLargestExponent) {
     // A root beyond 2^1000 could not be drawn: an odd number of them is
@@ -314,7 +312,6 @@ std::vector<RootInterval> IsolatePositiveRoots(const fmpz_poly_struct* g, Deadli
     boundExponent = kLargestExponent;
   }
   if (boundExponent * fmpz_poly_degree(g) > kMostScaledBits) throw EngineError(kOverflow);
-  const long variations = SignVariations(g);
   const bool searchAll = skipped.from.numerator == 0 && skipped.to.numerator == 0 && !skipped.toEnd;
   if (searchAll && variations >= 2 && MaybeAllReal(g)) {
     std::vector<RootInterval> counted;

@@ -5,6 +5,7 @@
 #include <gmpxx.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/text/RaisedExponent.h"
@@ -20,6 +21,18 @@ inline Coefficients Times(const Coefficients& a, const Coefficients& b) {
     for (std::size_t j = 0; j < b.size(); ++j) out[i + j] += a[i] * b[j];
   }
   return out;
+}
+
+// T_n, from T_(k+1) = 2x T_k - T_(k-1): n real roots in (-1, 1).
+inline Coefficients Chebyshev(int n) {
+  Coefficients previous{1}, current{0, 1};
+  for (int k = 1; k < n; ++k) {
+    Coefficients next = Times(current, {0, 2});
+    for (std::size_t i = 0; i < previous.size(); ++i) next[i] -= previous[i];
+    previous = std::move(current);
+    current = std::move(next);
+  }
+  return current;
 }
 
 // (x - r)^k

@@ -12,6 +12,7 @@
 namespace factorix {
 namespace {
 
+using test::Chebyshev;
 using test::Times;
 
 Deadline Soon() { return std::chrono::steady_clock::now() + std::chrono::seconds(10); }
@@ -23,17 +24,6 @@ Polynomial LinearPower(long p, long q, int k) {
   return out;
 }
 
-// T_n, from T_(k+1) = 2x T_k - T_(k-1): n real roots in (-1, 1).
-Polynomial Chebyshev(int n) {
-  Polynomial previous{1}, current{0, 1};
-  for (int k = 1; k < n; ++k) {
-    Polynomial next = Times(current, {0, 2});
-    for (std::size_t i = 0; i < previous.size(); ++i) next[i] -= previous[i];
-    previous = std::move(current);
-    current = std::move(next);
-  }
-  return current;
-}
 
 struct Planted {
   const char* name;

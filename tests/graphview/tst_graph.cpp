@@ -15,6 +15,7 @@
 #include "tests/engine/TestPolynomials.h"
 
 using factorix::Polynomial;
+using factorix::test::Chebyshev;
 using factorix::test::PowerOfFactor;
 using factorix::test::Times;
 
@@ -52,17 +53,6 @@ Polynomial pseudoRandom(int degree, unsigned seed, int largest) {
   for (int i = 0; i <= degree; ++i) p.push_back(coefficient(generator));
   p.back() = 3;
   return p;
-}
-
-// The Chebyshev polynomial T_n: n real roots, all in (-1, 1).
-Polynomial chebyshev(int n) {
-  Polynomial previous{1}, current{0, 1};
-  for (int k = 1; k < n; ++k) {
-    Polynomial next = Times(current, {0, 2});
-    for (std::size_t i = 0; i < previous.size(); ++i) next[i] -= previous[i];
-    previous = std::exchange(current, next);
-  }
-  return current;
 }
 
 }  // namespace
@@ -126,7 +116,7 @@ void GraphTest::everyRootIsMarked_data() {
   QTest::addColumn<Polynomial>("polynomial");
   QTest::newRow("none") << Polynomial{1, 0, 1};
   QTest::newRow("simple and double") << Times({2, 1}, PowerOfFactor(1, 2));
-  QTest::newRow("a hundred, close together") << chebyshev(100);
+  QTest::newRow("a hundred, close together") << Chebyshev(100);
 }
 
 // One circle per real root, each centred on the x-axis of the picture.
